@@ -1,0 +1,44 @@
+#pragma once
+
+#include <cstdint>
+#include <span>
+#include <string>
+
+// The game settings as the program keeps them in memory. Ranges are those
+// the dialogs produce; the store itself checks only 0..255 for byte items.
+struct TGameSettings {
+    uint8_t boards = 12;                       // 4..12
+    uint8_t boardsize = 49;                    // 36..49
+    uint8_t marks = 6;                         // 5 or 6
+    uint8_t divisions[7] = {1, 1, 1, 1, 1, 1, 1};
+    int64_t payments[7] = {1000000, 300000, 20000, 5000, 200, 10, 2}; // whole dollars
+    uint8_t inclusions[4] = {0, 0, 0, 0};      // 0 = empty slot
+    uint8_t exclusions[10] = {0, 0, 0, 0, 0, 0, 0, 0, 0, 0};
+    bool playExclude = false;
+    bool playInclude = false;
+    bool playSums = true;
+    bool playstdev = true;
+};
+
+// The settings store. Every operation opens the product key (or one of its
+// subkeys), reads or writes one item and closes it again. Failures are thrown
+// as TRegistryError with the texts the player sees.
+class TRegOptions {
+public:
+    TRegOptions();                       // sets the product key path "Software\drawvane\"; touches no storage
+    bool InitDefaults();
+    uint8_t GetBoards();      void SetBoards(uint8_t value);
+    uint8_t GetBoardSize();   void SetBoardSize(uint8_t value);
+    uint8_t GetMarks();       void SetMarks(uint8_t value);
+    void GetDivisions(std::span<uint8_t> values);   void SetDivisions(std::span<const uint8_t> values);
+    void GetPayments(std::span<int64_t> values);    void SetPayments(std::span<const int64_t> values);
+    void GetInclusions(std::span<uint8_t> values);  void SetInclusions(std::span<const uint8_t> values);
+    void GetExclusions(std::span<uint8_t> values);  void SetExclusions(std::span<const uint8_t> values);
+    bool GetPlayExclude();    void SetPlayExclude(bool value);
+    bool GetPlayInclude();    void SetPlayInclude(bool value);
+    bool GetPlaySums();       void SetPlaySums(bool value);
+    bool GetPlayStdev();      void SetPlayStdev(bool value);
+
+private:
+    std::string FKeyPath;
+};
