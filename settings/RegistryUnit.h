@@ -1,7 +1,9 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <span>
+#include <stdexcept>
 #include <string>
 
 // The game settings as the program keeps them in memory. Ranges are those
@@ -19,6 +21,19 @@ struct TGameSettings {
     bool playSums = true;
     bool playstdev = true;
 };
+
+// A failure of the settings store; what() is the text the player sees, such
+// as "Failed to get data for '3'" or "Range check error".
+class TRegistryError : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+// Receives the store's messages for the player (a settings file that could
+// not be read and was kept aside). A message that arises while no handler is
+// installed waits and goes to the next handler installed; each message is
+// delivered once. An empty handler uninstalls.
+void SetStoreNoticeHandler(std::function<void(const std::string &)> handler);
 
 // The settings store. Every operation opens the product key (or one of its
 // subkeys), reads or writes one item and closes it again. Failures are thrown

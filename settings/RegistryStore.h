@@ -1,0 +1,43 @@
+#pragma once
+
+// The registry as the settings store needs it, and no more: keys under
+// HKEY_CURRENT_USER named by a path such as "Software\drawvane\div" (a
+// trailing backslash is ignored), holding 32-bit values. On Windows these are
+// the registry calls; elsewhere a per-user file in the registry export format.
+
+#include <cstdint>
+#include <string>
+
+namespace regstore {
+
+// An open key; owned by the store until CloseKey.
+struct TKey;
+
+enum class TValueType { Dword, String, Other };
+
+enum class TQueryStatus {
+    Found,
+    Missing,
+    Failed // the value exists but its data cannot be read as 32 bits
+};
+
+struct TValueInfo {
+    TQueryStatus status = TQueryStatus::Missing;
+    TValueType type = TValueType::Other;
+    uint32_t data = 0; // set for a found Dword
+};
+
+// Opens the key with full access, creating it (and the keys above it) when
+// missing. Fails when the store cannot be written.
+bool CreateKey(const std::string &path, TKey *&key);
+// Whether the key exists, looked at with read access; creates nothing.
+bool KeyExists(const std::string &path);
+TValueInfo QueryValue(TKey *key, const std::string &name);
+// Writes a REG_DWORD value, replacing a value of that name of any type.
+bool SetDword(TKey *key, const std::string &name, uint32_t data);
+void CloseKey(TKey *key);
+
+// Hands a message for the player to the settings' notice hook.
+void PostNotice(const std::string &text);
+
+} // namespace regstore

@@ -1,0 +1,88 @@
+// The registry store on Windows: the current user's registry itself.
+
+#include "RegistryStore.h"
+
+#include <string_view>
+
+#ifndef WIN32_LEAN_AND_MEAN
+#define WIN32_LEAN_AND_MEAN
+#endif
+#include <windows.h>
+
+namespace regstore {
+
+struct TKey {
+    HKEY handle;
+};
+
+namespace {
+
+// The registry takes subkey paths without a trailing backslash.
+std::string SubkeyPath(std::string_view path)
+{
+    while (!path.empty() && path.back() == '\\')
+        path.remove_suffix(1);
+    return std::string(path);
+}
+
+} // namespace
+
+bool CreateKey(const std::string &path, TKey *&key)
+{
+    HKEY handle = nullptr;
+    DWORD disposition = 0;
+    const LONG result = RegCreateKeyExA(HKEY_CURRENT_USER, SubkeyPath(path).c_str(), 0, nullptr,
+                                        REG_OPTION_NON_VOLATILE, KEY_ALL_ACCESS, nullptr, &handle, &disposition);
+    if (result != ERROR_SUCCESS)
+        return false;
+    key = new TKey{handle};
+    return true;
+}
+
+bool KeyExists(const std::string &path)
+{
+    HKEY handle = nullptr;
+    if (RegOpenKeyExA(HKEY_CURRENT_USER, SubkeyPath(path).c_str(), 0, KEY_READ, &handle) != ERROR_SUCCESS)
+        return false;
+    RegCloseKey(handle);
+    return true;
+}
+
+TValueInfo QueryValue(TKey *key, const std::string &name)
+{
+    // First the type and size alone, so that a value of another type is told
+    // apart from one whose data does not fit in 32 bits.
+    DWORD type = REG_NONE;
+    DWORD size = 0;
+    LONG result = RegQueryValueExA(key->handle, name.c_str(), nullptr, &type, nullptr, &size);
+    if (result == ERROR_FILE_NOT_FOUND)
+        return {TQueryStatus::Missing, TValueType::Other, 0};
+    if (result != ERROR_SUCCESS)
+        return {TQueryStatus::Failed, TValueType::Other, 0};
+    if (type != REG_DWORD)
+        return {TQueryStatus::Found, type == REG_SZ ? TValueType::String : TValueType::Other, 0};
+    if (size != sizeof(DWORD))
+        return {TQueryStatus::Failed, TValueType::Dword, 0};
+
+    DWORD data = 0;
+    size = sizeof data;
+    result = RegQueryValueExA(key->handle, name.c_str(), nullptr, &type, reinterpret_cast<BYTE *>(&data), &size);
+    if (result != ERROR_SUCCESS || type != REG_DWORD || size != sizeof data)
+        return {TQueryStatus::Failed, TValueType::Dword, 0};
+    return {TQueryStatus::Found, TValueType::Dword, static_cast<uint32_t>(data)};
+}
+
+bool SetDword(TKey *key, const std::string &name, uint32_t data)
+{
+    const DWORD value = data;
+    return RegSetValueExA(key->handle, name.c_str(), 0, REG_DWORD, reinterpret_cast<const BYTE *>(&value),
+                          sizeof value) == ERROR_SUCCESS;
+}
+
+void CloseKey(TKey *key)
+{
+    RegCloseKey(key->handle);
+    delete key;
+}
+
+} // namespace regstore

@@ -1,0 +1,103 @@
+// Two copies of the program writing the same store at once.
+
+#include "RegistryFileFormat.h"
+#include "RegistryStore.h"
+#include "StoreFixture.h"
+
+#include <string>
+
+#include <sys/wait.h>
+#include <unistd.h>
+
+using storetest::ReadBytes;
+using storetest::StoreTest;
+
+namespace {
+
+constexpr int Writes = 200;
+const std::string RaceKey = "Software\\drawvane\\race";
+
+// Writes prefix0 .. prefix199, each its own value and its own write of the
+// file; exits with 0 when every write succeeded.
+[[noreturn]] void WriteValues(char prefix)
+{
+    int failures = 0;
+    for (int i = 0; i < Writes; ++i) {
+        regstore::TKey *key = nullptr;
+        if (!regstore::CreateKey(RaceKey, key)) {
+            ++failures;
+            continue;
+        }
+        failures += regstore::SetDword(key, prefix + std::to_string(i), static_cast<uint32_t>(i)) ? 0 : 1;
+        regstore::CloseKey(key);
+    }
+    _exit(failures == 0 ? 0 : 1);
+}
+
+// What a reader may see at any moment: a whole file in which every line
+// under the key is a value.
+::testing::AssertionResult Whole(const std::string &bytes)
+{
+    if (!bytes.starts_with("Windows Registry Editor Version 5.00\n\n") || !bytes.ends_with("\n\n"))
+        return ::testing::AssertionFailure() << "torn file:\n" << bytes;
+    const auto document = regfile::Parse(bytes);
+    if (!document)
+        return ::testing::AssertionFailure() << "not a registry file:\n" << bytes;
+    for (const regfile::TSection &section : document->sections)
+        for (const regfile::TLine &line : section.lines)
+            if (line.kind != regfile::TLineKind::Dword)
+                return ::testing::AssertionFailure() << "unparsed line " << line.text;
+    return ::testing::AssertionSuccess();
+}
+
+} // namespace
+
+TEST_F(StoreTest, TwoWritingProcessesLoseNoValueAndNeverTearTheFile)
+{
+    ASSERT_TRUE(store.InitDefaults());
+    pid_t children[2];
+    for (int c = 0; c < 2; ++c) {
+        children[c] = fork();
+        ASSERT_GE(children[c], 0);
+        if (children[c] == 0)
+            WriteValues(c == 0 ? 'a' : 'b');
+    }
+
+    int running = 2;
+    int status[2] = {-1, -1};
+    int reads = 0;
+    bool whole = true;
+    while (running > 0) {
+        const std::string bytes = ReadBytes(home.storeFile());
+        const auto result = Whole(bytes);
+        if (whole && !result) {
+            ADD_FAILURE() << result.message();
+            whole = false;
+        }
+        ++reads;
+        for (int c = 0; c < 2; ++c) {
+            if (children[c] > 0 && waitpid(children[c], &status[c], WNOHANG) == children[c]) {
+                children[c] = 0;
+                --running;
+            }
+        }
+    }
+    for (int c = 0; c < 2; ++c)
+        EXPECT_TRUE(WIFEXITED(status[c]) && WEXITSTATUS(status[c]) == 0) << "writer " << c << " failed a write";
+    EXPECT_GT(reads, 1);
+
+    regstore::TKey *key = nullptr;
+    ASSERT_TRUE(regstore::CreateKey(RaceKey, key));
+    int missing = 0;
+    for (const char prefix : {'a', 'b'}) {
+        for (int i = 0; i < Writes; ++i) {
+            const regstore::TValueInfo info = regstore::QueryValue(key, prefix + std::to_string(i));
+            if (info.status != regstore::TQueryStatus::Found || info.data != static_cast<uint32_t>(i))
+                ++missing;
+        }
+    }
+    regstore::CloseKey(key);
+    EXPECT_EQ(missing, 0);
+    EXPECT_TRUE(Whole(ReadBytes(home.storeFile())));
+    EXPECT_EQ(store.GetBoards(), 12) << "the settings written before the race are intact";
+}

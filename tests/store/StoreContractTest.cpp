@@ -1,0 +1,446 @@
+// The behaviour of TRegOptions, against the file store in a private folder.
+
+#include "StoreFixture.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <memory>
+#include <ostream>
+#include <cstdint>
+#include <filesystem>
+#include <limits>
+#include <string>
+#include <vector>
+
+#include <sys/stat.h>
+
+using storetest::ErrorOf;
+using storetest::StoreTest;
+
+namespace {
+
+const std::string DefaultsFile =
+    "Windows Registry Editor Version 5.00\n"
+    "\n"
+    "[HKEY_CURRENT_USER\\Software\\drawvane]\n"
+    "\"boards\"=dword:0000000c\n"
+    "\"boardsize\"=dword:00000031\n"
+    "\"marks\"=dword:00000006\n"
+    "\"playExclude\"=dword:00000000\n"
+    "\"playInclude\"=dword:00000000\n"
+    "\"playSums\"=dword:00000001\n"
+    "\"playstdev\"=dword:00000001\n"
+    "\n"
+    "[HKEY_CURRENT_USER\\Software\\drawvane\\div]\n"
+    "\"0\"=dword:00000001\n\"1\"=dword:00000001\n\"2\"=dword:00000001\n\"3\"=dword:00000001\n"
+    "\"4\"=dword:00000001\n\"5\"=dword:00000001\n\"6\"=dword:00000001\n"
+    "\n"
+    "[HKEY_CURRENT_USER\\Software\\drawvane\\payments]\n"
+    "\"0\"=dword:000f4240\n\"1\"=dword:000493e0\n\"2\"=dword:00004e20\n\"3\"=dword:00001388\n"
+    "\"4\"=dword:000000c8\n\"5\"=dword:0000000a\n\"6\"=dword:00000002\n"
+    "\n"
+    "[HKEY_CURRENT_USER\\Software\\drawvane\\inclusions]\n"
+    "\"0\"=dword:00000000\n\"1\"=dword:00000000\n\"2\"=dword:00000000\n\"3\"=dword:00000000\n"
+    "\n"
+    "[HKEY_CURRENT_USER\\Software\\drawvane\\exclusions]\n"
+    "\"0\"=dword:00000000\n\"1\"=dword:00000000\n\"2\"=dword:00000000\n\"3\"=dword:00000000\n"
+    "\"4\"=dword:00000000\n\"5\"=dword:00000000\n\"6\"=dword:00000000\n\"7\"=dword:00000000\n"
+    "\"8\"=dword:00000000\n\"9\"=dword:00000000\n"
+    "\n";
+
+// Every item read back through the store.
+TGameSettings ReadAll(TRegOptions &store)
+{
+    TGameSettings s;
+    s.boards = store.GetBoards();
+    s.boardsize = store.GetBoardSize();
+    s.marks = store.GetMarks();
+    store.GetDivisions(s.divisions);
+    store.GetPayments(s.payments);
+    store.GetInclusions(s.inclusions);
+    store.GetExclusions(s.exclusions);
+    s.playExclude = store.GetPlayExclude();
+    s.playInclude = store.GetPlayInclude();
+    s.playSums = store.GetPlaySums();
+    s.playstdev = store.GetPlayStdev();
+    return s;
+}
+
+void ExpectSame(const TGameSettings &a, const TGameSettings &b)
+{
+    EXPECT_EQ(a.boards, b.boards);
+    EXPECT_EQ(a.boardsize, b.boardsize);
+    EXPECT_EQ(a.marks, b.marks);
+    EXPECT_TRUE(std::equal(std::begin(a.divisions), std::end(a.divisions), std::begin(b.divisions)));
+    EXPECT_TRUE(std::equal(std::begin(a.payments), std::end(a.payments), std::begin(b.payments)));
+    EXPECT_TRUE(std::equal(std::begin(a.inclusions), std::end(a.inclusions), std::begin(b.inclusions)));
+    EXPECT_TRUE(std::equal(std::begin(a.exclusions), std::end(a.exclusions), std::begin(b.exclusions)));
+    EXPECT_EQ(a.playExclude, b.playExclude);
+    EXPECT_EQ(a.playInclude, b.playInclude);
+    EXPECT_EQ(a.playSums, b.playSums);
+    EXPECT_EQ(a.playstdev, b.playstdev);
+}
+
+// Settings unlike the defaults in every item.
+TGameSettings Edited()
+{
+    TGameSettings s;
+    s.boards = 5;
+    s.boardsize = 40;
+    s.marks = 5;
+    const uint8_t divisions[7] = {1, 0, 1, 0, 0, 1, 1};
+    std::copy(std::begin(divisions), std::end(divisions), s.divisions);
+    const int64_t payments[7] = {2147483647, 0, 5, 7, 11, 13, 17};
+    std::copy(std::begin(payments), std::end(payments), s.payments);
+    const uint8_t inclusions[4] = {3, 0, 44, 49};
+    std::copy(std::begin(inclusions), std::end(inclusions), s.inclusions);
+    const uint8_t exclusions[10] = {1, 2, 3, 4, 5, 6, 7, 8, 9, 255};
+    std::copy(std::begin(exclusions), std::end(exclusions), s.exclusions);
+    s.playExclude = true;
+    s.playInclude = true;
+    s.playSums = false;
+    s.playstdev = false;
+    return s;
+}
+
+void WriteAll(TRegOptions &store, const TGameSettings &s)
+{
+    store.SetBoards(s.boards);
+    store.SetBoardSize(s.boardsize);
+    store.SetMarks(s.marks);
+    store.SetDivisions(s.divisions);
+    store.SetPayments(s.payments);
+    store.SetInclusions(s.inclusions);
+    store.SetExclusions(s.exclusions);
+    store.SetPlayExclude(s.playExclude);
+    store.SetPlayInclude(s.playInclude);
+    store.SetPlaySums(s.playSums);
+    store.SetPlayStdev(s.playstdev);
+}
+
+} // namespace
+
+TEST_F(StoreTest, FirstRunWritesEveryDefaultAndSecondRunWritesNothing)
+{
+    EXPECT_TRUE(store.InitDefaults());
+    EXPECT_EQ(File(), DefaultsFile);
+    ExpectSame(ReadAll(store), TGameSettings{});
+
+    struct stat before {};
+    ASSERT_EQ(stat(home.storeFile().c_str(), &before), 0);
+    EXPECT_FALSE(store.InitDefaults());
+    struct stat after {};
+    ASSERT_EQ(stat(home.storeFile().c_str(), &after), 0);
+    EXPECT_EQ(before.st_ino, after.st_ino) << "the file was rewritten";
+    EXPECT_EQ(File(), DefaultsFile);
+}
+
+TEST_F(StoreTest, EveryItemReadsBackAsWritten)
+{
+    ASSERT_TRUE(store.InitDefaults());
+    WriteAll(store, Edited());
+    ExpectSame(ReadAll(store), Edited());
+    ExpectSame(ReadAll(*std::make_unique<TRegOptions>()), Edited());
+}
+
+class MissingKeyTest : public StoreTest, public ::testing::WithParamInterface<const char *> {};
+
+TEST_P(MissingKeyTest, OneMissingKeyResetsEverySetting)
+{
+    ASSERT_TRUE(store.InitDefaults());
+    WriteAll(store, Edited());
+    const std::string key = GetParam();
+    if (key.empty()) {
+        // A key cannot outlive its subkeys: the product key is gone only
+        // when the whole tree is.
+        std::filesystem::remove(home.storeFile());
+    } else {
+        RemoveSection(key);
+    }
+    EXPECT_TRUE(store.InitDefaults());
+    ExpectSame(ReadAll(store), TGameSettings{});
+    if (key.empty()) {
+        EXPECT_EQ(File(), DefaultsFile);
+    }
+    EXPECT_FALSE(store.InitDefaults());
+}
+
+INSTANTIATE_TEST_SUITE_P(Keys, MissingKeyTest, ::testing::Values("", "div", "exclusions", "inclusions", "payments"),
+                         [](const auto &info) { return *info.param ? std::string(info.param) : std::string("product"); });
+
+TEST_F(StoreTest, ProductKeyWithoutOwnSectionStillExistsThroughItsSubkeys)
+{
+    ASSERT_TRUE(store.InitDefaults());
+    store.SetBoards(7);
+    RemoveSection("");
+    EXPECT_FALSE(store.InitDefaults());
+    EXPECT_EQ(store.GetBoards(), 12) << "the value went with the section and comes back as its default";
+}
+
+struct SingleItem {
+    const char *name;
+    uint32_t (*get)(TRegOptions &);
+    uint32_t fallback;
+};
+
+void PrintTo(const SingleItem &item, std::ostream *os) { *os << item.name; }
+
+class SingleValueTest : public StoreTest, public ::testing::WithParamInterface<SingleItem> {};
+
+TEST_P(SingleValueTest, MissingValueReadsAsDefaultAndIsStoredAgain)
+{
+    ASSERT_TRUE(store.InitDefaults());
+    WriteAll(store, Edited());
+    RemoveValue("", GetParam().name);
+
+    EXPECT_EQ(GetParam().get(store), GetParam().fallback);
+    char line[64];
+    std::snprintf(line, sizeof line, "\"%s\"=dword:%08x\n", GetParam().name, GetParam().fallback);
+    EXPECT_NE(File().find(line), std::string::npos) << File();
+
+    // Only the missing value went back to its default.
+    TGameSettings expected = Edited();
+    TGameSettings actual = ReadAll(store);
+    const std::string name = GetParam().name;
+    if (name == "boards") expected.boards = actual.boards;
+    if (name == "boardsize") expected.boardsize = actual.boardsize;
+    if (name == "marks") expected.marks = actual.marks;
+    if (name == "playExclude") expected.playExclude = actual.playExclude;
+    if (name == "playInclude") expected.playInclude = actual.playInclude;
+    if (name == "playSums") expected.playSums = actual.playSums;
+    if (name == "playstdev") expected.playstdev = actual.playstdev;
+    ExpectSame(actual, expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Items, SingleValueTest,
+    ::testing::Values(SingleItem{"boards", [](TRegOptions &s) -> uint32_t { return s.GetBoards(); }, 12},
+                      SingleItem{"boardsize", [](TRegOptions &s) -> uint32_t { return s.GetBoardSize(); }, 49},
+                      SingleItem{"marks", [](TRegOptions &s) -> uint32_t { return s.GetMarks(); }, 6},
+                      SingleItem{"playExclude", [](TRegOptions &s) -> uint32_t { return s.GetPlayExclude(); }, 0},
+                      SingleItem{"playInclude", [](TRegOptions &s) -> uint32_t { return s.GetPlayInclude(); }, 0},
+                      SingleItem{"playSums", [](TRegOptions &s) -> uint32_t { return s.GetPlaySums(); }, 1},
+                      SingleItem{"playstdev", [](TRegOptions &s) -> uint32_t { return s.GetPlayStdev(); }, 1}),
+    [](const auto &info) { return std::string(info.param.name); });
+
+struct StoredCase {
+    const char *name;
+    const char *data;     // as written in the file
+    std::string expected; // the value read, or the error's text
+};
+
+void PrintTo(const StoredCase &c, std::ostream *os) { *os << c.name << '=' << c.data; }
+
+class StoredNumberTest : public StoreTest, public ::testing::WithParamInterface<StoredCase> {};
+
+TEST_P(StoredNumberTest, ReadsStoredDataOrFails)
+{
+    ASSERT_TRUE(store.InitDefaults());
+    SetRaw("", GetParam().name, GetParam().data);
+    const std::string name = GetParam().name;
+    std::string result;
+    const std::string error = ErrorOf([&] {
+        if (name == "boards") result = std::to_string(store.GetBoards());
+        if (name == "boardsize") result = std::to_string(store.GetBoardSize());
+        if (name == "marks") result = std::to_string(store.GetMarks());
+        if (name == "playExclude") result = store.GetPlayExclude() ? "true" : "false";
+        if (name == "playInclude") result = store.GetPlayInclude() ? "true" : "false";
+        if (name == "playSums") result = store.GetPlaySums() ? "true" : "false";
+        if (name == "playstdev") result = store.GetPlayStdev() ? "true" : "false";
+    });
+    EXPECT_EQ(error == "<no error>" ? result : error, GetParam().expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Data, StoredNumberTest,
+    ::testing::Values(StoredCase{"boards", "dword:0000012c", "Range check error"},       // 300
+                      StoredCase{"boards", "dword:000000c8", "200"},                     // no check against 4..12
+                      StoredCase{"boards", "dword:000000ff", "255"},
+                      StoredCase{"boards", "dword:00000100", "Range check error"},
+                      StoredCase{"boardsize", "dword:ffffffff", "Range check error"},    // -1 as signed
+                      StoredCase{"boardsize", "dword:00000000", "0"},
+                      StoredCase{"marks", "dword:0000000D", "13"},                       // upper-case hex
+                      StoredCase{"boards", "hex(4):07,00,00,00", "7"},                   // a dword as bytes
+                      StoredCase{"boards", "hex(4):07,00", "Failed to get data for 'boards'"},
+                      StoredCase{"boards", "\"twelve\"", "Invalid data type for 'boards'"},
+                      StoredCase{"marks", "hex:06,00,00,00", "Invalid data type for 'marks'"},
+                      StoredCase{"playstdev", "hex(b):01,00,00,00,00,00,00,00", "Invalid data type for 'playstdev'"},
+                      StoredCase{"playSums", "dword:00000007", "true"},
+                      StoredCase{"playSums", "dword:00000000", "false"},
+                      StoredCase{"playExclude", "dword:ffffffff", "true"},
+                      StoredCase{"playInclude", "dword:00000002", "true"},
+                      StoredCase{"playInclude", "\"1\"", "Invalid data type for 'playInclude'"}));
+
+TEST_F(StoreTest, WritingReplacesValueOfAnotherType)
+{
+    ASSERT_TRUE(store.InitDefaults());
+    SetRaw("", "boards", "\"twelve\"");
+    store.SetBoards(9);
+    EXPECT_EQ(store.GetBoards(), 9);
+    EXPECT_EQ(File().find("twelve"), std::string::npos);
+}
+
+struct ListCase {
+    const char *subkey;
+    const char *name;  // the element changed by hand
+    const char *data;  // its data, or nullptr to delete it
+    std::string error;
+    size_t keptUpTo;   // elements before this one hold stored values
+};
+
+void PrintTo(const ListCase &c, std::ostream *os)
+{
+    *os << c.subkey << '\\' << c.name << '=' << (c.data ? c.data : "deleted");
+}
+
+class ListReaderTest : public StoreTest, public ::testing::WithParamInterface<ListCase> {};
+
+TEST_P(ListReaderTest, FailsAtBadElementKeepingThoseBefore)
+{
+    ASSERT_TRUE(store.InitDefaults());
+    const TGameSettings edited = Edited();
+    WriteAll(store, edited);
+    if (GetParam().data)
+        SetRaw(GetParam().subkey, GetParam().name, GetParam().data);
+    else
+        RemoveValue(GetParam().subkey, GetParam().name);
+
+    const std::string subkey = GetParam().subkey;
+    std::vector<int64_t> got, stored;
+    std::string error;
+    const auto check = [&](auto &array, const auto &storedArray, auto get) {
+        std::fill(std::begin(array), std::end(array), 99); // the caller's values
+        error = ErrorOf([&] { get(array); });
+        got.assign(std::begin(array), std::end(array));
+        stored.assign(std::begin(storedArray), std::end(storedArray));
+    };
+    TGameSettings s;
+    if (subkey == "div")
+        check(s.divisions, edited.divisions, [&](auto &a) { store.GetDivisions(a); });
+    if (subkey == "payments")
+        check(s.payments, edited.payments, [&](auto &a) { store.GetPayments(a); });
+    if (subkey == "inclusions")
+        check(s.inclusions, edited.inclusions, [&](auto &a) { store.GetInclusions(a); });
+    if (subkey == "exclusions")
+        check(s.exclusions, edited.exclusions, [&](auto &a) { store.GetExclusions(a); });
+
+    EXPECT_EQ(error, GetParam().error);
+    ASSERT_EQ(got.size(), stored.size());
+    for (size_t i = 0; i < got.size(); ++i)
+        EXPECT_EQ(got[i], i < GetParam().keptUpTo ? stored[i] : 99) << "element " << i;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Lists, ListReaderTest,
+    ::testing::Values(ListCase{"div", "3", nullptr, "Failed to get data for '3'", 3},
+                      ListCase{"div", "0", nullptr, "Failed to get data for '0'", 0},
+                      ListCase{"payments", "6", nullptr, "Failed to get data for '6'", 6},
+                      ListCase{"inclusions", "1", "\"x\"", "Invalid data type for '1'", 1},
+                      ListCase{"exclusions", "9", nullptr, "Failed to get data for '9'", 9},
+                      ListCase{"exclusions", "4", "dword:00000100", "Range check error", 4},
+                      ListCase{"exclusions", "2", "hex:01", "Invalid data type for '2'", 2},
+                      ListCase{"div", "5", "dword:0000012c", "Range check error", 5}));
+
+TEST_F(StoreTest, PaymentsKeepTheSignOfTheirThirtyTwoBits)
+{
+    ASSERT_TRUE(store.InitDefaults());
+    SetRaw("payments", "0", "dword:ffffffff");
+    SetRaw("payments", "1", "dword:80000000");
+    SetRaw("payments", "2", "dword:7fffffff");
+    int64_t payments[7] = {};
+    store.GetPayments(payments);
+    EXPECT_EQ(payments[0], -1);
+    EXPECT_EQ(payments[1], -2147483648LL);
+    EXPECT_EQ(payments[2], 2147483647);
+    EXPECT_EQ(payments[3], 5000);
+
+    const int64_t extremes[7] = {-1, std::numeric_limits<int32_t>::min(), std::numeric_limits<int32_t>::max(), 0, 1, 2, 3};
+    store.SetPayments(extremes);
+    EXPECT_NE(File().find("\"0\"=dword:ffffffff\n\"1\"=dword:80000000\n\"2\"=dword:7fffffff\n"), std::string::npos);
+    store.GetPayments(payments);
+    EXPECT_TRUE(std::equal(std::begin(payments), std::end(payments), std::begin(extremes)));
+}
+
+class PaymentRangeTest : public StoreTest, public ::testing::WithParamInterface<int64_t> {};
+
+TEST_P(PaymentRangeTest, PaymentOutsideThirtyTwoBitsFailsAfterEarlierOnesAreWritten)
+{
+    ASSERT_TRUE(store.InitDefaults());
+    const int64_t payments[7] = {11, 22, GetParam(), 44, 55, 66, 77};
+    EXPECT_EQ(ErrorOf([&] { store.SetPayments(payments); }), "Range check error");
+    int64_t stored[7] = {};
+    store.GetPayments(stored);
+    const int64_t expected[7] = {11, 22, 20000, 5000, 200, 10, 2};
+    EXPECT_TRUE(std::equal(std::begin(stored), std::end(stored), std::begin(expected)));
+}
+
+INSTANTIATE_TEST_SUITE_P(Values, PaymentRangeTest,
+                         ::testing::Values(2147483648LL, -2147483649LL, std::numeric_limits<int64_t>::max(),
+                                           std::numeric_limits<int64_t>::min()));
+
+TEST_F(StoreTest, ListReaderCreatesMissingSubkeyEmptyWhichInitDefaultsThenLeavesAlone)
+{
+    ASSERT_TRUE(store.InitDefaults());
+    store.SetBoards(5);
+    RemoveSection("inclusions");
+    uint8_t inclusions[4] = {7, 7, 7, 7};
+    EXPECT_EQ(ErrorOf([&] { store.GetInclusions(inclusions); }), "Failed to get data for '0'");
+    EXPECT_NE(File().find(storetest::SectionHeader("inclusions")), std::string::npos);
+
+    EXPECT_FALSE(store.InitDefaults());
+    EXPECT_EQ(store.GetBoards(), 5);
+    EXPECT_EQ(ErrorOf([&] { store.GetInclusions(inclusions); }), "Failed to get data for '0'");
+    EXPECT_EQ(inclusions[0], 7);
+}
+
+TEST_F(StoreTest, KeyAndValueNamesIgnoreCase)
+{
+    SetFile("Windows Registry Editor Version 5.00\n\n"
+            "[HKEY_CURRENT_USER\\SOFTWARE\\DrawVane]\n"
+            "\"BOARDS\"=dword:00000007\n"
+            "\"Marks\"=DWORD:00000005\n\n"
+            "[hkey_current_user\\software\\drawvane\\DIV]\n"
+            "[HKEY_CURRENT_USER\\Software\\drawvane\\Exclusions]\n"
+            "[HKEY_CURRENT_USER\\Software\\drawvane\\INCLUSIONS]\n"
+            "[HKEY_CURRENT_USER\\Software\\drawvane\\Payments]\n");
+    EXPECT_FALSE(store.InitDefaults());
+    EXPECT_EQ(store.GetBoards(), 7);
+    EXPECT_EQ(store.GetMarks(), 5);
+    store.SetBoards(8);
+    const std::string text = File();
+    EXPECT_NE(text.find("[HKEY_CURRENT_USER\\SOFTWARE\\DrawVane]\n\"BOARDS\"=dword:00000008\n"), std::string::npos)
+        << text;
+    EXPECT_EQ(text.find("\"boards\""), std::string::npos) << text;
+    EXPECT_EQ(text.find("[HKEY_CURRENT_USER\\Software\\drawvane]"), std::string::npos) << text;
+}
+
+namespace {
+
+size_t OpenDescriptors()
+{
+    size_t n = 0;
+    for ([[maybe_unused]] const auto &entry : std::filesystem::directory_iterator("/proc/self/fd"))
+        ++n;
+    return n;
+}
+
+} // namespace
+
+TEST_F(StoreTest, NoDescriptorStaysOpenAfterAnyOperationOrFailure)
+{
+    ASSERT_TRUE(store.InitDefaults());
+    SetRaw("", "boards", "dword:0000012c");
+    SetRaw("", "marks", "\"six\"");
+    const size_t before = OpenDescriptors();
+    uint8_t divisions[7];
+    const int64_t payments[7] = {1, 2, 1LL << 40, 4, 5, 6, 7};
+    for (int round = 0; round < 3; ++round) {
+        EXPECT_EQ(ErrorOf([&] { store.GetBoards(); }), "Range check error");
+        EXPECT_EQ(ErrorOf([&] { store.GetMarks(); }), "Invalid data type for 'marks'");
+        EXPECT_EQ(ErrorOf([&] { store.SetPayments(payments); }), "Range check error");
+        store.GetDivisions(divisions);
+        store.SetPlaySums(true);
+        EXPECT_FALSE(store.InitDefaults());
+    }
+    EXPECT_EQ(OpenDescriptors(), before);
+}
