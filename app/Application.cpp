@@ -1,0 +1,85 @@
+#include "Application.h"
+#include "ErrorReport.h"
+#include "ImageFormUnit.h"
+#include "MessageUnit.h"
+#include "RegistryUnit.h"
+#include "Tombolix.h"
+
+#include <QFontDatabase>
+#include <QPointer>
+
+#include <cstdio>
+
+namespace {
+
+// Fonts that Debian ships outside fontconfig's search path.
+constexpr const char *kTahomaFiles[] = {
+    "/usr/share/wine/fonts/tahoma.ttf",
+    "/usr/share/wine/fonts/tahomabd.ttf",
+};
+
+} // namespace
+
+TApplication::TApplication(int &argc, char **argv)
+    : QApplication(argc, argv)
+{
+}
+
+bool TApplication::notify(QObject *receiver, QEvent *event)
+{
+    try {
+        return QApplication::notify(receiver, event);
+    } catch (...) {
+        ReportException(std::current_exception());
+        return false;
+    }
+}
+
+bool EnsureFonts()
+{
+    if (QFontDatabase::families().contains(QStringLiteral("Tahoma")))
+        return true;
+    bool added = false;
+    for (const char *file : kTahomaFiles)
+        added = QFontDatabase::addApplicationFont(QString::fromLatin1(file)) >= 0 || added;
+    if (!added || !QFontDatabase::families().contains(QStringLiteral("Tahoma"))) {
+        std::fprintf(stderr, "drawvane: the Tahoma font is not installed (Debian package fonts-wine)\n");
+        return false;
+    }
+    return true;
+}
+
+void CreateForms()
+{
+    QApplication::setApplicationName(QStringLiteral("Drawvane"));
+    QApplication::setApplicationDisplayName(QStringLiteral("Drawvane"));
+    QApplication::setQuitOnLastWindowClosed(false);
+    EnsureFonts();
+
+    // The order matters: the main window first, the atlas second; the main
+    // window's show handler, run later, may use every one of them.
+    TombolixForm = new TTombolixForm;
+    ImagesForm = new TImagesForm;
+    MessageForm = new TMessageForm;
+
+    // A settings file that was not a registry file was kept aside; say so
+    // once the window is up.
+    QPointer<TTombolixForm> form = TombolixForm;
+    SetStoreNoticeHandler([form](const std::string &notice) {
+        if (!form)
+            return;
+        const QString text = QString::fromStdString(notice);
+        QMetaObject::invokeMethod(form, [text] { ShowErrorReport(text); }, Qt::QueuedConnection);
+    });
+}
+
+void DestroyForms()
+{
+    SetStoreNoticeHandler(nullptr);
+    delete MessageForm;
+    MessageForm = nullptr;
+    delete ImagesForm;
+    ImagesForm = nullptr;
+    delete TombolixForm;
+    TombolixForm = nullptr;
+}

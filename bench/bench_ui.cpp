@@ -1,0 +1,179 @@
+// Speed of the coupon window: full redraw, one click, start-up.
+
+#include "Application.h"
+#include "CouponDrawing.h"
+#include "CouponSystems.h"
+#include "ImageFormUnit.h"
+#include "RegistryUnit.h"
+#include "Tombolix.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QPainter>
+
+#include <benchmark/benchmark.h>
+
+#include <sys/resource.h>
+#include <unistd.h>
+
+#include <array>
+#include <chrono>
+#include <cstdlib>
+#include <filesystem>
+#include <string>
+
+namespace {
+
+// A settings folder of its own with 12 boards of 49 cells and both systems
+// on: 10 exclusions and 4 inclusions.
+void PrepareStore()
+{
+    static const std::string dir = [] {
+        auto path = std::filesystem::temp_directory_path() / ("drawvane-bench-" + std::to_string(getpid()));
+        std::filesystem::create_directories(path);
+        return path.string();
+    }();
+    setenv("XDG_CONFIG_HOME", dir.c_str(), 1);
+    TRegOptions store;
+    store.InitDefaults();
+    store.SetBoards(12);
+    store.SetBoardSize(49);
+    store.SetPlayExclude(true);
+    const std::array<uint8_t, 10> exclusions = {2, 5, 11, 17, 23, 29, 31, 37, 41, 47};
+    store.SetExclusions(exclusions);
+    store.SetPlayInclude(true);
+    const std::array<uint8_t, 4> inclusions = {1, 13, 26, 49};
+    store.SetInclusions(inclusions);
+}
+
+void StartForms()
+{
+    if (TombolixForm)
+        return;
+    PrepareStore();
+    CreateForms();
+    TombolixForm->show();
+    QCoreApplication::processEvents();
+}
+
+void BM_DrawCouponWithFileStore(benchmark::State &state)
+{
+    StartForms();
+    for (auto _ : state)
+        TombolixForm->DrawCoupon();
+    state.counters["excluded"] = TombolixForm->excludedCount;
+}
+BENCHMARK(BM_DrawCouponWithFileStore)->Unit(benchmark::kMicrosecond);
+
+// The same cells with the systems answered by constants: the floor.
+void BM_DrawCouponWithConstantSystems(benchmark::State &state)
+{
+    StartForms();
+    constexpr std::array<bool, 50> excluded = [] {
+        std::array<bool, 50> e{};
+        for (int n : {2, 5, 11, 17, 23, 29, 31, 37, 41, 47})
+            e[n] = true;
+        return e;
+    }();
+    TCouponState coupon;
+    for (auto _ : state) {
+        TombolixForm->CouponImage->FillRect(0, 0, TCouponImage::kWidth, TCouponImage::kHeight, 0xFFDEBED7);
+        coupon.Clear();
+        DrawCouponCells(*TombolixForm->CouponImage, ImagesForm->Atlas(), 12, 49,
+                        [&](uint8_t n) { return excluded[n]; },
+                        [](uint8_t n) { return n == 1 || n == 13 || n == 26 || n == 49; },
+                        [&](uint8_t n) { coupon.MarkOnAllBoards(n, 12); });
+    }
+}
+BENCHMARK(BM_DrawCouponWithConstantSystems)->Unit(benchmark::kMicrosecond);
+
+// One press that marks or unmarks number 3 of board 2, which never fills it.
+void BM_ClickTogglesOneCell(benchmark::State &state)
+{
+    StartForms();
+    TombolixForm->DrawCoupon();
+    const TPoint p = CellOrigin(2, 3);
+    for (auto _ : state)
+        TombolixForm->CouponImageMouseDown(p.x + 8, p.y + 8);
+}
+BENCHMARK(BM_ClickTogglesOneCell)->Unit(benchmark::kMicrosecond);
+
+// The press that completes the twelfth board while eleven full boards share
+// numbers with it: both coefficients, 66 pairs over seven divisions, the
+// labels, and the store's reads.
+void BM_ClickCompletesTwelfthBoard(benchmark::State &state)
+{
+    StartForms();
+    TombolixForm->DrawCoupon();
+    // Every board holds the included 1, 13, 26 and 49, plus two of its own.
+    constexpr int free[] = {3, 4, 6, 7, 8, 9, 10, 12, 14, 15, 16, 18, 19, 20, 21, 22, 24, 25, 27, 28, 30, 32, 33, 34};
+    const auto press = [](int board, int number) {
+        const TPoint p = CellOrigin(board, number);
+        TombolixForm->CouponImageMouseDown(p.x + 8, p.y + 8);
+    };
+    for (int b = 1; b <= 12; ++b) {
+        press(b, free[b - 1]);
+        if (b < 12)
+            press(b, free[b + 11]);
+    }
+    const TPoint last = CellOrigin(12, free[23]);
+    for (auto _ : state) {
+        TombolixForm->CouponImageMouseDown(last.x + 8, last.y + 8); // completes board 12
+        state.PauseTiming();
+        TombolixForm->CouponImageMouseDown(last.x + 8, last.y + 8); // and breaks it again
+        state.ResumeTiming();
+    }
+    state.counters["full_boards"] = TombolixForm->FullBoardCount();
+}
+BENCHMARK(BM_ClickCompletesTwelfthBoard)->Unit(benchmark::kMicrosecond);
+
+void BM_StoreExclusionTest(benchmark::State &state)
+{
+    StartForms();
+    uint8_t count = 0;
+    for (auto _ : state)
+        benchmark::DoNotOptimize(CouponIsIncluded(13, count));
+}
+BENCHMARK(BM_StoreExclusionTest)->Unit(benchmark::kMicrosecond);
+
+// Creating the windows, showing the main window and painting it once.
+void BM_StartToFirstPaint(benchmark::State &state)
+{
+    PrepareStore();
+    if (TombolixForm)
+        DestroyForms();
+    for (auto _ : state) {
+        CreateForms();
+        TombolixForm->show();
+        QImage frame(TombolixForm->size(), QImage::Format_RGB32);
+        QPainter painter(&frame);
+        TombolixForm->render(&painter);
+        painter.end();
+        benchmark::DoNotOptimize(frame.bits());
+        state.PauseTiming();
+        DestroyForms();
+        state.ResumeTiming();
+    }
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    state.counters["peak_rss_MiB"] = static_cast<double>(usage.ru_maxrss) / 1024.0;
+}
+BENCHMARK(BM_StartToFirstPaint)->Unit(benchmark::kMillisecond)->Iterations(20);
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    setenv("QT_QPA_PLATFORM", "offscreen", 0);
+    const auto started = std::chrono::steady_clock::now();
+    TApplication app(argc, argv);
+    const auto appReady = std::chrono::steady_clock::now();
+    std::printf("application object: %.1f ms\n",
+                std::chrono::duration<double, std::milli>(appReady - started).count());
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    if (TombolixForm)
+        DestroyForms();
+    return 0;
+}

@@ -1,0 +1,35 @@
+#pragma once
+
+#include <QImage>
+#include <QWidget>
+
+#include <functional>
+
+// The coupon picture: a retained 753 x 241 image painted 1:1, without
+// smoothing, also on a high-density screen. All drawing on it is a
+// rectangle fill or a pixel-for-pixel copy from another image.
+class TCouponImage : public QWidget {
+    Q_OBJECT
+public:
+    static constexpr int kWidth = 753;
+    static constexpr int kHeight = 241;
+
+    explicit TCouponImage(QWidget *parent = nullptr);
+
+    const QImage &Image() const { return FImage; }
+
+    // Fills left..right-1 by top..bottom-1.
+    void FillRect(int left, int top, int right, int bottom, QRgb colour);
+    // Copies width x height pixels of source at (sx, sy) to (dx, dy).
+    void CopyRect(const QImage &source, int sx, int sy, int width, int height, int dx, int dy);
+
+    // Called on every button press with the position in image pixels.
+    std::function<void(int x, int y)> OnMouseDown;
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+    void mousePressEvent(QMouseEvent *event) override;
+
+private:
+    QImage FImage;
+};

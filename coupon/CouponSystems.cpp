@@ -1,0 +1,52 @@
+#include "CouponSystems.h"
+#include "RegistryUnit.h"
+
+#include <array>
+
+bool CouponIsExcluded(uint8_t n, uint8_t &excludedCount)
+{
+    excludedCount = 0;
+    bool result = false;
+    TRegOptions store;
+    if (store.GetPlayExclude()) {
+        std::array<uint8_t, 10> slots{};
+        store.GetExclusions(slots);
+        for (const uint8_t slot : slots) {
+            if (slot == n)
+                result = true;
+            if (slot != 0)
+                ++excludedCount;
+        }
+    }
+    return result;
+}
+
+bool CouponIsIncluded(uint8_t n, uint8_t &excludedCount)
+{
+    if (CouponIsExcluded(n, excludedCount))
+        return false;
+    TRegOptions store;
+    if (!store.GetPlayInclude())
+        return false;
+    std::array<uint8_t, 4> slots{};
+    store.GetInclusions(slots);
+    for (const uint8_t slot : slots)
+        if (slot == n)
+            return true;
+    return false;
+}
+
+std::string ErrorReportText(const std::string &message)
+{
+    if (!message.empty() && static_cast<unsigned char>(message.back()) > '.')
+        return message + ".";
+    return message;
+}
+
+THint SplitHint(const std::string &hint)
+{
+    const auto bar = hint.find('|');
+    if (bar == std::string::npos)
+        return {hint, hint};
+    return {hint.substr(0, bar), hint.substr(bar + 1)};
+}

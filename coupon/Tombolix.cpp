@@ -1,0 +1,637 @@
+#include "Tombolix.h"
+#include "Artwork.h"
+#include "CalculationsUnit.h"
+#include "CouponDrawing.h"
+#include "CouponImage.h"
+#include "CouponSystems.h"
+#include "ErrorReport.h"
+#include "GridAtlas.h"
+#include "ImageFormUnit.h"
+#include "RegistryUnit.h"
+#include "ResultsPanel.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QFrame>
+#include <QLabel>
+#include <QLocale>
+#include <QScreen>
+#include <QStatusBar>
+#include <QThread>
+#include <QToolButton>
+
+#include <algorithm>
+
+TTombolixForm *TombolixForm = nullptr;
+
+namespace {
+
+struct Geometry {
+    const char *name;
+    int x, y, w, h;
+};
+
+// Fixed layout of the window, in pixels relative to the parent.
+constexpr Geometry kCoolBar = {"CoolBar1", 0, 0, 773, 86};
+constexpr Geometry kToolBar = {"ToolBar1", 9, 0, 756, 81};
+constexpr Geometry kGamePanel = {"GamePanel", 0, 87, 773, 259};
+constexpr Geometry kCouponImage = {"CouponImage", 8, 8, 753, 241};
+constexpr Geometry kCoefficientsPanel = {"CoefficientsPanel", 0, 345, 773, 91};
+constexpr Geometry kStatsPanel = {"StatsPanel", 0, 437, 773, 189};
+constexpr Geometry kLogoImage = {"LogoImage", 560, 10, 162, 170};
+constexpr Geometry kStatusBar = {"MainStatusBar", 0, 625, 773, 22};
+
+struct ButtonDef {
+    Geometry geometry;
+    const char *picture;
+    QAction *TTombolixForm::*action;
+    QToolButton *TTombolixForm::*button;
+    const char *ownHint;
+};
+
+struct ActionDef {
+    const char *name;
+    const char *caption;
+    const char *hint;
+    QAction *TTombolixForm::*action;
+    void (TTombolixForm::*execute)();
+};
+
+constexpr QRgb kWindowColour = 0xFFA6CAF0;
+constexpr QRgb kCoolBarColour = 0xFFE8DEBA;
+constexpr QRgb kGamePanelColour = 0xFFDC78D2;
+constexpr QRgb kStatsPanelColour = 0xFFE8DEBA;
+constexpr QRgb kCoefficientsColour = 0xFFDEC2C2;
+constexpr QRgb kCouponColour = 0xFFDEBED7;
+
+constexpr int kCaptionLefts[6] = {10, 138, 266, 394, 522, 650};
+
+QFont WindowFont(int pixels, bool bold = false)
+{
+    QFont font(QStringLiteral("Tahoma"));
+    font.setPixelSize(pixels);
+    font.setBold(bold);
+    return font;
+}
+
+void Place(QWidget *widget, const Geometry &g)
+{
+    widget->setObjectName(QString::fromLatin1(g.name));
+    widget->setGeometry(g.x, g.y, g.w, g.h);
+}
+
+void SetBackground(QWidget *widget, QRgb colour)
+{
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::Window, QColor::fromRgb(colour));
+    widget->setPalette(palette);
+    widget->setAutoFillBackground(true);
+}
+
+QLabel *MakeLabel(QWidget *parent, const QString &name, int x, int y, const QString &text, bool bold = false)
+{
+    auto *label = new QLabel(text, parent);
+    label->setObjectName(name);
+    label->setFont(WindowFont(16, bold));
+    label->move(x, y);
+    label->adjustSize();
+    return label;
+}
+
+// Labels that size themselves to their text.
+void SetLabelText(QLabel *label, const QString &text)
+{
+    label->setText(text);
+    label->adjustSize();
+}
+
+} // namespace
+
+QEvent::Type TWindowMessage::EventType()
+{
+    static const auto type = static_cast<QEvent::Type>(QEvent::registerEventType());
+    return type;
+}
+
+intptr_t SendFormMessage(QWidget *form, int msg, intptr_t wParam, intptr_t lParam)
+{
+    TWindowMessage message(msg, wParam, lParam);
+    QCoreApplication::sendEvent(form, &message);
+    return message.Result;
+}
+
+TTombolixForm::TTombolixForm(QWidget *parent)
+    : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
+                          | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint)
+{
+    setObjectName(QStringLiteral("TombolixForm"));
+    setWindowTitle(QStringLiteral("Drawvane"));
+    setFont(WindowFont(16));
+    setFixedSize(773, 647);
+    SetBackground(this, kWindowColour);
+
+    CreateToolbar();
+    CreatePanels();
+    // Centred on the desktop, but never with the title bar above the top
+    // of a screen smaller than the window.
+    if (const QScreen *screen = QGuiApplication::primaryScreen()) {
+        const QRect desktop = screen->availableGeometry();
+        const QPoint topLeft = desktop.center() - rect().center();
+        move(std::max(topLeft.x(), desktop.left()), std::max(topLeft.y(), desktop.top()));
+    }
+    Guarded([this] { FormCreate(); });
+}
+
+void TTombolixForm::CreateToolbar()
+{
+    static const ActionDef actions[] = {
+        {"FormCloseAction", "Exit", "|Close window and Exit program", &TTombolixForm::FormCloseAction,
+         &TTombolixForm::FormCloseActionExecute},
+        {"ShowOptionsAction", "Options", "|Show Program options", &TTombolixForm::ShowOptionsAction,
+         &TTombolixForm::ShowOptionsActionExecute},
+        {"CalculateAction", "Calculate", "|Calculate Probabilities and related data", &TTombolixForm::CalculateAction,
+         &TTombolixForm::CalculateActionExecute},
+        {"ClearAction", "Clear", "|Clear all marks and calculations", &TTombolixForm::ClearAction,
+         &TTombolixForm::ClearActionExecute},
+        {"SystemsAction", "Systems", "|Show Systems Window", &TTombolixForm::SystemsAction,
+         &TTombolixForm::SystemsActionExecute},
+        {"PrintAction", "Print", "|Print filled boards", &TTombolixForm::PrintAction,
+         &TTombolixForm::PrintActionExecute},
+        {"LuckAction", "Luck", "|Increas you winning chances", &TTombolixForm::LuckAction,
+         &TTombolixForm::LuckActionExecute},
+        {"AboutAction", "About", "|Contact the Author and read about his other programs", &TTombolixForm::AboutAction,
+         &TTombolixForm::AboutActionExecute},
+        {"HelpAction", "Help", "|Program usage and explanation", &TTombolixForm::HelpAction,
+         &TTombolixForm::HelpActionExecute},
+    };
+    for (const auto &def : actions) {
+        auto *action = new QAction(QString::fromLatin1(def.caption), this);
+        action->setObjectName(QString::fromLatin1(def.name));
+        action->setProperty("category", QStringLiteral("Form"));
+        const THint hint = SplitHint(def.hint);
+        action->setStatusTip(QString::fromStdString(hint.longPart));
+        action->setToolTip(QString::fromStdString(hint.shortPart));
+        action->setProperty("hint", QString::fromLatin1(def.hint));
+        const auto execute = def.execute;
+        connect(action, &QAction::triggered, this, [this, execute] { Guarded([this, execute] { (this->*execute)(); }); });
+        this->*def.action = action;
+    }
+
+    CoolBar1 = new QFrame(this);
+    Place(CoolBar1, kCoolBar);
+    ToolBar1 = new QWidget(CoolBar1);
+    Place(ToolBar1, kToolBar);
+
+    static const ButtonDef buttons[] = {
+        {{"PrefBitBtn", 0, 2, 81, 74}, ":/toolbar/options.svg", &TTombolixForm::ShowOptionsAction,
+         &TTombolixForm::PrefBitBtn, nullptr},
+        {{"SystemsBitBtn", 81, 2, 81, 74}, ":/toolbar/systems.svg", &TTombolixForm::SystemsAction,
+         &TTombolixForm::SystemsBitBtn, nullptr},
+        {{"ClearBitBtn", 162, 2, 81, 74}, ":/toolbar/clear.svg", &TTombolixForm::ClearAction,
+         &TTombolixForm::ClearBitBtn, nullptr},
+        {{"PrintBitBtn", 243, 2, 75, 74}, ":/toolbar/print.svg", &TTombolixForm::PrintAction,
+         &TTombolixForm::PrintBitBtn, nullptr},
+        {{"LuckBitBtn", 318, 2, 75, 74}, ":/toolbar/luck.svg", &TTombolixForm::LuckAction,
+         &TTombolixForm::LuckBitBtn, nullptr},
+        {{"CalculateBitBtn", 393, 2, 81, 74}, ":/toolbar/help.svg", &TTombolixForm::HelpAction,
+         &TTombolixForm::CalculateBitBtn, nullptr},
+        {{"AboutBitBtn", 474, 2, 75, 74}, ":/toolbar/about.svg", &TTombolixForm::AboutAction,
+         &TTombolixForm::AboutBitBtn, "|A note about the author and his other programs"},
+        {{"ExitBitBtn", 676, 2, 81, 74}, ":/toolbar/exit.svg", &TTombolixForm::FormCloseAction,
+         &TTombolixForm::ExitBitBtn, nullptr},
+    };
+    const qreal dpr = devicePixelRatioF();
+    for (const auto &def : buttons) {
+        auto *button = new QToolButton(ToolBar1);
+        Place(button, def.geometry);
+        QAction *action = this->*def.action;
+        // The button takes the command's caption and hint, unless it has a
+        // hint of its own. It is not the action's own widget, so the
+        // action's text never turns into a tool tip.
+        const QString hintText = def.ownHint ? QString::fromLatin1(def.ownHint) : action->property("hint").toString();
+        const THint hint = SplitHint(hintText.toStdString());
+        button->setText(action->text());
+        button->setStatusTip(QString::fromStdString(hint.longPart));
+        button->setToolTip(QString::fromStdString(hint.shortPart));
+        const QPixmap picture = SvgPixmap(QString::fromLatin1(def.picture), dpr);
+        button->setIcon(QIcon(picture));
+        button->setIconSize(picture.deviceIndependentSize().toSize());
+        button->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
+        button->setAutoRaise(true);
+        button->setFocusPolicy(Qt::NoFocus);
+        button->setFont(WindowFont(12));
+        connect(button, &QToolButton::clicked, action, &QAction::trigger);
+        this->*def.button = button;
+    }
+    Bevel1 = new QWidget(ToolBar1);
+    Place(Bevel1, {"Bevel1", 549, 2, 127, 74});
+}
+
+void TTombolixForm::CreatePanels()
+{
+    GamePanel = new QFrame(this);
+    Place(GamePanel, kGamePanel);
+    CouponImage = new TCouponImage(GamePanel);
+    Place(CouponImage, kCouponImage);
+    CouponImage->OnMouseDown = [this](int x, int y) { Guarded([=, this] { CouponImageMouseDown(x, y); }); };
+
+    CoefficientsPanel = new QFrame(this);
+    Place(CoefficientsPanel, kCoefficientsPanel);
+    for (int b = 1; b <= 12; ++b) {
+        const int left = kCaptionLefts[(b - 1) % 6];
+        const int top = b <= 6 ? 5 : 50;
+        PunchLabels[b - 1] = MakeLabel(CoefficientsPanel, QStringLiteral("p%1").arg(b), left, top,
+                                       QStringLiteral("Punch :"));
+        SpreadLabels[b - 1] = MakeLabel(CoefficientsPanel, QStringLiteral("s%1").arg(b), left, top + 20,
+                                        QStringLiteral("Spread:"));
+    }
+
+    StatsPanel = new QFrame(this);
+    Place(StatsPanel, kStatsPanel);
+    MakeLabel(StatsPanel, QStringLiteral("Label9"), 123, 5, QStringLiteral("Win Probability"), true);
+    MakeLabel(StatsPanel, QStringLiteral("OddsLabel"), 301, 5, QStringLiteral("Odds"), true);
+    MakeLabel(StatsPanel, QStringLiteral("Label10"), 411, 5, QStringLiteral("Returns $"), true);
+    for (int d = 1; d <= 7; ++d) {
+        const int top = 28 + 19 * (d - 1);
+        MakeLabel(StatsPanel, QStringLiteral("Label%1").arg(d), 14, top, QStringLiteral("Division %1").arg(d));
+        WinLabels[d - 1] = MakeLabel(StatsPanel, QStringLiteral("WinDiv%1Label").arg(d), 137, top,
+                                     QStringLiteral("Win Div %1").arg(d));
+        OddsLabels[d - 1] = MakeLabel(StatsPanel, QStringLiteral("Odds%1Label").arg(d), 282, top,
+                                      QStringLiteral("Odds %1").arg(d));
+        PayLabels[d - 1] = MakeLabel(StatsPanel, QStringLiteral("Pay%1Label").arg(d), 416, top,
+                                     QStringLiteral("Returns"));
+    }
+    MakeLabel(StatsPanel, QStringLiteral("Label8"), 14, 164, QStringLiteral("Totals: "), true);
+    WinLabels[7] = MakeLabel(StatsPanel, QStringLiteral("TotalWinProbability"), 137, 164,
+                             QStringLiteral("Win Total"), true);
+    OddsLabels[7] = MakeLabel(StatsPanel, QStringLiteral("OddsTotalLabel"), 282, 164, QStringLiteral("Odds"), true);
+    PayLabels[7] = MakeLabel(StatsPanel, QStringLiteral("PayTotalLabel"), 406, 164, QStringLiteral("Returns"), true);
+
+    LogoImage = new QLabel(StatsPanel);
+    Place(LogoImage, kLogoImage);
+    LogoImage->setPixmap(SvgPixmap(QStringLiteral(":/logo.svg"), devicePixelRatioF()));
+    LogoImage->setAttribute(Qt::WA_TranslucentBackground);
+
+    MainStatusBar = new QStatusBar(this);
+    Place(MainStatusBar, kStatusBar);
+    MainStatusBar->setSizeGripEnabled(false);
+    FStatusPanel = new QLabel(QStringLiteral("Save All"), MainStatusBar);
+    FStatusPanel->setObjectName(QStringLiteral("MainStatusPanel"));
+    // One panel of 150 pixels which, being the last, runs on to the right
+    // edge, so that long hints are not cut off.
+    FStatusPanel->setMinimumWidth(150);
+    MainStatusBar->addWidget(FStatusPanel, 1);
+}
+
+QString TTombolixForm::StatusText() const
+{
+    return FStatusPanel->text();
+}
+
+void TTombolixForm::SetStatusText(const QString &text)
+{
+    FStatusPanel->setText(text);
+}
+
+void TTombolixForm::FormCreate()
+{
+    TRegOptions().InitDefaults();
+    CouponColor = kCouponColour;
+}
+
+void TTombolixForm::ReadShape(bool withDefaultsCheck)
+{
+    TRegOptions store;
+    if (withDefaultsCheck && store.InitDefaults())
+        return;
+    const uint8_t storedBoards = store.GetBoards();
+    const uint8_t storedSize = store.GetBoardSize();
+    const uint8_t storedMarks = store.GetMarks();
+    // A hand-edited store may hold counts the coupon cannot show; the
+    // working copy keeps them within the coupon's limits.
+    const TCouponShape shape = TCouponShape::Clamped(storedBoards, storedSize, storedMarks);
+    boards = shape.boards;
+    boardsize = shape.boardsize;
+    marks = shape.marks;
+    store.GetDivisions(divisions);
+}
+
+void TTombolixForm::SetColours()
+{
+    SetBackground(CoolBar1, kCoolBarColour);
+    SetBackground(GamePanel, kGamePanelColour);
+    SetBackground(StatsPanel, kStatsPanelColour);
+    SetBackground(CoefficientsPanel, kCoefficientsColour);
+}
+
+void TTombolixForm::FormShow()
+{
+    ReadShape(true);
+    SetColours();
+    DrawCoupon();
+}
+
+void TTombolixForm::showEvent(QShowEvent *event)
+{
+    QWidget::showEvent(event);
+    if (!event->spontaneous())
+        Guarded([this] { FormShow(); });
+}
+
+void TTombolixForm::closeEvent(QCloseEvent *event)
+{
+    QWidget::closeEvent(event);
+    // Closing the main window ends the program, even while other windows
+    // are shown. Outside a running event loop there is nothing to end.
+    if (QThread::currentThread()->loopLevel() > 0)
+        QCoreApplication::exit(0);
+}
+
+bool TTombolixForm::event(QEvent *event)
+{
+    if (event->type() == TWindowMessage::EventType()) {
+        auto &message = static_cast<TWindowMessage &>(*event);
+        Guarded([&] {
+            if (message.Msg == WM_SETTINGSCHANGED)
+                WMSettingsChanged(message);
+            else if (message.Msg == WM_SYSTEMSCHANGED)
+                WMSystemsChanged(message);
+        });
+        return true;
+    }
+    if (event->type() == QEvent::StatusTip) {
+        SetStatusText(static_cast<QStatusTipEvent *>(event)->tip());
+        return true;
+    }
+    return QWidget::event(event);
+}
+
+void TTombolixForm::WMSettingsChanged(TWindowMessage &message)
+{
+    ReadShape(false);
+    DrawCoupon();
+    message.Result = 1;
+}
+
+void TTombolixForm::WMSystemsChanged(TWindowMessage &message)
+{
+    DrawCoupon();
+    message.Result = 1;
+}
+
+// --- Coupon drawing ---------------------------------------------------------
+
+void TTombolixForm::DrawCoupon()
+{
+    CouponImage->FillRect(0, 0, TCouponImage::kWidth, TCouponImage::kHeight, CouponColor);
+    ClearCoupon();
+    if (boards == 0)
+        return;
+    DrawCouponCells(*CouponImage, ImagesForm->Atlas(), boards, boardsize,
+                    [this](uint8_t n) { return IsExcluded(n); }, [this](uint8_t n) { return IsIncluded(n); },
+                    [this](uint8_t n) { MarkOnAllBoards(n); });
+}
+
+void TTombolixForm::ClearCoupon()
+{
+    FCoupon.Clear();
+    for (int b = 1; b <= 12; ++b) {
+        SetPunchCaption(b, -1);
+        SetSpreadCaption(b, -1);
+    }
+    ClearWinLabels();
+    ClearOddsLabels();
+    ClearPayLabels();
+}
+
+bool TTombolixForm::IsExcluded(uint8_t n)
+{
+    return CouponIsExcluded(n, excludedCount);
+}
+
+bool TTombolixForm::IsIncluded(uint8_t n)
+{
+    return CouponIsIncluded(n, excludedCount);
+}
+
+void TTombolixForm::MarkOnAllBoards(uint8_t n)
+{
+    FCoupon.MarkOnAllBoards(n, boards);
+}
+
+// --- Marking ----------------------------------------------------------------
+
+void TTombolixForm::CouponImageMouseDown(int x, int y)
+{
+    const auto hit = CouponHitTest(x, y);
+    if (!hit)
+        return;
+    const TCouponShape shape{boards, boardsize, marks};
+    const TClickResult result = FCoupon.Click(*hit, shape, [this](uint8_t n) { return IsExcluded(n); });
+    if (result == TClickResult::Ignored)
+        return;
+
+    const int bx = (hit->board - 1) % 6;
+    const int by = (hit->board - 1) / 6;
+    const int dx = kBoardPitch * bx + CellSize * (hit->column - 1);
+    const int dy = kBoardPitch * by + CellSize * (hit->row - 1);
+    const bool marked = result == TClickResult::Marked || result == TClickResult::MarkedFull;
+    const int sx = (marked ? atlas::kMarkedX : atlas::kPlainX) + CellSize * (hit->column - 1);
+    CouponImage->CopyRect(ImagesForm->Atlas(), sx, CellSize * (hit->row - 1), CellSize, CellSize, dx, dy);
+
+    if (result == TClickResult::MarkedFull) {
+        ShowPunch(hit->board);
+        ShowSpread(hit->board);
+        CalculateResults();
+    } else if (result == TClickResult::UnmarkedFromFull) {
+        ClearPunch(hit->board);
+        ClearSpread(hit->board);
+        CalculateResults();
+    }
+}
+
+// --- Per-board coefficients -------------------------------------------------
+
+namespace {
+
+// Bars of a board: y of the Punch and Spread bars for the top and the bottom row.
+int PunchBarY(int board)
+{
+    return board <= 6 ? 113 : 121;
+}
+
+int SpreadBarY(int board)
+{
+    return board <= 6 ? 117 : 125;
+}
+
+int BarLength(int value)
+{
+    return 7 * kCellSize * value / 100;
+}
+
+} // namespace
+
+void TTombolixForm::ShowPunch(uint8_t board)
+{
+    TRegOptions store;
+    if (!store.GetPlaySums())
+        return;
+    int32_t sum = 0;
+    for (int n = 1; n <= boardsize; ++n)
+        if (FCoupon.Marked(board, n))
+            sum += n;
+    const int32_t value = TLottoCalc().PunchCoefficient(sum, marks, boardsize);
+    SetPunchCaption(board, value);
+    CouponImage->CopyRect(ImagesForm->Atlas(), 0, atlas::kPunchBarY, BarLength(value), atlas::kBarHeight,
+                          BoardOrigin(board).x, PunchBarY(board));
+}
+
+void TTombolixForm::ShowSpread(uint8_t board)
+{
+    TRegOptions store;
+    if (!store.GetPlayStdev())
+        return;
+    const int32_t value = TLottoCalc().SpreadCoefficient(FCoupon.Flags(board), marks, boardsize);
+    SetSpreadCaption(board, value);
+    CouponImage->CopyRect(ImagesForm->Atlas(), 0, atlas::kSpreadBarY, BarLength(value), atlas::kBarHeight,
+                          BoardOrigin(board).x, SpreadBarY(board));
+}
+
+void TTombolixForm::ClearPunch(uint8_t board)
+{
+    SetPunchCaption(board, -1);
+    SetSpreadCaption(board, -1);
+    const int x = BoardOrigin(board).x;
+    CouponImage->FillRect(x, PunchBarY(board), x + 7 * CellSize, PunchBarY(board) + atlas::kBarHeight, CouponColor);
+}
+
+void TTombolixForm::ClearSpread(uint8_t board)
+{
+    SetSpreadCaption(board, -1);
+    const int x = BoardOrigin(board).x;
+    CouponImage->FillRect(x, SpreadBarY(board), x + 7 * CellSize, SpreadBarY(board) + atlas::kBarHeight, CouponColor);
+}
+
+void TTombolixForm::SetPunchCaption(int board, int value)
+{
+    if (board < 1 || board > 12)
+        return;
+    SetLabelText(PunchLabels[board - 1], value < 0 ? QString() : QStringLiteral("Punch  = %1").arg(value));
+}
+
+void TTombolixForm::SetSpreadCaption(int board, int value)
+{
+    if (board < 1 || board > 12)
+        return;
+    SetLabelText(SpreadLabels[board - 1], value < 0 ? QString() : QStringLiteral("Spread = %1").arg(value));
+}
+
+// --- Results ----------------------------------------------------------------
+
+namespace {
+
+// The user's decimal separator, where it is a single character.
+char DecimalSeparator()
+{
+    const QString point = QLocale().decimalPoint();
+    return point.size() == 1 && point.at(0).unicode() < 0x80 ? point.at(0).toLatin1() : '.';
+}
+
+TResultColumn TextsOf(const std::array<QLabel *, 8> &labels)
+{
+    TResultColumn texts;
+    for (size_t i = 0; i < labels.size(); ++i)
+        texts[i] = labels[i]->text().toStdString();
+    return texts;
+}
+
+void ShowTexts(const std::array<QLabel *, 8> &labels, const TResultColumn &texts)
+{
+    for (size_t i = 0; i < labels.size(); ++i)
+        SetLabelText(labels[i], QString::fromStdString(texts[i]));
+}
+
+} // namespace
+
+uint8_t TTombolixForm::FullBoardCount() const
+{
+    return FCoupon.FullBoardCount(marks);
+}
+
+uint8_t TTombolixForm::CommonNumbers(int a, int b) const
+{
+    return FCoupon.CommonNumbers(a, b, TCouponShape{boards, boardsize, marks});
+}
+
+void TTombolixForm::CalculateResults()
+{
+    const TWinColumn win = WinProbabilities(FCoupon, TCouponShape{boards, boardsize, marks}, divisions,
+                                            excludedCount, DecimalSeparator());
+    if (!win.shown) {
+        ClearWinLabels();
+        ClearOddsLabels();
+        ClearPayLabels();
+        return;
+    }
+    ShowTexts(WinLabels, win.texts);
+    ShowOdds();
+    ShowReturns();
+}
+
+void TTombolixForm::ShowOdds()
+{
+    ShowTexts(OddsLabels, OddsFromShown(TextsOf(WinLabels), DecimalSeparator()));
+}
+
+void TTombolixForm::ShowReturns()
+{
+    // Payments the store cannot open stay 0.
+    std::array<int64_t, 7> payments{};
+    TRegOptions().GetPayments(payments);
+    ShowTexts(PayLabels, ReturnsFromShown(TextsOf(WinLabels), payments, DecimalSeparator()));
+}
+
+void TTombolixForm::ClearWinLabels()
+{
+    for (QLabel *label : WinLabels)
+        SetLabelText(label, QString());
+}
+
+void TTombolixForm::ClearOddsLabels()
+{
+    for (QLabel *label : OddsLabels)
+        SetLabelText(label, QString());
+}
+
+void TTombolixForm::ClearPayLabels()
+{
+    for (QLabel *label : PayLabels)
+        SetLabelText(label, QString());
+}
+
+// --- Commands ---------------------------------------------------------------
+
+void TTombolixForm::FormCloseActionExecute()
+{
+    close();
+}
+
+void TTombolixForm::ShowOptionsActionExecute() {}
+
+void TTombolixForm::CalculateActionExecute()
+{
+    CalculateResults();
+}
+
+void TTombolixForm::ClearActionExecute()
+{
+    DrawCoupon();
+}
+
+void TTombolixForm::SystemsActionExecute() {}
+void TTombolixForm::PrintActionExecute() {}
+void TTombolixForm::LuckActionExecute() {}
+void TTombolixForm::AboutActionExecute() {}
+void TTombolixForm::HelpActionExecute() {}

@@ -1,0 +1,82 @@
+#include "MessageUnit.h"
+#include "Artwork.h"
+#include "DialogSupport.h"
+#include "ErrorReport.h"
+
+#include <QCloseEvent>
+#include <QFrame>
+#include <QLabel>
+#include <QPushButton>
+
+TMessageForm *MessageForm = nullptr;
+
+namespace {
+
+constexpr QRgb kWindowColour = 0xFFE8DEBA;
+constexpr QRgb kPanelColour = 0xFFD4BADE;
+
+} // namespace
+
+TMessageForm::TMessageForm(QWidget *parent)
+    : QWidget(parent, FixedDialogFlags())
+{
+    setObjectName(QStringLiteral("MessageForm"));
+    setWindowTitle(QStringLiteral("Drawvane Message"));
+    setFont(DialogFont());
+    setFixedSize(290, 108);
+
+    Panel1 = new QFrame(this);
+    Panel1->setObjectName(QStringLiteral("Panel1"));
+    Panel1->setGeometry(5, 10, 281, 44);
+    Panel1->setFrameStyle(QFrame::Panel | QFrame::Raised);
+
+    Image1 = new QLabel(Panel1);
+    Image1->setObjectName(QStringLiteral("Image1"));
+    Image1->setGeometry(6, 6, 32, 32);
+    Image1->setPixmap(SvgPixmap(QStringLiteral(":/icons/ball23.svg"), devicePixelRatioF()));
+    Image1->setAttribute(Qt::WA_TranslucentBackground);
+
+    // One line that grows with its text and is cut off at the panel's edge.
+    MessageLabel = new QLabel(QStringLiteral("MessageLabel"), Panel1);
+    MessageLabel->setObjectName(QStringLiteral("MessageLabel"));
+    MessageLabel->setWordWrap(false);
+    MessageLabel->move(50, 15);
+    MessageLabel->setFixedHeight(19);
+    MessageLabel->adjustSize();
+
+    CloseBitBtn = new QPushButton(QStringLiteral("Close"), this);
+    CloseBitBtn->setObjectName(QStringLiteral("CloseBitBtn"));
+    CloseBitBtn->setGeometry(155, 60, 106, 46);
+    CloseBitBtn->setIcon(QIcon(SvgPixmap(QStringLiteral(":/glyphs/close.svg"), devicePixelRatioF())));
+    CloseBitBtn->setIconSize(QSize(32, 32));
+    connect(CloseBitBtn, &QPushButton::clicked, this, [this] { Guarded([this] { CloseBitBtnClick(); }); });
+
+    setTabOrder(Panel1, CloseBitBtn);
+    CentreOnScreen(this);
+}
+
+void TMessageForm::ShowText(const QString &text)
+{
+    SetBackgroundColour(this, kWindowColour);
+    SetBackgroundColour(Panel1, kPanelColour);
+    MessageLabel->setText(text);
+    MessageLabel->adjustSize();
+    ShowInFront(this);
+}
+
+void TMessageForm::CloseBitBtnClick()
+{
+    FClosing = true;
+    close();
+    FClosing = false;
+}
+
+void TMessageForm::closeEvent(QCloseEvent *event)
+{
+    // Only the Close button hides the window; the window manager's close
+    // (say, Alt+F4) is refused.
+    if (FClosing)
+        event->accept();
+    else
+        event->ignore();
+}

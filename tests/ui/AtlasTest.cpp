@@ -1,0 +1,117 @@
+#include "GridAtlas.h"
+#include "ImageFormUnit.h"
+
+#include <QLabel>
+#include <QPixmap>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+QRgb At(const QImage &image, int x, int y)
+{
+    return image.pixel(x, y) | 0xFF000000;
+}
+
+TEST(GridAtlas, SizeAndTheThreeGridsLines)
+{
+    const QImage grid = atlas::BuildGridAtlas();
+    ASSERT_EQ(grid.size(), QSize(339, 143));
+    for (int k = 0; k <= 7; ++k) {
+        for (int t = 0; t <= 112; ++t) {
+            EXPECT_EQ(At(grid, 16 * k, t), atlas::kLine) << "plain vertical " << k;
+            EXPECT_EQ(At(grid, t, 16 * k), atlas::kLine) << "plain horizontal " << k;
+            EXPECT_EQ(At(grid, 226 + 16 * k, t), atlas::kLine) << "excluded vertical " << k;
+            EXPECT_EQ(At(grid, 226 + t, 16 * k), atlas::kLine) << "excluded horizontal " << k;
+            EXPECT_EQ(At(grid, 112 + t, 16 * k), atlas::kLine) << "marked horizontal " << k;
+        }
+    }
+    // The marked grid's vertical lines after the first stand one pixel right.
+    for (int x : {112, 129, 145, 161, 177, 193, 209, 225})
+        for (int t = 0; t <= 112; ++t)
+            EXPECT_EQ(At(grid, x, t), atlas::kLine) << "marked vertical at " << x;
+    for (int x : {128, 144, 160, 176, 192, 208, 224})
+        EXPECT_NE(At(grid, x, 8), atlas::kLine) << "no marked line at " << x;
+}
+
+TEST(GridAtlas, CellInteriorsDigitsAndCrosses)
+{
+    const QImage grid = atlas::BuildGridAtlas();
+    int navy = 0;
+    int grey = 0;
+    for (int c = 0; c < 7; ++c) {
+        for (int r = 0; r < 7; ++r) {
+            // Top interior row and the rows under the digits are bare.
+            EXPECT_EQ(At(grid, 16 * c + 1, 16 * r + 1), atlas::kPlainCell);
+            EXPECT_EQ(At(grid, 16 * c + 8, 16 * r + 14), atlas::kPlainCell);
+            EXPECT_EQ(At(grid, 226 + 16 * c + 1, 16 * r + 1), atlas::kExcludedCell);
+            for (int y = 1; y < 16; ++y) {
+                for (int x = 1; x < 16; ++x) {
+                    const QRgb plain = At(grid, 16 * c + x, 16 * r + y);
+                    EXPECT_TRUE(plain == atlas::kPlainCell || plain == atlas::kPlainDigit);
+                    navy += plain == atlas::kPlainDigit;
+                    const QRgb excluded = At(grid, 226 + 16 * c + x, 16 * r + y);
+                    EXPECT_TRUE(excluded == atlas::kExcludedCell || excluded == atlas::kExcludedDigit);
+                    grey += excluded == atlas::kExcludedDigit;
+                    // Digits stay within cell rows 4..12.
+                    if (y < 4 || y > 12) {
+                        EXPECT_EQ(plain, atlas::kPlainCell);
+                    }
+                }
+            }
+            // The cross runs corner to corner over the marked cell.
+            const int left = (c == 0 ? 113 : 113 + 16 * c + 1);
+            EXPECT_EQ(At(grid, left, 16 * r + 1), atlas::kCross);
+            EXPECT_EQ(At(grid, left + 14, 16 * r + 15), atlas::kCross);
+            EXPECT_EQ(At(grid, left + 14, 16 * r + 1), atlas::kCross);
+            EXPECT_EQ(At(grid, left + 7, 16 * r + 8), atlas::kCross);
+        }
+    }
+    EXPECT_EQ(navy, grey);
+    EXPECT_GT(navy, 49 * 10);
+}
+
+TEST(GridAtlas, ColourRampsThroughTheirStops)
+{
+    const QImage grid = atlas::BuildGridAtlas();
+    const struct {
+        int x, y;
+        QRgb colour;
+    } stops[] = {
+        {0, 113, 0xFFFF0400},  {48, 114, 0xFFFFEE00}, {52, 115, 0xFFFAFF00}, {112, 116, 0xFF00FF2E},
+        {0, 117, 0xFF2F0067},  {24, 118, 0xFF000287}, {72, 119, 0xFF00C7C8}, {112, 120, 0xFF00FE33},
+    };
+    for (const auto &s : stops)
+        EXPECT_EQ(At(grid, s.x, s.y), s.colour) << s.x << "," << s.y;
+    for (int x = 0; x <= 112; ++x) {
+        for (int y = 113; y <= 116; ++y)
+            EXPECT_EQ(At(grid, x, y), At(grid, x, 113));
+        for (int y = 117; y <= 120; ++y)
+            EXPECT_EQ(At(grid, x, y), At(grid, x, 117));
+        // Red to green: green rises, red falls after yellow.
+        if (x > 0 && x <= 48) {
+            EXPECT_GE(qGreen(At(grid, x, 113)), qGreen(At(grid, x - 1, 113)));
+        }
+    }
+    for (int x = 113; x < 339; ++x)
+        for (int y = 113; y <= 120; ++y)
+            EXPECT_EQ(At(grid, x, y), atlas::kRest);
+    for (int x = 0; x < 339; ++x)
+        for (int y = 121; y < 143; ++y)
+            EXPECT_EQ(At(grid, x, y), atlas::kRest);
+}
+
+TEST(GridAtlas, ImagesFormShowsTheAtlasOneToOne)
+{
+    TImagesForm form;
+    EXPECT_EQ(form.objectName(), QStringLiteral("ImagesForm"));
+    auto *label = form.findChild<QLabel *>(QStringLiteral("GridImage"));
+    ASSERT_NE(label, nullptr);
+    EXPECT_EQ(label->geometry(), QRect(0, 0, 339, 143));
+    const QImage shown = label->pixmap().toImage().convertToFormat(QImage::Format_RGB32);
+    EXPECT_EQ(shown, atlas::BuildGridAtlas().convertToFormat(QImage::Format_RGB32));
+    EXPECT_EQ(shown, form.Atlas());
+    EXPECT_FALSE(form.isVisible());
+}
+
+} // namespace

@@ -1,0 +1,280 @@
+#include "UiFixture.h"
+
+#include <QAction>
+#include <QStatusBar>
+#include <QToolButton>
+
+#include <fstream>
+
+namespace {
+
+using MainWindow = UiTest;
+
+TEST_F(MainWindow, FirstStartWritesDefaultsAndShowsTheEmptyCoupon)
+{
+    StartProgram();
+    ASSERT_TRUE(std::filesystem::exists(Home().storeFile()));
+    EXPECT_EQ(Form()->boards, 12);
+    EXPECT_EQ(Form()->boardsize, 49);
+    EXPECT_EQ(Form()->marks, 6);
+    EXPECT_EQ(Form()->divisions, (std::array<uint8_t, 7>{1, 1, 1, 1, 1, 1, 1}));
+
+    EXPECT_EQ(Form()->windowTitle(), QStringLiteral("Drawvane"));
+    EXPECT_EQ(Form()->size(), QSize(773, 647));
+    EXPECT_TRUE(Form()->isVisible());
+    EXPECT_FALSE(ImagesForm->isVisible());
+    EXPECT_EQ(QApplication::applicationDisplayName(), QStringLiteral("Drawvane"));
+
+    for (int b = 1; b <= 12; ++b)
+        for (int n = 1; n <= 49; ++n)
+            ASSERT_EQ(CellOf(b, n), Cell::Plain) << b << "/" << n;
+    // The bands between boards are the coupon colour.
+    EXPECT_EQ(Pixel(120, 50), 0xFFDEBED7);
+    EXPECT_EQ(Pixel(50, 120), 0xFFDEBED7);
+    EXPECT_EQ(Pixel(752, 240) , 0xFF000000); // bottom right corner of board 12
+
+    for (const char *name : {"p1", "s1", "p12", "s12", "WinDiv1Label", "TotalWinProbability", "Odds7Label",
+                             "OddsTotalLabel", "Pay1Label", "PayTotalLabel"}) {
+        auto *label = Form()->findChild<QLabel *>(QString::fromLatin1(name));
+        ASSERT_NE(label, nullptr) << name;
+        EXPECT_TRUE(label->text().isEmpty()) << name;
+    }
+    EXPECT_EQ(Form()->StatusText(), QStringLiteral("Save All"));
+}
+
+TEST_F(MainWindow, ControlsAndCommandsCarryTheirNamesAndPlaces)
+{
+    StartProgram();
+    const struct {
+        const char *name;
+        QRect geometry;
+    } controls[] = {
+        {"CoolBar1", {0, 0, 773, 86}},          {"ToolBar1", {9, 0, 756, 81}},
+        {"PrefBitBtn", {0, 2, 81, 74}},         {"SystemsBitBtn", {81, 2, 81, 74}},
+        {"ClearBitBtn", {162, 2, 81, 74}},      {"PrintBitBtn", {243, 2, 75, 74}},
+        {"LuckBitBtn", {318, 2, 75, 74}},       {"CalculateBitBtn", {393, 2, 81, 74}},
+        {"AboutBitBtn", {474, 2, 75, 74}},      {"Bevel1", {549, 2, 127, 74}},
+        {"ExitBitBtn", {676, 2, 81, 74}},       {"GamePanel", {0, 87, 773, 259}},
+        {"CouponImage", {8, 8, 753, 241}},      {"CoefficientsPanel", {0, 345, 773, 91}},
+        {"StatsPanel", {0, 437, 773, 189}},     {"LogoImage", {560, 10, 162, 170}},
+        {"MainStatusBar", {0, 625, 773, 22}},
+    };
+    for (const auto &c : controls) {
+        auto *widget = Form()->findChild<QWidget *>(QString::fromLatin1(c.name));
+        ASSERT_NE(widget, nullptr) << c.name;
+        EXPECT_EQ(widget->geometry(), c.geometry) << c.name;
+    }
+    const struct {
+        const char *button;
+        const char *caption;
+    } captions[] = {{"PrefBitBtn", "Options"}, {"SystemsBitBtn", "Systems"}, {"ClearBitBtn", "Clear"},
+                    {"PrintBitBtn", "Print"},  {"LuckBitBtn", "Luck"},       {"CalculateBitBtn", "Help"},
+                    {"AboutBitBtn", "About"},  {"ExitBitBtn", "Exit"}};
+    for (const auto &c : captions)
+        EXPECT_EQ(Form()->findChild<QToolButton *>(QString::fromLatin1(c.button))->text(),
+                  QString::fromLatin1(c.caption));
+    for (const char *name : {"FormCloseAction", "ShowOptionsAction", "CalculateAction", "ClearAction",
+                             "SystemsAction", "PrintAction", "LuckAction", "AboutAction", "HelpAction"}) {
+        auto *action = Form()->findChild<QAction *>(QString::fromLatin1(name));
+        ASSERT_NE(action, nullptr) << name;
+        EXPECT_EQ(action->property("category").toString(), QStringLiteral("Form"));
+    }
+    EXPECT_EQ(Form()->findChild<QAction *>(QStringLiteral("LuckAction"))->statusTip(),
+              QStringLiteral("Increas you winning chances"));
+    for (int b = 1; b <= 12; ++b) {
+        auto *p = Form()->findChild<QLabel *>(QStringLiteral("p%1").arg(b));
+        auto *s = Form()->findChild<QLabel *>(QStringLiteral("s%1").arg(b));
+        ASSERT_TRUE(p && s);
+        EXPECT_EQ(p->x(), 10 + 128 * ((b - 1) % 6));
+        EXPECT_EQ(p->y(), b <= 6 ? 5 : 50);
+        EXPECT_EQ(s->y(), b <= 6 ? 25 : 70);
+    }
+    EXPECT_EQ(Form()->findChild<QLabel *>(QStringLiteral("Label8"))->text(), QStringLiteral("Totals: "));
+    EXPECT_EQ(Form()->findChild<QLabel *>(QStringLiteral("PayTotalLabel"))->pos(), QPoint(406, 164));
+    EXPECT_EQ(Form()->findChild<QLabel *>(QStringLiteral("Odds3Label"))->pos(), QPoint(282, 66));
+}
+
+TEST_F(MainWindow, PanelColoursAndFont)
+{
+    StartProgram();
+    const auto colour = [&](const char *name) {
+        return Form()->findChild<QWidget *>(QString::fromLatin1(name))->palette().color(QPalette::Window).rgb();
+    };
+    EXPECT_EQ(Form()->palette().color(QPalette::Window).rgb(), 0xFFA6CAF0);
+    EXPECT_EQ(colour("CoolBar1"), 0xFFE8DEBA);
+    EXPECT_EQ(colour("GamePanel"), 0xFFDC78D2);
+    EXPECT_EQ(colour("StatsPanel"), 0xFFE8DEBA);
+    EXPECT_EQ(colour("CoefficientsPanel"), 0xFFDEC2C2);
+    EXPECT_EQ(Form()->font().family(), QStringLiteral("Tahoma"));
+    EXPECT_EQ(Form()->font().pixelSize(), 16);
+    EXPECT_EQ(QFontInfo(Form()->font()).family().toStdString(), "Tahoma");
+    const QFontInfo heading(Form()->findChild<QLabel *>(QStringLiteral("Label9"))->font());
+    EXPECT_EQ(heading.family().toStdString(), "Tahoma");
+    EXPECT_TRUE(heading.bold());
+    EXPECT_EQ(heading.pixelSize(), 16);
+    // The grab shows the coupon where it stands.
+    const QImage grab = Form()->grab().toImage();
+    EXPECT_EQ(grab.pixelColor(8 + 120, 87 + 8 + 50).rgb(), 0xFFDEBED7);
+    EXPECT_EQ(grab.pixelColor(3, 87 + 3).rgb(), 0xFFDC78D2);
+}
+
+TEST_F(MainWindow, HintsGoToTheStatusBarAndNoToolTips)
+{
+    StartProgram();
+    // Offscreen, moving the cursor delivers the enter and leave events.
+    const auto hover = [&](QWidget *w) {
+        QCursor::setPos(w->mapToGlobal(w->rect().center()));
+        QCoreApplication::processEvents();
+        return Form()->StatusText();
+    };
+    EXPECT_EQ(hover(Form()->AboutBitBtn), QStringLiteral("A note about the author and his other programs"));
+    EXPECT_EQ(hover(Form()->CalculateBitBtn), QStringLiteral("Program usage and explanation"));
+    EXPECT_EQ(hover(Form()->PrefBitBtn), QStringLiteral("Show Program options"));
+    EXPECT_EQ(hover(Form()->ExitBitBtn), QStringLiteral("Close window and Exit program"));
+    EXPECT_EQ(hover(Form()->CouponImage), QString());
+
+    for (QWidget *w : Form()->findChildren<QWidget *>())
+        EXPECT_TRUE(w->toolTip().isEmpty()) << w->objectName().toStdString();
+}
+
+TEST_F(MainWindow, ClearRedrawsFromScratchAndKeepsInclusions)
+{
+    WriteStore([](TRegOptions &store) {
+        store.SetPlayInclude(true);
+        const uint8_t inclusions[4] = {3, 40, 0, 0};
+        store.SetInclusions(inclusions);
+        store.SetBoardSize(38);
+        store.SetBoards(5);
+    });
+    StartProgram();
+    for (int b = 1; b <= 5; ++b) {
+        EXPECT_EQ(CellOf(b, 3), Cell::Marked);
+        EXPECT_EQ(Form()->Coupon().MarkCount(b), 1);
+    }
+    EXPECT_EQ(Form()->Coupon().MarkCount(6), 0);
+    EXPECT_FALSE(Form()->Coupon().Marked(1, 40));
+    EXPECT_EQ(Pixel(CellOrigin(1, 39).x + 8, CellOrigin(1, 39).y + 8), 0xFFDEBED7); // past the board size
+    EXPECT_EQ(Pixel(CellOrigin(6, 1).x + 8, CellOrigin(6, 1).y + 8), 0xFFDEBED7);  // past the boards
+
+    PressNumber(2, 3);
+    PressNumber(2, 10);
+    PressNumber(1, 11);
+    EXPECT_EQ(CellOf(2, 3), Cell::Plain);
+    EXPECT_EQ(CellOf(1, 11), Cell::Marked);
+    Form()->ClearBitBtn->click();
+    EXPECT_EQ(CellOf(2, 3), Cell::Marked);
+    EXPECT_EQ(CellOf(2, 10), Cell::Plain);
+    EXPECT_EQ(CellOf(1, 11), Cell::Plain);
+    EXPECT_EQ(Form()->Coupon().MarkCount(1), 1);
+    EXPECT_EQ(Form()->Coupon().MarkCount(2), 1);
+}
+
+TEST_F(MainWindow, SystemsMessageRedrawsWithTheStoredSystems)
+{
+    StartProgram();
+    PressNumber(1, 1);
+    WriteStore([](TRegOptions &store) {
+        store.SetPlayExclude(true);
+        const uint8_t exclusions[10] = {5, 17, 0, 0, 0, 0, 0, 0, 0, 0};
+        store.SetExclusions(exclusions);
+        store.SetPlayInclude(true);
+        const uint8_t inclusions[4] = {17, 12, 0, 0};
+        store.SetInclusions(inclusions);
+    });
+    EXPECT_EQ(SendFormMessage(Form(), WM_SYSTEMSCHANGED), 1);
+    EXPECT_EQ(Form()->excludedCount, 2);
+    for (int b = 1; b <= 12; ++b) {
+        EXPECT_EQ(CellOf(b, 5), Cell::Excluded);
+        EXPECT_EQ(CellOf(b, 17), Cell::Excluded);  // excluded wins over included
+        EXPECT_EQ(CellOf(b, 12), Cell::Marked);
+        EXPECT_EQ(CellOf(b, 1), Cell::Plain);
+        EXPECT_EQ(Form()->Coupon().MarkCount(b), 1);
+    }
+    // Excluded numbers do not take marks.
+    PressNumber(1, 5);
+    EXPECT_FALSE(Form()->Coupon().Marked(1, 5));
+    EXPECT_EQ(CellOf(1, 5), Cell::Excluded);
+}
+
+TEST_F(MainWindow, SettingsMessageReloadsTheShape)
+{
+    StartProgram();
+    PressNumber(1, 1);
+    WriteStore([](TRegOptions &store) {
+        store.SetBoards(7);
+        store.SetBoardSize(45);
+        store.SetMarks(5);
+    });
+    EXPECT_EQ(SendFormMessage(Form(), WM_SETTINGSCHANGED), 1);
+    EXPECT_EQ(Form()->boards, 7);
+    EXPECT_EQ(Form()->boardsize, 45);
+    EXPECT_EQ(Form()->marks, 5);
+    EXPECT_FALSE(Form()->Coupon().Marked(1, 1));
+    EXPECT_EQ(CellOf(7, 45), Cell::Plain);     // board 7 at the left of the bottom row
+    EXPECT_EQ(CellOf(7, 43), Cell::Plain);
+    EXPECT_EQ(Pixel(CellOrigin(7, 46).x + 8, CellOrigin(7, 46).y + 8), 0xFFDEBED7);
+    EXPECT_EQ(Pixel(CellOrigin(8, 1).x + 8, CellOrigin(8, 1).y + 8), 0xFFDEBED7);
+}
+
+TEST_F(MainWindow, OutOfRangeStoredShapeIsClamped)
+{
+    WriteStore([](TRegOptions &store) {
+        store.SetBoards(200);
+        store.SetBoardSize(0);
+        store.SetMarks(9);
+    });
+    StartProgram();
+    EXPECT_EQ(Form()->boards, 12);
+    EXPECT_EQ(Form()->boardsize, 36);
+    EXPECT_EQ(Form()->marks, 6);
+    EXPECT_EQ(CellOf(12, 36), Cell::Plain);
+    EXPECT_EQ(Pixel(CellOrigin(12, 37).x + 8, CellOrigin(12, 37).y + 8), 0xFFDEBED7);
+    for (int n = 1; n <= 7; ++n)
+        PressNumber(12, n);
+    EXPECT_EQ(Form()->Coupon().MarkCount(12), 6);
+    EXPECT_FALSE(Form()->Coupon().Marked(12, 7));
+}
+
+TEST_F(MainWindow, StoreFailureReachesTheErrorReportAndTheLoopGoesOn)
+{
+    StartProgram();
+    // The settings folder can no longer be made: its parent is a file.
+    const auto blocker = Home().dir() / "blocked";
+    std::ofstream(blocker) << "not a folder";
+    setenv("XDG_CONFIG_HOME", blocker.c_str(), 1);
+    const QString text = TextOfModalBox([&] { Form()->ClearBitBtn->click(); });
+    // The quote sorts before the point, so no full stop is added.
+    EXPECT_EQ(text.toStdString(), "Failed to set data for 'playExclude'");
+    EXPECT_TRUE(Form()->isVisible());
+    setenv("XDG_CONFIG_HOME", Home().dir().c_str(), 1);
+    EXPECT_EQ(TextOfModalBox([&] { Form()->ClearBitBtn->click(); }), QString());
+}
+
+TEST_F(MainWindow, CreatingAndClosingManyTimesLeavesNothingBehind)
+{
+    for (int i = 0; i < 5; ++i) {
+        StartProgram();
+        Form()->ExitBitBtn->click();
+        EXPECT_FALSE(Form()->isVisible());
+        DestroyForms();
+        EXPECT_EQ(TombolixForm, nullptr);
+        EXPECT_EQ(ImagesForm, nullptr);
+    }
+    // A later event loop still runs until it is told to stop.
+    StartProgram();
+    bool ran = false;
+    QTimer::singleShot(0, [&] { ran = true; });
+    QTimer::singleShot(50, [] { QCoreApplication::exit(7); });
+    EXPECT_EQ(QCoreApplication::exec(), 7);
+    EXPECT_TRUE(ran);
+}
+
+TEST_F(MainWindow, ClosingTheMainWindowEndsTheEventLoop)
+{
+    StartProgram();
+    QTimer::singleShot(0, [] { TombolixForm->close(); });
+    QTimer::singleShot(5000, [] { QCoreApplication::exit(3); }); // safety net
+    EXPECT_EQ(QCoreApplication::exec(), 0);
+}
+
+} // namespace

@@ -1,0 +1,129 @@
+#pragma once
+
+// A started program per test: a private settings folder, the forms created
+// as the program creates them and the main window shown; all of it torn
+// down again afterwards, with no modal box left open.
+
+#include "Application.h"
+#include "CouponImage.h"
+#include "CouponState.h"
+#include "GridAtlas.h"
+#include "ImageFormUnit.h"
+#include "RegistryUnit.h"
+#include "TestSupport.h"
+#include "Tombolix.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QLabel>
+#include <QMessageBox>
+#include <QTest>
+#include <QTimer>
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <ostream>
+#include <memory>
+
+// Readable QStrings in failure messages.
+inline void PrintTo(const QString &text, std::ostream *os)
+{
+    *os << '"' << text.toStdString() << '"';
+}
+
+class UiTest : public ::testing::Test {
+protected:
+    void SetUp() override { home_ = std::make_unique<testsupport::ScopedConfigHome>(); }
+
+    void TearDown() override
+    {
+        if (TombolixForm)
+            DestroyForms();
+        home_.reset();
+    }
+
+    void StartProgram()
+    {
+        CreateForms();
+        TombolixForm->show();
+        QCoreApplication::processEvents();
+    }
+
+    TTombolixForm *Form() const { return TombolixForm; }
+    const testsupport::ScopedConfigHome &Home() const { return *home_; }
+
+    void Press(int x, int y, Qt::MouseButton button = Qt::LeftButton)
+    {
+        QTest::mousePress(TombolixForm->CouponImage, button, Qt::NoModifier, QPoint(x, y));
+        QTest::mouseRelease(TombolixForm->CouponImage, button, Qt::NoModifier, QPoint(x, y));
+    }
+
+    // Presses the middle of number n on board b.
+    void PressNumber(int board, int number, Qt::MouseButton button = Qt::LeftButton)
+    {
+        const TPoint p = CellOrigin(board, number);
+        Press(p.x + 8, p.y + 8, button);
+    }
+
+    QRgb Pixel(int x, int y) const { return TombolixForm->CouponImage->Image().pixel(x, y) | 0xFF000000; }
+
+    enum class Cell { Plain, Marked, Excluded, Other };
+
+    // Which grid of the atlas the 16 x 16 cell of number n on board b shows.
+    Cell CellOf(int board, int number) const
+    {
+        const TPoint p = CellOrigin(board, number);
+        const int column = (number - 1) / 7;
+        const int row = (number - 1) % 7;
+        const QImage &coupon = TombolixForm->CouponImage->Image();
+        const QImage &grid = ImagesForm->Atlas();
+        const auto matches = [&](int offset) {
+            for (int y = 0; y < 16; ++y)
+                for (int x = 0; x < 16; ++x)
+                    if ((coupon.pixel(p.x + x, p.y + y) | 0xFF000000)
+                        != (grid.pixel(offset + 16 * column + x, 16 * row + y) | 0xFF000000))
+                        return false;
+            return true;
+        };
+        if (matches(atlas::kPlainX))
+            return Cell::Plain;
+        if (matches(atlas::kMarkedX))
+            return Cell::Marked;
+        if (matches(atlas::kExcludedX))
+            return Cell::Excluded;
+        return Cell::Other;
+    }
+
+    // Runs action while a timer reads and accepts the modal box it opens.
+    // Returns the box's text, or an empty string if none came up.
+    QString TextOfModalBox(const std::function<void()> &action)
+    {
+        QString text;
+        bool seen = false;
+        QTimer timer;
+        timer.setInterval(20);
+        QObject::connect(&timer, &QTimer::timeout, [&] {
+            if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget())) {
+                text = box->text();
+                seen = true;
+                box->button(QMessageBox::Ok)->click();
+            }
+        });
+        timer.start();
+        action();
+        QCoreApplication::processEvents();
+        timer.stop();
+        return seen ? text : QString();
+    }
+
+    void WriteStore(const std::function<void(TRegOptions &)> &write)
+    {
+        TRegOptions store;
+        store.InitDefaults();
+        write(store);
+    }
+
+private:
+    std::unique_ptr<testsupport::ScopedConfigHome> home_;
+};
