@@ -7,6 +7,9 @@
 #include "ErrorReport.h"
 #include "GridAtlas.h"
 #include "ImageFormUnit.h"
+#include "MessageUnit.h"
+#include "PrintText.h"
+#include "Printing.h"
 #include "RegistryUnit.h"
 #include "ResultsPanel.h"
 
@@ -631,7 +634,18 @@ void TTombolixForm::ClearActionExecute()
 }
 
 void TTombolixForm::SystemsActionExecute() {}
-void TTombolixForm::PrintActionExecute() {}
+void TTombolixForm::PrintActionExecute()
+{
+    const std::string text = ComposePrintText(FCoupon, marks);
+    if (text.empty()) {
+        MessageForm->ShowText(QStringLiteral("Please fill at least one of the boards"));
+        return;
+    }
+    // A failure of the printing system goes to the general error report,
+    // and then no message says that printing is under way.
+    PrintOnDefaultPrinter(QString::fromStdString(text), QString::fromLatin1(kPrintJobTitle));
+    MessageForm->ShowText(QStringLiteral("Printing the selected numbers..."));
+}
 void TTombolixForm::LuckActionExecute() {}
 void TTombolixForm::AboutActionExecute() {}
 void TTombolixForm::HelpActionExecute() {}

@@ -1,0 +1,94 @@
+#include "Printing.h"
+
+#include <QFont>
+#include <QPageLayout>
+#include <QPrinter>
+#include <QPrinterInfo>
+#include <QTextDocument>
+
+#if DRAWVANE_HAVE_CUPS
+#include <cups/cups.h>
+#endif
+
+namespace {
+
+#if DRAWVANE_HAVE_CUPS
+// The printing system's newest job on a queue, or 0.
+int NewestJob(const QByteArray &queue)
+{
+    cups_job_t *jobs = nullptr;
+    const int count = cupsGetJobs2(CUPS_HTTP_DEFAULT, &jobs, queue.constData(), 0, CUPS_WHICHJOBS_ALL);
+    int newest = 0;
+    for (int i = 0; i < count; ++i)
+        newest = std::max(newest, jobs[i].id);
+    cupsFreeJobs(count, jobs);
+    return newest;
+}
+
+// The state of a job, or 0 if the printing system does not know it.
+ipp_jstate_t JobState(const QByteArray &queue, int id)
+{
+    cups_job_t *jobs = nullptr;
+    const int count = cupsGetJobs2(CUPS_HTTP_DEFAULT, &jobs, queue.constData(), 0, CUPS_WHICHJOBS_ALL);
+    ipp_jstate_t state = static_cast<ipp_jstate_t>(0);
+    for (int i = 0; i < count; ++i)
+        if (jobs[i].id == id)
+            state = jobs[i].state;
+    cupsFreeJobs(count, jobs);
+    return state;
+}
+#endif
+
+} // namespace
+
+void PrintOnDefaultPrinter(const QString &text, const QString &title)
+{
+    const QPrinterInfo target = QPrinterInfo::defaultPrinter();
+    if (target.isNull()) {
+        // Without this check the toolkit falls back to a PDF printer with no
+        // file and prints nowhere.
+        throw TPrintError("No default printer is installed");
+    }
+    if (target.state() == QPrinter::Error)
+        throw TPrintError(QStringLiteral("The printer \"%1\" is stopped").arg(target.printerName()).toStdString());
+
+    QPrinter printer(target, QPrinter::HighResolution);
+    printer.setDocName(title);
+    printer.setFullPage(true);
+    printer.setPageMargins(QMarginsF(0, 0, 0, 0), QPageLayout::Point);
+    if (!printer.isValid())
+        throw TPrintError(QStringLiteral("The printer \"%1\" cannot be used").arg(target.printerName()).toStdString());
+
+    QTextDocument document;
+    QFont font(QStringLiteral("Courier New"));
+    font.setPointSize(12);
+    font.setStyleHint(QFont::Monospace);
+    document.setDefaultFont(font);
+    document.setDocumentMargin(0);
+    document.setPlainText(text);
+    // A page size of the document's own makes the toolkit print the text as
+    // it stands, with no page numbers; 96 dots per inch is the document's
+    // own scale.
+    document.setPageSize(printer.pageLayout().fullRectPixels(96).size());
+
+#if DRAWVANE_HAVE_CUPS
+    const QByteArray queue = target.printerName().toLocal8Bit();
+    const int before = NewestJob(queue);
+#endif
+    document.print(&printer);
+    if (printer.printerState() == QPrinter::Error || printer.printerState() == QPrinter::Aborted)
+        throw TPrintError(QStringLiteral("The printer \"%1\" did not take the job").arg(target.printerName()).toStdString());
+
+#if DRAWVANE_HAVE_CUPS
+    const int job = NewestJob(queue);
+    if (job <= before) {
+        const char *reason = cupsLastErrorString();
+        throw TPrintError(QStringLiteral("The printing system refused the job for \"%1\" (%2)")
+                              .arg(target.printerName(), QString::fromLocal8Bit(reason ? reason : "no reason given"))
+                              .toStdString());
+    }
+    const ipp_jstate_t state = JobState(queue, job);
+    if (state == IPP_JSTATE_ABORTED || state == IPP_JSTATE_CANCELED)
+        throw TPrintError(QStringLiteral("The print job for \"%1\" ended in an error").arg(target.printerName()).toStdString());
+#endif
+}
