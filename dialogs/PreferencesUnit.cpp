@@ -1,0 +1,265 @@
+#include "PreferencesUnit.h"
+#include "Artwork.h"
+#include "DialogSupport.h"
+#include "ErrorReport.h"
+#include "MaskedNumberEdit.h"
+#include "MessageUnit.h"
+#include "PreferencesRules.h"
+#include "RegistryUnit.h"
+#include "Tombolix.h"
+
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QFrame>
+#include <QGroupBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QShowEvent>
+
+TPreferencesForm *PreferencesForm = nullptr;
+
+namespace {
+
+constexpr QRgb kWindowColour = 0xFFE8DEBA;
+
+// A width or height of 0 takes the control's natural size.
+struct Geometry {
+    const char *name;
+    int x, y, w, h;
+};
+
+constexpr Geometry kBevel1{"Bevel1", 5, 5, 221, 220};
+constexpr Geometry kBevel2{"Bevel2", 235, 5, 438, 220};
+constexpr Geometry kBoardTitleLabel{"BoardTitleLabel", 40, 8, 0, 0};
+constexpr Geometry kNoOfBoardsLabel{"NoOfBoardsLabel", 24, 49, 0, 0};
+constexpr Geometry kBoardsComboBox{"BoardsComboBox", 160, 40, 49, 0};
+constexpr Geometry kNoOfCellsLabel{"NoOfCellsLabel", 24, 105, 0, 0};
+constexpr Geometry kCellsComboBox{"CellsComboBox", 160, 101, 49, 0};
+constexpr Geometry kMarksRadioGroup{"MarksRadioGroup", 25, 150, 185, 51};
+constexpr Geometry kDivisionsLabel{"DivisionsLabel", 256, 8, 0, 0};
+constexpr Geometry kLabel2{"Label2", 392, 8, 0, 0};
+constexpr Geometry kLabel3{"Label3", 552, 8, 0, 0};
+constexpr Geometry kCloseBitBtn{"CloseBitBtn", 405, 232, 106, 50};
+constexpr Geometry kCancelBitBtn{"CancelBitBtn", 535, 232, 106, 50};
+// The two radio buttons, side by side inside MarksRadioGroup.
+constexpr Geometry kMarksItems[2] = {{"Marks5RadioButton", 8, 24, 84, 20}, {"Marks6RadioButton", 96, 24, 84, 20}};
+
+// One row per division n, 24 pixels apart; the payment fields' right edges
+// are at 630.
+constexpr int kRowPitch = 24;
+constexpr Geometry kDivCheckBoxRow{"Div%1CheckBox", 256, 42, 17, 17};
+constexpr Geometry kDivisionLabelRow{"", 280, 40, 0, 0};
+constexpr Geometry kWinningLabelRow{"", 416, 40, 0, 0};
+constexpr int kPayRight = 630;
+constexpr int kPayTop = 39;
+constexpr int kPayHeight = 22;
+constexpr int kPayWidths[7] = {86, 78, 70, 54, 46, 39, 30};
+
+constexpr const char *kDivisionLabelNames[7] = {"Label1", "Label4", "Label5", "Label6", "Label7", "Label8", "Label9"};
+constexpr const char *kDivisionCaptions[7] = {"Division one",  "Division two", "Division three", "Division four",
+                                              "Division five", "Division six", "Division seven"};
+constexpr const char *kWinningCaptions[7] = {"6", "5 + bonus ball", "5", "4 + bonus ball", "4", "3 + bonus ball", "3"};
+
+template <typename W>
+W *Place(W *widget, const Geometry &g, int dy = 0)
+{
+    if (*g.name)
+        widget->setObjectName(QString::fromLatin1(g.name));
+    const QSize natural = widget->sizeHint();
+    widget->setGeometry(g.x, g.y + dy, g.w ? g.w : natural.width(), g.h ? g.h : natural.height());
+    return widget;
+}
+
+QLabel *MakeLabel(QWidget *parent, const Geometry &g, const char *text, bool bold = false, int dy = 0)
+{
+    auto *label = new QLabel(QString::fromLatin1(text), parent);
+    if (bold)
+        label->setFont(DialogFont(true));
+    return Place(label, g, dy);
+}
+
+QComboBox *MakeCountList(QWidget *parent, const Geometry &g, const prefs::TCountList &list)
+{
+    auto *box = new QComboBox(parent);
+    for (int i = 0; i < list.items; ++i)
+        box->addItem(QString::number(list.first + i));
+    box->setFocusPolicy(Qt::ClickFocus);
+    return Place(box, g);
+}
+
+QFrame *MakeBevel(QWidget *parent, const Geometry &g)
+{
+    auto *frame = new QFrame(parent);
+    frame->setFrameStyle(QFrame::Box | QFrame::Sunken);
+    return Place(frame, g);
+}
+
+QPushButton *MakeGlyphButton(QWidget *parent, const Geometry &g, const char *text, const char *glyph, QSize glyphSize)
+{
+    auto *button = new QPushButton(QString::fromLatin1(text), parent);
+    button->setIcon(QIcon(SvgPixmap(QString::fromLatin1(glyph), parent->devicePixelRatioF())));
+    button->setIconSize(glyphSize);
+    // Neither Enter nor Escape presses a button of this window.
+    button->setAutoDefault(false);
+    button->setDefault(false);
+    return Place(button, g);
+}
+
+} // namespace
+
+TPreferencesForm::TPreferencesForm(QWidget *parent)
+    : QWidget(parent, FixedDialogFlags())
+{
+    setObjectName(QStringLiteral("PreferencesForm"));
+    setWindowTitle(QStringLiteral("Drawvane Preferences"));
+    setFont(DialogFont());
+    setFixedSize(680, 287);
+    CreateControls();
+    CentreOnScreen(this);
+}
+
+void TPreferencesForm::CreateControls()
+{
+    Bevel1 = MakeBevel(this, kBevel1);
+    Bevel2 = MakeBevel(this, kBevel2);
+    BoardTitleLabel = MakeLabel(this, kBoardTitleLabel, "Coupon Preferences", true);
+    NoOfBoardsLabel = MakeLabel(this, kNoOfBoardsLabel, "Number of Boards:");
+    BoardsComboBox = MakeCountList(this, kBoardsComboBox, prefs::kBoardsList);
+    NoOfCellsLabel = MakeLabel(this, kNoOfCellsLabel, "Number of Cells:");
+    CellsComboBox = MakeCountList(this, kCellsComboBox, prefs::kCellsList);
+
+    MarksRadioGroup = Place(new QGroupBox(QStringLiteral("Number of Marks"), this), kMarksRadioGroup);
+    FMarksItems = new QButtonGroup(this);
+    const char *marksCaptions[2] = {"5 balls", "6 balls"};
+    for (int i = 0; i < 2; ++i) {
+        FMarksButtons[i] = Place(new QRadioButton(QString::fromLatin1(marksCaptions[i]), MarksRadioGroup), kMarksItems[i]);
+        FMarksItems->addButton(FMarksButtons[i], i);
+    }
+    // The rule runs whenever the selected item changes, by a click or when
+    // the opening selects the stored count.
+    connect(FMarksItems, &QButtonGroup::idToggled, this, [this](int, bool checked) {
+        if (checked)
+            Guarded([this] { MarksRadioGroupClick(); });
+    });
+
+    DivisionsLabel = MakeLabel(this, kDivisionsLabel, "Prize Divisions", true);
+    Label2 = MakeLabel(this, kLabel2, "Winning Numbers", true);
+    Label3 = MakeLabel(this, kLabel3, "Payments $", true);
+
+    for (int n = 0; n < 7; ++n) {
+        const int dy = kRowPitch * n;
+        auto *box = Place(new QCheckBox(this), kDivCheckBoxRow, dy);
+        box->setObjectName(QString::fromLatin1(kDivCheckBoxRow.name).arg(n + 1));
+        box->setFocusPolicy(Qt::ClickFocus);
+        DivCheckBoxes[n] = box;
+        DivisionLabels[n] = MakeLabel(this, kDivisionLabelRow, kDivisionCaptions[n], false, dy);
+        DivisionLabels[n]->setObjectName(QString::fromLatin1(kDivisionLabelNames[n]));
+        WinningLabels[n] = MakeLabel(this, kWinningLabelRow, kWinningCaptions[n], false, dy);
+        WinningLabels[n]->setObjectName(QStringLiteral("Label%1").arg(10 + n));
+
+        auto *field = new TMaskedNumberEdit(prefs::kPaymentPositions[n], this);
+        field->setObjectName(QStringLiteral("Pay%1MaskEdit").arg(n + 1));
+        field->setGeometry(kPayRight - kPayWidths[n], kPayTop + dy, kPayWidths[n], kPayHeight);
+        field->setFocusPolicy(Qt::ClickFocus);
+        PayMaskEdits[n] = field;
+    }
+
+    CloseBitBtn = MakeGlyphButton(this, kCloseBitBtn, "Accept", ":/glyphs/accept.svg", QSize(37, 42));
+    CancelBitBtn = MakeGlyphButton(this, kCancelBitBtn, "Cancel", ":/glyphs/cancel.svg", QSize(42, 42));
+    connect(CloseBitBtn, &QPushButton::clicked, this, [this] { Guarded([this] { CloseBitBtnClick(); }); });
+    connect(CancelBitBtn, &QPushButton::clicked, this, [this] { Guarded([this] { CancelBitBtnClick(); }); });
+
+    // Keyboard order: Accept, Cancel, then the marks.
+    setTabOrder(CloseBitBtn, CancelBitBtn);
+    setTabOrder(CancelBitBtn, FMarksButtons[0]);
+    setTabOrder(FMarksButtons[0], FMarksButtons[1]);
+}
+
+int TPreferencesForm::MarksItemIndex() const
+{
+    return FMarksItems->checkedId();
+}
+
+void TPreferencesForm::SetMarksItemIndex(int index)
+{
+    FMarksButtons[index]->setChecked(true);
+}
+
+void TPreferencesForm::showEvent(QShowEvent *event)
+{
+    QWidget::showEvent(event);
+    if (!event->spontaneous())
+        Guarded([this] { FormShow(); });
+}
+
+void TPreferencesForm::closeEvent(QCloseEvent *event)
+{
+    // Only Accept and Cancel hide the window.
+    event->ignore();
+}
+
+void TPreferencesForm::FormShow()
+{
+    SetBackgroundColour(this, kWindowColour);
+    TGameSettings stored;
+    {
+        TRegOptions store;
+        ReadPreferences(store, stored);
+    }
+    BoardsComboBox->setCurrentIndex(TPreferencesRules::ItemForCount(stored.boards, prefs::kBoardsList));
+    CellsComboBox->setCurrentIndex(TPreferencesRules::ItemForCount(stored.boardsize, prefs::kCellsList));
+    SetMarksItemIndex(TPreferencesRules::ItemForCount(stored.marks, prefs::kMarksList));
+    // After the marks: the stored switches win over the marks rule.
+    for (int n = 0; n < 7; ++n)
+        DivCheckBoxes[n]->setChecked(stored.divisions[n] == 1);
+    for (int n = 0; n < 7; ++n)
+        PayMaskEdits[n]->SetMaskedText(
+            QString::fromStdString(TPreferencesRules::PaymentText(stored.payments[n], prefs::kPaymentPositions[n])));
+}
+
+void TPreferencesForm::MarksRadioGroupClick()
+{
+    const bool on = TPreferencesRules::TopDivisionsOn(MarksItemIndex());
+    for (QCheckBox *box : {DivCheckBoxes[0], DivCheckBoxes[1]}) {
+        box->setChecked(on);
+        box->setEnabled(on);
+    }
+}
+
+TPreferencesControls TPreferencesForm::ReadControls() const
+{
+    TPreferencesControls controls;
+    controls.boardsIndex = BoardsComboBox->currentIndex();
+    controls.cellsIndex = CellsComboBox->currentIndex();
+    controls.marksIndex = MarksItemIndex();
+    for (int n = 0; n < 7; ++n) {
+        controls.divisionChecked[n] = DivCheckBoxes[n]->isChecked();
+        controls.paymentText[n] = PayMaskEdits[n]->MaskedText().toStdString();
+    }
+    return controls;
+}
+
+void TPreferencesForm::CloseBitBtnClick()
+{
+    const TPreferencesControls controls = ReadControls();
+    if (!TPreferencesRules::AnyDivision(controls.divisionChecked)) {
+        MessageForm->ShowText(QString::fromLatin1(prefs::kNoDivisionText));
+        return;
+    }
+    TGameSettings working;
+    TPreferencesRules::TakeControls(controls, working);
+    {
+        TRegOptions store;
+        WritePreferences(store, working);
+    }
+    SendFormMessage(TombolixForm, WM_SETTINGSCHANGED, 1, 4);
+    hide();
+}
+
+void TPreferencesForm::CancelBitBtnClick()
+{
+    hide();
+}

@@ -1,0 +1,286 @@
+#include "SystemsUnit.h"
+#include "Artwork.h"
+#include "CouponSystems.h"
+#include "DialogSupport.h"
+#include "ErrorReport.h"
+#include "SystemsRules.h"
+#include "Tombolix.h"
+
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QFrame>
+#include <QLabel>
+#include <QPushButton>
+#include <QShowEvent>
+#include <QStatusTipEvent>
+
+TSystemsForm *SystemsForm = nullptr;
+
+namespace {
+
+constexpr QRgb kWindowColour = 0xFFE8DEBA;
+constexpr QRgb kExclusionsColour = 0xFFD4BADE;
+constexpr QRgb kInclusionsColour = 0xFFE8C8BA;
+constexpr QRgb kPanel2Colour = 0xFFDEC2C2;
+
+// Positions inside a panel are relative to the panel. A width or height of
+// 0 takes the control's natural size.
+struct Geometry {
+    const char *name;
+    int x, y, w, h;
+};
+
+constexpr Geometry kBevel1{"Bevel1", 10, 5, 491, 196};
+constexpr Geometry kExclusionsCheckBox{"ExclusionsCheckBox", 25, 10, 171, 17};
+constexpr Geometry kExclusionsPanel{"ExclusionsPanel", 15, 30, 476, 66};
+constexpr Geometry kLabel1{"Label1", 15, 5, 0, 0};
+constexpr Geometry kInclusionsCheckBox{"InclusionsCheckBox", 25, 105, 171, 17};
+constexpr Geometry kInclusionsPanel{"InclusionsPanel", 15, 125, 246, 66};
+constexpr Geometry kLabel2{"Label2", 15, 5, 0, 0};
+constexpr Geometry kPanel2{"Panel2", 265, 125, 226, 66};
+constexpr Geometry kSumsCheckBox{"SumsCheckBox", 30, 10, 176, 17};
+constexpr Geometry kStDevCheckBox{"StDevCheckBox", 30, 40, 186, 17};
+constexpr Geometry kCloseBitBtn{"CloseBitBtn", 265, 205, 100, 51};
+constexpr Geometry kCancelBitBtn{"CancelBitBtn", 390, 205, 100, 51};
+// Number list n of either panel, 45 pixels apart.
+constexpr Geometry kNumberListRow{"", 15, 30, 41, 0};
+constexpr int kListPitch = 45;
+
+// "tooltip|status bar text"
+constexpr const char *kExclusionsHint = "Exclude some numbers|Assume that some numbers would not be drawn";
+constexpr const char *kInclusionsHint = "Include some numbers|Assume some numbers to be certain";
+constexpr const char *kCloseHint = "Close|Close Systems Window";
+
+template <typename W>
+W *Place(W *widget, const Geometry &g, int dx = 0)
+{
+    if (*g.name)
+        widget->setObjectName(QString::fromLatin1(g.name));
+    const QSize natural = widget->sizeHint();
+    widget->setGeometry(g.x + dx, g.y, g.w ? g.w : natural.width(), g.h ? g.h : natural.height());
+    return widget;
+}
+
+void SetHint(QWidget *widget, const char *hint)
+{
+    const THint parts = SplitHint(hint);
+    widget->setToolTip(QString::fromStdString(parts.shortPart));
+    widget->setStatusTip(QString::fromStdString(parts.longPart));
+}
+
+QCheckBox *MakeCheckBox(QWidget *parent, const Geometry &g, const char *text)
+{
+    auto *box = new QCheckBox(QString::fromLatin1(text), parent);
+    box->setFocusPolicy(Qt::ClickFocus);
+    // The captions fill their boxes' widths; a narrow gap after the tick
+    // box keeps the last letters in view.
+    box->setStyleSheet(QStringLiteral("QCheckBox { spacing: 3px; }"));
+    return Place(box, g);
+}
+
+QFrame *MakePanel(QWidget *parent, const Geometry &g)
+{
+    auto *frame = new QFrame(parent);
+    frame->setFrameStyle(QFrame::Box | QFrame::Sunken);
+    return Place(frame, g);
+}
+
+// Items "0" to "49": item n is the number n, 0 an empty slot. Not editable,
+// so that a list always has a selected item.
+QComboBox *MakeNumberList(QWidget *panel, const QString &name, int index)
+{
+    auto *list = new QComboBox(panel);
+    list->setObjectName(name);
+    list->setEditable(false);
+    for (int number = 0; number <= systems::kLargestItem; ++number)
+        list->addItem(QString::number(number));
+    list->setFocusPolicy(Qt::ClickFocus);
+    return Place(list, kNumberListRow, kListPitch * index);
+}
+
+QPushButton *MakeGlyphButton(QWidget *parent, const Geometry &g, const char *text, const char *glyph, QSize glyphSize)
+{
+    auto *button = new QPushButton(QString::fromLatin1(text), parent);
+    button->setIcon(QIcon(SvgPixmap(QString::fromLatin1(glyph), parent->devicePixelRatioF())));
+    button->setIconSize(glyphSize);
+    // Neither Enter nor Escape presses a button of this window.
+    button->setAutoDefault(false);
+    button->setDefault(false);
+    return Place(button, g);
+}
+
+} // namespace
+
+TSystemsForm::TSystemsForm(QWidget *parent)
+    : QWidget(parent, FixedDialogFlags())
+{
+    setObjectName(QStringLiteral("SystemsForm"));
+    setWindowTitle(QStringLiteral("Drawvane Systems"));
+    setFont(DialogFont());
+    setFixedSize(509, 260);
+    CreateControls();
+    CentreOnScreen(this);
+}
+
+void TSystemsForm::CreateControls()
+{
+    Bevel1 = MakePanel(this, kBevel1);
+
+    ExclusionsCheckBox = MakeCheckBox(this, kExclusionsCheckBox, "Play Exclusions System");
+    SetHint(ExclusionsCheckBox, kExclusionsHint);
+    ExclusionsPanel = MakePanel(this, kExclusionsPanel);
+    Label1 = Place(new QLabel(QStringLiteral("I expect that none of these numbers would be drawn"), ExclusionsPanel), kLabel1);
+    for (int i = 0; i < systems::kExclusionSlots; ++i) {
+        ExcludeLists[i] = MakeNumberList(ExclusionsPanel, QStringLiteral("Exclude%1").arg(i + 1), i);
+        // Only the player's pick is vetted, once per pick; the selections
+        // the window makes itself are not.
+        connect(ExcludeLists[i], &QComboBox::activated, this,
+                [this, i](int index) { Guarded([=, this] { ExcludeChange(i + 1, index); }); });
+    }
+
+    InclusionsCheckBox = MakeCheckBox(this, kInclusionsCheckBox, "Play Inclusions System");
+    SetHint(InclusionsCheckBox, kInclusionsHint);
+    InclusionsPanel = MakePanel(this, kInclusionsPanel);
+    Label2 = Place(new QLabel(QStringLiteral("I expect these numbers to be drawn"), InclusionsPanel), kLabel2);
+    for (int i = 0; i < systems::kInclusionSlots; ++i) {
+        IncludeLists[i] = MakeNumberList(InclusionsPanel, QStringLiteral("Include%1").arg(i + 1), i);
+        connect(IncludeLists[i], &QComboBox::activated, this,
+                [this, i](int index) { Guarded([=, this] { IncludeChange(i + 1, index); }); });
+    }
+
+    Panel2 = MakePanel(this, kPanel2);
+    SumsCheckBox = MakeCheckBox(Panel2, kSumsCheckBox, "Show Punch Estimation");
+    StDevCheckBox = MakeCheckBox(Panel2, kStDevCheckBox, "Show Spread Estimation");
+
+    // A change of state runs the panel update, whether by a click or by the
+    // opening setting the stored switch.
+    connect(ExclusionsCheckBox, &QCheckBox::toggled, this, [this] { Guarded([this] { ExclusionsCheckBoxClick(); }); });
+    connect(InclusionsCheckBox, &QCheckBox::toggled, this, [this] { Guarded([this] { InclusionsCheckBoxClick(); }); });
+
+    CloseBitBtn = MakeGlyphButton(this, kCloseBitBtn, "Accept", ":/glyphs/accept.svg", QSize(37, 42));
+    SetHint(CloseBitBtn, kCloseHint);
+    CancelBitBtn = MakeGlyphButton(this, kCancelBitBtn, "Cancel", ":/glyphs/cancel.svg", QSize(42, 42));
+    connect(CloseBitBtn, &QPushButton::clicked, this, [this] { Guarded([this] { CloseBitBtnClick(); }); });
+    connect(CancelBitBtn, &QPushButton::clicked, this, [this] { Guarded([this] { CancelBitBtnClick(); }); });
+    setTabOrder(CloseBitBtn, CancelBitBtn);
+}
+
+bool TSystemsForm::event(QEvent *event)
+{
+    // Status tips stop at a window; the long hints belong in the main
+    // window's status bar.
+    if (event->type() == QEvent::StatusTip) {
+        const QString tip = static_cast<QStatusTipEvent *>(event)->tip();
+        Guarded([&] {
+            if (TombolixForm)
+                TombolixForm->SetStatusText(tip);
+        });
+        return true;
+    }
+    return QWidget::event(event);
+}
+
+void TSystemsForm::showEvent(QShowEvent *event)
+{
+    QWidget::showEvent(event);
+    if (!event->spontaneous())
+        Guarded([this] { FormShow(); });
+}
+
+void TSystemsForm::closeEvent(QCloseEvent *event)
+{
+    // Only Accept and Cancel hide the window.
+    event->ignore();
+}
+
+void TSystemsForm::FormShow()
+{
+    SetBackgroundColour(this, kWindowColour);
+    SetBackgroundColour(ExclusionsPanel, kExclusionsColour);
+    SetBackgroundColour(InclusionsPanel, kInclusionsColour);
+    SetBackgroundColour(Panel2, kPanel2Colour);
+    {
+        TRegOptions store;
+        ReadSystems(store, FWorking);
+    }
+    TSystemsRules::DropUnlistedNumbers(FWorking);
+    InclusionsCheckBox->setChecked(FWorking.playInclude);
+    ExclusionsCheckBox->setChecked(FWorking.playExclude);
+    SumsCheckBox->setChecked(FWorking.playSums);
+    StDevCheckBox->setChecked(FWorking.playstdev);
+    UpdateExclusionsPanel();
+    UpdateInclusionsPanel();
+}
+
+void TSystemsForm::ExclusionsCheckBoxClick()
+{
+    UpdateExclusionsPanel();
+}
+
+void TSystemsForm::InclusionsCheckBoxClick()
+{
+    UpdateInclusionsPanel();
+}
+
+void TSystemsForm::UpdateExclusionsPanel()
+{
+    const bool on = ExclusionsCheckBox->isChecked();
+    if (!on)
+        TSystemsRules::ClearExclusions(FWorking);
+    for (int i = 0; i < systems::kExclusionSlots; ++i) {
+        ExcludeLists[i]->setEnabled(on);
+        ExcludeLists[i]->setCurrentIndex(FWorking.exclusions[i]);
+    }
+}
+
+void TSystemsForm::UpdateInclusionsPanel()
+{
+    const bool on = InclusionsCheckBox->isChecked();
+    if (!on)
+        TSystemsRules::ClearInclusions(FWorking);
+    for (int i = 0; i < systems::kInclusionSlots; ++i) {
+        IncludeLists[i]->setEnabled(on);
+        IncludeLists[i]->setCurrentIndex(FWorking.inclusions[i]);
+    }
+}
+
+void TSystemsForm::ExcludeChange(int n, int index)
+{
+    // Picking the number the slot already holds changes nothing.
+    if (index == FWorking.exclusions[n - 1])
+        return;
+    ExcludeLists[n - 1]->setCurrentIndex(TSystemsRules::PickExclusion(FWorking, n, index));
+}
+
+void TSystemsForm::IncludeChange(int n, int index)
+{
+    if (index == FWorking.inclusions[n - 1])
+        return;
+    IncludeLists[n - 1]->setCurrentIndex(TSystemsRules::PickInclusion(FWorking, n, index));
+}
+
+void TSystemsForm::CloseBitBtnClick()
+{
+    FWorking.playInclude = InclusionsCheckBox->isChecked();
+    FWorking.playExclude = ExclusionsCheckBox->isChecked();
+    FWorking.playSums = SumsCheckBox->isChecked();
+    FWorking.playstdev = StDevCheckBox->isChecked();
+    if (FWorking.playInclude)
+        for (int i = 0; i < systems::kInclusionSlots; ++i)
+            FWorking.inclusions[i] = static_cast<uint8_t>(IncludeLists[i]->currentIndex());
+    if (FWorking.playExclude)
+        for (int i = 0; i < systems::kExclusionSlots; ++i)
+            FWorking.exclusions[i] = static_cast<uint8_t>(ExcludeLists[i]->currentIndex());
+    {
+        TRegOptions store;
+        WriteSystems(store, FWorking);
+    }
+    SendFormMessage(TombolixForm, WM_SYSTEMSCHANGED, 1, 4);
+    hide();
+}
+
+void TSystemsForm::CancelBitBtnClick()
+{
+    hide();
+}

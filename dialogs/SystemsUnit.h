@@ -1,0 +1,65 @@
+#pragma once
+
+#include "RegistryUnit.h"
+
+#include <QWidget>
+
+#include <array>
+
+class QCheckBox;
+class QComboBox;
+class QFrame;
+class QLabel;
+class QPushButton;
+
+// The Systems window: the excluded and included numbers, whether each
+// system is played, and the two estimation switches. Modeless and on top;
+// Accept and Cancel only hide it.
+class TSystemsForm : public QWidget {
+    Q_OBJECT
+public:
+    explicit TSystemsForm(QWidget *parent = nullptr);
+
+    void FormShow();
+    void ExclusionsCheckBoxClick();
+    void InclusionsCheckBoxClick();
+    void ExcludeChange(int n, int index);   // Exclude1Change..Exclude10Change
+    void IncludeChange(int n, int index);   // Include1Change..Include4Change
+    void CloseBitBtnClick();
+    void CancelBitBtnClick();
+
+    void UpdateExclusionsPanel();
+    void UpdateInclusionsPanel();
+
+    // The working copy: boardsize, the switches of the two systems and the
+    // number slots.
+    const TGameSettings &Working() const { return FWorking; }
+
+    // Controls, named as their objectName.
+    QFrame *Bevel1 = nullptr;
+    QCheckBox *ExclusionsCheckBox = nullptr;
+    QFrame *ExclusionsPanel = nullptr;
+    QLabel *Label1 = nullptr;
+    std::array<QComboBox *, 10> ExcludeLists{};  // Exclude1..Exclude10
+    QCheckBox *InclusionsCheckBox = nullptr;
+    QFrame *InclusionsPanel = nullptr;
+    QLabel *Label2 = nullptr;
+    std::array<QComboBox *, 4> IncludeLists{};   // Include1..Include4
+    QFrame *Panel2 = nullptr;
+    QCheckBox *SumsCheckBox = nullptr;
+    QCheckBox *StDevCheckBox = nullptr;
+    QPushButton *CloseBitBtn = nullptr;
+    QPushButton *CancelBitBtn = nullptr;
+
+protected:
+    bool event(QEvent *event) override;
+    void showEvent(QShowEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
+
+private:
+    void CreateControls();
+
+    TGameSettings FWorking;
+};
+
+extern TSystemsForm *SystemsForm;

@@ -1,0 +1,266 @@
+#include "DialogFixture.h"
+
+#include <QCursor>
+
+namespace {
+
+using Systems = DialogTest;
+
+QComboBox *Exclude(TSystemsForm *form, int n)
+{
+    return form->findChild<QComboBox *>(QStringLiteral("Exclude%1").arg(n));
+}
+
+QComboBox *Include(TSystemsForm *form, int n)
+{
+    return form->findChild<QComboBox *>(QStringLiteral("Include%1").arg(n));
+}
+
+void SetSystems(bool include, bool exclude, const std::array<uint8_t, 4> &inclusions,
+                const std::array<uint8_t, 10> &exclusions)
+{
+    TRegOptions store;
+    store.InitDefaults();
+    store.SetPlayInclude(include);
+    store.SetPlayExclude(exclude);
+    store.SetInclusions(inclusions);
+    store.SetExclusions(exclusions);
+}
+
+TEST_F(Systems, WindowCarriesItsControlsCaptionsColoursAndHints)
+{
+    StartProgram();
+    TSystemsForm *form = OpenSystems();
+    ASSERT_TRUE(form->isVisible());
+    EXPECT_EQ(form->windowTitle(), QStringLiteral("Drawvane Systems"));
+    EXPECT_EQ(form->size(), QSize(509, 260));
+    EXPECT_TRUE(form->windowFlags() & Qt::WindowStaysOnTopHint);
+    EXPECT_FALSE(form->isModal());
+
+    const struct {
+        const char *name;
+        QRect geometry;
+    } places[] = {
+        {"Bevel1", {10, 5, 491, 196}},          {"ExclusionsCheckBox", {25, 10, 171, 17}},
+        {"ExclusionsPanel", {15, 30, 476, 66}}, {"InclusionsCheckBox", {25, 105, 171, 17}},
+        {"InclusionsPanel", {15, 125, 246, 66}}, {"Panel2", {265, 125, 226, 66}},
+        {"SumsCheckBox", {30, 10, 176, 17}},    {"StDevCheckBox", {30, 40, 186, 17}},
+        {"CloseBitBtn", {265, 205, 100, 51}},   {"CancelBitBtn", {390, 205, 100, 51}},
+    };
+    for (const auto &p : places)
+        EXPECT_EQ(Control(form, p.name)->geometry(), p.geometry) << p.name;
+    EXPECT_EQ(Exclude(form, 10)->parentWidget(), form->ExclusionsPanel);
+    EXPECT_EQ(Exclude(form, 10)->geometry().topLeft(), QPoint(420, 30));
+    EXPECT_EQ(Include(form, 4)->parentWidget(), form->InclusionsPanel);
+    EXPECT_EQ(Include(form, 4)->geometry().topLeft(), QPoint(150, 30));
+    EXPECT_EQ(Include(form, 4)->width(), 41);
+    EXPECT_EQ(Include(form, 1)->count(), 50);
+    EXPECT_EQ(Include(form, 1)->itemText(49), QStringLiteral("49"));
+    EXPECT_FALSE(Include(form, 1)->isEditable());
+    EXPECT_EQ(form->Label1->text(), QStringLiteral("I expect that none of these numbers would be drawn"));
+    EXPECT_EQ(form->Label2->text(), QStringLiteral("I expect these numbers to be drawn"));
+    EXPECT_EQ(form->ExclusionsCheckBox->text(), QStringLiteral("Play Exclusions System"));
+    EXPECT_EQ(form->InclusionsCheckBox->text(), QStringLiteral("Play Inclusions System"));
+    EXPECT_EQ(form->SumsCheckBox->text(), QStringLiteral("Show Punch Estimation"));
+    EXPECT_EQ(form->StDevCheckBox->text(), QStringLiteral("Show Spread Estimation"));
+
+    EXPECT_EQ(form->palette().color(QPalette::Window), QColor(232, 222, 186));
+    EXPECT_EQ(form->ExclusionsPanel->palette().color(QPalette::Window), QColor(212, 186, 222));
+    EXPECT_EQ(form->InclusionsPanel->palette().color(QPalette::Window), QColor(232, 200, 186));
+    EXPECT_EQ(form->Panel2->palette().color(QPalette::Window), QColor(222, 194, 194));
+
+    EXPECT_EQ(form->ExclusionsCheckBox->toolTip(), QStringLiteral("Exclude some numbers"));
+    EXPECT_EQ(form->InclusionsCheckBox->toolTip(), QStringLiteral("Include some numbers"));
+    EXPECT_EQ(form->CloseBitBtn->toolTip(), QStringLiteral("Close"));
+    EXPECT_EQ(form->CloseBitBtn->nextInFocusChain(), form->CancelBitBtn);
+    EXPECT_FALSE(Exclude(form, 1)->focusPolicy() & Qt::TabFocus);
+    EXPECT_FALSE(form->SumsCheckBox->focusPolicy() & Qt::TabFocus);
+}
+
+TEST_F(Systems, LongHintsShowInTheMainWindowsStatusBar)
+{
+    StartProgram();
+    TSystemsForm *form = OpenSystems();
+    const struct {
+        QWidget *control;
+        const char *text;
+    } hints[] = {{form->ExclusionsCheckBox, "Assume that some numbers would not be drawn"},
+                 {form->InclusionsCheckBox, "Assume some numbers to be certain"},
+                 {form->CloseBitBtn, "Close Systems Window"}};
+    // Offscreen the pointer enters the first window under it, which would
+    // be the main window beneath the dialog; move that one aside.
+    Form()->move(Form()->x(), Form()->y() + 2000);
+    for (const auto &h : hints) {
+        QCursor::setPos(h.control->mapToGlobal(h.control->rect().center()));
+        QCoreApplication::processEvents();
+        EXPECT_EQ(Form()->StatusText(), QString::fromLatin1(h.text));
+    }
+}
+
+TEST_F(Systems, OpeningShowsTheStoredSystemsAndSwitches)
+{
+    SetSystems(true, true, {3, 0, 0, 60}, {7, 8, 0, 0, 0, 0, 0, 0, 0, 45});
+    WriteStore([](TRegOptions &store) {
+        store.SetPlaySums(false);
+        store.SetBoardSize(40);
+    });
+    StartProgram();
+    TSystemsForm *form = OpenSystems();
+    EXPECT_TRUE(form->ExclusionsCheckBox->isChecked());
+    EXPECT_TRUE(form->InclusionsCheckBox->isChecked());
+    EXPECT_FALSE(form->SumsCheckBox->isChecked());
+    EXPECT_TRUE(form->StDevCheckBox->isChecked());
+    EXPECT_EQ(Include(form, 1)->currentText(), QStringLiteral("3"));
+    // 60 is in no list: shown as an empty slot. 45 is above the board but stays.
+    EXPECT_EQ(Include(form, 4)->currentText(), QStringLiteral("0"));
+    EXPECT_EQ(Exclude(form, 2)->currentText(), QStringLiteral("8"));
+    EXPECT_EQ(Exclude(form, 10)->currentText(), QStringLiteral("45"));
+    EXPECT_EQ(form->Working().boardsize, 40);
+    EXPECT_TRUE(Exclude(form, 1)->isEnabled());
+}
+
+TEST_F(Systems, NumberBeyondTheBoardIsRefusedAndOneOnItTaken)
+{
+    WriteStore([](TRegOptions &store) {
+        store.SetBoardSize(40);
+        store.SetPlayExclude(true);
+    });
+    StartProgram();
+    TSystemsForm *form = OpenSystems();
+    Pick(Exclude(form, 3), 41);
+    EXPECT_EQ(Exclude(form, 3)->currentText(), QStringLiteral("0"));
+    EXPECT_EQ(form->Working().exclusions[2], 0);
+    Pick(Exclude(form, 3), 40);
+    EXPECT_EQ(Exclude(form, 3)->currentText(), QStringLiteral("40"));
+    Click(form->CloseBitBtn);
+    EXPECT_EQ(Stored().exclusions[2], 40);
+}
+
+TEST_F(Systems, NumberTakenElsewhereEmptiesTheSlotBeingChanged)
+{
+    SetSystems(true, true, {0, 12, 0, 0}, {});
+    StartProgram();
+    TSystemsForm *form = OpenSystems();
+    Pick(Exclude(form, 1), 30);
+    Pick(Exclude(form, 5), 30);
+    EXPECT_EQ(Exclude(form, 5)->currentText(), QStringLiteral("0"));
+    EXPECT_EQ(Exclude(form, 1)->currentText(), QStringLiteral("30"));
+    Pick(Exclude(form, 7), 12);
+    EXPECT_EQ(Exclude(form, 7)->currentText(), QStringLiteral("0"));
+    Pick(Include(form, 3), 30);
+    EXPECT_EQ(Include(form, 3)->currentText(), QStringLiteral("0"));
+    EXPECT_EQ(Include(form, 2)->currentText(), QStringLiteral("12"));
+
+    // Picking again the number a slot holds changes nothing.
+    Pick(Exclude(form, 1), 30);
+    EXPECT_EQ(Exclude(form, 1)->currentText(), QStringLiteral("30"));
+}
+
+TEST_F(Systems, InclusionsOffFreesAStoredInclusionForTheExclusions)
+{
+    SetSystems(false, true, {12, 0, 0, 0}, {});
+    StartProgram();
+    TSystemsForm *form = OpenSystems();
+    EXPECT_EQ(Include(form, 1)->currentText(), QStringLiteral("0"));
+    EXPECT_FALSE(Include(form, 1)->isEnabled());
+    Pick(Exclude(form, 1), 12);
+    EXPECT_EQ(Exclude(form, 1)->currentText(), QStringLiteral("12"));
+}
+
+TEST_F(Systems, SwitchingASystemOffEmptiesAndDisablesItsLists)
+{
+    SetSystems(false, true, {}, {5, 6, 7, 0, 0, 0, 0, 0, 0, 9});
+    StartProgram();
+    TSystemsForm *form = OpenSystems();
+    ASSERT_EQ(Exclude(form, 1)->currentText(), QStringLiteral("5"));
+    Click(form->ExclusionsCheckBox);
+    ASSERT_FALSE(form->ExclusionsCheckBox->isChecked());
+    for (int n = 1; n <= 10; ++n) {
+        EXPECT_EQ(Exclude(form, n)->currentText(), QStringLiteral("0")) << n;
+        EXPECT_FALSE(Exclude(form, n)->isEnabled()) << n;
+    }
+    EXPECT_TRUE(form->ExclusionsPanel->isEnabled());
+    Click(form->ExclusionsCheckBox);
+    for (int n = 1; n <= 10; ++n) {
+        EXPECT_EQ(Exclude(form, n)->currentText(), QStringLiteral("0")) << n;
+        EXPECT_TRUE(Exclude(form, n)->isEnabled()) << n;
+    }
+}
+
+TEST_F(Systems, AcceptLeavesTheListOfASystemThatIsOffUntouchedAndWritesTheSwitches)
+{
+    SetSystems(true, true, {1, 2, 0, 0}, {5, 6, 0, 0, 0, 0, 0, 0, 0, 0});
+    StartProgram();
+    TSystemsForm *form = OpenSystems();
+    Click(form->ExclusionsCheckBox);   // off
+    Pick(Include(form, 3), 3);
+    Click(form->SumsCheckBox);
+    Click(form->CloseBitBtn);
+    EXPECT_FALSE(form->isVisible());
+    TGameSettings stored = Stored();
+    EXPECT_FALSE(stored.playExclude);
+    EXPECT_TRUE(stored.playInclude);
+    EXPECT_FALSE(stored.playSums);
+    EXPECT_TRUE(stored.playstdev);
+    EXPECT_EQ(List(stored.inclusions), (std::vector<int64_t>{1, 2, 3, 0}));
+    EXPECT_EQ(List(stored.exclusions), (std::vector<int64_t>{5, 6, 0, 0, 0, 0, 0, 0, 0, 0}));
+
+    // Both off: only the switches; the estimation switches on every Accept.
+    OpenSystems();
+    Click(form->InclusionsCheckBox);
+    Click(form->StDevCheckBox);
+    Click(form->CloseBitBtn);
+    stored = Stored();
+    EXPECT_FALSE(stored.playInclude);
+    EXPECT_FALSE(stored.playstdev);
+    EXPECT_EQ(List(stored.inclusions), (std::vector<int64_t>{1, 2, 3, 0}));
+}
+
+TEST_F(Systems, MainWindowRedrawsWithTheNewSystemsRightAfterAccept)
+{
+    StartProgram();
+    FillBoard(1, 4);
+    TSystemsForm *form = OpenSystems();
+    Click(form->ExclusionsCheckBox);
+    Click(form->InclusionsCheckBox);
+    Pick(Exclude(form, 1), 7);
+    Pick(Include(form, 1), 12);
+    Click(form->CloseBitBtn);
+    for (int board : {1, 12}) {
+        EXPECT_EQ(CellOf(board, 7), Cell::Excluded) << board;
+        EXPECT_EQ(CellOf(board, 12), Cell::Marked) << board;
+        EXPECT_EQ(CellOf(board, 2), Cell::Plain) << board;
+    }
+    EXPECT_EQ(Form()->Coupon().MarkCount(1), 1);
+
+    // Accept without change still clears the marks; Cancel does not.
+    PressNumber(3, 20);
+    OpenSystems();
+    Click(form->CancelBitBtn);
+    EXPECT_EQ(CellOf(3, 20), Cell::Marked);
+    OpenSystems();
+    Click(form->CloseBitBtn);
+    EXPECT_EQ(CellOf(3, 20), Cell::Plain);
+    EXPECT_EQ(CellOf(3, 12), Cell::Marked);
+}
+
+TEST_F(Systems, CancelWritesNothingAndTheNextOpeningRefills)
+{
+    StartProgram();
+    TSystemsForm *form = OpenSystems();
+    Click(form->ExclusionsCheckBox);
+    Pick(Exclude(form, 2), 9);
+    Click(form->SumsCheckBox);
+    Click(form->CancelBitBtn);
+    EXPECT_FALSE(form->isVisible());
+    const TGameSettings stored = Stored();
+    EXPECT_FALSE(stored.playExclude);
+    EXPECT_TRUE(stored.playSums);
+    EXPECT_EQ(stored.exclusions[1], 0);
+    OpenSystems();
+    EXPECT_FALSE(form->ExclusionsCheckBox->isChecked());
+    EXPECT_TRUE(form->SumsCheckBox->isChecked());
+    EXPECT_EQ(Exclude(form, 2)->currentText(), QStringLiteral("0"));
+}
+
+} // namespace
