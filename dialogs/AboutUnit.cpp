@@ -1,0 +1,110 @@
+#include "AboutUnit.h"
+#include "DialogSupport.h"
+#include "ErrorReport.h"
+#include "InfoTexts.h"
+#include "InfoWindowSupport.h"
+
+#include <QCloseEvent>
+#include <QDesktopServices>
+#include <QPushButton>
+#include <QShowEvent>
+#include <QTextEdit>
+#include <QUrl>
+
+TAboutForm *AboutForm = nullptr;
+
+namespace {
+
+constexpr QSize kClientSize(702, 475);
+constexpr TPlace kAboutRichEdit = {"AboutRichEdit", 0, 0, 702, 411};
+constexpr TPlace kVisitLottoBitBtn = {"VisitLottoBitBtn", 5, 415, 226, 56};
+constexpr TPlace kVisitVeilmarkBitBtn = {"VisitVeilmarkBitBtn", 245, 415, 226, 56};
+constexpr TPlace kCloseBitBtn = {"CloseBitBtn", 565, 415, 96, 56};
+
+constexpr QRgb kWindowColour = 0xFFE8DEBA;
+constexpr QRgb kTextColour = 0xFFE8D2DE;
+constexpr QRgb kPhraseColour = 0xFF0000FF;
+
+// The outcome is not looked at: a site that cannot be opened leaves the
+// window as it was.
+void OpenAddress(std::u16string_view address)
+{
+    QDesktopServices::openUrl(QUrl(FromUtf16(address)));
+}
+
+} // namespace
+
+TAboutForm::TAboutForm(QWidget *parent)
+    : QWidget(parent, FixedDialogFlags())
+{
+    setObjectName(QStringLiteral("AboutForm"));
+    setWindowTitle(QStringLiteral("Drawvane About"));
+    setFont(DialogFont());
+    setFixedSize(kClientSize);
+
+    AboutRichEdit = new QTextEdit(this);
+    Place(AboutRichEdit, kAboutRichEdit);
+    AboutRichEdit->setReadOnly(true);
+    AboutRichEdit->setFocusPolicy(Qt::ClickFocus);
+    AboutRichEdit->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    AboutRichEdit->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    AboutRichEdit->setLineWrapMode(QTextEdit::WidgetWidth);
+    AboutRichEdit->setPlainText(FromUtf16(infotexts::JoinLines(infotexts::kAboutLines)));
+
+    VisitLottoBitBtn = MakeGlyphButton(this, kVisitLottoBitBtn, QStringLiteral("Visit Drawvane's Website"),
+                                       QStringLiteral(":/glyphs/web.svg"));
+    VisitVeilmarkBitBtn = MakeGlyphButton(this, kVisitVeilmarkBitBtn, QStringLiteral("Visit Veilmark's Website"),
+                                          QStringLiteral(":/glyphs/web.svg"));
+    CloseBitBtn = MakeGlyphButton(this, kCloseBitBtn, QStringLiteral("Close"), QStringLiteral(":/glyphs/close.svg"));
+    connect(VisitLottoBitBtn, &QPushButton::clicked, this, [this] { Guarded([this] { VisitLottoBitBtnClick(); }); });
+    connect(VisitVeilmarkBitBtn, &QPushButton::clicked, this,
+            [this] { Guarded([this] { VisitVeilmarkBitBtnClick(); }); });
+    connect(CloseBitBtn, &QPushButton::clicked, this, [this] { Guarded([this] { CloseBitBtnClick(); }); });
+
+    setTabOrder(CloseBitBtn, VisitLottoBitBtn);
+    setTabOrder(VisitLottoBitBtn, VisitVeilmarkBitBtn);
+    setTabOrder(VisitVeilmarkBitBtn, AboutRichEdit);
+    CentreOnScreen(this);
+}
+
+void TAboutForm::FormShow()
+{
+    SetBackgroundColour(this, kWindowColour);
+    SetTextBackground(AboutRichEdit, kTextColour);
+    const QString text = AboutRichEdit->toPlainText();
+    for (const infotexts::TPhraseRange &phrase : infotexts::kAboutPhrases)
+        EmphasisePhrase(AboutRichEdit, Utf16View(text), phrase.phrase, phrase.start, phrase.span, kPhraseColour);
+}
+
+void TAboutForm::VisitLottoBitBtnClick()
+{
+    OpenAddress(infotexts::kDrawvaneSite);
+}
+
+void TAboutForm::VisitVeilmarkBitBtnClick()
+{
+    OpenAddress(infotexts::kVeilmarkSite);
+}
+
+void TAboutForm::CloseBitBtnClick()
+{
+    FClosing = true;
+    close();
+    FClosing = false;
+}
+
+void TAboutForm::showEvent(QShowEvent *event)
+{
+    QWidget::showEvent(event);
+    if (!event->spontaneous())
+        Guarded([this] { FormShow(); });
+}
+
+void TAboutForm::closeEvent(QCloseEvent *event)
+{
+    // Only the Close button hides the window.
+    if (FClosing)
+        event->accept();
+    else
+        event->ignore();
+}

@@ -1,0 +1,104 @@
+#include "HelpUnit.h"
+#include "DialogSupport.h"
+#include "ErrorReport.h"
+#include "InfoTexts.h"
+#include "InfoWindowSupport.h"
+
+#include <QCloseEvent>
+#include <QPushButton>
+#include <QShowEvent>
+#include <QTextEdit>
+
+THelpForm *HelpForm = nullptr;
+
+namespace {
+
+constexpr QSize kClientSize(686, 532);
+constexpr TPlace kHelpRichEdit = {"HelpRichEdit", 0, 0, 686, 476};
+constexpr TPlace kCloseBitBtn = {"CloseBitBtn", 515, 480, 101, 50};
+
+constexpr QRgb kWindowColour = 0xFFE8DEBA;
+constexpr QRgb kTextColour = 0xFFF2DCEB;
+constexpr QRgb kCommandColour = 0xFF0000FF;
+constexpr QRgb kTopicColour = 0xFF008000;
+
+} // namespace
+
+THelpForm::THelpForm(QWidget *parent)
+    : QWidget(parent, FixedDialogFlags())
+{
+    setObjectName(QStringLiteral("HelpForm"));
+    setWindowTitle(QStringLiteral("Drawvane Help"));
+    setFont(DialogFont());
+    setFixedSize(kClientSize);
+
+    HelpRichEdit = new QTextEdit(this);
+    Place(HelpRichEdit, kHelpRichEdit);
+    HelpRichEdit->setReadOnly(true);
+    HelpRichEdit->setFocusPolicy(Qt::ClickFocus);
+    HelpRichEdit->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    HelpRichEdit->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    HelpRichEdit->setLineWrapMode(QTextEdit::WidgetWidth);
+    HelpRichEdit->setPlainText(FromUtf16(infotexts::JoinLines(infotexts::kHelpLines)));
+
+    CloseBitBtn = MakeGlyphButton(this, kCloseBitBtn, QStringLiteral("Close"), QStringLiteral(":/glyphs/close.svg"));
+    connect(CloseBitBtn, &QPushButton::clicked, this, [this] { Guarded([this] { CloseBitBtnClick(); }); });
+
+    setTabOrder(CloseBitBtn, HelpRichEdit);
+    CentreOnScreen(this);
+    FormCreate();
+}
+
+THelpForm::~THelpForm()
+{
+    FormDestroy();
+}
+
+void THelpForm::FormCreate()
+{
+    FCommandHeadings.assign(infotexts::kCommandHeadings.begin(), infotexts::kCommandHeadings.end());
+    FTopicHeadings.assign(infotexts::kTopicHeadings.begin(), infotexts::kTopicHeadings.end());
+}
+
+void THelpForm::FormShow()
+{
+    SetBackgroundColour(this, kWindowColour);
+    SetTextBackground(HelpRichEdit, kTextColour);
+    const QString text = HelpRichEdit->toPlainText();
+    const std::u16string_view view = Utf16View(text);
+    const int length = static_cast<int>(text.size());
+    for (const std::u16string_view heading : FCommandHeadings)
+        EmphasisePhrase(HelpRichEdit, view, heading, 0, length, kCommandColour);
+    for (const std::u16string_view heading : FTopicHeadings)
+        EmphasisePhrase(HelpRichEdit, view, heading, 0, length, kTopicColour);
+}
+
+void THelpForm::FormDestroy()
+{
+    FCommandHeadings.clear();
+    FTopicHeadings.clear();
+}
+
+void THelpForm::CloseBitBtnClick()
+{
+    FClosing = true;
+    close();
+    FClosing = false;
+}
+
+void THelpForm::showEvent(QShowEvent *event)
+{
+    QWidget::showEvent(event);
+    if (!event->spontaneous())
+        Guarded([this] { FormShow(); });
+}
+
+void THelpForm::closeEvent(QCloseEvent *event)
+{
+    // Only the Close button hides the window; the window manager's close
+    // (say, Alt+F4) is refused.
+    if (FClosing)
+        event->accept();
+    else
+        event->ignore();
+}

@@ -1,0 +1,40 @@
+#pragma once
+
+#include <QWidget>
+
+#include <string_view>
+#include <vector>
+
+class QPushButton;
+class QTextEdit;
+
+// Usage notes: a read-only page whose headings are picked out in bold colour
+// each time the window is shown. Modeless, on top, hidden only by its Close
+// button.
+class THelpForm : public QWidget {
+    Q_OBJECT
+public:
+    explicit THelpForm(QWidget *parent = nullptr);
+    ~THelpForm() override;
+
+    void FormCreate();
+    void FormShow();
+    void FormDestroy();
+    void CloseBitBtnClick();
+
+    QTextEdit *HelpRichEdit = nullptr;
+    QPushButton *CloseBitBtn = nullptr;
+
+protected:
+    void showEvent(QShowEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
+
+private:
+    // Bold blue, then bold green; each phrase's first occurrence is its
+    // heading.
+    std::vector<std::u16string_view> FCommandHeadings;
+    std::vector<std::u16string_view> FTopicHeadings;
+    bool FClosing = false;
+};
+
+extern THelpForm *HelpForm;

@@ -1,0 +1,61 @@
+#include "InfoWindowSupport.h"
+#include "Artwork.h"
+#include "InfoTexts.h"
+
+#include <QPalette>
+#include <QPushButton>
+#include <QTextCursor>
+#include <QTextEdit>
+
+void Place(QWidget *widget, const TPlace &place)
+{
+    widget->setObjectName(QString::fromLatin1(place.name));
+    widget->setGeometry(place.x, place.y, place.w, place.h);
+}
+
+QPushButton *MakeGlyphButton(QWidget *parent, const TPlace &place, const QString &caption, const QString &glyph)
+{
+    auto *button = new QPushButton(caption, parent);
+    Place(button, place);
+    button->setIcon(QIcon(SvgPixmap(glyph, parent->devicePixelRatioF())));
+    button->setIconSize(QSize(32, 32));
+    return button;
+}
+
+void SetTextBackground(QTextEdit *edit, QRgb colour)
+{
+    QPalette palette = edit->palette();
+    palette.setColor(QPalette::Base, QColor::fromRgb(colour));
+    edit->setPalette(palette);
+}
+
+int EmphasisePhrase(QTextEdit *edit, std::u16string_view text, std::u16string_view phrase, int start, int span,
+                    QRgb colour)
+{
+    const int found = infotexts::FindPhrase(text, phrase, start, span);
+    if (found < 0)
+        return -1;
+    QTextCursor cursor(edit->document());
+    cursor.setPosition(found);
+    cursor.setPosition(found + static_cast<int>(phrase.size()), QTextCursor::KeepAnchor);
+    // Bold alone: the other style flags are cleared.
+    QTextCharFormat format;
+    format.setFontWeight(QFont::Bold);
+    format.setFontItalic(false);
+    format.setFontUnderline(false);
+    format.setFontStrikeOut(false);
+    format.setForeground(QColor::fromRgb(colour));
+    cursor.mergeCharFormat(format);
+    cursor.clearSelection();
+    return found;
+}
+
+QString FromUtf16(std::u16string_view text)
+{
+    return QString::fromUtf16(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+std::u16string_view Utf16View(const QString &text)
+{
+    return {reinterpret_cast<const char16_t *>(text.utf16()), static_cast<std::size_t>(text.size())};
+}

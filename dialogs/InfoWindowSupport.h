@@ -1,0 +1,38 @@
+#pragma once
+
+// Helpers shared by the Help, About and donation windows.
+
+#include <QColor>
+#include <QString>
+
+#include <string_view>
+
+class QPushButton;
+class QTextEdit;
+class QWidget;
+
+// One fixed control: its objectName and its place in pixels relative to its
+// parent.
+struct TPlace {
+    const char *name;
+    int x, y, w, h;
+};
+
+void Place(QWidget *widget, const TPlace &place);
+
+// A push button with a 32 x 32 glyph beside its caption.
+QPushButton *MakeGlyphButton(QWidget *parent, const TPlace &place, const QString &caption, const QString &glyph);
+
+// The paper colour of a text box (its viewport shows the Base role).
+void SetTextBackground(QTextEdit *edit, QRgb colour);
+
+// Finds phrase within the span characters of the box's text from start and
+// makes it bold alone in the colour. The formatting goes through a cursor of
+// the document, so the box's own caret and scroll position stay where they
+// are. Returns the phrase's position, or -1 (nothing changes) when it is not
+// in the range.
+int EmphasisePhrase(QTextEdit *edit, std::u16string_view text, std::u16string_view phrase, int start, int span,
+                    QRgb colour);
+
+QString FromUtf16(std::u16string_view text);
+std::u16string_view Utf16View(const QString &text);
