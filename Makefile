@@ -2,8 +2,12 @@
 JOBS ?= 2
 BUILD_RELEASE ?= build/release
 BUILD_TEST ?= build/test
+# The Debian package is built in a Release tree of its own, without the
+# tests and benchmarks; the Windows store check cross-builds in BUILD_MINGW.
+BUILD_PACKAGE ?= build/package
+BUILD_MINGW ?= build/mingw
 
-.PHONY: all deps run test bench build clean
+.PHONY: all deps run test bench build clean package check-package test-windows-store
 
 all: build
 
@@ -33,6 +37,25 @@ test: deps $(BUILD_TEST)/CMakeCache.txt
 bench: build
 	@for b in $(BUILD_RELEASE)/bench/bench_*; do \
 	  [ -x "$$b" ] || continue; echo "== $$b"; "$$b" || exit 1; done
+
+$(BUILD_PACKAGE)/CMakeCache.txt:
+	cmake -S . -B $(BUILD_PACKAGE) -G Ninja -DCMAKE_BUILD_TYPE=Release \
+	  -DDRAWVANE_BUILD_TESTS=OFF -DDRAWVANE_BUILD_BENCH=OFF
+
+# drawvane_<version>_<arch>.deb in BUILD_PACKAGE.
+package: deps $(BUILD_PACKAGE)/CMakeCache.txt
+	cmake --build $(BUILD_PACKAGE) -j $(JOBS)
+	cd $(BUILD_PACKAGE) && cpack -G DEB
+
+# The package's fields and files, and the menu entry and metainfo validated.
+check-package: package
+	tools/check-package $(BUILD_PACKAGE)
+
+# The registry store on Windows: cross-built with mingw-w64 and run under
+# Wine, with Wine's regedit importing and exporting the store's file format.
+# Needs the Debian packages mingw-w64 and wine; not part of make test.
+test-windows-store:
+	tools/test-windows-store $(BUILD_MINGW)
 
 clean:
 	rm -rf build

@@ -1,4 +1,5 @@
-// The behaviour of TRegOptions, against the file store in a private folder.
+// The behaviour of TRegOptions, against the store of the platform the tests
+// run on: the file store in a private folder, or the registry on Windows.
 
 #include "StoreFixture.h"
 
@@ -12,8 +13,7 @@
 #include <string>
 #include <vector>
 
-#include <sys/stat.h>
-
+using storetest::Canonical;
 using storetest::ErrorOf;
 using storetest::StoreTest;
 
@@ -123,16 +123,16 @@ void WriteAll(TRegOptions &store, const TGameSettings &s)
 TEST_F(StoreTest, FirstRunWritesEveryDefaultAndSecondRunWritesNothing)
 {
     EXPECT_TRUE(store.InitDefaults());
+#ifndef _WIN32
     EXPECT_EQ(File(), DefaultsFile);
+#endif
+    EXPECT_EQ(Contents(), Canonical(DefaultsFile));
     ExpectSame(ReadAll(store), TGameSettings{});
 
-    struct stat before {};
-    ASSERT_EQ(stat(home.storeFile().c_str(), &before), 0);
+    const std::string before = WriteStamp();
     EXPECT_FALSE(store.InitDefaults());
-    struct stat after {};
-    ASSERT_EQ(stat(home.storeFile().c_str(), &after), 0);
-    EXPECT_EQ(before.st_ino, after.st_ino) << "the file was rewritten";
-    EXPECT_EQ(File(), DefaultsFile);
+    EXPECT_EQ(WriteStamp(), before) << "the store was written";
+    EXPECT_EQ(Contents(), Canonical(DefaultsFile));
 }
 
 TEST_F(StoreTest, EveryItemReadsBackAsWritten)
@@ -151,16 +151,17 @@ TEST_P(MissingKeyTest, OneMissingKeyResetsEverySetting)
     WriteAll(store, Edited());
     const std::string key = GetParam();
     if (key.empty()) {
-        // A key cannot outlive its subkeys: the product key is gone only
-        // when the whole tree is.
-        std::filesystem::remove(home.storeFile());
+        RemoveStore();
     } else {
         RemoveSection(key);
     }
     EXPECT_TRUE(store.InitDefaults());
     ExpectSame(ReadAll(store), TGameSettings{});
     if (key.empty()) {
+        EXPECT_EQ(Contents(), Canonical(DefaultsFile));
+#ifndef _WIN32
         EXPECT_EQ(File(), DefaultsFile);
+#endif
     }
     EXPECT_FALSE(store.InitDefaults());
 }
@@ -196,7 +197,7 @@ TEST_P(SingleValueTest, MissingValueReadsAsDefaultAndIsStoredAgain)
     EXPECT_EQ(GetParam().get(store), GetParam().fallback);
     char line[64];
     std::snprintf(line, sizeof line, "\"%s\"=dword:%08x\n", GetParam().name, GetParam().fallback);
-    EXPECT_NE(File().find(line), std::string::npos) << File();
+    EXPECT_NE(Contents().find(line), std::string::npos) << Contents();
 
     // Only the missing value went back to its default.
     TGameSettings expected = Edited();
@@ -277,7 +278,7 @@ TEST_F(StoreTest, WritingReplacesValueOfAnotherType)
     SetRaw("", "boards", "\"twelve\"");
     store.SetBoards(9);
     EXPECT_EQ(store.GetBoards(), 9);
-    EXPECT_EQ(File().find("twelve"), std::string::npos);
+    EXPECT_EQ(Contents().find("twelve"), std::string::npos);
 }
 
 struct ListCase {
@@ -356,7 +357,7 @@ TEST_F(StoreTest, PaymentsKeepTheSignOfTheirThirtyTwoBits)
 
     const int64_t extremes[7] = {-1, std::numeric_limits<int32_t>::min(), std::numeric_limits<int32_t>::max(), 0, 1, 2, 3};
     store.SetPayments(extremes);
-    EXPECT_NE(File().find("\"0\"=dword:ffffffff\n\"1\"=dword:80000000\n\"2\"=dword:7fffffff\n"), std::string::npos);
+    EXPECT_NE(Contents().find("\"0\"=dword:ffffffff\n\"1\"=dword:80000000\n\"2\"=dword:7fffffff\n"), std::string::npos);
     store.GetPayments(payments);
     EXPECT_TRUE(std::equal(std::begin(payments), std::end(payments), std::begin(extremes)));
 }
@@ -385,7 +386,7 @@ TEST_F(StoreTest, ListReaderCreatesMissingSubkeyEmptyWhichInitDefaultsThenLeaves
     RemoveSection("inclusions");
     uint8_t inclusions[4] = {7, 7, 7, 7};
     EXPECT_EQ(ErrorOf([&] { store.GetInclusions(inclusions); }), "Failed to get data for '0'");
-    EXPECT_NE(File().find(storetest::SectionHeader("inclusions")), std::string::npos);
+    EXPECT_NE(Contents().find(storetest::SectionHeader("inclusions")), std::string::npos);
 
     EXPECT_FALSE(store.InitDefaults());
     EXPECT_EQ(store.GetBoards(), 5);
@@ -395,7 +396,7 @@ TEST_F(StoreTest, ListReaderCreatesMissingSubkeyEmptyWhichInitDefaultsThenLeaves
 
 TEST_F(StoreTest, KeyAndValueNamesIgnoreCase)
 {
-    SetFile("Windows Registry Editor Version 5.00\n\n"
+    Load("Windows Registry Editor Version 5.00\n\n"
             "[HKEY_CURRENT_USER\\SOFTWARE\\DrawVane]\n"
             "\"BOARDS\"=dword:00000007\n"
             "\"Marks\"=DWORD:00000005\n\n"
@@ -407,9 +408,14 @@ TEST_F(StoreTest, KeyAndValueNamesIgnoreCase)
     EXPECT_EQ(store.GetBoards(), 7);
     EXPECT_EQ(store.GetMarks(), 5);
     store.SetBoards(8);
-    const std::string text = File();
-    EXPECT_NE(text.find("[HKEY_CURRENT_USER\\SOFTWARE\\DrawVane]\n\"BOARDS\"=dword:00000008\n"), std::string::npos)
-        << text;
+    const std::string text = Contents();
+#ifdef _WIN32
+    // The registry already has Software, in its own case.
+    const std::string productSection = "[HKEY_CURRENT_USER\\Software\\DrawVane]\n";
+#else
+    const std::string productSection = "[HKEY_CURRENT_USER\\SOFTWARE\\DrawVane]\n";
+#endif
+    EXPECT_NE(text.find(productSection + "\"BOARDS\"=dword:00000008\n"), std::string::npos) << text;
     EXPECT_EQ(text.find("\"boards\""), std::string::npos) << text;
     EXPECT_EQ(text.find("[HKEY_CURRENT_USER\\Software\\drawvane]"), std::string::npos) << text;
 }
@@ -418,10 +424,14 @@ namespace {
 
 size_t OpenDescriptors()
 {
+#ifdef _WIN32
+    return regscratch::OpenHandleCount();
+#else
     size_t n = 0;
     for ([[maybe_unused]] const auto &entry : std::filesystem::directory_iterator("/proc/self/fd"))
         ++n;
     return n;
+#endif
 }
 
 } // namespace

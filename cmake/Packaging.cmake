@@ -1,0 +1,30 @@
+# The Debian package, made by `cpack -G DEB` in a build tree (see the
+# Makefile's package target). Its library dependencies come from
+# dpkg-shlibdeps; what the program loads at run time without linking to it
+# is named here.
+
+set(CPACK_GENERATOR "DEB")
+set(CPACK_PACKAGE_NAME "drawvane")
+set(CPACK_PACKAGE_VENDOR "The Drawvane developers")
+set(CPACK_PACKAGE_VERSION "${PROJECT_VERSION}")
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "lottery coupon with the chances of every prize division")
+set(CPACK_PACKAGE_DESCRIPTION
+  "Drawvane shows a paper-style coupon of 4 to 12 boards for six-from-N number
+lotteries. For the boards you fill it shows the chance of winning each of
+seven prize divisions, the odds and the expected return, and two per-board
+coefficients, Punch and Spread. Exclusion and inclusion systems shade or
+pre-mark numbers on every board, and the full boards can be printed.")
+set(CPACK_PACKAGE_CONTACT "The Drawvane developers <drawvane@localhost>")
+set(CPACK_PACKAGING_INSTALL_PREFIX "/usr")
+set(CPACK_STRIP_FILES ON)
+
+set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT) # drawvane_<version>_<arch>.deb
+set(CPACK_DEBIAN_PACKAGE_SECTION "games")
+set(CPACK_DEBIAN_PACKAGE_PRIORITY "optional")
+set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+# The window needs a platform plugin (xcb, wayland) at run time; the
+# windows' fonts are Tahoma from Wine's fonts and Liberation Serif for
+# Times New Roman.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, fonts-wine, fonts-liberation2")
+
+include(CPack)

@@ -1,0 +1,26 @@
+# The program's version record. The file version is the project version
+# (1.1.1.27); the product version is the part a player sees, major.minor.
+# Both reach the code through a generated header, the Windows executable
+# through a version resource, and the Debian package through CPack.
+
+set(DRAWVANE_FILE_VERSION "${PROJECT_VERSION}")
+set(DRAWVANE_PRODUCT_VERSION "${PROJECT_VERSION_MAJOR}.${PROJECT_VERSION_MINOR}")
+set(DRAWVANE_PRODUCT_NAME "Drawvane")
+set(DRAWVANE_EXE_NAME "drawvane")
+
+set(DRAWVANE_GENERATED_DIR "${PROJECT_BINARY_DIR}/generated")
+configure_file(${CMAKE_CURRENT_LIST_DIR}/DrawvaneVersion.h.in
+               ${DRAWVANE_GENERATED_DIR}/DrawvaneVersion.h @ONLY)
+
+add_library(drawvane_version INTERFACE)
+target_include_directories(drawvane_version INTERFACE ${DRAWVANE_GENERATED_DIR})
+
+if(TARGET drawvane_ui)
+  target_link_libraries(drawvane_ui PRIVATE drawvane_version)
+endif()
+
+if(WIN32 AND TARGET drawvane)
+  configure_file(${CMAKE_CURRENT_LIST_DIR}/drawvane.rc.in
+                 ${DRAWVANE_GENERATED_DIR}/drawvane.rc @ONLY)
+  target_sources(drawvane PRIVATE ${DRAWVANE_GENERATED_DIR}/drawvane.rc)
+endif()

@@ -1,0 +1,84 @@
+// Writes or lists every setting through TRegOptions, for comparing the file
+// store with a real registry (tools/test-windows-store):
+//   drawvane_store_probe write   stores settings unlike the defaults in every item
+//   drawvane_store_probe dump    prints every item, one "name=value" a line
+
+#include "RegistryUnit.h"
+
+#include <cstdio>
+#include <cstring>
+#include <string>
+
+namespace {
+
+void Write()
+{
+    TRegOptions store;
+    store.InitDefaults();
+    store.SetBoards(7);
+    store.SetBoardSize(42);
+    store.SetMarks(5);
+    const uint8_t divisions[7] = {1, 0, 1, 1, 0, 0, 1};
+    store.SetDivisions(divisions);
+    const int64_t payments[7] = {2147483647, -1, -2147483648LL, 4321, 0, 17, 3};
+    store.SetPayments(payments);
+    const uint8_t inclusions[4] = {3, 0, 41, 255};
+    store.SetInclusions(inclusions);
+    const uint8_t exclusions[10] = {1, 2, 4, 8, 16, 32, 0, 40, 41, 42};
+    store.SetExclusions(exclusions);
+    store.SetPlayExclude(true);
+    store.SetPlayInclude(true);
+    store.SetPlaySums(false);
+    store.SetPlayStdev(false);
+}
+
+template <typename T, size_t N>
+void PrintList(const char *name, const T (&values)[N])
+{
+    std::printf("%s=", name);
+    for (size_t i = 0; i < N; ++i)
+        std::printf("%s%lld", i ? "," : "", static_cast<long long>(values[i]));
+    std::printf("\n");
+}
+
+void Dump()
+{
+    TRegOptions store;
+    std::printf("boards=%u\n", store.GetBoards());
+    std::printf("boardsize=%u\n", store.GetBoardSize());
+    std::printf("marks=%u\n", store.GetMarks());
+    TGameSettings s;
+    store.GetDivisions(s.divisions);
+    PrintList("div", s.divisions);
+    store.GetPayments(s.payments);
+    PrintList("payments", s.payments);
+    store.GetInclusions(s.inclusions);
+    PrintList("inclusions", s.inclusions);
+    store.GetExclusions(s.exclusions);
+    PrintList("exclusions", s.exclusions);
+    std::printf("playExclude=%d\n", store.GetPlayExclude() ? 1 : 0);
+    std::printf("playInclude=%d\n", store.GetPlayInclude() ? 1 : 0);
+    std::printf("playSums=%d\n", store.GetPlaySums() ? 1 : 0);
+    std::printf("playstdev=%d\n", store.GetPlayStdev() ? 1 : 0);
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    try {
+        if (argc == 2 && std::strcmp(argv[1], "write") == 0) {
+            Write();
+            return 0;
+        }
+        if (argc == 2 && std::strcmp(argv[1], "dump") == 0) {
+            Dump();
+            return 0;
+        }
+    } catch (const TRegistryError &error) {
+        std::fprintf(stderr, "drawvane_store_probe: %s\n", error.what());
+        return 1;
+    }
+    std::fprintf(stderr, "usage: drawvane_store_probe write|dump\n");
+    return 2;
+}
