@@ -1,11 +1,18 @@
 #include "Application.h"
+#include "AboutUnit.h"
+#include "DrawvaneVersion.h"
 #include "ErrorReport.h"
+#include "HelpUnit.h"
 #include "ImageFormUnit.h"
+#include "LuckUnit.h"
 #include "MessageUnit.h"
+#include "PreferencesUnit.h"
 #include "RegistryUnit.h"
+#include "SystemsUnit.h"
 #include "Tombolix.h"
 
 #include <QFontDatabase>
+#include <QIcon>
 #include <QPointer>
 
 #include <cstdio>
@@ -53,6 +60,10 @@ void CreateForms()
 {
     QApplication::setApplicationName(QStringLiteral("Drawvane"));
     QApplication::setApplicationDisplayName(QStringLiteral("Drawvane"));
+    QApplication::setApplicationVersion(QStringLiteral(DRAWVANE_FILE_VERSION));
+    // Ties the windows to the menu entry and its icon on Wayland and X11.
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.drawvane.Drawvane"));
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/drawvane.svg")));
     QApplication::setQuitOnLastWindowClosed(false);
     EnsureFonts();
 
@@ -60,6 +71,11 @@ void CreateForms()
     // window's show handler, run later, may use every one of them.
     TombolixForm = new TTombolixForm;
     ImagesForm = new TImagesForm;
+    PreferencesForm = new TPreferencesForm;
+    SystemsForm = new TSystemsForm;
+    LuckForm = new TLuckForm;
+    AboutForm = new TAboutForm;
+    HelpForm = new THelpForm;
     MessageForm = new TMessageForm;
 
     // A settings file that was not a registry file was kept aside; say so
@@ -78,6 +94,16 @@ void DestroyForms()
     SetStoreNoticeHandler(nullptr);
     delete MessageForm;
     MessageForm = nullptr;
+    delete HelpForm;
+    HelpForm = nullptr;
+    delete AboutForm;
+    AboutForm = nullptr;
+    delete LuckForm;
+    LuckForm = nullptr;
+    delete SystemsForm;
+    SystemsForm = nullptr;
+    delete PreferencesForm;
+    PreferencesForm = nullptr;
     delete ImagesForm;
     ImagesForm = nullptr;
     delete TombolixForm;

@@ -91,6 +91,9 @@ public:
     void AboutActionExecute();
     void HelpActionExecute();
 
+    // Labels of the window size themselves to their text.
+    static void SetLabelText(QLabel *label, const QString &text);
+
     // Text of the status bar's panel; other windows forward their long
     // hints here.
     QString StatusText() const;

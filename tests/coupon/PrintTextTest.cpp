@@ -75,7 +75,9 @@ TEST(PrintText, AllTwelveBoards)
     size_t at = kHeading.size();
     ASSERT_EQ(text.substr(0, at), kHeading);
     for (int b = 1; b <= 12; ++b) {
-        const std::string number = (b <= 9 ? " " : "") + std::to_string(b);
+        std::string number = std::to_string(b);
+        if (b <= 9)
+            number.insert(number.begin(), ' ');
         const auto line = text.find("   Board: " + number + "     Numbers: ", at);
         ASSERT_EQ(line, at) << b;
         at = text.find('\n', line) + 1;
