@@ -16,40 +16,34 @@
 #include "Printing.h"
 #include "RegistryUnit.h"
 #include "SystemsUnit.h"
+#include "WindowLayout.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QFrame>
 #include <QLabel>
-#include <QScreen>
 #include <QStatusBar>
 #include <QThread>
 #include <QToolButton>
-
-#include <algorithm>
 
 TTombolixForm *TombolixForm = nullptr;
 
 namespace {
 
-struct Geometry {
-    const char *name;
-    int x, y, w, h;
-};
 
 // Fixed layout of the window, in pixels relative to the parent.
-constexpr Geometry kCoolBar = {"CoolBar1", 0, 0, 773, 86};
-constexpr Geometry kToolBar = {"ToolBar1", 9, 0, 756, 81};
-constexpr Geometry kGamePanel = {"GamePanel", 0, 87, 773, 259};
-constexpr Geometry kCouponImage = {"CouponImage", 8, 8, 753, 241};
-constexpr Geometry kCoefficientsPanel = {"CoefficientsPanel", 0, 345, 773, 91};
-constexpr Geometry kStatsPanel = {"StatsPanel", 0, 437, 773, 189};
-constexpr Geometry kLogoImage = {"LogoImage", 560, 10, 162, 170};
-constexpr Geometry kStatusBar = {"MainStatusBar", 0, 625, 773, 22};
+constexpr TPlace kCoolBar = {"CoolBar1", 0, 0, 773, 86};
+constexpr TPlace kToolBar = {"ToolBar1", 9, 0, 756, 81};
+constexpr TPlace kGamePanel = {"GamePanel", 0, 87, 773, 259};
+constexpr TPlace kCouponImage = {"CouponImage", 8, 8, 753, 241};
+constexpr TPlace kCoefficientsPanel = {"CoefficientsPanel", 0, 345, 773, 91};
+constexpr TPlace kStatsPanel = {"StatsPanel", 0, 437, 773, 189};
+constexpr TPlace kLogoImage = {"LogoImage", 560, 10, 162, 170};
+constexpr TPlace kStatusBar = {"MainStatusBar", 0, 625, 773, 22};
 
 struct ButtonDef {
-    Geometry geometry;
+    TPlace geometry;
     const char *picture;
     QAction *TTombolixForm::*action;
     QToolButton *TTombolixForm::*button;
@@ -79,20 +73,6 @@ QFont WindowFont(int pixels, bool bold = false)
     font.setPixelSize(pixels);
     font.setBold(bold);
     return font;
-}
-
-void Place(QWidget *widget, const Geometry &g)
-{
-    widget->setObjectName(QString::fromLatin1(g.name));
-    widget->setGeometry(g.x, g.y, g.w, g.h);
-}
-
-void SetBackground(QWidget *widget, QRgb colour)
-{
-    QPalette palette = widget->palette();
-    palette.setColor(QPalette::Window, QColor::fromRgb(colour));
-    widget->setPalette(palette);
-    widget->setAutoFillBackground(true);
 }
 
 QLabel *MakeLabel(QWidget *parent, const QString &name, int x, int y, const QString &text, bool bold = false)
@@ -134,17 +114,11 @@ TTombolixForm::TTombolixForm(QWidget *parent)
     setWindowTitle(QStringLiteral("Drawvane"));
     setFont(WindowFont(16));
     setFixedSize(773, 647);
-    SetBackground(this, kWindowColour);
+    SetBackgroundColour(this, kWindowColour);
 
     CreateToolbar();
     CreatePanels();
-    // Centred on the desktop, but never with the title bar above the top
-    // of a screen smaller than the window.
-    if (const QScreen *screen = QGuiApplication::primaryScreen()) {
-        const QRect desktop = screen->availableGeometry();
-        const QPoint topLeft = desktop.center() - rect().center();
-        move(std::max(topLeft.x(), desktop.left()), std::max(topLeft.y(), desktop.top()));
-    }
+    CentreOnScreen(this);
     Guarded([this] { FormCreate(); });
 }
 
@@ -324,10 +298,10 @@ void TTombolixForm::ReadShape(bool withDefaultsCheck)
 
 void TTombolixForm::SetColours()
 {
-    SetBackground(CoolBar1, kCoolBarColour);
-    SetBackground(GamePanel, kGamePanelColour);
-    SetBackground(StatsPanel, kStatsPanelColour);
-    SetBackground(CoefficientsPanel, kCoefficientsColour);
+    SetBackgroundColour(CoolBar1, kCoolBarColour);
+    SetBackgroundColour(GamePanel, kGamePanelColour);
+    SetBackgroundColour(StatsPanel, kStatsPanelColour);
+    SetBackgroundColour(CoefficientsPanel, kCoefficientsColour);
 }
 
 void TTombolixForm::FormShow()

@@ -2,7 +2,8 @@
 
 // Small helpers the secondary windows share.
 
-#include <QColor>
+#include "WindowLayout.h"
+
 #include <QFont>
 #include <QString>
 
@@ -10,13 +11,6 @@ class QWidget;
 
 // Times New Roman (or its metric twin) at 16 pixels, the dialogs' font.
 QFont DialogFont(bool bold = false);
-
-// Sets a widget's background colour; applied each time a window is shown.
-void SetBackgroundColour(QWidget *widget, QRgb colour);
-
-// Centres a top-level window on the primary screen, keeping its title bar
-// on the screen.
-void CentreOnScreen(QWidget *window);
 
 // Makes a window visible and brings it to the front, without modality.
 void ShowInFront(QWidget *window);

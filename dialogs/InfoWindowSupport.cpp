@@ -1,26 +1,10 @@
 #include "InfoWindowSupport.h"
-#include "Artwork.h"
 #include "InfoTexts.h"
 
 #include <QPalette>
 #include <QPushButton>
 #include <QTextCursor>
 #include <QTextEdit>
-
-void Place(QWidget *widget, const TPlace &place)
-{
-    widget->setObjectName(QString::fromLatin1(place.name));
-    widget->setGeometry(place.x, place.y, place.w, place.h);
-}
-
-QPushButton *MakeGlyphButton(QWidget *parent, const TPlace &place, const QString &caption, const QString &glyph)
-{
-    auto *button = new QPushButton(caption, parent);
-    Place(button, place);
-    button->setIcon(QIcon(SvgPixmap(glyph, parent->devicePixelRatioF())));
-    button->setIconSize(QSize(32, 32));
-    return button;
-}
 
 void SetTextBackground(QTextEdit *edit, QRgb colour)
 {

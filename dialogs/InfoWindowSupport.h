@@ -2,6 +2,8 @@
 
 // Helpers shared by the Help, About and donation windows.
 
+#include "WindowLayout.h"
+
 #include <QColor>
 #include <QString>
 
@@ -10,18 +12,6 @@
 class QPushButton;
 class QTextEdit;
 class QWidget;
-
-// One fixed control: its objectName and its place in pixels relative to its
-// parent.
-struct TPlace {
-    const char *name;
-    int x, y, w, h;
-};
-
-void Place(QWidget *widget, const TPlace &place);
-
-// A push button with a 32 x 32 glyph beside its caption.
-QPushButton *MakeGlyphButton(QWidget *parent, const TPlace &place, const QString &caption, const QString &glyph);
 
 // The paper colour of a text box (its viewport shows the Base role).
 void SetTextBackground(QTextEdit *edit, QRgb colour);

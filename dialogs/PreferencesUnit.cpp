@@ -1,5 +1,4 @@
 #include "PreferencesUnit.h"
-#include "Artwork.h"
 #include "DialogSupport.h"
 #include "ErrorReport.h"
 #include "MaskedNumberEdit.h"
@@ -25,34 +24,28 @@ namespace {
 
 constexpr QRgb kWindowColour = 0xFFE8DEBA;
 
-// A width or height of 0 takes the control's natural size.
-struct Geometry {
-    const char *name;
-    int x, y, w, h;
-};
-
-constexpr Geometry kBevel1{"Bevel1", 5, 5, 221, 220};
-constexpr Geometry kBevel2{"Bevel2", 235, 5, 438, 220};
-constexpr Geometry kBoardTitleLabel{"BoardTitleLabel", 40, 8, 0, 0};
-constexpr Geometry kNoOfBoardsLabel{"NoOfBoardsLabel", 24, 49, 0, 0};
-constexpr Geometry kBoardsComboBox{"BoardsComboBox", 160, 40, 49, 0};
-constexpr Geometry kNoOfCellsLabel{"NoOfCellsLabel", 24, 105, 0, 0};
-constexpr Geometry kCellsComboBox{"CellsComboBox", 160, 101, 49, 0};
-constexpr Geometry kMarksRadioGroup{"MarksRadioGroup", 25, 150, 185, 51};
-constexpr Geometry kDivisionsLabel{"DivisionsLabel", 256, 8, 0, 0};
-constexpr Geometry kLabel2{"Label2", 392, 8, 0, 0};
-constexpr Geometry kLabel3{"Label3", 552, 8, 0, 0};
-constexpr Geometry kCloseBitBtn{"CloseBitBtn", 405, 232, 106, 50};
-constexpr Geometry kCancelBitBtn{"CancelBitBtn", 535, 232, 106, 50};
+constexpr TPlace kBevel1{"Bevel1", 5, 5, 221, 220};
+constexpr TPlace kBevel2{"Bevel2", 235, 5, 438, 220};
+constexpr TPlace kBoardTitleLabel{"BoardTitleLabel", 40, 8, 0, 0};
+constexpr TPlace kNoOfBoardsLabel{"NoOfBoardsLabel", 24, 49, 0, 0};
+constexpr TPlace kBoardsComboBox{"BoardsComboBox", 160, 40, 49, 0};
+constexpr TPlace kNoOfCellsLabel{"NoOfCellsLabel", 24, 105, 0, 0};
+constexpr TPlace kCellsComboBox{"CellsComboBox", 160, 101, 49, 0};
+constexpr TPlace kMarksRadioGroup{"MarksRadioGroup", 25, 150, 185, 51};
+constexpr TPlace kDivisionsLabel{"DivisionsLabel", 256, 8, 0, 0};
+constexpr TPlace kLabel2{"Label2", 392, 8, 0, 0};
+constexpr TPlace kLabel3{"Label3", 552, 8, 0, 0};
+constexpr TPlace kCloseBitBtn{"CloseBitBtn", 405, 232, 106, 50};
+constexpr TPlace kCancelBitBtn{"CancelBitBtn", 535, 232, 106, 50};
 // The two radio buttons, side by side inside MarksRadioGroup.
-constexpr Geometry kMarksItems[2] = {{"Marks5RadioButton", 8, 24, 84, 20}, {"Marks6RadioButton", 96, 24, 84, 20}};
+constexpr TPlace kMarksItems[2] = {{"Marks5RadioButton", 8, 24, 84, 20}, {"Marks6RadioButton", 96, 24, 84, 20}};
 
 // One row per division n, 24 pixels apart; the payment fields' right edges
 // are at 630.
 constexpr int kRowPitch = 24;
-constexpr Geometry kDivCheckBoxRow{"Div%1CheckBox", 256, 42, 17, 17};
-constexpr Geometry kDivisionLabelRow{"", 280, 40, 0, 0};
-constexpr Geometry kWinningLabelRow{"", 416, 40, 0, 0};
+constexpr TPlace kDivCheckBoxRow{"Div%1CheckBox", 256, 42, 17, 17};
+constexpr TPlace kDivisionLabelRow{"", 280, 40, 0, 0};
+constexpr TPlace kWinningLabelRow{"", 416, 40, 0, 0};
 constexpr int kPayRight = 630;
 constexpr int kPayTop = 39;
 constexpr int kPayHeight = 22;
@@ -63,25 +56,15 @@ constexpr const char *kDivisionCaptions[7] = {"Division one",  "Division two", "
                                               "Division five", "Division six", "Division seven"};
 constexpr const char *kWinningCaptions[7] = {"6", "5 + bonus ball", "5", "4 + bonus ball", "4", "3 + bonus ball", "3"};
 
-template <typename W>
-W *Place(W *widget, const Geometry &g, int dy = 0)
-{
-    if (*g.name)
-        widget->setObjectName(QString::fromLatin1(g.name));
-    const QSize natural = widget->sizeHint();
-    widget->setGeometry(g.x, g.y + dy, g.w ? g.w : natural.width(), g.h ? g.h : natural.height());
-    return widget;
-}
-
-QLabel *MakeLabel(QWidget *parent, const Geometry &g, const char *text, bool bold = false, int dy = 0)
+QLabel *MakeLabel(QWidget *parent, const TPlace &g, const char *text, bool bold = false, int dy = 0)
 {
     auto *label = new QLabel(QString::fromLatin1(text), parent);
     if (bold)
         label->setFont(DialogFont(true));
-    return Place(label, g, dy);
+    return Place(label, g, QPoint(0, dy));
 }
 
-QComboBox *MakeCountList(QWidget *parent, const Geometry &g, const prefs::TCountList &list)
+QComboBox *MakeCountList(QWidget *parent, const TPlace &g, const prefs::TCountList &list)
 {
     auto *box = new QComboBox(parent);
     for (int i = 0; i < list.items; ++i)
@@ -90,22 +73,11 @@ QComboBox *MakeCountList(QWidget *parent, const Geometry &g, const prefs::TCount
     return Place(box, g);
 }
 
-QFrame *MakeBevel(QWidget *parent, const Geometry &g)
+QFrame *MakeBevel(QWidget *parent, const TPlace &g)
 {
     auto *frame = new QFrame(parent);
     frame->setFrameStyle(QFrame::Box | QFrame::Sunken);
     return Place(frame, g);
-}
-
-QPushButton *MakeGlyphButton(QWidget *parent, const Geometry &g, const char *text, const char *glyph, QSize glyphSize)
-{
-    auto *button = new QPushButton(QString::fromLatin1(text), parent);
-    button->setIcon(QIcon(SvgPixmap(QString::fromLatin1(glyph), parent->devicePixelRatioF())));
-    button->setIconSize(glyphSize);
-    // Neither Enter nor Escape presses a button of this window.
-    button->setAutoDefault(false);
-    button->setDefault(false);
-    return Place(button, g);
 }
 
 } // namespace
@@ -151,7 +123,7 @@ void TPreferencesForm::CreateControls()
 
     for (int n = 0; n < 7; ++n) {
         const int dy = kRowPitch * n;
-        auto *box = Place(new QCheckBox(this), kDivCheckBoxRow, dy);
+        auto *box = Place(new QCheckBox(this), kDivCheckBoxRow, QPoint(0, dy));
         box->setObjectName(QString::fromLatin1(kDivCheckBoxRow.name).arg(n + 1));
         box->setFocusPolicy(Qt::ClickFocus);
         DivCheckBoxes[n] = box;
@@ -167,8 +139,8 @@ void TPreferencesForm::CreateControls()
         PayMaskEdits[n] = field;
     }
 
-    CloseBitBtn = MakeGlyphButton(this, kCloseBitBtn, "Accept", ":/glyphs/accept.svg", QSize(37, 42));
-    CancelBitBtn = MakeGlyphButton(this, kCancelBitBtn, "Cancel", ":/glyphs/cancel.svg", QSize(42, 42));
+    CloseBitBtn = MakeGlyphButton(this, kCloseBitBtn, QStringLiteral("Accept"), QStringLiteral(":/glyphs/accept.svg"), QSize(37, 42));
+    CancelBitBtn = MakeGlyphButton(this, kCancelBitBtn, QStringLiteral("Cancel"), QStringLiteral(":/glyphs/cancel.svg"), QSize(42, 42));
     connect(CloseBitBtn, &QPushButton::clicked, this, [this] { Guarded([this] { CloseBitBtnClick(); }); });
     connect(CancelBitBtn, &QPushButton::clicked, this, [this] { Guarded([this] { CancelBitBtnClick(); }); });
 

@@ -1,5 +1,4 @@
 #include "SystemsUnit.h"
-#include "Artwork.h"
 #include "CouponSystems.h"
 #include "DialogSupport.h"
 #include "ErrorReport.h"
@@ -24,27 +23,21 @@ constexpr QRgb kExclusionsColour = 0xFFD4BADE;
 constexpr QRgb kInclusionsColour = 0xFFE8C8BA;
 constexpr QRgb kPanel2Colour = 0xFFDEC2C2;
 
-// Positions inside a panel are relative to the panel. A width or height of
-// 0 takes the control's natural size.
-struct Geometry {
-    const char *name;
-    int x, y, w, h;
-};
-
-constexpr Geometry kBevel1{"Bevel1", 10, 5, 491, 196};
-constexpr Geometry kExclusionsCheckBox{"ExclusionsCheckBox", 25, 10, 171, 17};
-constexpr Geometry kExclusionsPanel{"ExclusionsPanel", 15, 30, 476, 66};
-constexpr Geometry kLabel1{"Label1", 15, 5, 0, 0};
-constexpr Geometry kInclusionsCheckBox{"InclusionsCheckBox", 25, 105, 171, 17};
-constexpr Geometry kInclusionsPanel{"InclusionsPanel", 15, 125, 246, 66};
-constexpr Geometry kLabel2{"Label2", 15, 5, 0, 0};
-constexpr Geometry kPanel2{"Panel2", 265, 125, 226, 66};
-constexpr Geometry kSumsCheckBox{"SumsCheckBox", 30, 10, 176, 17};
-constexpr Geometry kStDevCheckBox{"StDevCheckBox", 30, 40, 186, 17};
-constexpr Geometry kCloseBitBtn{"CloseBitBtn", 265, 205, 100, 51};
-constexpr Geometry kCancelBitBtn{"CancelBitBtn", 390, 205, 100, 51};
+// Positions inside a panel are relative to the panel.
+constexpr TPlace kBevel1{"Bevel1", 10, 5, 491, 196};
+constexpr TPlace kExclusionsCheckBox{"ExclusionsCheckBox", 25, 10, 171, 17};
+constexpr TPlace kExclusionsPanel{"ExclusionsPanel", 15, 30, 476, 66};
+constexpr TPlace kLabel1{"Label1", 15, 5, 0, 0};
+constexpr TPlace kInclusionsCheckBox{"InclusionsCheckBox", 25, 105, 171, 17};
+constexpr TPlace kInclusionsPanel{"InclusionsPanel", 15, 125, 246, 66};
+constexpr TPlace kLabel2{"Label2", 15, 5, 0, 0};
+constexpr TPlace kPanel2{"Panel2", 265, 125, 226, 66};
+constexpr TPlace kSumsCheckBox{"SumsCheckBox", 30, 10, 176, 17};
+constexpr TPlace kStDevCheckBox{"StDevCheckBox", 30, 40, 186, 17};
+constexpr TPlace kCloseBitBtn{"CloseBitBtn", 265, 205, 100, 51};
+constexpr TPlace kCancelBitBtn{"CancelBitBtn", 390, 205, 100, 51};
 // Number list n of either panel, 45 pixels apart.
-constexpr Geometry kNumberListRow{"", 15, 30, 41, 0};
+constexpr TPlace kNumberListRow{"", 15, 30, 41, 0};
 constexpr int kListPitch = 45;
 
 // "tooltip|status bar text"
@@ -52,24 +45,7 @@ constexpr const char *kExclusionsHint = "Exclude some numbers|Assume that some n
 constexpr const char *kInclusionsHint = "Include some numbers|Assume some numbers to be certain";
 constexpr const char *kCloseHint = "Close|Close Systems Window";
 
-template <typename W>
-W *Place(W *widget, const Geometry &g, int dx = 0)
-{
-    if (*g.name)
-        widget->setObjectName(QString::fromLatin1(g.name));
-    const QSize natural = widget->sizeHint();
-    widget->setGeometry(g.x + dx, g.y, g.w ? g.w : natural.width(), g.h ? g.h : natural.height());
-    return widget;
-}
-
-void SetHint(QWidget *widget, const char *hint)
-{
-    const THint parts = SplitHint(hint);
-    widget->setToolTip(QString::fromStdString(parts.shortPart));
-    widget->setStatusTip(QString::fromStdString(parts.longPart));
-}
-
-QCheckBox *MakeCheckBox(QWidget *parent, const Geometry &g, const char *text)
+QCheckBox *MakeCheckBox(QWidget *parent, const TPlace &g, const char *text)
 {
     auto *box = new QCheckBox(QString::fromLatin1(text), parent);
     box->setFocusPolicy(Qt::ClickFocus);
@@ -79,7 +55,7 @@ QCheckBox *MakeCheckBox(QWidget *parent, const Geometry &g, const char *text)
     return Place(box, g);
 }
 
-QFrame *MakePanel(QWidget *parent, const Geometry &g)
+QFrame *MakePanel(QWidget *parent, const TPlace &g)
 {
     auto *frame = new QFrame(parent);
     frame->setFrameStyle(QFrame::Box | QFrame::Sunken);
@@ -96,18 +72,7 @@ QComboBox *MakeNumberList(QWidget *panel, const QString &name, int index)
     for (int number = 0; number <= systems::kLargestItem; ++number)
         list->addItem(QString::number(number));
     list->setFocusPolicy(Qt::ClickFocus);
-    return Place(list, kNumberListRow, kListPitch * index);
-}
-
-QPushButton *MakeGlyphButton(QWidget *parent, const Geometry &g, const char *text, const char *glyph, QSize glyphSize)
-{
-    auto *button = new QPushButton(QString::fromLatin1(text), parent);
-    button->setIcon(QIcon(SvgPixmap(QString::fromLatin1(glyph), parent->devicePixelRatioF())));
-    button->setIconSize(glyphSize);
-    // Neither Enter nor Escape presses a button of this window.
-    button->setAutoDefault(false);
-    button->setDefault(false);
-    return Place(button, g);
+    return Place(list, kNumberListRow, QPoint(kListPitch * index, 0));
 }
 
 } // namespace
@@ -158,9 +123,9 @@ void TSystemsForm::CreateControls()
     connect(ExclusionsCheckBox, &QCheckBox::toggled, this, [this] { Guarded([this] { ExclusionsCheckBoxClick(); }); });
     connect(InclusionsCheckBox, &QCheckBox::toggled, this, [this] { Guarded([this] { InclusionsCheckBoxClick(); }); });
 
-    CloseBitBtn = MakeGlyphButton(this, kCloseBitBtn, "Accept", ":/glyphs/accept.svg", QSize(37, 42));
+    CloseBitBtn = MakeGlyphButton(this, kCloseBitBtn, QStringLiteral("Accept"), QStringLiteral(":/glyphs/accept.svg"), QSize(37, 42));
     SetHint(CloseBitBtn, kCloseHint);
-    CancelBitBtn = MakeGlyphButton(this, kCancelBitBtn, "Cancel", ":/glyphs/cancel.svg", QSize(42, 42));
+    CancelBitBtn = MakeGlyphButton(this, kCancelBitBtn, QStringLiteral("Cancel"), QStringLiteral(":/glyphs/cancel.svg"), QSize(42, 42));
     connect(CloseBitBtn, &QPushButton::clicked, this, [this] { Guarded([this] { CloseBitBtnClick(); }); });
     connect(CancelBitBtn, &QPushButton::clicked, this, [this] { Guarded([this] { CancelBitBtnClick(); }); });
     setTabOrder(CloseBitBtn, CancelBitBtn);

@@ -1,0 +1,47 @@
+#include "WindowLayout.h"
+#include "Artwork.h"
+#include "CouponSystems.h"
+
+#include <QGuiApplication>
+#include <QIcon>
+#include <QPalette>
+#include <QPushButton>
+#include <QScreen>
+
+#include <algorithm>
+
+QPushButton *MakeGlyphButton(QWidget *parent, const TPlace &place, const QString &caption, const QString &glyph,
+                             QSize glyphSize)
+{
+    auto *button = new QPushButton(caption, parent);
+    button->setIcon(QIcon(SvgPixmap(glyph, parent->devicePixelRatioF())));
+    button->setIconSize(glyphSize);
+    button->setAutoDefault(false);
+    button->setDefault(false);
+    return Place(button, place);
+}
+
+void SetHint(QWidget *widget, const char *hint)
+{
+    const THint parts = SplitHint(hint);
+    widget->setToolTip(QString::fromStdString(parts.shortPart));
+    widget->setStatusTip(QString::fromStdString(parts.longPart));
+}
+
+void SetBackgroundColour(QWidget *widget, QRgb colour)
+{
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::Window, QColor::fromRgb(colour));
+    widget->setPalette(palette);
+    widget->setAutoFillBackground(true);
+}
+
+void CentreOnScreen(QWidget *window)
+{
+    const QScreen *screen = QGuiApplication::primaryScreen();
+    if (!screen)
+        return;
+    const QRect desktop = screen->availableGeometry();
+    const QPoint topLeft = desktop.center() - window->rect().center();
+    window->move(std::max(topLeft.x(), desktop.left()), std::max(topLeft.y(), desktop.top()));
+}

@@ -1,0 +1,48 @@
+#pragma once
+
+// Fixed layouts: every window of the program places its controls by number,
+// from one table per window.
+
+#include <QColor>
+#include <QPoint>
+#include <QSize>
+#include <QString>
+#include <QWidget>
+
+class QPushButton;
+
+// One control: its objectName and its place in pixels relative to its
+// parent. A width or height of 0 takes the control's natural size.
+struct TPlace {
+    const char *name;
+    int x, y, w, h;
+};
+
+// Names and places a control, shifted by offset (for rows of alike controls).
+template <typename W>
+W *Place(W *widget, const TPlace &place, QPoint offset = {})
+{
+    if (place.name && *place.name)
+        widget->setObjectName(QString::fromLatin1(place.name));
+    const QSize natural = place.w && place.h ? QSize() : widget->sizeHint();
+    widget->setGeometry(place.x + offset.x(), place.y + offset.y(), place.w ? place.w : natural.width(),
+                        place.h ? place.h : natural.height());
+    return widget;
+}
+
+// A push button with an SVG glyph beside its caption. Neither Enter nor
+// Escape presses it.
+QPushButton *MakeGlyphButton(QWidget *parent, const TPlace &place, const QString &caption, const QString &glyph,
+                             QSize glyphSize = QSize(32, 32));
+
+// Gives a control a hint "short|long": the short part is its tool tip, the
+// long part its status-bar text.
+void SetHint(QWidget *widget, const char *hint);
+
+// Sets a widget's background colour; windows apply theirs each time they
+// are shown.
+void SetBackgroundColour(QWidget *widget, QRgb colour);
+
+// Centres a top-level window on the primary screen, but never with its
+// title bar above the top of a screen smaller than the window.
+void CentreOnScreen(QWidget *window);
