@@ -4,6 +4,7 @@
 // the moves a person makes on them.
 
 #include "MaskedNumberEdit.h"
+#include "SettingsSnapshot.h"
 #include "MessageUnit.h"
 #include "PreferencesUnit.h"
 #include "SystemsUnit.h"
@@ -67,20 +68,8 @@ protected:
 
     static TGameSettings Stored()
     {
-        TGameSettings s;
         TRegOptions store;
-        s.boards = store.GetBoards();
-        s.boardsize = store.GetBoardSize();
-        s.marks = store.GetMarks();
-        store.GetDivisions(s.divisions);
-        store.GetPayments(s.payments);
-        store.GetInclusions(s.inclusions);
-        store.GetExclusions(s.exclusions);
-        s.playExclude = store.GetPlayExclude();
-        s.playInclude = store.GetPlayInclude();
-        s.playSums = store.GetPlaySums();
-        s.playstdev = store.GetPlayStdev();
-        return s;
+        return ReadAllSettings(store);
     }
 
     template <typename T, std::size_t N>

@@ -2,6 +2,7 @@
 // run on: the file store in a private folder, or the registry on Windows.
 
 #include "StoreFixture.h"
+#include "SettingsSnapshot.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -47,24 +48,6 @@ const std::string DefaultsFile =
     "\"4\"=dword:00000000\n\"5\"=dword:00000000\n\"6\"=dword:00000000\n\"7\"=dword:00000000\n"
     "\"8\"=dword:00000000\n\"9\"=dword:00000000\n"
     "\n";
-
-// Every item read back through the store.
-TGameSettings ReadAll(TRegOptions &store)
-{
-    TGameSettings s;
-    s.boards = store.GetBoards();
-    s.boardsize = store.GetBoardSize();
-    s.marks = store.GetMarks();
-    store.GetDivisions(s.divisions);
-    store.GetPayments(s.payments);
-    store.GetInclusions(s.inclusions);
-    store.GetExclusions(s.exclusions);
-    s.playExclude = store.GetPlayExclude();
-    s.playInclude = store.GetPlayInclude();
-    s.playSums = store.GetPlaySums();
-    s.playstdev = store.GetPlayStdev();
-    return s;
-}
 
 void ExpectSame(const TGameSettings &a, const TGameSettings &b)
 {
@@ -127,7 +110,7 @@ TEST_F(StoreTest, FirstRunWritesEveryDefaultAndSecondRunWritesNothing)
     EXPECT_EQ(File(), DefaultsFile);
 #endif
     EXPECT_EQ(Contents(), Canonical(DefaultsFile));
-    ExpectSame(ReadAll(store), TGameSettings{});
+    ExpectSame(ReadAllSettings(store), TGameSettings{});
 
     const std::string before = WriteStamp();
     EXPECT_FALSE(store.InitDefaults());
@@ -139,8 +122,8 @@ TEST_F(StoreTest, EveryItemReadsBackAsWritten)
 {
     ASSERT_TRUE(store.InitDefaults());
     WriteAll(store, Edited());
-    ExpectSame(ReadAll(store), Edited());
-    ExpectSame(ReadAll(*std::make_unique<TRegOptions>()), Edited());
+    ExpectSame(ReadAllSettings(store), Edited());
+    ExpectSame(ReadAllSettings(*std::make_unique<TRegOptions>()), Edited());
 }
 
 class MissingKeyTest : public StoreTest, public ::testing::WithParamInterface<const char *> {};
@@ -156,7 +139,7 @@ TEST_P(MissingKeyTest, OneMissingKeyResetsEverySetting)
         RemoveSection(key);
     }
     EXPECT_TRUE(store.InitDefaults());
-    ExpectSame(ReadAll(store), TGameSettings{});
+    ExpectSame(ReadAllSettings(store), TGameSettings{});
     if (key.empty()) {
         EXPECT_EQ(Contents(), Canonical(DefaultsFile));
 #ifndef _WIN32
@@ -201,7 +184,7 @@ TEST_P(SingleValueTest, MissingValueReadsAsDefaultAndIsStoredAgain)
 
     // Only the missing value went back to its default.
     TGameSettings expected = Edited();
-    TGameSettings actual = ReadAll(store);
+    TGameSettings actual = ReadAllSettings(store);
     const std::string name = GetParam().name;
     if (name == "boards") expected.boards = actual.boards;
     if (name == "boardsize") expected.boardsize = actual.boardsize;
