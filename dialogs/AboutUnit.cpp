@@ -4,7 +4,6 @@
 #include "InfoTexts.h"
 #include "InfoWindowSupport.h"
 
-#include <QCloseEvent>
 #include <QDesktopServices>
 #include <QPushButton>
 #include <QShowEvent>
@@ -37,6 +36,7 @@ void OpenAddress(std::u16string_view address)
 TAboutForm::TAboutForm(QWidget *parent)
     : QWidget(parent, FixedDialogFlags())
 {
+    RefuseWindowManagerClose(this);
     setObjectName(QStringLiteral("AboutForm"));
     setWindowTitle(QStringLiteral("Drawvane About"));
     setFont(DialogFont());
@@ -88,9 +88,7 @@ void TAboutForm::VisitVeilmarkBitBtnClick()
 
 void TAboutForm::CloseBitBtnClick()
 {
-    FClosing = true;
-    close();
-    FClosing = false;
+    hide();
 }
 
 void TAboutForm::showEvent(QShowEvent *event)
@@ -100,11 +98,3 @@ void TAboutForm::showEvent(QShowEvent *event)
         Guarded([this] { FormShow(); });
 }
 
-void TAboutForm::closeEvent(QCloseEvent *event)
-{
-    // Only the Close button hides the window.
-    if (FClosing)
-        event->accept();
-    else
-        event->ignore();
-}

@@ -25,10 +25,6 @@ public:
 
 protected:
     void showEvent(QShowEvent *event) override;
-    void closeEvent(QCloseEvent *event) override;
-
-private:
-    bool FClosing = false;
 };
 
 extern TAboutForm *AboutForm;

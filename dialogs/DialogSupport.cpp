@@ -1,5 +1,6 @@
 #include "DialogSupport.h"
 
+#include <QEvent>
 #include <QWidget>
 
 QFont DialogFont(bool bold)
@@ -8,6 +9,29 @@ QFont DialogFont(bool bold)
     font.setPixelSize(16);
     font.setBold(bold);
     return font;
+}
+
+namespace {
+
+class TCloseRefusal : public QObject {
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() != QEvent::Close)
+            return QObject::eventFilter(watched, event);
+        event->ignore();
+        return true;
+    }
+};
+
+} // namespace
+
+void RefuseWindowManagerClose(QWidget *window)
+{
+    window->installEventFilter(new TCloseRefusal(window));
 }
 
 void ShowInFront(QWidget *window)

@@ -15,6 +15,10 @@ QFont DialogFont(bool bold = false);
 // Makes a window visible and brings it to the front, without modality.
 void ShowInFront(QWidget *window);
 
+// Only the window's own buttons hide it: the window manager's close request
+// (the title bar, Alt+F4) is refused.
+void RefuseWindowManagerClose(QWidget *window);
+
 // Window flags of a fixed dialog that stays on top and has no title-bar
 // buttons.
 Qt::WindowFlags FixedDialogFlags();

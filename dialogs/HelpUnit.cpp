@@ -4,7 +4,6 @@
 #include "InfoTexts.h"
 #include "InfoWindowSupport.h"
 
-#include <QCloseEvent>
 #include <QPushButton>
 #include <QShowEvent>
 #include <QTextEdit>
@@ -27,6 +26,7 @@ constexpr QRgb kTopicColour = 0xFF008000;
 THelpForm::THelpForm(QWidget *parent)
     : QWidget(parent, FixedDialogFlags())
 {
+    RefuseWindowManagerClose(this);
     setObjectName(QStringLiteral("HelpForm"));
     setWindowTitle(QStringLiteral("Drawvane Help"));
     setFont(DialogFont());
@@ -81,9 +81,7 @@ void THelpForm::FormDestroy()
 
 void THelpForm::CloseBitBtnClick()
 {
-    FClosing = true;
-    close();
-    FClosing = false;
+    hide();
 }
 
 void THelpForm::showEvent(QShowEvent *event)
@@ -93,12 +91,3 @@ void THelpForm::showEvent(QShowEvent *event)
         Guarded([this] { FormShow(); });
 }
 
-void THelpForm::closeEvent(QCloseEvent *event)
-{
-    // Only the Close button hides the window; the window manager's close
-    // (say, Alt+F4) is refused.
-    if (FClosing)
-        event->accept();
-    else
-        event->ignore();
-}

@@ -27,14 +27,12 @@ public:
 
 protected:
     void showEvent(QShowEvent *event) override;
-    void closeEvent(QCloseEvent *event) override;
 
 private:
     // Bold blue, then bold green; each phrase's first occurrence is its
     // heading.
     std::vector<std::u16string_view> FCommandHeadings;
     std::vector<std::u16string_view> FTopicHeadings;
-    bool FClosing = false;
 };
 
 extern THelpForm *HelpForm;

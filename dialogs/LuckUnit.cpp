@@ -6,7 +6,6 @@
 #include "InfoWindowSupport.h"
 #include "MaskedNumberEdit.h"
 
-#include <QCloseEvent>
 #include <QDesktopServices>
 #include <QFrame>
 #include <QLabel>
@@ -48,6 +47,7 @@ QFont TahomaFont()
 TLuckForm::TLuckForm(QWidget *parent)
     : QWidget(parent, FixedDialogFlags())
 {
+    RefuseWindowManagerClose(this);
     setObjectName(QStringLiteral("LuckForm"));
     setWindowTitle(QStringLiteral("Drawvane Luck"));
     setFont(TahomaFont());
@@ -111,9 +111,7 @@ void TLuckForm::DonateBitBtnClick()
 
 void TLuckForm::CloseBitBtnClick()
 {
-    FClosing = true;
-    close();
-    FClosing = false;
+    hide();
 }
 
 void TLuckForm::showEvent(QShowEvent *event)
@@ -123,11 +121,3 @@ void TLuckForm::showEvent(QShowEvent *event)
         Guarded([this] { FormShow(); });
 }
 
-void TLuckForm::closeEvent(QCloseEvent *event)
-{
-    // Only the Close button hides the window.
-    if (FClosing)
-        event->accept();
-    else
-        event->ignore();
-}

@@ -30,10 +30,6 @@ public:
 
 protected:
     void showEvent(QShowEvent *event) override;
-    void closeEvent(QCloseEvent *event) override;
-
-private:
-    bool FClosing = false;
 };
 
 extern TLuckForm *LuckForm;

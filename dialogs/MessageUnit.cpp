@@ -3,7 +3,6 @@
 #include "DialogSupport.h"
 #include "ErrorReport.h"
 
-#include <QCloseEvent>
 #include <QFrame>
 #include <QLabel>
 #include <QPushButton>
@@ -20,6 +19,7 @@ constexpr QRgb kPanelColour = 0xFFD4BADE;
 TMessageForm::TMessageForm(QWidget *parent)
     : QWidget(parent, FixedDialogFlags())
 {
+    RefuseWindowManagerClose(this);
     setObjectName(QStringLiteral("MessageForm"));
     setWindowTitle(QStringLiteral("Drawvane Message"));
     setFont(DialogFont());
@@ -66,17 +66,6 @@ void TMessageForm::ShowText(const QString &text)
 
 void TMessageForm::CloseBitBtnClick()
 {
-    FClosing = true;
-    close();
-    FClosing = false;
+    hide();
 }
 
-void TMessageForm::closeEvent(QCloseEvent *event)
-{
-    // Only the Close button hides the window; the window manager's close
-    // (say, Alt+F4) is refused.
-    if (FClosing)
-        event->accept();
-    else
-        event->ignore();
-}

@@ -20,12 +20,6 @@ public:
     QLabel *Image1 = nullptr;
     QLabel *MessageLabel = nullptr;
     QPushButton *CloseBitBtn = nullptr;
-
-protected:
-    void closeEvent(QCloseEvent *event) override;
-
-private:
-    bool FClosing = false;
 };
 
 extern TMessageForm *MessageForm;

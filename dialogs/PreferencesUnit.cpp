@@ -9,7 +9,6 @@
 
 #include <QButtonGroup>
 #include <QCheckBox>
-#include <QCloseEvent>
 #include <QComboBox>
 #include <QFrame>
 #include <QGroupBox>
@@ -85,6 +84,7 @@ QFrame *MakeBevel(QWidget *parent, const TPlace &g)
 TPreferencesForm::TPreferencesForm(QWidget *parent)
     : QWidget(parent, FixedDialogFlags())
 {
+    RefuseWindowManagerClose(this);
     setObjectName(QStringLiteral("PreferencesForm"));
     setWindowTitle(QStringLiteral("Drawvane Preferences"));
     setFont(DialogFont());
@@ -167,11 +167,6 @@ void TPreferencesForm::showEvent(QShowEvent *event)
         Guarded([this] { FormShow(); });
 }
 
-void TPreferencesForm::closeEvent(QCloseEvent *event)
-{
-    // Only Accept and Cancel hide the window.
-    event->ignore();
-}
 
 void TPreferencesForm::FormShow()
 {

@@ -6,7 +6,6 @@
 #include "Tombolix.h"
 
 #include <QCheckBox>
-#include <QCloseEvent>
 #include <QComboBox>
 #include <QFrame>
 #include <QLabel>
@@ -80,6 +79,7 @@ QComboBox *MakeNumberList(QWidget *panel, const QString &name, int index)
 TSystemsForm::TSystemsForm(QWidget *parent)
     : QWidget(parent, FixedDialogFlags())
 {
+    RefuseWindowManagerClose(this);
     setObjectName(QStringLiteral("SystemsForm"));
     setWindowTitle(QStringLiteral("Drawvane Systems"));
     setFont(DialogFont());
@@ -153,11 +153,6 @@ void TSystemsForm::showEvent(QShowEvent *event)
         Guarded([this] { FormShow(); });
 }
 
-void TSystemsForm::closeEvent(QCloseEvent *event)
-{
-    // Only Accept and Cancel hide the window.
-    event->ignore();
-}
 
 void TSystemsForm::FormShow()
 {
