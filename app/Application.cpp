@@ -92,20 +92,17 @@ void CreateForms()
 void DestroyForms()
 {
     SetStoreNoticeHandler(nullptr);
-    delete MessageForm;
-    MessageForm = nullptr;
-    delete HelpForm;
-    HelpForm = nullptr;
-    delete AboutForm;
-    AboutForm = nullptr;
-    delete LuckForm;
-    LuckForm = nullptr;
-    delete SystemsForm;
-    SystemsForm = nullptr;
-    delete PreferencesForm;
-    PreferencesForm = nullptr;
-    delete ImagesForm;
-    ImagesForm = nullptr;
-    delete TombolixForm;
-    TombolixForm = nullptr;
+    // In the reverse order of creation; every name is left empty.
+    const auto destroy = [](auto *&form) {
+        delete form;
+        form = nullptr;
+    };
+    destroy(MessageForm);
+    destroy(HelpForm);
+    destroy(AboutForm);
+    destroy(LuckForm);
+    destroy(SystemsForm);
+    destroy(PreferencesForm);
+    destroy(ImagesForm);
+    destroy(TombolixForm);
 }
