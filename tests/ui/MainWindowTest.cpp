@@ -250,6 +250,24 @@ TEST_F(MainWindow, StoreFailureReachesTheErrorReportAndTheLoopGoesOn)
     EXPECT_EQ(TextOfModalBox([&] { Form()->ClearBitBtn->click(); }), QString());
 }
 
+TEST_F(MainWindow, UnreadableSettingsFileIsKeptAsideAndReportedOnce)
+{
+    std::filesystem::create_directories(Home().storeFile().parent_path());
+    std::ofstream(Home().storeFile()) << "\x01\x02 not a registry file";
+    const QString report = TextOfModalBox([&] {
+        StartProgram();
+        QCoreApplication::processEvents();
+    });
+    EXPECT_TRUE(report.startsWith(QStringLiteral("The settings file could not be read and was kept as ")))
+        << report.toStdString();
+    EXPECT_TRUE(report.endsWith(QStringLiteral(". The default settings are in use."))) << report.toStdString();
+    EXPECT_TRUE(report.contains(QString::fromStdString(Home().storeFile().string()) + QStringLiteral(".bad-")));
+    EXPECT_EQ(Form()->boards, 12);
+    EXPECT_EQ(CellOf(12, 49), Cell::Plain);
+    // Once only: a redraw says nothing more.
+    EXPECT_EQ(TextOfModalBox([&] { Form()->ClearAction->trigger(); }), QString());
+}
+
 TEST_F(MainWindow, CreatingAndClosingManyTimesLeavesNothingBehind)
 {
     for (int i = 0; i < 5; ++i) {
