@@ -1,3 +1,4 @@
+#include "CouponFill.h"
 #include "PrintText.h"
 
 #include <gtest/gtest.h>
@@ -7,14 +8,6 @@
 namespace {
 
 const std::string kHeading = "\n\n      Here are your lucky number guessess \n\n";
-
-void Fill(TCouponState &coupon, const TCouponShape &shape, int board, std::initializer_list<int> numbers)
-{
-    for (int n : numbers) {
-        const TPoint p = CellOrigin(board, n);
-        coupon.Click(*CouponHitTest(p.x + 4, p.y + 4), shape, [](uint8_t) { return false; });
-    }
-}
 
 const TCouponShape kShape{12, 49, 6};
 

@@ -1,3 +1,4 @@
+#include "CouponFill.h"
 #include "CalculationsUnit.h"
 #include "NumberFormat.h"
 #include "ResultsPanel.h"
@@ -10,14 +11,6 @@ namespace {
 
 constexpr std::array<uint8_t, 7> kAllOn = {1, 1, 1, 1, 1, 1, 1};
 constexpr std::array<int64_t, 7> kPayments = {1000000, 300000, 20000, 5000, 200, 10, 2};
-
-void Fill(TCouponState &coupon, const TCouponShape &shape, int board, std::initializer_list<int> numbers)
-{
-    for (int n : numbers) {
-        const TPoint p = CellOrigin(board, n);
-        coupon.Click(*CouponHitTest(p.x + 4, p.y + 4), shape, [](uint8_t) { return false; });
-    }
-}
 
 struct Panel {
     TWinColumn win;
