@@ -30,6 +30,9 @@ struct TValueInfo {
 // Opens the key with full access, creating it (and the keys above it) when
 // missing. Fails when the store cannot be written.
 bool CreateKey(const std::string &path, TKey *&key);
+// Opens an existing key with read access alone; creates nothing. Fails when
+// the key is missing or the store cannot be read.
+bool OpenKey(const std::string &path, TKey *&key);
 // Whether the key exists, looked at with read access; creates nothing.
 bool KeyExists(const std::string &path);
 TValueInfo QueryValue(TKey *key, const std::string &name);

@@ -454,6 +454,19 @@ bool CreateKey(const std::string &path, TKey *&key)
     return true;
 }
 
+bool OpenKey(const std::string &path, TKey *&key)
+{
+    const TPlacePtr place = ResolvePlace();
+    TLoaded loaded;
+    if (!Load(place->file, loaded) || loaded.bad)
+        return false;
+    const TKeyName &name = KeyNameOf(path);
+    if (!loaded.document->KeyExists(name.folded))
+        return false;
+    key = new TKey{place, &name, loaded.document};
+    return true;
+}
+
 bool KeyExists(const std::string &path)
 {
     const TPlacePtr place = ResolvePlace();

@@ -39,6 +39,15 @@ bool CreateKey(const std::string &path, TKey *&key)
     return true;
 }
 
+bool OpenKey(const std::string &path, TKey *&key)
+{
+    HKEY handle = nullptr;
+    if (RegOpenKeyExA(HKEY_CURRENT_USER, SubkeyPath(path).c_str(), 0, KEY_READ, &handle) != ERROR_SUCCESS)
+        return false;
+    key = new TKey{handle};
+    return true;
+}
+
 bool KeyExists(const std::string &path)
 {
     HKEY handle = nullptr;

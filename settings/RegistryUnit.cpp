@@ -19,12 +19,19 @@ const TGameSettings Defaults;
 
 [[noreturn]] void RangeCheckError() { throw TRegistryError("Range check error"); }
 
+enum class TAccess { Full, Read };
+
 // One opened key, closed when it goes out of scope, on the error path too.
 // A key that failed to open behaves as the registry's null key: nothing can
-// be read from it or written to it.
+// be read from it or written to it. A key opened for reading falls back to
+// read access when full access is refused, so that a store that cannot be
+// written still serves its values.
 class TOpenKey {
 public:
-    explicit TOpenKey(const std::string &path) : FOpen(regstore::CreateKey(path, FKey)) {}
+    explicit TOpenKey(const std::string &path, TAccess access = TAccess::Full)
+        : FOpen(regstore::CreateKey(path, FKey) || (access == TAccess::Read && regstore::OpenKey(path, FKey)))
+    {
+    }
     ~TOpenKey()
     {
         if (FOpen)
@@ -79,34 +86,46 @@ void WriteValue(const std::string &keyPath, const char *name, uint32_t data)
     key.WriteDword(name, data);
 }
 
+// A getter puts a missing value's default back into the store. When the
+// store cannot be written the default serves all the same: a read never
+// fails for want of write access, and only the player's own changes report
+// that they could not be saved.
+void WriteBackDefault(const std::string &keyPath, const char *name, uint32_t data)
+{
+    try {
+        WriteValue(keyPath, name, data);
+    } catch (const TRegistryError &) {
+    }
+}
+
 // A single byte item: the stored value, or the default written back when the
 // value (or the key) is missing.
 uint8_t ReadByteItem(const std::string &keyPath, const char *name, uint8_t fallback)
 {
     {
-        TOpenKey key(keyPath);
+        TOpenKey key(keyPath, TAccess::Read);
         if (key.ValueExists(name))
             return key.ReadByte(name);
     }
-    WriteValue(keyPath, name, fallback);
+    WriteBackDefault(keyPath, name, fallback);
     return fallback;
 }
 
 bool ReadBoolItem(const std::string &keyPath, const char *name, bool fallback)
 {
     {
-        TOpenKey key(keyPath);
+        TOpenKey key(keyPath, TAccess::Read);
         if (key.ValueExists(name))
             return key.ReadDword(name) != 0;
     }
-    WriteValue(keyPath, name, fallback ? 1 : 0);
+    WriteBackDefault(keyPath, name, fallback ? 1 : 0);
     return fallback;
 }
 
 // List elements are named by their index in decimal, from "0".
 void ReadByteList(const std::string &keyPath, std::span<uint8_t> values)
 {
-    TOpenKey key(keyPath);
+    TOpenKey key(keyPath, TAccess::Read);
     if (!key.IsOpen())
         return;
     for (size_t i = 0; i < values.size(); ++i)
@@ -207,7 +226,7 @@ void TRegOptions::SetDivisions(std::span<const uint8_t> values) { WriteByteList(
 // Payments are stored as signed 32-bit integers, in the dword's bits.
 void TRegOptions::GetPayments(std::span<int64_t> values)
 {
-    TOpenKey key(FKeyPath + "payments");
+    TOpenKey key(FKeyPath + "payments", TAccess::Read);
     if (!key.IsOpen())
         return;
     for (size_t i = 0; i < values.size(); ++i)

@@ -30,6 +30,8 @@
 
 #ifndef _WIN32
 #include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
 #endif
 
 namespace storetest {
@@ -107,6 +109,36 @@ inline std::string Canonical(const std::string &exportText)
     }
     return out;
 }
+
+#ifndef _WIN32
+// Runs check in a child process as an ordinary user (nobody) when the tests
+// run as root, whom permission bits do not stop; returns its result, or -1
+// when the child died.
+inline int RunAsOtherUser(const std::function<int()> &check)
+{
+    const pid_t child = fork();
+    if (child == 0) {
+        if (geteuid() == 0 && (setgid(65534) != 0 || setuid(65534) != 0))
+            _exit(99);
+        _exit(check());
+    }
+    int status = 0;
+    if (child < 0 || waitpid(child, &status, 0) != child || !WIFEXITED(status))
+        return -1;
+    return WEXITSTATUS(status);
+}
+
+// Lets every user into the folders from dir down to the root, so that a
+// child that gave up root can reach a test's files.
+inline void OpenForOthers(const std::filesystem::path &dir)
+{
+    namespace fs = std::filesystem;
+    for (fs::path p = dir; p.has_relative_path(); p = p.parent_path()) {
+        std::error_code error;
+        fs::permissions(p, fs::perms::others_exec | fs::perms::group_exec, fs::perm_options::add, error);
+    }
+}
+#endif
 
 class StoreTest : public ::testing::Test {
 protected:
