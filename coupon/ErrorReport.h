@@ -2,6 +2,8 @@
 
 #include <QString>
 
+#include <QStringList>
+
 #include <exception>
 #include <utility>
 
@@ -13,6 +15,38 @@ void ShowErrorReport(const QString &message);
 // runs through Guarded so that nothing crosses the toolkit's signal and
 // event machinery.
 void ReportException(std::exception_ptr error);
+
+// The text an exception shows in the report.
+QString ExceptionText(std::exception_ptr error);
+
+// Runs several steps that must all be tried, keeping what went wrong: a
+// window that starts or redraws finishes its work and then reports.
+class TErrorCollector {
+public:
+    template <typename F>
+    void Run(F &&f)
+    {
+        try {
+            std::forward<F>(f)();
+        } catch (...) {
+            if (!FFirst)
+                FFirst = std::current_exception();
+            const QString text = ExceptionText(std::current_exception());
+            if (!FTexts.contains(text))
+                FTexts.append(text);
+        }
+    }
+    bool Empty() const { return FTexts.isEmpty(); }
+    // Shows each distinct problem once in the general error report, and
+    // forgets them.
+    void ReportAll();
+    // Throws the first problem again, if there was one, and forgets them.
+    void RethrowFirst();
+
+private:
+    std::exception_ptr FFirst;
+    QStringList FTexts;
+};
 
 template <typename F>
 void Guarded(F &&f)

@@ -27,6 +27,8 @@
 #include <QThread>
 #include <QToolButton>
 
+#include <algorithm>
+
 TTombolixForm *TombolixForm = nullptr;
 
 namespace {
@@ -275,25 +277,38 @@ void TTombolixForm::SetStatusText(const QString &text)
 
 void TTombolixForm::FormCreate()
 {
-    TRegOptions().InitDefaults();
     CouponColor = kCouponColour;
+    // No other window exists yet: a failure is told once the window is up.
+    FStartupErrors.Run([] { TRegOptions().InitDefaults(); });
 }
 
-void TTombolixForm::ReadShape(bool withDefaultsCheck)
+void TTombolixForm::ReadShape(bool withDefaultsCheck, TErrorCollector &errors)
 {
     TRegOptions store;
-    if (withDefaultsCheck && store.InitDefaults())
+    bool defaultsWritten = false;
+    if (withDefaultsCheck)
+        errors.Run([&] { defaultsWritten = store.InitDefaults(); });
+    if (defaultsWritten)
         return;
-    const uint8_t storedBoards = store.GetBoards();
-    const uint8_t storedSize = store.GetBoardSize();
-    const uint8_t storedMarks = store.GetMarks();
+    // Each item on its own: a damaged item keeps its old value in the
+    // working copy and does not stop the others from being read.
+    uint8_t storedBoards = boards;
+    uint8_t storedSize = boardsize;
+    uint8_t storedMarks = marks;
+    errors.Run([&] { storedBoards = store.GetBoards(); });
+    errors.Run([&] { storedSize = store.GetBoardSize(); });
+    errors.Run([&] { storedMarks = store.GetMarks(); });
     // A hand-edited store may hold counts the coupon cannot show; the
     // working copy keeps them within the coupon's limits.
     const TCouponShape shape = TCouponShape::Clamped(storedBoards, storedSize, storedMarks);
     boards = shape.boards;
     boardsize = shape.boardsize;
     marks = shape.marks;
-    store.GetDivisions(divisions);
+    // A list that cannot be opened is left as it was; a copy with no
+    // division on (the state before the first load) takes the defaults.
+    if (std::ranges::none_of(divisions, [](uint8_t on) { return on != 0; }))
+        std::ranges::copy(TGameSettings().divisions, divisions.begin());
+    errors.Run([&] { store.GetDivisions(divisions); });
 }
 
 void TTombolixForm::SetColours()
@@ -306,9 +321,17 @@ void TTombolixForm::SetColours()
 
 void TTombolixForm::FormShow()
 {
-    ReadShape(true);
+    // The window is always finished, whatever the store says: settings,
+    // colours, the coupon; what went wrong is reported afterwards, each
+    // problem once.
+    TErrorCollector &errors = FStartupErrors;
+    ReadShape(true, errors);
     SetColours();
-    DrawCoupon();
+    errors.Run([this] { DrawCoupon(); });
+    if (errors.Empty())
+        return;
+    QMetaObject::invokeMethod(
+        this, [this] { FStartupErrors.ReportAll(); }, Qt::QueuedConnection);
 }
 
 void TTombolixForm::showEvent(QShowEvent *event)
@@ -348,9 +371,11 @@ bool TTombolixForm::event(QEvent *event)
 
 void TTombolixForm::WMSettingsChanged(TWindowMessage &message)
 {
-    ReadShape(false);
-    DrawCoupon();
+    TErrorCollector errors;
+    ReadShape(false, errors);
+    errors.Run([this] { DrawCoupon(); });
     message.Result = 1;
+    errors.RethrowFirst();
 }
 
 void TTombolixForm::WMSystemsChanged(TWindowMessage &message)
@@ -367,9 +392,18 @@ void TTombolixForm::DrawCoupon()
     ClearCoupon();
     if (boards == 0)
         return;
-    DrawCouponCells(*CouponImage, ImagesForm->Atlas(), boards, boardsize,
-                    [this](uint8_t n) { return IsExcluded(n); }, [this](uint8_t n) { return IsIncluded(n); },
-                    [this](uint8_t n) { MarkOnAllBoards(n); });
+    try {
+        DrawCouponCells(*CouponImage, ImagesForm->Atlas(), boards, boardsize,
+                        [this](uint8_t n) { return IsExcluded(n); }, [this](uint8_t n) { return IsIncluded(n); },
+                        [this](uint8_t n) { MarkOnAllBoards(n); });
+    } catch (...) {
+        // The systems could not be read: the boards are drawn plain, so the
+        // coupon is whole and usable, and the failure goes on to be reported.
+        FCoupon.Clear();
+        const auto none = [](uint8_t) { return false; };
+        DrawCouponCells(*CouponImage, ImagesForm->Atlas(), boards, boardsize, none, none, [](uint8_t) {});
+        throw;
+    }
 }
 
 void TTombolixForm::ClearCoupon()

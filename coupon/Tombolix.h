@@ -1,6 +1,7 @@
 #pragma once
 
 #include "CouponState.h"
+#include "ErrorReport.h"
 
 #include <QEvent>
 #include <QWidget>
@@ -146,10 +147,11 @@ private:
 
     void CreateToolbar();
     void CreatePanels();
-    void ReadShape(bool withDefaultsCheck);
+    void ReadShape(bool withDefaultsCheck, TErrorCollector &errors);
     void SetColours();
 
     TCouponState FCoupon;
+    TErrorCollector FStartupErrors;
     QLabel *FStatusPanel = nullptr;
 };
 

@@ -4,6 +4,8 @@
 
 #include <cstdlib>
 #include <filesystem>
+#include <fstream>
+#include <iterator>
 #include <optional>
 #include <random>
 #include <string>
@@ -43,5 +45,22 @@ private:
     std::filesystem::path dir_;
     std::optional<std::string> previous_;
 };
+
+inline std::string ReadFile(const std::filesystem::path &path)
+{
+    std::ifstream in(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+// Replaces a file whole, as an editor saving it would.
+inline void WriteFile(const std::filesystem::path &path, const std::string &bytes)
+{
+    const std::filesystem::path temp = path.string() + ".edit";
+    {
+        std::ofstream out(temp, std::ios::binary | std::ios::trunc);
+        out << bytes;
+    }
+    std::filesystem::rename(temp, path);
+}
 
 } // namespace testsupport

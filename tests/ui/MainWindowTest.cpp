@@ -1,14 +1,23 @@
 #include "UiFixture.h"
 
 #include <QAction>
+#include <QPainter>
 #include <QStatusBar>
 #include <QToolButton>
 
 #include <fstream>
 
+#include "MessageUnit.h"
+#include "PreferencesUnit.h"
+
 namespace {
 
 using MainWindow = UiTest;
+
+std::string ReadFileOr(const std::filesystem::path &path)
+{
+    return std::filesystem::is_regular_file(path) ? testsupport::ReadFile(path) : std::string("<none>");
+}
 
 TEST_F(MainWindow, FirstStartWritesDefaultsAndShowsTheEmptyCoupon)
 {
@@ -238,16 +247,123 @@ TEST_F(MainWindow, OutOfRangeStoredShapeIsClamped)
 TEST_F(MainWindow, StoreFailureReachesTheErrorReportAndTheLoopGoesOn)
 {
     StartProgram();
-    // The settings folder can no longer be made: its parent is a file.
+    PressNumber(2, 5);
+    // The exclusion list lost its elements from "1" on.
+    std::string text = testsupport::ReadFile(Home().storeFile());
+    const std::string header = "[HKEY_CURRENT_USER\\Software\\drawvane\\exclusions]\n";
+    const size_t at = text.find(header);
+    ASSERT_NE(at, std::string::npos);
+    const size_t end = text.find("\n\n", at);
+    text.replace(at, end - at, header + "\"0\"=dword:00000001");
+    const std::string off = "\"playExclude\"=dword:00000000";
+    text.replace(text.find(off), off.size(), "\"playExclude\"=dword:00000001");
+    testsupport::WriteFile(Home().storeFile(), text);
+
+    const QString report = TextOfModalBox([&] { Form()->ClearBitBtn->click(); });
+    // The quote sorts before the point, so no full stop is added.
+    EXPECT_EQ(report.toStdString(), "Failed to get data for '1'");
+    EXPECT_TRUE(Form()->isVisible());
+    // The coupon was still redrawn whole, plain, with no marks left.
+    EXPECT_EQ(CellOf(2, 5), Cell::Plain);
+    EXPECT_EQ(CellOf(12, 49), Cell::Plain);
+    EXPECT_EQ(Form()->Coupon().MarkCount(2), 0);
+
+    WriteStore([](TRegOptions &store) { store.SetPlayExclude(false); });
+    EXPECT_EQ(TextOfModalBox([&] { Form()->ClearBitBtn->click(); }), QString());
+}
+
+TEST_F(MainWindow, StoreThatCannotBeWrittenStartsCompleteReportsOnceAndStaysUsable)
+{
+    // XDG_CONFIG_HOME names a file: nothing can be read or written.
     const auto blocker = Home().dir() / "blocked";
     std::ofstream(blocker) << "not a folder";
     setenv("XDG_CONFIG_HOME", blocker.c_str(), 1);
-    const QString text = TextOfModalBox([&] { Form()->ClearBitBtn->click(); });
-    // The quote sorts before the point, so no full stop is added.
-    EXPECT_EQ(text.toStdString(), "Failed to set data for 'playExclude'");
-    EXPECT_TRUE(Form()->isVisible());
-    setenv("XDG_CONFIG_HOME", Home().dir().c_str(), 1);
-    EXPECT_EQ(TextOfModalBox([&] { Form()->ClearBitBtn->click(); }), QString());
+
+    const QStringList reports = TextsOfModalBoxes([&] { StartProgram(); });
+    EXPECT_EQ(reports, QStringList{QStringLiteral("Failed to set data for 'boards'")});
+    // The defaults serve.
+    EXPECT_EQ(Form()->boards, 12);
+    EXPECT_EQ(Form()->boardsize, 49);
+    EXPECT_EQ(Form()->divisions, (std::array<uint8_t, 7>{1, 1, 1, 1, 1, 1, 1}));
+    ExpectFinishedWindow(12, 49);
+
+    // Marking a board full reads the store many times and says nothing.
+    EXPECT_EQ(TextsOfModalBoxes([&] {
+                  for (int n = 1; n <= 6; ++n)
+                      PressNumber(4, n);
+              }),
+              QStringList());
+    EXPECT_EQ(Form()->WinLabels[7]->text(), QStringLiteral("0.017650"));
+    EXPECT_FALSE(Form()->PunchLabels[3]->text().isEmpty());
+    EXPECT_EQ(ReadFileOr(blocker), "not a folder");
+}
+
+TEST_F(MainWindow, DamagedStoreAtStartUpIsReportedOnceAndTheWindowStillFinishes)
+{
+    WriteStore([](TRegOptions &store) { store.SetBoardSize(40); });
+    std::string text = testsupport::ReadFile(Home().storeFile());
+    // boards 300, which no byte item can hold.
+    text.replace(text.find("\"boards\"=dword:0000000c"), 23, "\"boards\"=dword:0000012c");
+    testsupport::WriteFile(Home().storeFile(), text);
+
+    const QStringList reports = TextsOfModalBoxes([&] { StartProgram(); });
+    EXPECT_EQ(reports, QStringList{QStringLiteral("Range check error.")});
+    EXPECT_EQ(Form()->boards, 12);
+    EXPECT_EQ(Form()->boardsize, 40);
+    ExpectFinishedWindow(12, 40);
+}
+
+// The ink of text drawn black on white in font: the sum of darkness over
+// its pixels.
+double InkOf(const QFont &font, const QString &text)
+{
+    QImage image(400, 40, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    {
+        QPainter painter(&image);
+        painter.setFont(font);
+        painter.setPen(Qt::black);
+        painter.drawText(QPoint(4, 28), text);
+    }
+    double ink = 0;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            ink += 255 - qGray(image.pixel(x, y));
+    return ink;
+}
+
+TEST_F(MainWindow, BoldLabelsCarryClearlyMoreInkThanRegularOnes)
+{
+    StartProgram();
+    for (const char *name : {"Label9", "OddsLabel", "Label10", "Label8"}) {
+        auto *label = Form()->findChild<QLabel *>(QString::fromLatin1(name));
+        ASSERT_NE(label, nullptr) << name;
+        ASSERT_TRUE(label->font().bold()) << name;
+        QFont regular = label->font();
+        regular.setBold(false);
+        const QString text = QStringLiteral("Win Probability Totals: 0.123456");
+        const double ratio = InkOf(label->font(), text) / InkOf(regular, text);
+        EXPECT_GE(ratio, 1.15) << name;
+    }
+}
+
+TEST_F(MainWindow, CommandsBringMinimisedWindowsBack)
+{
+    StartProgram();
+    Form()->ShowOptionsAction->trigger();
+    PreferencesForm->showMinimized();
+    QCoreApplication::processEvents();
+    ASSERT_TRUE(PreferencesForm->isMinimized());
+    Form()->ShowOptionsAction->trigger();
+    EXPECT_FALSE(PreferencesForm->isMinimized());
+    EXPECT_TRUE(PreferencesForm->isVisible());
+
+    Form()->PrintAction->trigger();
+    MessageForm->showMinimized();
+    QCoreApplication::processEvents();
+    Form()->PrintAction->trigger();
+    EXPECT_FALSE(MessageForm->isMinimized());
+    EXPECT_TRUE(MessageForm->isVisible());
 }
 
 TEST_F(MainWindow, UnreadableSettingsFileIsKeptAsideAndReportedOnce)

@@ -117,6 +117,49 @@ protected:
         return seen ? text : QString();
     }
 
+    // Runs action and accepts every modal box it opens, in turn; returns
+    // their texts in order.
+    QStringList TextsOfModalBoxes(const std::function<void()> &action)
+    {
+        QStringList texts;
+        QTimer timer;
+        timer.setInterval(20);
+        QObject::connect(&timer, &QTimer::timeout, [&] {
+            if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget())) {
+                texts.append(box->text());
+                box->button(QMessageBox::Ok)->click();
+            }
+        });
+        timer.start();
+        action();
+        for (int i = 0; i < 5; ++i)
+            QTest::qWait(20);
+        timer.stop();
+        return texts;
+    }
+
+    // The window as it stands after a finished start-up: its panels in
+    // their colours, every caption and result empty, the coupon drawn with
+    // shown boards of size cells.
+    void ExpectFinishedWindow(int shown, int size)
+    {
+        const auto colour = [](QWidget *w) { return w->palette().color(w->backgroundRole()).rgb(); };
+        EXPECT_EQ(colour(TombolixForm->GamePanel), 0xFFDC78D2u);
+        EXPECT_EQ(colour(TombolixForm->StatsPanel), 0xFFE8DEBAu);
+        EXPECT_EQ(colour(TombolixForm->CoefficientsPanel), 0xFFDEC2C2u);
+        EXPECT_EQ(colour(TombolixForm->CoolBar1), 0xFFE8DEBAu);
+        for (QLabel *label : TombolixForm->PunchLabels)
+            EXPECT_TRUE(label->text().isEmpty()) << label->objectName().toStdString();
+        for (auto *labels : {&TombolixForm->WinLabels, &TombolixForm->OddsLabels, &TombolixForm->PayLabels})
+            for (QLabel *label : *labels)
+                EXPECT_TRUE(label->text().isEmpty()) << label->objectName().toStdString();
+        for (int b = 1; b <= 12; ++b)
+            for (int n = 1; n <= 49; ++n) {
+                const bool drawn = b <= shown && n <= size;
+                ASSERT_EQ(CellOf(b, n) == Cell::Plain, drawn) << b << "/" << n;
+            }
+    }
+
     void WriteStore(const std::function<void(TRegOptions &)> &write)
     {
         TRegOptions store;
