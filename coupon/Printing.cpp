@@ -76,15 +76,23 @@ void PrintOnDefaultPrinter(const QString &text, const QString &title)
     const int before = NewestJob(queue);
 #endif
     document.print(&printer);
+#if DRAWVANE_HAVE_CUPS
+    // The printing system's answer to the submission, taken before any later
+    // call of ours replaces it with its own status.
+    const ipp_status_t submitStatus = cupsLastError();
+    const QString submitReason = QString::fromLocal8Bit(cupsLastErrorString());
+#endif
     if (printer.printerState() == QPrinter::Error || printer.printerState() == QPrinter::Aborted)
         throw TPrintError(QStringLiteral("The printer \"%1\" did not take the job").arg(target.printerName()).toStdString());
 
 #if DRAWVANE_HAVE_CUPS
     const int job = NewestJob(queue);
     if (job <= before) {
-        const char *reason = cupsLastErrorString();
+        const QString reason = submitStatus > IPP_STATUS_OK_EVENTS_COMPLETE && !submitReason.isEmpty()
+            ? submitReason
+            : QStringLiteral("no reason given");
         throw TPrintError(QStringLiteral("The printing system refused the job for \"%1\" (%2)")
-                              .arg(target.printerName(), QString::fromLocal8Bit(reason ? reason : "no reason given"))
+                              .arg(target.printerName(), reason)
                               .toStdString());
     }
     const ipp_jstate_t state = JobState(queue, job);

@@ -153,6 +153,8 @@ TEST_F(Printing, QueueThatRefusesJobsIsReported)
     RunTool(QStringLiteral("cupsaccept"), {QStringLiteral("drawvane-pdf")});
     EXPECT_TRUE(report.startsWith(QStringLiteral("The printing system refused the job for \"drawvane-pdf\"")))
         << report.toStdString();
+    // The printing system's own reason, not the status of a later query.
+    EXPECT_TRUE(report.contains(QStringLiteral("not accepting jobs"))) << report.toStdString();
     EXPECT_FALSE(MessageForm->isVisible());
     EXPECT_EQ(Form()->Coupon().MarkCount(3), 6);
 }
