@@ -47,11 +47,26 @@ bool TPreferencesRules::AnyDivision(const std::array<bool, 7> &checked)
     return std::any_of(checked.begin(), checked.end(), [](bool on) { return on; });
 }
 
+namespace {
+
+// The count a list's selected item stands for; with no item selected (or an
+// index the list does not have) the setting's default, so that Accept never
+// stores a count outside the list.
+uint8_t CountOfItem(int index, const prefs::TCountList &list, uint8_t fallback)
+{
+    if (index < 0 || index >= list.items)
+        return fallback;
+    return static_cast<uint8_t>(list.first + index);
+}
+
+} // namespace
+
 void TPreferencesRules::TakeControls(const TPreferencesControls &controls, TGameSettings &settings)
 {
-    settings.boards = static_cast<uint8_t>(controls.boardsIndex + prefs::kBoardsList.first);
-    settings.boardsize = static_cast<uint8_t>(controls.cellsIndex + prefs::kCellsList.first);
-    settings.marks = static_cast<uint8_t>(controls.marksIndex + prefs::kMarksList.first);
+    const TGameSettings defaults;
+    settings.boards = CountOfItem(controls.boardsIndex, prefs::kBoardsList, defaults.boards);
+    settings.boardsize = CountOfItem(controls.cellsIndex, prefs::kCellsList, defaults.boardsize);
+    settings.marks = CountOfItem(controls.marksIndex, prefs::kMarksList, defaults.marks);
     for (int n = 0; n < 7; ++n) {
         settings.divisions[n] = controls.divisionChecked[n] ? 1 : 0;
         settings.payments[n] = ReadPayment(controls.paymentText[n], prefs::kPaymentFallbacks[n]);

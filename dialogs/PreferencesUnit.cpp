@@ -171,11 +171,14 @@ void TPreferencesForm::showEvent(QShowEvent *event)
 void TPreferencesForm::FormShow()
 {
     SetBackgroundColour(this, kWindowColour);
+    // A failure part way leaves the items not yet read at their defaults;
+    // the controls are filled all the same, and the failure is reported.
     TGameSettings stored;
-    {
+    TErrorCollector errors;
+    errors.Run([&] {
         TRegOptions store;
         ReadPreferences(store, stored);
-    }
+    });
     BoardsComboBox->setCurrentIndex(TPreferencesRules::ItemForCount(stored.boards, prefs::kBoardsList));
     CellsComboBox->setCurrentIndex(TPreferencesRules::ItemForCount(stored.boardsize, prefs::kCellsList));
     SetMarksItemIndex(TPreferencesRules::ItemForCount(stored.marks, prefs::kMarksList));
@@ -185,6 +188,7 @@ void TPreferencesForm::FormShow()
     for (int n = 0; n < 7; ++n)
         PayMaskEdits[n]->SetMaskedText(
             QString::fromStdString(TPreferencesRules::PaymentText(stored.payments[n], prefs::kPaymentPositions[n])));
+    errors.RethrowFirst();
 }
 
 void TPreferencesForm::MarksRadioGroupClick()

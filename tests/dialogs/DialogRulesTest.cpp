@@ -122,6 +122,16 @@ TEST(PreferencesRules, AcceptTakesCountsSwitchesAndPaymentsWithTheirFallbacks)
     EXPECT_EQ(settings.marks, 5);
     const int64_t fallbacks[7] = {1000000, 500000, 100000, 10000, 100, 20, 5};
     EXPECT_TRUE(std::equal(settings.payments, settings.payments + 7, fallbacks));
+
+    // No item selected (a radio group left empty) or an index past the end:
+    // the setting's default, never a count outside the list.
+    controls.boardsIndex = 9;
+    controls.cellsIndex = -1;
+    controls.marksIndex = -1;
+    TPreferencesRules::TakeControls(controls, settings);
+    EXPECT_EQ(settings.boards, 12);
+    EXPECT_EQ(settings.boardsize, 49);
+    EXPECT_EQ(settings.marks, 6);
 }
 
 TEST(PreferencesRules, NoDivisionCheckedIsRefusedAndFiveMarksTurnTheTopDivisionsOff)

@@ -292,6 +292,37 @@ TEST_F(Preferences, StoredValuesOutsideTheirRangesAreShownSoThatAcceptStoresSane
     EXPECT_TRUE(MarksItem(form, "5 balls")->isChecked());
 }
 
+TEST_F(Preferences, ReadFailureOnOpeningIsReportedAndAcceptStillStoresSaneValues)
+{
+    WriteStore([](TRegOptions &store) {
+        store.SetBoards(9);
+        store.SetMarks(5);
+    });
+    StartProgram();
+    // Division "3" is gone: the opening fails part way through the lists.
+    std::string text = testsupport::ReadFile(Home().storeFile());
+    const size_t div = text.find("[HKEY_CURRENT_USER\\Software\\drawvane\\div]");
+    ASSERT_NE(div, std::string::npos);
+    const size_t three = text.find("\"3\"=dword:00000001\n", div);
+    ASSERT_NE(three, std::string::npos);
+    text.erase(three, 19);
+    testsupport::WriteFile(Home().storeFile(), text);
+
+    TPreferencesForm *form = nullptr;
+    EXPECT_EQ(TextsOfModalBoxes([&] { form = OpenPreferences(); }),
+              QStringList{QStringLiteral("Failed to get data for '3'")});
+    // Every control shows something: what was read, the defaults after it.
+    EXPECT_EQ(form->BoardsComboBox->currentText(), QStringLiteral("9"));
+    EXPECT_TRUE(MarksItem(form, "5 balls")->isChecked());
+    EXPECT_EQ(Payment(form, 1)->MaskedText().trimmed(), QStringLiteral("1000000"));
+
+    Click(form->CloseBitBtn);
+    const TGameSettings stored = Stored();
+    EXPECT_EQ(stored.boards, 9);
+    EXPECT_EQ(stored.marks, 5);
+    EXPECT_EQ(stored.divisions[3], 1);
+}
+
 TEST_F(Preferences, WindowManagerCloseDoesNotHideIt)
 {
     StartProgram();
