@@ -7,6 +7,8 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QProxyStyle>
+#include <QStyleOptionComplex>
 #include <QFrame>
 #include <QLabel>
 #include <QPushButton>
@@ -61,11 +63,38 @@ QFrame *MakePanel(QWidget *parent, const TPlace &g)
     return Place(frame, g);
 }
 
+// The lists are 41 pixels wide: with the style's own drop-down button the
+// second digit of a number disappears under it. This style keeps the
+// button to a narrow strip at the right and gives the rest to the number.
+class TNumberListStyle : public QProxyStyle {
+public:
+    static constexpr int kArrowWidth = 13;
+
+    QRect subControlRect(ComplexControl control, const QStyleOptionComplex *option, SubControl sub,
+                         const QWidget *widget) const override
+    {
+        if (control != CC_ComboBox)
+            return QProxyStyle::subControlRect(control, option, sub, widget);
+        const QRect frame = option->rect.adjusted(2, 2, -2, -2);
+        switch (sub) {
+        case SC_ComboBoxArrow:
+            return visualRect(option->direction, option->rect,
+                              QRect(frame.right() - kArrowWidth + 1, frame.top(), kArrowWidth, frame.height()));
+        case SC_ComboBoxEditField:
+            return visualRect(option->direction, option->rect,
+                              QRect(frame.left() + 1, frame.top(), frame.width() - kArrowWidth - 2, frame.height()));
+        default:
+            return QProxyStyle::subControlRect(control, option, sub, widget);
+        }
+    }
+};
+
 // Items "0" to "49": item n is the number n, 0 an empty slot. Not editable,
 // so that a list always has a selected item.
-QComboBox *MakeNumberList(QWidget *panel, const QString &name, int index)
+QComboBox *MakeNumberList(QWidget *panel, const QString &name, int index, QStyle *style)
 {
     auto *list = new QComboBox(panel);
+    list->setStyle(style);
     list->setObjectName(name);
     list->setEditable(false);
     for (int number = 0; number <= systems::kLargestItem; ++number)
@@ -90,6 +119,8 @@ TSystemsForm::TSystemsForm(QWidget *parent)
 
 void TSystemsForm::CreateControls()
 {
+    FNumberListStyle = new TNumberListStyle;
+    FNumberListStyle->setParent(this);
     Bevel1 = MakePanel(this, kBevel1);
 
     ExclusionsCheckBox = MakeCheckBox(this, kExclusionsCheckBox, "Play Exclusions System");
@@ -97,7 +128,7 @@ void TSystemsForm::CreateControls()
     ExclusionsPanel = MakePanel(this, kExclusionsPanel);
     Label1 = Place(new QLabel(QStringLiteral("I expect that none of these numbers would be drawn"), ExclusionsPanel), kLabel1);
     for (int i = 0; i < systems::kExclusionSlots; ++i) {
-        ExcludeLists[i] = MakeNumberList(ExclusionsPanel, QStringLiteral("Exclude%1").arg(i + 1), i);
+        ExcludeLists[i] = MakeNumberList(ExclusionsPanel, QStringLiteral("Exclude%1").arg(i + 1), i, FNumberListStyle);
         // Only the player's pick is vetted, once per pick; the selections
         // the window makes itself are not.
         connect(ExcludeLists[i], &QComboBox::activated, this,
@@ -109,7 +140,7 @@ void TSystemsForm::CreateControls()
     InclusionsPanel = MakePanel(this, kInclusionsPanel);
     Label2 = Place(new QLabel(QStringLiteral("I expect these numbers to be drawn"), InclusionsPanel), kLabel2);
     for (int i = 0; i < systems::kInclusionSlots; ++i) {
-        IncludeLists[i] = MakeNumberList(InclusionsPanel, QStringLiteral("Include%1").arg(i + 1), i);
+        IncludeLists[i] = MakeNumberList(InclusionsPanel, QStringLiteral("Include%1").arg(i + 1), i, FNumberListStyle);
         connect(IncludeLists[i], &QComboBox::activated, this,
                 [this, i](int index) { Guarded([=, this] { IncludeChange(i + 1, index); }); });
     }

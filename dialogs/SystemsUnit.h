@@ -8,6 +8,7 @@
 
 class QCheckBox;
 class QComboBox;
+class QStyle;
 class QFrame;
 class QLabel;
 class QPushButton;
@@ -59,6 +60,7 @@ private:
     void CreateControls();
 
     TGameSettings FWorking;
+    QStyle *FNumberListStyle = nullptr; // owned by the window
 };
 
 extern TSystemsForm *SystemsForm;

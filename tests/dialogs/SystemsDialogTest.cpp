@@ -1,6 +1,7 @@
 #include "DialogFixture.h"
 
 #include <QCursor>
+#include <QStyleOptionComboBox>
 
 namespace {
 
@@ -75,6 +76,30 @@ TEST_F(Systems, WindowCarriesItsControlsCaptionsColoursAndHints)
     EXPECT_EQ(form->CloseBitBtn->nextInFocusChain(), form->CancelBitBtn);
     EXPECT_FALSE(Exclude(form, 1)->focusPolicy() & Qt::TabFocus);
     EXPECT_FALSE(form->SumsCheckBox->focusPolicy() & Qt::TabFocus);
+}
+
+TEST_F(Systems, EveryNumberIsReadableWholeInEveryList)
+{
+    StartProgram();
+    TSystemsForm *form = OpenSystems();
+    for (QComboBox *list : form->findChildren<QComboBox *>()) {
+        ASSERT_EQ(list->width(), 41);
+        QStyleOptionComboBox option;
+        option.initFrom(list);
+        option.editable = false;
+        option.subControls = QStyle::SC_All;
+        const QRect field = list->style()->subControlRect(QStyle::CC_ComboBox, &option,
+                                                          QStyle::SC_ComboBoxEditField, list);
+        const QRect arrow = list->style()->subControlRect(QStyle::CC_ComboBox, &option,
+                                                          QStyle::SC_ComboBoxArrow, list);
+        EXPECT_FALSE(field.intersects(arrow)) << list->objectName().toStdString();
+        const QFontMetrics metrics(list->font());
+        for (int i = 0; i < list->count(); ++i) {
+            // The label is drawn one pixel in from each side of the field.
+            EXPECT_LE(metrics.horizontalAdvance(list->itemText(i)) + 2, field.width())
+                << list->objectName().toStdString() << " " << list->itemText(i).toStdString();
+        }
+    }
 }
 
 TEST_F(Systems, LongHintsShowInTheMainWindowsStatusBar)
