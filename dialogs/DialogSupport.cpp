@@ -36,6 +36,10 @@ void RefuseWindowManagerClose(QWidget *window)
 
 void ShowInFront(QWidget *window)
 {
+    // Window managers that ignore the dialogs' hints let the player
+    // minimise them; showing one brings it back.
+    if (window->isMinimized())
+        window->setWindowState(window->windowState() & ~Qt::WindowMinimized);
     window->show();
     window->raise();
     window->activateWindow();
