@@ -2,6 +2,7 @@
 
 #include <QEvent>
 #include <QWidget>
+#include <QWindow>
 
 QFont DialogFont(bool bold)
 {
@@ -37,9 +38,16 @@ void RefuseWindowManagerClose(QWidget *window)
 void ShowInFront(QWidget *window)
 {
     // Window managers that ignore the dialogs' hints let the player
-    // minimise them; showing one brings it back.
-    if (window->isMinimized())
+    // minimise them; showing one brings it back. The toolkit's native window
+    // only learns of a minimising that it asked for itself, so it is told
+    // first, then restored; the widget's own state follows.
+    if (window->isMinimized()) {
+        if (QWindow *handle = window->windowHandle()) {
+            handle->setWindowStates(Qt::WindowMinimized);
+            handle->setWindowStates(Qt::WindowNoState);
+        }
         window->setWindowState(window->windowState() & ~Qt::WindowMinimized);
+    }
     window->show();
     window->raise();
     window->activateWindow();

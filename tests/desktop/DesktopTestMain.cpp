@@ -1,0 +1,28 @@
+// Starts a private X server and window manager and runs the desktop tests
+// against them with the program's application object.
+
+#include "Application.h"
+#include "DesktopSession.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+
+
+int main(int argc, char **argv)
+{
+    ::testing::InitGoogleTest(&argc, argv);
+    TDesktopSession session;
+    if (!session.Start()) {
+        std::fprintf(stderr, "desktop tests: %s\n", qPrintable(session.Error()));
+        return 1;
+    }
+    qputenv("QT_QPA_PLATFORM", "xcb");
+    int result = 1;
+    {
+        TApplication app(argc, argv);
+        result = RUN_ALL_TESTS();
+    }
+    session.Stop();
+    return result;
+}
