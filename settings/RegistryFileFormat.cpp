@@ -244,6 +244,19 @@ const TLine *TSection::FindValue(std::string_view folded) const
     return nullptr;
 }
 
+const TLine *TSection::FindValueAnyCase(std::string_view name) const
+{
+    const auto fold = [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; };
+    for (auto it = lines.rbegin(); it != lines.rend(); ++it) {
+        if (it->kind == TLineKind::Unparsed || it->foldedName.size() != name.size())
+            continue;
+        if (std::equal(name.begin(), name.end(), it->foldedName.begin(),
+                       [&](char a, char b) { return fold(a) == b; }))
+            return &*it;
+    }
+    return nullptr;
+}
+
 void TSection::SetDword(std::string_view name, uint32_t value)
 {
     const std::string folded = FoldCase(name);
@@ -261,6 +274,7 @@ void TSection::SetDword(std::string_view name, uint32_t value)
     target->dword = value;
     target->badSize = false;
     target->text = DwordLine(target->name, value);
+    target->openContinuation = false;
 }
 
 const TSection *TDocument::FindSection(std::string_view folded) const
@@ -350,13 +364,16 @@ std::optional<TDocument> Parse(std::string_view bytes)
         const size_t equals = logical.find("=");
         const bool hex = equals != std::string::npos
             && StartsWithFolded(std::string_view(logical).substr(equals + 1), "hex");
-        while (hex && logical.ends_with('\\') && i + 1 < lines.size()) {
+        // A blank line or the end of the file ends the data all the same.
+        while (hex && logical.ends_with('\\') && i + 1 < lines.size()
+               && !TrimRight(TrimLeft(lines[i + 1])).empty()) {
             logical.pop_back();
             ++i;
             line.text += '\n';
             line.text += TrimRight(lines[i]);
             logical += TrimRight(TrimLeft(lines[i]));
         }
+        line.openContinuation = hex && logical.ends_with('\\');
         ParseValue(logical, line);
     }
     return document;
@@ -377,6 +394,8 @@ std::string Serialize(const TDocument &document)
         for (const TLine &line : section.lines) {
             out += line.text;
             out += '\n';
+            if (line.openContinuation)
+                out += '\n';
         }
         out += '\n';
     }

@@ -32,6 +32,10 @@ struct TLine {
     std::string foldedName; // name in lower case, for lookups
     uint32_t dword = 0;
     bool badSize = false;   // a hex(4): value whose data is not 4 bytes
+    // Hex data whose last line ends in a backslash with nothing to continue
+    // it (the end of the file, a blank line): written back with a blank line
+    // after it, so that a rewrite never joins it to the next line.
+    bool openContinuation = false;
 };
 
 struct TSection {
@@ -42,6 +46,8 @@ struct TSection {
     // The last line holding the named value (a later line wins, as on
     // import); nullptr when there is none. folded is in lower case.
     const TLine *FindValue(std::string_view folded) const;
+    // The same for a name in any case, without making a folded copy.
+    const TLine *FindValueAnyCase(std::string_view name) const;
     // Writes a 32-bit value, replacing a value of that name of any type.
     void SetDword(std::string_view name, uint32_t value);
 };

@@ -6,7 +6,9 @@
 // the registry calls; elsewhere a per-user file in the registry export format.
 
 #include <cstdint>
+#include <span>
 #include <string>
+#include <string_view>
 
 namespace regstore {
 
@@ -27,17 +29,24 @@ struct TValueInfo {
     uint32_t data = 0; // set for a found Dword
 };
 
+struct TNamedDword {
+    std::string_view name;
+    uint32_t data;
+};
+
 // Opens the key with full access, creating it (and the keys above it) when
 // missing. Fails when the store cannot be written.
-bool CreateKey(const std::string &path, TKey *&key);
+bool CreateKey(std::string_view path, TKey *&key);
 // Opens an existing key with read access alone; creates nothing. Fails when
 // the key is missing or the store cannot be read.
-bool OpenKey(const std::string &path, TKey *&key);
+bool OpenKey(std::string_view path, TKey *&key);
 // Whether the key exists, looked at with read access; creates nothing.
-bool KeyExists(const std::string &path);
-TValueInfo QueryValue(TKey *key, const std::string &name);
-// Writes a REG_DWORD value, replacing a value of that name of any type.
-bool SetDword(TKey *key, const std::string &name, uint32_t data);
+bool KeyExists(std::string_view path);
+TValueInfo QueryValue(TKey *key, std::string_view name);
+// Writes REG_DWORD values, replacing values of those names of any type. The
+// file store writes them all as one change of its file, or none; the
+// registry takes them one by one and stops at a failure.
+bool SetDwords(TKey *key, std::span<const TNamedDword> values);
 void CloseKey(TKey *key);
 
 // Hands a message for the player to the settings' notice hook.

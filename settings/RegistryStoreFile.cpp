@@ -2,43 +2,59 @@
 // $XDG_CONFIG_HOME/drawvane/registry.reg, in the registry export format so
 // that it can be read, edited and carried to and from a Windows machine.
 //
-// Reads come from a process-wide parse of the file, redone only when the
-// file's identity on disk (device, inode, size, modification time in
-// nanoseconds) changes; a redraw of the coupon reads the store over a
-// thousand times. Every write locks the store (flock on registry.reg.lock),
-// starts from the file as it now is, and replaces it whole by writing a
-// temporary file beside it, syncing it and renaming it over the old one:
-// concurrent writers lose nothing but each other's value of the same name,
+// Reading. A redraw of the coupon reads the store thousands of times, so a
+// read must not ask the kernel anything. The parsed file is kept, and it is
+// trusted for as long as nothing has signalled a change:
+// - every writer of this program bumps a generation counter under the
+//   store's lock, after its rename; the counter lives in the lock file,
+//   mapped shared into every running copy;
+// - an inotify watch on the store's folder (and, for a linked file, on the
+//   folder of its target) raises a real-time signal for every change made
+//   by anything else: an editor, a restore from backup, a deletion. The
+//   signal arrives before the writer's own system call returns when the
+//   writer is this process, and before any later system call of this
+//   process returns otherwise.
+// Without a watch (no folder yet, inotify unavailable) every read reads the
+// file again.
+//
+// Writing. Every change locks the store (flock on registry.reg.lock), reads
+// the file as it now is, never the kept copy, and replaces it whole: a
+// temporary file beside it, synced, renamed over it, the folder synced. A
+// registry.reg that is a symbolic link is written through to its target.
+// Concurrent writers lose nothing but each other's value of the same name,
 // and a reader sees either the old file or the new one.
+//
+// The program runs the store on its one user-interface thread; the signal
+// handler only sets a flag.
 
 #include "RegistryFileFormat.h"
 #include "RegistryStore.h"
 
+#include <atomic>
 #include <cerrno>
+#include <csignal>
 #include <cstdlib>
 #include <ctime>
+#include <deque>
 #include <filesystem>
 #include <memory>
-#include <list>
-#include <mutex>
-#include <optional>
-#include <optional>
 #include <string>
 #include <string_view>
 #include <utility>
+#include <vector>
 
 #include <fcntl.h>
+#include <pthread.h>
 #include <pwd.h>
 #include <sys/file.h>
+#include <sys/inotify.h>
+#include <sys/mman.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
-namespace regstore {
+extern char **environ;
 
-struct TPlace {
-    std::string dir;
-    std::string file;
-};
+namespace regstore {
 
 // A key's section name, as written and case-folded for lookups.
 struct TKeyName {
@@ -47,123 +63,98 @@ struct TKeyName {
 };
 
 struct TKey {
-    std::shared_ptr<const TPlace> place;
-    const TKeyName *name;
+    const TKeyName *name = nullptr;
     std::shared_ptr<const regfile::TDocument> document; // as of opening or the last write
+    TKey *next = nullptr;                               // in the free list
 };
 
 namespace {
 
+namespace fs = std::filesystem;
 using TDocumentPtr = std::shared_ptr<const regfile::TDocument>;
-using TPlacePtr = std::shared_ptr<const TPlace>;
 
-// Resolved at every open, so that a change of XDG_CONFIG_HOME takes effect at
-// once; the paths are built anew only when the environment changed. A
-// relative XDG_CONFIG_HOME is ignored, as the base directory rules require.
-TPlacePtr ResolvePlace()
-{
-    struct TResolved {
-        std::mutex lock;
-        std::optional<std::string> config;
-        std::optional<std::string> home;
-        TPlacePtr place;
-    };
-    static TResolved resolved;
-    const auto same = [](const std::optional<std::string> &kept, const char *now) {
-        return kept ? (now && *kept == now) : !now;
-    };
-    const char *config = std::getenv("XDG_CONFIG_HOME");
-    const char *home = std::getenv("HOME");
-    std::lock_guard guard(resolved.lock);
-    if (resolved.place && same(resolved.config, config) && same(resolved.home, home))
-        return resolved.place;
+// Set by the signal handler, cleared by the reader that looks.
+std::atomic<int> gFolderChanged{1};
+static_assert(std::atomic<int>::is_always_lock_free);
 
-    std::string base;
-    if (config && config[0] == '/') {
-        base = config;
-    } else {
-        const char *dir = home;
-        if (!dir || !*dir) {
-            const passwd *user = getpwuid(getuid());
-            dir = user ? user->pw_dir : "";
-        }
-        base = std::string(dir) + "/.config";
-    }
-    auto place = std::make_shared<TPlace>();
-    place->dir = base + "/drawvane";
-    place->file = place->dir + "/registry.reg";
-    resolved.config = config ? std::optional<std::string>(config) : std::nullopt;
-    resolved.home = home ? std::optional<std::string>(home) : std::nullopt;
-    resolved.place = std::move(place);
-    return resolved.place;
-}
+void OnFolderSignal(int) { gFolderChanged.store(1, std::memory_order_relaxed); }
 
-// The section of a key path: "Software\drawvane\" is
-// [HKEY_CURRENT_USER\Software\drawvane].
-std::string SectionName(std::string_view path)
-{
-    while (!path.empty() && path.front() == '\\')
-        path.remove_prefix(1);
-    while (!path.empty() && path.back() == '\\')
-        path.remove_suffix(1);
-    return "HKEY_CURRENT_USER\\" + std::string(path);
-}
-
-struct TStamp {
-    dev_t dev = 0;
-    ino_t ino = 0;
-    off_t size = 0;
-    time_t seconds = 0;
-    long nanoseconds = 0;
-    bool operator==(const TStamp &) const = default;
-};
-
-TStamp StampOf(const struct stat &st)
-{
-    return {st.st_dev, st.st_ino, st.st_size, st.st_mtim.tv_sec, st.st_mtim.tv_nsec};
-}
-
-// The file's identity plus its change time, which moves with every change of
-// its owner, mode or access list.
-struct TAccessStamp {
-    TStamp stamp;
-    time_t changeSeconds = 0;
-    long changeNanoseconds = 0;
-    bool operator==(const TAccessStamp &) const = default;
-};
-
-TAccessStamp AccessStampOf(const struct stat &st)
-{
-    return {StampOf(st), st.st_ctim.tv_sec, st.st_ctim.tv_nsec};
-}
-
-// Whether the store file and its folder can be written. An open asks this
-// of every key, well over a thousand times a redraw, so the answer is kept
-// for as long as the file itself is unchanged. A folder whose rights change
-// while the file does not is noticed at the next write, which then fails.
-bool StoreWritable(const std::string &dir, const std::string &file, const struct stat &st)
-{
-    struct TVerdict {
-        std::mutex lock;
-        std::string file;
-        TAccessStamp stamp;
-        bool known = false;
-        bool writable = false;
-    };
-    static TVerdict verdict;
-    const TAccessStamp stamp = AccessStampOf(st);
+// XDG_CONFIG_HOME and HOME decide where the store is, and may change at any
+// time. Rather than look them up at every read, this remembers the entries
+// of the environment that held them: a change of either (setenv replaces the
+// entry, unsetenv and new variables move the array's end) shows as another
+// pointer.
+class TEnvironmentWatch {
+public:
+    bool Unchanged() const
     {
-        std::lock_guard guard(verdict.lock);
-        if (verdict.known && verdict.file == file && verdict.stamp == stamp)
-            return verdict.writable;
+        if (environ != FArray || !FArray)
+            return false;
+        if (FArray[FCount] != nullptr || (FCount > 0 && FArray[FCount - 1] == nullptr))
+            return false;
+        return (FConfigSlot < 0 || FArray[FConfigSlot] == FConfigEntry)
+            && (FHomeSlot < 0 || FArray[FHomeSlot] == FHomeEntry);
     }
-    const bool writable = access(file.c_str(), W_OK) == 0 && access(dir.c_str(), W_OK) == 0;
-    std::lock_guard guard(verdict.lock);
-    verdict.file = file;
-    verdict.stamp = stamp;
-    verdict.known = true;
-    verdict.writable = writable;
-    return writable;
+
+    void Remember()
+    {
+        FArray = environ;
+        FCount = 0;
+        FConfigSlot = FHomeSlot = -1;
+        if (!FArray)
+            return;
+        for (; FArray[FCount]; ++FCount) {
+            const std::string_view entry = FArray[FCount];
+            if (entry.starts_with("XDG_CONFIG_HOME=")) {
+                FConfigSlot = static_cast<long>(FCount);
+                FConfigEntry = FArray[FCount];
+            } else if (entry.starts_with("HOME=")) {
+                FHomeSlot = static_cast<long>(FCount);
+                FHomeEntry = FArray[FCount];
+            }
+        }
+    }
+
+private:
+    char **FArray = nullptr;
+    size_t FCount = 0;
+    long FConfigSlot = -1;
+    long FHomeSlot = -1;
+    const char *FConfigEntry = nullptr;
+    const char *FHomeEntry = nullptr;
+};
+
+// Everything the store keeps between operations.
+struct TStore {
+    TEnvironmentWatch environment;
+    bool placeKnown = false;
+    std::string dir;  // .../drawvane
+    std::string file; // .../drawvane/registry.reg
+    std::string lock; // .../drawvane/registry.reg.lock
+
+    // The change signals.
+    int inotify = -1;
+    bool watching = false; // a watch covers the current place
+    std::vector<int> watches;
+    std::vector<std::string> watchedFolders;
+    ino_t lockIno = 0; // of the lock file whose counter is mapped
+    const std::atomic<uint64_t> *generation = nullptr;
+    uint64_t seenGeneration = 0;
+
+    // The file as last read.
+    bool known = false; // document describes the file as of the last look
+    bool bad = false;   // the file is not a registry file; document is empty
+    std::string bytes;  // as read
+    TDocumentPtr document;
+
+    std::deque<std::pair<std::string, TKeyName>> names;
+    TKey *freeKeys = nullptr;
+};
+
+TStore &Store()
+{
+    static TStore store;
+    return store;
 }
 
 const TDocumentPtr &EmptyDocument()
@@ -172,31 +163,183 @@ const TDocumentPtr &EmptyDocument()
     return empty;
 }
 
-struct TLoaded {
-    TDocumentPtr document;
-    bool bad = false; // the file is not a registry file; document is empty
-};
-
-struct TCache {
-    std::mutex lock;
-    std::string file;
-    TStamp stamp;
-    TLoaded loaded;
-};
-
-TCache &Cache()
+void Unmap(TStore &s)
 {
-    static TCache cache;
-    return cache;
+    if (s.generation)
+        munmap(const_cast<std::atomic<uint64_t> *>(s.generation), sizeof(uint64_t));
+    s.generation = nullptr;
+    s.lockIno = 0;
 }
 
-void Remember(const std::string &file, const TStamp &stamp, const TLoaded &loaded)
+void Unwatch(TStore &s)
 {
-    TCache &cache = Cache();
-    std::lock_guard guard(cache.lock);
-    cache.file = file;
-    cache.stamp = stamp;
-    cache.loaded = loaded;
+    for (const int wd : s.watches)
+        inotify_rm_watch(s.inotify, wd);
+    s.watches.clear();
+    s.watchedFolders.clear();
+    s.watching = false;
+}
+
+// A child process starts without the parent's signals: it looks afresh.
+void AfterFork()
+{
+    TStore &s = Store();
+    if (s.inotify >= 0)
+        close(s.inotify);
+    s.inotify = -1;
+    s.watches.clear();
+    s.watching = false;
+    s.known = false;
+}
+
+bool StartSignals(TStore &s)
+{
+    if (s.inotify >= 0)
+        return true;
+    static bool tried = false;
+    if (tried)
+        return false;
+    tried = true;
+    pthread_atfork(nullptr, nullptr, AfterFork);
+    const int signal = SIGRTMIN + 7;
+    struct sigaction action {};
+    action.sa_handler = OnFolderSignal;
+    action.sa_flags = SA_RESTART;
+    sigemptyset(&action.sa_mask);
+    const int fd = inotify_init1(IN_NONBLOCK | IN_CLOEXEC);
+    if (fd < 0)
+        return false;
+    if (sigaction(signal, &action, nullptr) != 0 || fcntl(fd, F_SETSIG, signal) != 0
+        || fcntl(fd, F_SETOWN, getpid()) != 0 || fcntl(fd, F_SETFL, O_NONBLOCK | O_ASYNC) != 0) {
+        close(fd);
+        return false;
+    }
+    s.inotify = fd;
+    return true;
+}
+
+// Where the store file's bytes really live: registry.reg itself, or the end
+// of its chain of symbolic links.
+fs::path TargetOf(const std::string &file)
+{
+    fs::path target = file;
+    std::error_code error;
+    for (int hops = 0; hops < 40 && fs::is_symlink(target, error); ++hops) {
+        const fs::path link = fs::read_symlink(target, error);
+        if (error)
+            break;
+        target = link.is_absolute() ? link : target.parent_path() / link;
+    }
+    return target.lexically_normal();
+}
+
+// Watches the store's folder, and the folder of a linked file's target;
+// looked at again after every change, since the link may come or go.
+void Watch(TStore &s)
+{
+    if (!StartSignals(s))
+        return;
+    std::vector<std::string> folders{s.dir};
+    const std::string targetDir = TargetOf(s.file).parent_path().string();
+    if (targetDir != s.dir)
+        folders.push_back(targetDir);
+    if (s.watching && folders == s.watchedFolders)
+        return;
+    Unwatch(s);
+    const uint32_t events = IN_MODIFY | IN_ATTRIB | IN_CLOSE_WRITE | IN_MOVED_FROM | IN_MOVED_TO | IN_CREATE | IN_DELETE
+        | IN_DELETE_SELF | IN_MOVE_SELF;
+    for (const std::string &folder : folders) {
+        const int wd = inotify_add_watch(s.inotify, folder.c_str(), events);
+        if (wd < 0) {
+            Unwatch(s);
+            return;
+        }
+        s.watches.push_back(wd);
+    }
+    s.watchedFolders = std::move(folders);
+    s.watching = true;
+}
+
+// Takes what the watch has queued; a folder that went away ends the watch.
+void Drain(TStore &s)
+{
+    if (s.inotify < 0)
+        return;
+    alignas(inotify_event) char buffer[4096];
+    while (true) {
+        const ssize_t n = read(s.inotify, buffer, sizeof buffer);
+        if (n <= 0)
+            break;
+        for (ssize_t at = 0; at < n;) {
+            const auto *event = reinterpret_cast<const inotify_event *>(buffer + at);
+            if (event->mask & (IN_IGNORED | IN_DELETE_SELF | IN_MOVE_SELF | IN_Q_OVERFLOW))
+                s.watching = false;
+            at += static_cast<ssize_t>(sizeof(inotify_event) + event->len);
+        }
+    }
+    if (!s.watching)
+        Unwatch(s);
+}
+
+// Maps the generation counter of the lock file, when there is one.
+void MapGeneration(TStore &s, int fd, bool writable)
+{
+    struct stat st;
+    if (fstat(fd, &st) != 0 || st.st_size < static_cast<off_t>(sizeof(uint64_t)))
+        return;
+    if (s.generation && s.lockIno == st.st_ino)
+        return;
+    void *map = mmap(nullptr, sizeof(uint64_t), writable ? PROT_READ | PROT_WRITE : PROT_READ, MAP_SHARED, fd, 0);
+    if (map == MAP_FAILED)
+        return;
+    Unmap(s);
+    s.lockIno = st.st_ino;
+    s.generation = static_cast<const std::atomic<uint64_t> *>(map);
+}
+
+void MapExistingGeneration(TStore &s)
+{
+    const int fd = open(s.lock.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0)
+        return;
+    MapGeneration(s, fd, false);
+    close(fd);
+}
+
+uint64_t Generation(const TStore &s)
+{
+    return s.generation ? s.generation->load(std::memory_order_acquire) : 0;
+}
+
+// The place of the store, from XDG_CONFIG_HOME or HOME; a relative
+// XDG_CONFIG_HOME is ignored, as the base directory rules require.
+void Resolve(TStore &s)
+{
+    if (s.placeKnown && s.environment.Unchanged())
+        return;
+    s.environment.Remember();
+    const char *config = std::getenv("XDG_CONFIG_HOME");
+    std::string base;
+    if (config && config[0] == '/') {
+        base = config;
+    } else {
+        const char *home = std::getenv("HOME");
+        if (!home || !*home) {
+            const passwd *user = getpwuid(getuid());
+            home = user ? user->pw_dir : "";
+        }
+        base = std::string(home) + "/.config";
+    }
+    std::string dir = base + "/drawvane";
+    if (s.placeKnown && dir == s.dir)
+        return;
+    Unwatch(s);
+    Unmap(s);
+    s.placeKnown = true;
+    s.dir = std::move(dir);
+    s.file = s.dir + "/registry.reg";
+    s.lock = s.file + ".lock";
+    s.known = false;
 }
 
 bool ReadAll(int fd, std::string &bytes)
@@ -229,61 +372,80 @@ bool WriteAll(int fd, std::string_view bytes)
     return true;
 }
 
-// The store file whose stat is st, from the cache when unchanged on disk.
-bool LoadExisting(const std::string &file, const struct stat &st, TLoaded &out)
+// The file as it is on disk now. A missing file is an empty store; false
+// when it cannot be read. The parse of the kept copy is reused when the
+// bytes are the same: never on the strength of timestamps, which some file
+// systems keep to the second.
+bool ReadFile(const std::string &file, TDocumentPtr &document, bool &bad, std::string &bytes,
+              const std::string *keptBytes = nullptr, const TDocumentPtr *kept = nullptr)
 {
-    if (!S_ISREG(st.st_mode))
-        return false;
-    {
-        TCache &cache = Cache();
-        std::lock_guard guard(cache.lock);
-        if (cache.loaded.document && cache.file == file && cache.stamp == StampOf(st)) {
-            out = cache.loaded;
-            return true;
-        }
-    }
+    bytes.clear();
     const int fd = open(file.c_str(), O_RDONLY | O_CLOEXEC);
     if (fd < 0) {
-        if (errno != ENOENT)
+        if (errno != ENOENT && errno != ENOTDIR)
             return false;
-        out = {EmptyDocument(), false};
+        document = EmptyDocument();
+        bad = false;
         return true;
     }
-    // The identity is taken from the open file, so that it belongs to the
-    // bytes read even when a writer has replaced the file since the stat.
-    struct stat now;
-    std::string bytes;
-    const bool ok = fstat(fd, &now) == 0 && ReadAll(fd, bytes);
+    struct stat st;
+    const bool ok = fstat(fd, &st) == 0 && S_ISREG(st.st_mode) && ReadAll(fd, bytes);
     close(fd);
     if (!ok)
         return false;
+    if (keptBytes && kept && *kept && *keptBytes == bytes) {
+        document = *kept;
+        return true;
+    }
     std::optional<regfile::TDocument> parsed = regfile::Parse(bytes);
-    if (parsed)
-        out = {std::make_shared<const regfile::TDocument>(std::move(*parsed)), false};
-    else
-        out = {EmptyDocument(), true};
-    Remember(file, StampOf(now), out);
+    bad = !parsed;
+    document = parsed ? std::make_shared<const regfile::TDocument>(std::move(*parsed)) : EmptyDocument();
     return true;
 }
 
-// The store file as it now is; a missing file is an empty store.
-bool Load(const std::string &file, TLoaded &out)
+// The store's file as it is now, from the kept copy when nothing signalled a
+// change. bad tells a file that is not a registry file.
+bool Current(TDocumentPtr &document, bool &bad)
 {
-    struct stat st;
-    if (stat(file.c_str(), &st) != 0) {
-        if (errno != ENOENT)
-            return false;
-        out = {EmptyDocument(), false};
+    TStore &s = Store();
+    Resolve(s);
+    if (s.known && gFolderChanged.load(std::memory_order_relaxed) == 0
+        && Generation(s) == s.seenGeneration) {
+        document = s.document;
+        bad = s.bad;
         return true;
     }
-    return LoadExisting(file, st, out);
+    // Signals first, then the file: a change after this look signals again.
+    gFolderChanged.store(0, std::memory_order_relaxed);
+    Drain(s);
+    Watch(s);
+    MapExistingGeneration(s);
+    s.seenGeneration = Generation(s);
+    std::string bytes;
+    bad = s.bad;
+    if (!ReadFile(s.file, document, bad, bytes, &s.bytes, &s.document)) {
+        s.known = false;
+        return false;
+    }
+    // Without a watch nothing would tell of the next change: look every time.
+    s.known = s.watching;
+    s.bad = bad;
+    s.bytes = std::move(bytes);
+    s.document = document;
+    return true;
 }
 
-// Holds the store's write lock; released with the descriptor.
+// Holds the store's write lock; released with the descriptor. A lock file
+// that cannot be written (left by a run as another user) still locks: flock
+// needs only a descriptor.
 class TWriteLock {
 public:
-    explicit TWriteLock(const std::string &path) : FFd(open(path.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0666))
+    explicit TWriteLock(const std::string &path)
     {
+        FFd = open(path.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0666);
+        FWritable = FFd >= 0;
+        if (FFd < 0 && (errno == EACCES || errno == EPERM || errno == EROFS))
+            FFd = open(path.c_str(), O_RDONLY | O_CLOEXEC);
         if (FFd < 0)
             return;
         while (flock(FFd, LOCK_EX) != 0) {
@@ -303,9 +465,12 @@ public:
     TWriteLock &operator=(const TWriteLock &) = delete;
 
     bool Held() const { return FFd >= 0; }
+    bool Writable() const { return FWritable; }
+    int Fd() const { return FFd; }
 
 private:
-    int FFd;
+    int FFd = -1;
+    bool FWritable = false;
 };
 
 // Moves a file that is not a registry file out of the way, to
@@ -323,18 +488,6 @@ bool KeepAside(const std::string &file, std::string &kept)
     return rename(file.c_str(), kept.c_str()) == 0;
 }
 
-// Gives the new file a modification time to the nanosecond, so that its
-// identity differs from the file it replaces even within one clock tick of
-// the file system's coarse timestamps.
-bool StampNow(int fd)
-{
-    timespec times[2];
-    times[0].tv_sec = 0;
-    times[0].tv_nsec = UTIME_OMIT;
-    clock_gettime(CLOCK_REALTIME, &times[1]);
-    return futimens(fd, times) == 0;
-}
-
 void SyncFolder(const std::string &dir)
 {
     const int fd = open(dir.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
@@ -344,57 +497,92 @@ void SyncFolder(const std::string &dir)
     }
 }
 
-template <typename Change>
-bool WriteLocked(const TPlace &place, const Change &change, TDocumentPtr &result, std::string &notice)
+// Tells every running copy that the file changed: the counter in the lock
+// file, grown to its size on first use.
+void BumpGeneration(TStore &s, const TWriteLock &lock)
 {
-    TLoaded current;
-    if (!Load(place.file, current))
+    if (!lock.Writable())
+        return;
+    struct stat st;
+    if (fstat(lock.Fd(), &st) != 0)
+        return;
+    if (st.st_size < static_cast<off_t>(sizeof(uint64_t)) && ftruncate(lock.Fd(), sizeof(uint64_t)) != 0)
+        return;
+    void *map = mmap(nullptr, sizeof(uint64_t), PROT_READ | PROT_WRITE, MAP_SHARED, lock.Fd(), 0);
+    if (map == MAP_FAILED)
+        return;
+    static_cast<std::atomic<uint64_t> *>(map)->fetch_add(1, std::memory_order_release);
+    munmap(map, sizeof(uint64_t));
+    // The reader's mapping comes from a descriptor of its own: a mapping
+    // holds its open file, and with it any lock taken through that file.
+    MapExistingGeneration(s);
+}
+
+template <typename Change>
+bool WriteLocked(TStore &s, const TWriteLock &lock, const Change &change, TDocumentPtr &result, std::string &notice)
+{
+    // The file itself decides: never the kept copy, which another copy of
+    // the program may have outdated within one tick of the file system's
+    // clock.
+    TDocumentPtr current;
+    bool bad = false;
+    std::string bytes;
+    if (!ReadFile(s.file, current, bad, bytes))
         return false;
+    const fs::path target = TargetOf(s.file);
+    const std::string targetFile = target.string();
+    const std::string targetDir = target.parent_path().string();
+    if (access(targetDir.c_str(), W_OK) != 0)
+        return false;
+    if (access(targetFile.c_str(), F_OK) == 0 && access(targetFile.c_str(), W_OK) != 0)
+        return false;
+
     regfile::TDocument document;
-    if (current.bad) {
+    if (bad) {
         std::string kept;
-        if (!KeepAside(place.file, kept))
+        if (!KeepAside(s.file, kept))
             return false;
         notice = "The settings file could not be read and was kept as " + kept + ". The default settings are in use.";
     } else {
-        document = *current.document;
+        document = *current;
     }
     change(document);
 
-    const std::string temp = place.file + ".tmp";
+    const std::string temp = targetFile + ".tmp";
     const int fd = open(temp.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
     if (fd < 0)
         return false;
-    struct stat st;
-    bool ok = WriteAll(fd, regfile::Serialize(document)) && StampNow(fd) && fsync(fd) == 0 && fstat(fd, &st) == 0;
+    bool ok = WriteAll(fd, regfile::Serialize(document)) && fsync(fd) == 0;
     ok = close(fd) == 0 && ok;
-    if (!ok || rename(temp.c_str(), place.file.c_str()) != 0) {
+    if (!ok || rename(temp.c_str(), targetFile.c_str()) != 0) {
         unlink(temp.c_str());
         return false;
     }
-    SyncFolder(place.dir);
-
-    TLoaded written{std::make_shared<const regfile::TDocument>(std::move(document)), false};
-    Remember(place.file, StampOf(st), written);
-    result = written.document;
+    SyncFolder(targetDir);
+    BumpGeneration(s, lock);
+    result = std::make_shared<const regfile::TDocument>(std::move(document));
+    // The kept copy is not trusted after a write: the next read looks again.
+    s.known = false;
     return true;
 }
 
 // Applies change to the store file under its write lock; result receives
 // the document as written.
 template <typename Change>
-bool Mutate(const TPlace &place, const Change &change, TDocumentPtr &result)
+bool Mutate(const Change &change, TDocumentPtr &result)
 {
+    TStore &s = Store();
+    Resolve(s);
     std::error_code error;
-    std::filesystem::create_directories(place.dir, error);
+    fs::create_directories(s.dir, error);
     if (error)
         return false;
     std::string notice;
     bool ok = false;
     {
-        TWriteLock lock(place.file + ".lock");
+        TWriteLock lock(s.lock);
         if (lock.Held())
-            ok = WriteLocked(place, change, result, notice);
+            ok = WriteLocked(s, lock, change, result, notice);
     }
     // Told after the lock is released: the handler may well use the store.
     if (!notice.empty())
@@ -402,84 +590,96 @@ bool Mutate(const TPlace &place, const Change &change, TDocumentPtr &result)
     return ok;
 }
 
+// The section name of a key path: "Software\drawvane\" is
+// [HKEY_CURRENT_USER\Software\drawvane].
+std::string SectionName(std::string_view path)
+{
+    while (!path.empty() && path.front() == '\\')
+        path.remove_prefix(1);
+    while (!path.empty() && path.back() == '\\')
+        path.remove_suffix(1);
+    return "HKEY_CURRENT_USER\\" + std::string(path);
+}
+
 // The few key paths the program uses, named once; the entries live as long
 // as the process, so keys may point at them.
-const TKeyName &KeyNameOf(const std::string &path)
+const TKeyName &KeyNameOf(std::string_view path)
 {
-    static std::mutex lock;
-    static std::list<std::pair<std::string, TKeyName>> names;
-    std::lock_guard guard(lock);
-    for (const auto &[known, name] : names)
+    TStore &s = Store();
+    for (const auto &[known, name] : s.names)
         if (known == path)
             return name;
     std::string section = SectionName(path);
     std::string folded = regfile::FoldCase(section);
-    return names.emplace_back(path, TKeyName{std::move(section), std::move(folded)}).second;
+    return s.names.emplace_back(std::string(path), TKeyName{std::move(section), std::move(folded)}).second;
+}
+
+TKey *NewKey(const TKeyName &name, TDocumentPtr document)
+{
+    TStore &s = Store();
+    TKey *key = s.freeKeys;
+    if (key)
+        s.freeKeys = key->next;
+    else
+        key = new TKey;
+    key->name = &name;
+    key->document = std::move(document);
+    key->next = nullptr;
+    return key;
 }
 
 } // namespace
 
-bool CreateKey(const std::string &path, TKey *&key)
+bool CreateKey(std::string_view path, TKey *&key)
 {
-    const TPlacePtr placePtr = ResolvePlace();
-    const TPlace &place = *placePtr;
-    TLoaded loaded;
-    struct stat st;
-    if (stat(place.file.c_str(), &st) == 0) {
-        if (!StoreWritable(place.dir, place.file, st))
-            return false;
-        if (!LoadExisting(place.file, st, loaded))
-            return false;
-    } else {
-        if (errno != ENOENT)
-            return false;
-        std::error_code error;
-        std::filesystem::create_directories(place.dir, error);
-        if (error || access(place.dir.c_str(), W_OK) != 0)
-            return false;
-        loaded = {EmptyDocument(), false};
-    }
-
+    TDocumentPtr document;
+    bool bad = false;
+    if (!Current(document, bad))
+        return false;
     const TKeyName &name = KeyNameOf(path);
-    TDocumentPtr document = loaded.document;
-    if (loaded.bad || !document->KeyExists(name.folded)) {
+    const TStore &s = Store();
+    const bool exists = !bad && document->KeyExists(name.folded);
+    if (!exists || access(s.dir.c_str(), W_OK) != 0
+        || (access(s.file.c_str(), F_OK) == 0 && access(s.file.c_str(), W_OK) != 0)) {
+        // Full access to a key means a store that can be written: the key
+        // is made, or at least the store's file proved writable by a write.
         const auto addKey = [&](regfile::TDocument &d) {
             if (!d.KeyExists(name.folded))
                 d.AddSection(name.section);
         };
-        if (!Mutate(place, addKey, document))
+        if (!Mutate(addKey, document))
             return false;
     }
-    key = new TKey{placePtr, &name, std::move(document)};
+    key = NewKey(name, std::move(document));
     return true;
 }
 
-bool OpenKey(const std::string &path, TKey *&key)
+bool OpenKey(std::string_view path, TKey *&key)
 {
-    const TPlacePtr place = ResolvePlace();
-    TLoaded loaded;
-    if (!Load(place->file, loaded) || loaded.bad)
+    TDocumentPtr document;
+    bool bad = false;
+    if (!Current(document, bad) || bad)
         return false;
     const TKeyName &name = KeyNameOf(path);
-    if (!loaded.document->KeyExists(name.folded))
+    if (!document->KeyExists(name.folded))
         return false;
-    key = new TKey{place, &name, loaded.document};
+    key = NewKey(name, std::move(document));
     return true;
 }
 
-bool KeyExists(const std::string &path)
+bool KeyExists(std::string_view path)
 {
-    const TPlacePtr place = ResolvePlace();
-    TLoaded loaded;
-    if (!Load(place->file, loaded) || loaded.bad)
+    TDocumentPtr document;
+    bool bad = false;
+    if (!Current(document, bad) || bad)
         return false;
-    return loaded.document->KeyExists(KeyNameOf(path).folded);
+    return document->KeyExists(KeyNameOf(path).folded);
 }
 
-TValueInfo QueryValue(TKey *key, const std::string &name)
+TValueInfo QueryValue(TKey *key, std::string_view name)
 {
     const regfile::TSection *section = key->document->FindSection(key->name->folded);
-    const regfile::TLine *line = section ? section->FindValue(regfile::FoldCase(name)) : nullptr;
+    const regfile::TLine *line = section ? section->FindValueAnyCase(name) : nullptr;
     if (!line)
         return {TQueryStatus::Missing, TValueType::Other, 0};
     switch (line->kind) {
@@ -494,17 +694,24 @@ TValueInfo QueryValue(TKey *key, const std::string &name)
     }
 }
 
-bool SetDword(TKey *key, const std::string &name, uint32_t data)
+bool SetDwords(TKey *key, std::span<const TNamedDword> values)
 {
-    const auto setValue = [&](regfile::TDocument &d) {
+    const auto setValues = [&](regfile::TDocument &d) {
         regfile::TSection *section = d.FindSection(key->name->folded);
         if (!section)
             section = &d.AddSection(key->name->section);
-        section->SetDword(name, data);
+        for (const TNamedDword &value : values)
+            section->SetDword(value.name, value.data);
     };
-    return Mutate(*key->place, setValue, key->document);
+    return Mutate(setValues, key->document);
 }
 
-void CloseKey(TKey *key) { delete key; }
+void CloseKey(TKey *key)
+{
+    TStore &s = Store();
+    key->document.reset();
+    key->next = s.freeKeys;
+    s.freeKeys = key;
+}
 
 } // namespace regstore

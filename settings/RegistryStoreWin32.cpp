@@ -2,6 +2,7 @@
 
 #include "RegistryStore.h"
 
+#include <string>
 #include <string_view>
 
 #ifndef WIN32_LEAN_AND_MEAN
@@ -27,7 +28,7 @@ std::string SubkeyPath(std::string_view path)
 
 } // namespace
 
-bool CreateKey(const std::string &path, TKey *&key)
+bool CreateKey(std::string_view path, TKey *&key)
 {
     HKEY handle = nullptr;
     DWORD disposition = 0;
@@ -39,7 +40,7 @@ bool CreateKey(const std::string &path, TKey *&key)
     return true;
 }
 
-bool OpenKey(const std::string &path, TKey *&key)
+bool OpenKey(std::string_view path, TKey *&key)
 {
     HKEY handle = nullptr;
     if (RegOpenKeyExA(HKEY_CURRENT_USER, SubkeyPath(path).c_str(), 0, KEY_READ, &handle) != ERROR_SUCCESS)
@@ -48,7 +49,7 @@ bool OpenKey(const std::string &path, TKey *&key)
     return true;
 }
 
-bool KeyExists(const std::string &path)
+bool KeyExists(std::string_view path)
 {
     HKEY handle = nullptr;
     if (RegOpenKeyExA(HKEY_CURRENT_USER, SubkeyPath(path).c_str(), 0, KEY_READ, &handle) != ERROR_SUCCESS)
@@ -57,8 +58,9 @@ bool KeyExists(const std::string &path)
     return true;
 }
 
-TValueInfo QueryValue(TKey *key, const std::string &name)
+TValueInfo QueryValue(TKey *key, std::string_view nameView)
 {
+    const std::string name(nameView);
     // First the type and size alone, so that a value of another type is told
     // apart from one whose data does not fit in 32 bits.
     DWORD type = REG_NONE;
@@ -81,11 +83,17 @@ TValueInfo QueryValue(TKey *key, const std::string &name)
     return {TQueryStatus::Found, TValueType::Dword, static_cast<uint32_t>(data)};
 }
 
-bool SetDword(TKey *key, const std::string &name, uint32_t data)
+// The registry takes the values one by one; a failure stops at that value.
+bool SetDwords(TKey *key, std::span<const TNamedDword> values)
 {
-    const DWORD value = data;
-    return RegSetValueExA(key->handle, name.c_str(), 0, REG_DWORD, reinterpret_cast<const BYTE *>(&value),
-                          sizeof value) == ERROR_SUCCESS;
+    for (const TNamedDword &value : values) {
+        const std::string name(value.name);
+        const DWORD data = value.data;
+        if (RegSetValueExA(key->handle, name.c_str(), 0, REG_DWORD, reinterpret_cast<const BYTE *>(&data), sizeof data)
+            != ERROR_SUCCESS)
+            return false;
+    }
+    return true;
 }
 
 void CloseKey(TKey *key)

@@ -1,8 +1,9 @@
 #include "RegistryUnit.h"
 #include "RegistryStore.h"
 
+#include <iterator>
 #include <limits>
-#include <mutex>
+#include <string_view>
 #include <utility>
 #include <vector>
 
@@ -10,7 +11,25 @@ namespace {
 
 const TGameSettings Defaults;
 
-[[noreturn]] void Fail(const char *format, const std::string &name)
+// The key paths and element names, made once: a redraw opens the store
+// thousands of times.
+constexpr std::string_view kProductKey = "Software\\drawvane\\";
+const std::string kDivKey = std::string(kProductKey) + "div";
+const std::string kPaymentsKey = std::string(kProductKey) + "payments";
+const std::string kInclusionsKey = std::string(kProductKey) + "inclusions";
+const std::string kExclusionsKey = std::string(kProductKey) + "exclusions";
+constexpr std::string_view kIndexNames[] = {"0", "1", "2", "3", "4", "5", "6", "7", "8", "9"};
+
+// List elements are named by their index in decimal, from "0".
+std::string_view IndexName(size_t index, std::string &spare)
+{
+    if (index < std::size(kIndexNames))
+        return kIndexNames[index];
+    spare = std::to_string(index);
+    return spare;
+}
+
+[[noreturn]] void Fail(const char *format, std::string_view name)
 {
     std::string text = format;
     text.replace(text.find("%s"), 2, name);
@@ -23,13 +42,14 @@ enum class TAccess { Full, Read };
 
 // One opened key, closed when it goes out of scope, on the error path too.
 // A key that failed to open behaves as the registry's null key: nothing can
-// be read from it or written to it. A key opened for reading falls back to
-// read access when full access is refused, so that a store that cannot be
-// written still serves its values.
+// be read from it or written to it. A key opened for reading needs only read
+// access, so that a store that cannot be written still serves its values;
+// it is created (which needs full access) only when it is missing.
 class TOpenKey {
 public:
-    explicit TOpenKey(const std::string &path, TAccess access = TAccess::Full)
-        : FOpen(regstore::CreateKey(path, FKey) || (access == TAccess::Read && regstore::OpenKey(path, FKey)))
+    explicit TOpenKey(std::string_view path, TAccess access = TAccess::Full)
+        : FOpen(access == TAccess::Read ? regstore::OpenKey(path, FKey) || regstore::CreateKey(path, FKey)
+                                        : regstore::CreateKey(path, FKey))
     {
     }
     ~TOpenKey()
@@ -42,12 +62,12 @@ public:
 
     bool IsOpen() const { return FOpen; }
 
-    bool ValueExists(const std::string &name) const
+    bool ValueExists(std::string_view name) const
     {
         return FOpen && regstore::QueryValue(FKey, name).status != regstore::TQueryStatus::Missing;
     }
 
-    uint32_t ReadDword(const std::string &name) const
+    uint32_t ReadDword(std::string_view name) const
     {
         if (!FOpen)
             Fail("Failed to get data for '%s'", name);
@@ -61,7 +81,7 @@ public:
 
     // A stored number for a byte item; the registry's 32 bits are read as a
     // signed integer, so anything outside 0..255 fails.
-    uint8_t ReadByte(const std::string &name) const
+    uint8_t ReadByte(std::string_view name) const
     {
         const uint32_t data = ReadDword(name);
         if (data > 255)
@@ -69,10 +89,14 @@ public:
         return static_cast<uint8_t>(data);
     }
 
-    void WriteDword(const std::string &name, uint32_t data)
+    // Writes the values in one change of the store; a failure names the
+    // first of them.
+    void WriteDwords(std::span<const regstore::TNamedDword> values)
     {
-        if (!FOpen || !regstore::SetDword(FKey, name, data))
-            Fail("Failed to set data for '%s'", name);
+        if (values.empty())
+            return;
+        if (!FOpen || !regstore::SetDwords(FKey, values))
+            Fail("Failed to set data for '%s'", values.front().name);
     }
 
 private:
@@ -80,17 +104,18 @@ private:
     bool FOpen;
 };
 
-void WriteValue(const std::string &keyPath, const char *name, uint32_t data)
+void WriteValue(std::string_view keyPath, std::string_view name, uint32_t data)
 {
     TOpenKey key(keyPath);
-    key.WriteDword(name, data);
+    const regstore::TNamedDword value{name, data};
+    key.WriteDwords({&value, 1});
 }
 
 // A getter puts a missing value's default back into the store. When the
 // store cannot be written the default serves all the same: a read never
 // fails for want of write access, and only the player's own changes report
 // that they could not be saved.
-void WriteBackDefault(const std::string &keyPath, const char *name, uint32_t data)
+void WriteBackDefault(std::string_view keyPath, std::string_view name, uint32_t data)
 {
     try {
         WriteValue(keyPath, name, data);
@@ -100,7 +125,7 @@ void WriteBackDefault(const std::string &keyPath, const char *name, uint32_t dat
 
 // A single byte item: the stored value, or the default written back when the
 // value (or the key) is missing.
-uint8_t ReadByteItem(const std::string &keyPath, const char *name, uint8_t fallback)
+uint8_t ReadByteItem(std::string_view keyPath, std::string_view name, uint8_t fallback)
 {
     {
         TOpenKey key(keyPath, TAccess::Read);
@@ -111,7 +136,7 @@ uint8_t ReadByteItem(const std::string &keyPath, const char *name, uint8_t fallb
     return fallback;
 }
 
-bool ReadBoolItem(const std::string &keyPath, const char *name, bool fallback)
+bool ReadBoolItem(std::string_view keyPath, std::string_view name, bool fallback)
 {
     {
         TOpenKey key(keyPath, TAccess::Read);
@@ -122,26 +147,36 @@ bool ReadBoolItem(const std::string &keyPath, const char *name, bool fallback)
     return fallback;
 }
 
-// List elements are named by their index in decimal, from "0".
-void ReadByteList(const std::string &keyPath, std::span<uint8_t> values)
+void ReadByteList(std::string_view keyPath, std::span<uint8_t> values)
 {
     TOpenKey key(keyPath, TAccess::Read);
     if (!key.IsOpen())
         return;
+    std::string spare;
     for (size_t i = 0; i < values.size(); ++i)
-        values[i] = key.ReadByte(std::to_string(i));
+        values[i] = key.ReadByte(IndexName(i, spare));
 }
 
-void WriteByteList(const std::string &keyPath, std::span<const uint8_t> values)
+// The whole list in one change of the store.
+void WriteList(std::string_view keyPath, std::span<const uint32_t> data)
 {
+    std::vector<std::string> spares(data.size());
+    std::vector<regstore::TNamedDword> values;
+    values.reserve(data.size());
+    for (size_t i = 0; i < data.size(); ++i)
+        values.push_back({IndexName(i, spares[i]), data[i]});
     TOpenKey key(keyPath);
-    for (size_t i = 0; i < values.size(); ++i)
-        key.WriteDword(std::to_string(i), values[i]);
+    key.WriteDwords(values);
+}
+
+void WriteByteList(std::string_view keyPath, std::span<const uint8_t> values)
+{
+    const std::vector<uint32_t> data(values.begin(), values.end());
+    WriteList(keyPath, data);
 }
 
 // The notices for the player, and whoever shows them.
 struct TNoticeHub {
-    std::mutex lock;
     std::function<void(const std::string &)> handler;
     std::vector<std::string> pending;
 };
@@ -157,17 +192,12 @@ TNoticeHub &NoticeHub()
 void SetStoreNoticeHandler(std::function<void(const std::string &)> handler)
 {
     TNoticeHub &hub = NoticeHub();
-    std::vector<std::string> waiting;
-    std::function<void(const std::string &)> current;
-    {
-        std::lock_guard guard(hub.lock);
-        hub.handler = std::move(handler);
-        if (hub.handler) {
-            waiting.swap(hub.pending);
-            current = hub.handler;
-        }
-    }
-    // Called without the lock held, so that the handler may use the store.
+    hub.handler = std::move(handler);
+    if (!hub.handler)
+        return;
+    // A copy: the handler may use the store, which may post again.
+    const std::vector<std::string> waiting = std::exchange(hub.pending, {});
+    const auto current = hub.handler;
     for (const std::string &text : waiting)
         current(text);
 }
@@ -175,25 +205,21 @@ void SetStoreNoticeHandler(std::function<void(const std::string &)> handler)
 void regstore::PostNotice(const std::string &text)
 {
     TNoticeHub &hub = NoticeHub();
-    std::function<void(const std::string &)> current;
-    {
-        std::lock_guard guard(hub.lock);
-        if (!hub.handler) {
-            hub.pending.push_back(text);
-            return;
-        }
-        current = hub.handler;
+    if (!hub.handler) {
+        hub.pending.push_back(text);
+        return;
     }
+    const auto current = hub.handler;
     current(text);
 }
 
-TRegOptions::TRegOptions() : FKeyPath("Software\\drawvane\\") {}
+TRegOptions::TRegOptions() : FKeyPath(kProductKey) {}
 
 bool TRegOptions::InitDefaults()
 {
-    const bool complete = regstore::KeyExists(FKeyPath) && regstore::KeyExists(FKeyPath + "div")
-        && regstore::KeyExists(FKeyPath + "exclusions") && regstore::KeyExists(FKeyPath + "inclusions")
-        && regstore::KeyExists(FKeyPath + "payments");
+    const bool complete = regstore::KeyExists(FKeyPath) && regstore::KeyExists(kDivKey)
+        && regstore::KeyExists(kExclusionsKey) && regstore::KeyExists(kInclusionsKey)
+        && regstore::KeyExists(kPaymentsKey);
     if (complete)
         return false;
     // One missing key resets every setting, each through its own setter.
@@ -220,34 +246,40 @@ void TRegOptions::SetBoardSize(uint8_t value) { WriteValue(FKeyPath, "boardsize"
 uint8_t TRegOptions::GetMarks() { return ReadByteItem(FKeyPath, "marks", Defaults.marks); }
 void TRegOptions::SetMarks(uint8_t value) { WriteValue(FKeyPath, "marks", value); }
 
-void TRegOptions::GetDivisions(std::span<uint8_t> values) { ReadByteList(FKeyPath + "div", values); }
-void TRegOptions::SetDivisions(std::span<const uint8_t> values) { WriteByteList(FKeyPath + "div", values); }
+void TRegOptions::GetDivisions(std::span<uint8_t> values) { ReadByteList(kDivKey, values); }
+void TRegOptions::SetDivisions(std::span<const uint8_t> values) { WriteByteList(kDivKey, values); }
 
 // Payments are stored as signed 32-bit integers, in the dword's bits.
 void TRegOptions::GetPayments(std::span<int64_t> values)
 {
-    TOpenKey key(FKeyPath + "payments", TAccess::Read);
+    TOpenKey key(kPaymentsKey, TAccess::Read);
     if (!key.IsOpen())
         return;
+    std::string spare;
     for (size_t i = 0; i < values.size(); ++i)
-        values[i] = static_cast<int32_t>(key.ReadDword(std::to_string(i)));
+        values[i] = static_cast<int32_t>(key.ReadDword(IndexName(i, spare)));
 }
 
+// Payments are stored as signed 32-bit integers, in the dword's bits. One
+// out of that range fails, after the payments before it were written.
 void TRegOptions::SetPayments(std::span<const int64_t> values)
 {
-    TOpenKey key(FKeyPath + "payments");
-    for (size_t i = 0; i < values.size(); ++i) {
-        if (values[i] < std::numeric_limits<int32_t>::min() || values[i] > std::numeric_limits<int32_t>::max())
-            RangeCheckError();
-        key.WriteDword(std::to_string(i), static_cast<uint32_t>(static_cast<int32_t>(values[i])));
+    std::vector<uint32_t> data;
+    for (const int64_t value : values) {
+        if (value < std::numeric_limits<int32_t>::min() || value > std::numeric_limits<int32_t>::max())
+            break;
+        data.push_back(static_cast<uint32_t>(static_cast<int32_t>(value)));
     }
+    WriteList(kPaymentsKey, data);
+    if (data.size() < values.size())
+        RangeCheckError();
 }
 
-void TRegOptions::GetInclusions(std::span<uint8_t> values) { ReadByteList(FKeyPath + "inclusions", values); }
-void TRegOptions::SetInclusions(std::span<const uint8_t> values) { WriteByteList(FKeyPath + "inclusions", values); }
+void TRegOptions::GetInclusions(std::span<uint8_t> values) { ReadByteList(kInclusionsKey, values); }
+void TRegOptions::SetInclusions(std::span<const uint8_t> values) { WriteByteList(kInclusionsKey, values); }
 
-void TRegOptions::GetExclusions(std::span<uint8_t> values) { ReadByteList(FKeyPath + "exclusions", values); }
-void TRegOptions::SetExclusions(std::span<const uint8_t> values) { WriteByteList(FKeyPath + "exclusions", values); }
+void TRegOptions::GetExclusions(std::span<uint8_t> values) { ReadByteList(kExclusionsKey, values); }
+void TRegOptions::SetExclusions(std::span<const uint8_t> values) { WriteByteList(kExclusionsKey, values); }
 
 bool TRegOptions::GetPlayExclude() { return ReadBoolItem(FKeyPath, "playExclude", Defaults.playExclude); }
 void TRegOptions::SetPlayExclude(bool value) { WriteValue(FKeyPath, "playExclude", value ? 1 : 0); }

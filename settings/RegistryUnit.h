@@ -5,6 +5,7 @@
 #include <span>
 #include <stdexcept>
 #include <string>
+#include <string_view>
 
 // The game settings as the program keeps them in memory. Ranges are those
 // the dialogs produce; the store itself checks only 0..255 for byte items.
@@ -55,5 +56,5 @@ public:
     bool GetPlayStdev();      void SetPlayStdev(bool value);
 
 private:
-    std::string FKeyPath;
+    std::string_view FKeyPath;
 };

@@ -28,7 +28,9 @@ const std::string RaceKey = "Software\\drawvane\\race";
             ++failures;
             continue;
         }
-        failures += regstore::SetDword(key, prefix + std::to_string(i), static_cast<uint32_t>(i)) ? 0 : 1;
+        const std::string name = prefix + std::to_string(i);
+        const regstore::TNamedDword value{name, static_cast<uint32_t>(i)};
+        failures += regstore::SetDwords(key, {&value, 1}) ? 0 : 1;
         regstore::CloseKey(key);
     }
     _exit(failures == 0 ? 0 : 1);
