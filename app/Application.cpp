@@ -66,7 +66,7 @@ void CreateForms()
     QApplication::setApplicationVersion(QStringLiteral(DRAWVANE_FILE_VERSION));
     // Ties the windows to the menu entry and its icon on Wayland and X11.
     QGuiApplication::setDesktopFileName(QStringLiteral("org.drawvane.Drawvane"));
-    QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/drawvane.svg")));
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/drawvane.png")));
     QApplication::setQuitOnLastWindowClosed(false);
     EnsureFonts();
 

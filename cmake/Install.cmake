@@ -15,11 +15,8 @@ if(UNIX AND NOT APPLE)
   set(DRAWVANE_ICON_SIZES 48 256)
   set(icon_dir ${PROJECT_BINARY_DIR}/icons)
 
-  # The PNGs come from the SVG through Qt's own renderer, so the build needs
-  # no image program. The renderer runs at build time: no sanitizers.
-  add_executable(drawvane_iconrender ${PROJECT_SOURCE_DIR}/tools/iconrender/main.cpp)
-  target_link_libraries(drawvane_iconrender PRIVATE Qt6::Gui Qt6::Svg)
-  target_compile_options(drawvane_iconrender PRIVATE -Wall -Wextra -Wpedantic)
+  # The PNGs come from the SVG through our own renderer (tools/iconrender),
+  # so the build needs no image program.
   set(icon_pngs "")
   foreach(size IN LISTS DRAWVANE_ICON_SIZES)
     set(png ${icon_dir}/${size}x${size}/drawvane.png)

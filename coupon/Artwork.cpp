@@ -1,21 +1,17 @@
 #include "Artwork.h"
 
-#include <QPainter>
-#include <QSvgRenderer>
-
-#include <cmath>
-
-QPixmap SvgPixmap(const QString &path, qreal devicePixelRatio)
+QPixmap ArtPixmap(const QString &path, qreal devicePixelRatio)
 {
-    QSvgRenderer renderer(path);
-    const QSize size = renderer.isValid() ? renderer.defaultSize() : QSize(1, 1);
-    const qreal dpr = std::max<qreal>(1.0, devicePixelRatio);
-    QPixmap pixmap(QSize(std::lround(size.width() * dpr), std::lround(size.height() * dpr)));
-    pixmap.fill(Qt::transparent);
-    {
-        QPainter painter(&pixmap);
-        renderer.render(&painter);
+    if (devicePixelRatio > 1.0) {
+        QString dense = path;
+        dense.insert(dense.lastIndexOf(QLatin1Char('.')), QLatin1String("@2x"));
+        QPixmap pixmap(dense);
+        if (!pixmap.isNull()) {
+            pixmap.setDevicePixelRatio(2.0);
+            return pixmap;
+        }
     }
-    pixmap.setDevicePixelRatio(dpr);
+    QPixmap pixmap(path);
+    pixmap.setDevicePixelRatio(1.0);
     return pixmap;
 }

@@ -91,8 +91,14 @@ QLabel *MakeLabel(QWidget *parent, const QString &name, int x, int y, const QStr
 
 void TTombolixForm::SetLabelText(QLabel *label, const QString &text)
 {
+    if (label->text() == text)
+        return;
     label->setText(text);
-    label->adjustSize();
+    // Laying a label out again costs more than the rest of a recalculation;
+    // only a label whose text changed its size is resized.
+    const QSize wanted = label->sizeHint();
+    if (wanted != label->size())
+        label->resize(wanted);
 }
 
 QEvent::Type TWindowMessage::EventType()
@@ -165,21 +171,21 @@ void TTombolixForm::CreateToolbar()
     Place(ToolBar1, kToolBar);
 
     static const ButtonDef buttons[] = {
-        {{"PrefBitBtn", 0, 2, 81, 74}, ":/toolbar/options.svg", &TTombolixForm::ShowOptionsAction,
+        {{"PrefBitBtn", 0, 2, 81, 74}, ":/toolbar/options.png", &TTombolixForm::ShowOptionsAction,
          &TTombolixForm::PrefBitBtn, nullptr},
-        {{"SystemsBitBtn", 81, 2, 81, 74}, ":/toolbar/systems.svg", &TTombolixForm::SystemsAction,
+        {{"SystemsBitBtn", 81, 2, 81, 74}, ":/toolbar/systems.png", &TTombolixForm::SystemsAction,
          &TTombolixForm::SystemsBitBtn, nullptr},
-        {{"ClearBitBtn", 162, 2, 81, 74}, ":/toolbar/clear.svg", &TTombolixForm::ClearAction,
+        {{"ClearBitBtn", 162, 2, 81, 74}, ":/toolbar/clear.png", &TTombolixForm::ClearAction,
          &TTombolixForm::ClearBitBtn, nullptr},
-        {{"PrintBitBtn", 243, 2, 75, 74}, ":/toolbar/print.svg", &TTombolixForm::PrintAction,
+        {{"PrintBitBtn", 243, 2, 75, 74}, ":/toolbar/print.png", &TTombolixForm::PrintAction,
          &TTombolixForm::PrintBitBtn, nullptr},
-        {{"LuckBitBtn", 318, 2, 75, 74}, ":/toolbar/luck.svg", &TTombolixForm::LuckAction,
+        {{"LuckBitBtn", 318, 2, 75, 74}, ":/toolbar/luck.png", &TTombolixForm::LuckAction,
          &TTombolixForm::LuckBitBtn, nullptr},
-        {{"CalculateBitBtn", 393, 2, 81, 74}, ":/toolbar/help.svg", &TTombolixForm::HelpAction,
+        {{"CalculateBitBtn", 393, 2, 81, 74}, ":/toolbar/help.png", &TTombolixForm::HelpAction,
          &TTombolixForm::CalculateBitBtn, nullptr},
-        {{"AboutBitBtn", 474, 2, 75, 74}, ":/toolbar/about.svg", &TTombolixForm::AboutAction,
+        {{"AboutBitBtn", 474, 2, 75, 74}, ":/toolbar/about.png", &TTombolixForm::AboutAction,
          &TTombolixForm::AboutBitBtn, "|A note about the author and his other programs"},
-        {{"ExitBitBtn", 676, 2, 81, 74}, ":/toolbar/exit.svg", &TTombolixForm::FormCloseAction,
+        {{"ExitBitBtn", 676, 2, 81, 74}, ":/toolbar/exit.png", &TTombolixForm::FormCloseAction,
          &TTombolixForm::ExitBitBtn, nullptr},
     };
     const qreal dpr = devicePixelRatioF();
@@ -195,7 +201,7 @@ void TTombolixForm::CreateToolbar()
         button->setText(action->text());
         button->setStatusTip(QString::fromStdString(hint.longPart));
         button->setToolTip(QString::fromStdString(hint.shortPart));
-        const QPixmap picture = SvgPixmap(QString::fromLatin1(def.picture), dpr);
+        const QPixmap picture = ArtPixmap(QString::fromLatin1(def.picture), dpr);
         button->setIcon(QIcon(picture));
         button->setIconSize(picture.deviceIndependentSize().toSize());
         button->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
@@ -251,7 +257,7 @@ void TTombolixForm::CreatePanels()
 
     LogoImage = new QLabel(StatsPanel);
     Place(LogoImage, kLogoImage);
-    LogoImage->setPixmap(SvgPixmap(QStringLiteral(":/logo.svg"), devicePixelRatioF()));
+    LogoImage->setPixmap(ArtPixmap(QStringLiteral(":/logo.png"), devicePixelRatioF()));
     LogoImage->setAttribute(Qt::WA_TranslucentBackground);
 
     MainStatusBar = new QStatusBar(this);

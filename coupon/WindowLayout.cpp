@@ -14,7 +14,7 @@ QPushButton *MakeGlyphButton(QWidget *parent, const TPlace &place, const QString
                              QSize glyphSize)
 {
     auto *button = new QPushButton(caption, parent);
-    button->setIcon(QIcon(SvgPixmap(glyph, parent->devicePixelRatioF())));
+    button->setIcon(QIcon(ArtPixmap(glyph, parent->devicePixelRatioF())));
     button->setIconSize(glyphSize);
     button->setAutoDefault(false);
     button->setDefault(false);

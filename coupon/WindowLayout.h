@@ -30,7 +30,7 @@ W *Place(W *widget, const TPlace &place, QPoint offset = {})
     return widget;
 }
 
-// A push button with an SVG glyph beside its caption. Neither Enter nor
+// A push button with a glyph of the artwork beside its caption. Neither Enter nor
 // Escape presses it.
 QPushButton *MakeGlyphButton(QWidget *parent, const TPlace &place, const QString &caption, const QString &glyph,
                              QSize glyphSize = QSize(32, 32));

@@ -52,10 +52,10 @@ TAboutForm::TAboutForm(QWidget *parent)
     AboutRichEdit->setPlainText(FromUtf16(infotexts::JoinLines(infotexts::kAboutLines)));
 
     VisitLottoBitBtn = MakeGlyphButton(this, kVisitLottoBitBtn, QStringLiteral("Visit Drawvane's Website"),
-                                       QStringLiteral(":/glyphs/web.svg"));
+                                       QStringLiteral(":/glyphs/web.png"));
     VisitVeilmarkBitBtn = MakeGlyphButton(this, kVisitVeilmarkBitBtn, QStringLiteral("Visit Veilmark's Website"),
-                                          QStringLiteral(":/glyphs/web.svg"));
-    CloseBitBtn = MakeGlyphButton(this, kCloseBitBtn, QStringLiteral("Close"), QStringLiteral(":/glyphs/close.svg"));
+                                          QStringLiteral(":/glyphs/web.png"));
+    CloseBitBtn = MakeGlyphButton(this, kCloseBitBtn, QStringLiteral("Close"), QStringLiteral(":/glyphs/close.png"));
     connect(VisitLottoBitBtn, &QPushButton::clicked, this, [this] { Guarded([this] { VisitLottoBitBtnClick(); }); });
     connect(VisitVeilmarkBitBtn, &QPushButton::clicked, this,
             [this] { Guarded([this] { VisitVeilmarkBitBtnClick(); }); });

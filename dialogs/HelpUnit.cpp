@@ -41,7 +41,7 @@ THelpForm::THelpForm(QWidget *parent)
     HelpRichEdit->setLineWrapMode(QTextEdit::WidgetWidth);
     HelpRichEdit->setPlainText(FromUtf16(infotexts::JoinLines(infotexts::kHelpLines)));
 
-    CloseBitBtn = MakeGlyphButton(this, kCloseBitBtn, QStringLiteral("Close"), QStringLiteral(":/glyphs/close.svg"));
+    CloseBitBtn = MakeGlyphButton(this, kCloseBitBtn, QStringLiteral("Close"), QStringLiteral(":/glyphs/close.png"));
     connect(CloseBitBtn, &QPushButton::clicked, this, [this] { Guarded([this] { CloseBitBtnClick(); }); });
 
     setTabOrder(CloseBitBtn, HelpRichEdit);

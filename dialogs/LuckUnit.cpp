@@ -82,8 +82,8 @@ TLuckForm::TLuckForm(QWidget *parent)
     Place(DonationMaskEdit, kDonationMaskEdit);
     DonationMaskEdit->SetMaskedText(kInitialAmount);
 
-    DonateBitBtn = MakeGlyphButton(this, kDonateBitBtn, QStringLiteral("Donate"), QStringLiteral(":/glyphs/donate.svg"));
-    CloseBitBtn = MakeGlyphButton(this, kCloseBitBtn, QStringLiteral("Close"), QStringLiteral(":/glyphs/close.svg"));
+    DonateBitBtn = MakeGlyphButton(this, kDonateBitBtn, QStringLiteral("Donate"), QStringLiteral(":/glyphs/donate.png"));
+    CloseBitBtn = MakeGlyphButton(this, kCloseBitBtn, QStringLiteral("Close"), QStringLiteral(":/glyphs/close.png"));
     connect(DonateBitBtn, &QPushButton::clicked, this, [this] { Guarded([this] { DonateBitBtnClick(); }); });
     connect(CloseBitBtn, &QPushButton::clicked, this, [this] { Guarded([this] { CloseBitBtnClick(); }); });
 

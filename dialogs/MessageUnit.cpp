@@ -33,7 +33,7 @@ TMessageForm::TMessageForm(QWidget *parent)
     Image1 = new QLabel(Panel1);
     Image1->setObjectName(QStringLiteral("Image1"));
     Image1->setGeometry(6, 6, 32, 32);
-    Image1->setPixmap(SvgPixmap(QStringLiteral(":/icons/ball23.svg"), devicePixelRatioF()));
+    Image1->setPixmap(ArtPixmap(QStringLiteral(":/icons/ball23.png"), devicePixelRatioF()));
     Image1->setAttribute(Qt::WA_TranslucentBackground);
 
     // One line that grows with its text and is cut off at the panel's edge.
@@ -47,7 +47,7 @@ TMessageForm::TMessageForm(QWidget *parent)
     CloseBitBtn = new QPushButton(QStringLiteral("Close"), this);
     CloseBitBtn->setObjectName(QStringLiteral("CloseBitBtn"));
     CloseBitBtn->setGeometry(155, 60, 106, 46);
-    CloseBitBtn->setIcon(QIcon(SvgPixmap(QStringLiteral(":/glyphs/close.svg"), devicePixelRatioF())));
+    CloseBitBtn->setIcon(QIcon(ArtPixmap(QStringLiteral(":/glyphs/close.png"), devicePixelRatioF())));
     CloseBitBtn->setIconSize(QSize(32, 32));
     connect(CloseBitBtn, &QPushButton::clicked, this, [this] { Guarded([this] { CloseBitBtnClick(); }); });
 

@@ -139,8 +139,8 @@ void TPreferencesForm::CreateControls()
         PayMaskEdits[n] = field;
     }
 
-    CloseBitBtn = MakeGlyphButton(this, kCloseBitBtn, QStringLiteral("Accept"), QStringLiteral(":/glyphs/accept.svg"), QSize(37, 42));
-    CancelBitBtn = MakeGlyphButton(this, kCancelBitBtn, QStringLiteral("Cancel"), QStringLiteral(":/glyphs/cancel.svg"), QSize(42, 42));
+    CloseBitBtn = MakeGlyphButton(this, kCloseBitBtn, QStringLiteral("Accept"), QStringLiteral(":/glyphs/accept.png"), QSize(37, 42));
+    CancelBitBtn = MakeGlyphButton(this, kCancelBitBtn, QStringLiteral("Cancel"), QStringLiteral(":/glyphs/cancel.png"), QSize(42, 42));
     connect(CloseBitBtn, &QPushButton::clicked, this, [this] { Guarded([this] { CloseBitBtnClick(); }); });
     connect(CancelBitBtn, &QPushButton::clicked, this, [this] { Guarded([this] { CancelBitBtnClick(); }); });
 

@@ -154,9 +154,9 @@ void TSystemsForm::CreateControls()
     connect(ExclusionsCheckBox, &QCheckBox::toggled, this, [this] { Guarded([this] { ExclusionsCheckBoxClick(); }); });
     connect(InclusionsCheckBox, &QCheckBox::toggled, this, [this] { Guarded([this] { InclusionsCheckBoxClick(); }); });
 
-    CloseBitBtn = MakeGlyphButton(this, kCloseBitBtn, QStringLiteral("Accept"), QStringLiteral(":/glyphs/accept.svg"), QSize(37, 42));
+    CloseBitBtn = MakeGlyphButton(this, kCloseBitBtn, QStringLiteral("Accept"), QStringLiteral(":/glyphs/accept.png"), QSize(37, 42));
     SetHint(CloseBitBtn, kCloseHint);
-    CancelBitBtn = MakeGlyphButton(this, kCancelBitBtn, QStringLiteral("Cancel"), QStringLiteral(":/glyphs/cancel.svg"), QSize(42, 42));
+    CancelBitBtn = MakeGlyphButton(this, kCancelBitBtn, QStringLiteral("Cancel"), QStringLiteral(":/glyphs/cancel.png"), QSize(42, 42));
     connect(CloseBitBtn, &QPushButton::clicked, this, [this] { Guarded([this] { CloseBitBtnClick(); }); });
     connect(CancelBitBtn, &QPushButton::clicked, this, [this] { Guarded([this] { CancelBitBtnClick(); }); });
     setTabOrder(CloseBitBtn, CancelBitBtn);
