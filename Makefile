@@ -15,7 +15,8 @@ deps:
 	@tools/install-deps
 
 $(BUILD_RELEASE)/CMakeCache.txt:
-	cmake -S . -B $(BUILD_RELEASE) -G Ninja -DCMAKE_BUILD_TYPE=Release -DDRAWVANE_BUILD_BENCH=ON
+	cmake -S . -B $(BUILD_RELEASE) -G Ninja -DCMAKE_BUILD_TYPE=Release -DDRAWVANE_BUILD_BENCH=ON \
+	  -DDRAWVANE_BUILD_TESTS=OFF
 
 $(BUILD_TEST)/CMakeCache.txt:
 	cmake -S . -B $(BUILD_TEST) -G Ninja -DCMAKE_BUILD_TYPE=Debug -DDRAWVANE_SANITIZE=ON
@@ -35,8 +36,10 @@ test: deps $(BUILD_TEST)/CMakeCache.txt
 	  ctest --output-on-failure -j $(JOBS)
 
 bench: build
-	@for b in $(BUILD_RELEASE)/bench/bench_*; do \
+	@for b in $(BUILD_RELEASE)/bench/bench_calc $(BUILD_RELEASE)/bench/bench_store $(BUILD_RELEASE)/bench/bench_ui; do \
 	  [ -x "$$b" ] || continue; echo "== $$b"; "$$b" || exit 1; done
+	@echo "== start-up as whole processes"
+	bench/startup/compare-startup $(BUILD_RELEASE)/bench
 
 $(BUILD_PACKAGE)/CMakeCache.txt:
 	cmake -S . -B $(BUILD_PACKAGE) -G Ninja -DCMAKE_BUILD_TYPE=Release \

@@ -4,12 +4,15 @@
 #include "CouponDrawing.h"
 #include "CouponSystems.h"
 #include "ImageFormUnit.h"
+#include "PreferencesUnit.h"
+#include "SystemsUnit.h"
 #include "RegistryUnit.h"
 #include "Tombolix.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QPainter>
+#include <QPushButton>
 
 #include <benchmark/benchmark.h>
 
@@ -135,6 +138,34 @@ void BM_StoreExclusionTest(benchmark::State &state)
         benchmark::DoNotOptimize(CouponIsIncluded(13, count));
 }
 BENCHMARK(BM_StoreExclusionTest)->Unit(benchmark::kMicrosecond);
+
+// Accept in the Systems window: the switches and both lists written, the
+// main window told and redrawn.
+void BM_SystemsAccept(benchmark::State &state)
+{
+    StartForms();
+    for (auto _ : state) {
+        state.PauseTiming();
+        SystemsForm->show();
+        state.ResumeTiming();
+        SystemsForm->CloseBitBtn->click();
+    }
+}
+BENCHMARK(BM_SystemsAccept)->Unit(benchmark::kMillisecond);
+
+// Accept in the Preferences window: the shape, the divisions and the
+// payments written, the main window told, reading them, and redrawn.
+void BM_PreferencesAccept(benchmark::State &state)
+{
+    StartForms();
+    for (auto _ : state) {
+        state.PauseTiming();
+        PreferencesForm->show();
+        state.ResumeTiming();
+        PreferencesForm->CloseBitBtn->click();
+    }
+}
+BENCHMARK(BM_PreferencesAccept)->Unit(benchmark::kMillisecond);
 
 // Creating the windows, showing the main window and painting it once.
 void BM_StartToFirstPaint(benchmark::State &state)

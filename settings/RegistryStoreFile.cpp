@@ -19,7 +19,8 @@
 //
 // Writing. Every change locks the store (flock on registry.reg.lock), reads
 // the file as it now is, never the kept copy, and replaces it whole: a
-// temporary file beside it, synced, renamed over it, the folder synced. A
+// temporary file beside it, synced, renamed over it. The folder is not
+// synced: after a crash the file is the old one or the new one, whole. A
 // registry.reg that is a symbolic link is written through to its target.
 // Concurrent writers lose nothing but each other's value of the same name,
 // and a reader sees either the old file or the new one.
@@ -60,6 +61,10 @@ namespace regstore {
 struct TKeyName {
     std::string section; // HKEY_CURRENT_USER\Software\drawvane\div
     std::string folded;
+    // The key's section in the document last looked at.
+    // Held, so that another document cannot take its address.
+    mutable std::shared_ptr<const regfile::TDocument> document;
+    mutable const regfile::TSection *found = nullptr;
 };
 
 struct TKey {
@@ -148,6 +153,8 @@ struct TStore {
     TDocumentPtr document;
 
     std::deque<std::pair<std::string, TKeyName>> names;
+    std::string_view lastPath; // an entry of names
+    const TKeyName *lastName = nullptr;
     TKey *freeKeys = nullptr;
 };
 
@@ -488,15 +495,6 @@ bool KeepAside(const std::string &file, std::string &kept)
     return rename(file.c_str(), kept.c_str()) == 0;
 }
 
-void SyncFolder(const std::string &dir)
-{
-    const int fd = open(dir.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (fd >= 0) {
-        fsync(fd);
-        close(fd);
-    }
-}
-
 // Tells every running copy that the file changed: the counter in the lock
 // file, grown to its size on first use.
 void BumpGeneration(TStore &s, const TWriteLock &lock)
@@ -558,7 +556,6 @@ bool WriteLocked(TStore &s, const TWriteLock &lock, const Change &change, TDocum
         unlink(temp.c_str());
         return false;
     }
-    SyncFolder(targetDir);
     BumpGeneration(s, lock);
     result = std::make_shared<const regfile::TDocument>(std::move(document));
     // The kept copy is not trusted after a write: the next read looks again.
@@ -606,12 +603,19 @@ std::string SectionName(std::string_view path)
 const TKeyName &KeyNameOf(std::string_view path)
 {
     TStore &s = Store();
-    for (const auto &[known, name] : s.names)
-        if (known == path)
+    // The callers name the same key many times in a row.
+    if (s.lastName && path == s.lastPath)
+        return *s.lastName;
+    for (const auto &[known, name] : s.names) {
+        if (known == path) {
+            s.lastPath = known;
+            s.lastName = &name;
             return name;
+        }
+    }
     std::string section = SectionName(path);
     std::string folded = regfile::FoldCase(section);
-    return s.names.emplace_back(std::string(path), TKeyName{std::move(section), std::move(folded)}).second;
+    return s.names.emplace_back(std::string(path), TKeyName{std::move(section), std::move(folded), nullptr, nullptr}).second;
 }
 
 TKey *NewKey(const TKeyName &name, TDocumentPtr document)
@@ -678,7 +682,12 @@ bool KeyExists(std::string_view path)
 
 TValueInfo QueryValue(TKey *key, std::string_view name)
 {
-    const regfile::TSection *section = key->document->FindSection(key->name->folded);
+    const TKeyName &keyName = *key->name;
+    if (keyName.document != key->document) {
+        keyName.document = key->document;
+        keyName.found = key->document->FindSection(keyName.folded);
+    }
+    const regfile::TSection *section = keyName.found;
     const regfile::TLine *line = section ? section->FindValueAnyCase(name) : nullptr;
     if (!line)
         return {TQueryStatus::Missing, TValueType::Other, 0};
