@@ -1,91 +1,172 @@
-#include "ResultsPanel.h"
+// The main window's results panel and per-board coefficient display.
+
+#include "Tombolix.h"
 #include "CalculationsUnit.h"
-#include "NumberFormat.h"
+#include "CouponImage.h"
+#include "GridAtlas.h"
+#include "ImageFormUnit.h"
+#include "RegistryUnit.h"
+#include "ResultsPanel.h"
+
+#include <QLabel>
+#include <QLocale>
+
+// --- Per-board coefficients -------------------------------------------------
 
 namespace {
 
-struct Division {
-    uint8_t matches;
-    uint8_t bonus;
-};
-
-// "6", "5 + bonus ball", "5", "4 + bonus ball", "4", "3 + bonus ball", "3".
-constexpr std::array<Division, 7> kDivisions = {{{6, 0}, {5, 1}, {5, 0}, {4, 1}, {4, 0}, {3, 1}, {3, 0}}};
-
-double Shown(const std::string &text, char separator)
+// Bars of a board: y of the Punch and Spread bars for the top and the bottom row.
+int PunchBarY(int board)
 {
-    return numfmt::Parse(text, separator).value_or(0.0);
+    return board <= 6 ? 113 : 121;
+}
+
+int SpreadBarY(int board)
+{
+    return board <= 6 ? 117 : 125;
+}
+
+int BarLength(int value)
+{
+    return 7 * kCellSize * value / 100;
 }
 
 } // namespace
 
-TWinColumn WinProbabilities(const TCouponState &coupon, const TCouponShape &shape,
-                            const std::array<uint8_t, 7> &divisions, uint8_t excludedCount, char separator)
+void TTombolixForm::ShowPunch(uint8_t board)
 {
-    TWinColumn column;
-    const TLottoCalc calc;
-    const auto drawable = static_cast<uint8_t>(shape.boardsize - excludedCount);
-    const uint8_t full = coupon.FullBoardCount(shape.marks);
-
-    // Numbers shared by each pair of full boards, the same for every division.
-    std::array<std::array<uint8_t, kMaxBoards + 1>, kMaxBoards + 1> common{};
-    for (int i = 1; i <= shape.boards; ++i)
-        for (int k = i + 1; k <= shape.boards; ++k)
-            if (coupon.IsFull(i, shape.marks) && coupon.IsFull(k, shape.marks))
-                common[i][k] = coupon.CommonNumbers(i, k, shape);
-
-    std::array<double, 7> values{};
-    for (size_t d = 0; d < kDivisions.size(); ++d) {
-        const auto [j, b] = kDivisions[d];
-        if (divisions[d] != 1) {
-            column.texts[d] = numfmt::Fixed(0.0, 1, separator);
-            continue;
-        }
-        const double p = calc.DivisionProbability(drawable, shape.marks, j, b);
-        double r = full * p;
-        double shared = 0.0;
-        for (int i = 1; i <= shape.boards; ++i)
-            for (int k = i + 1; k <= shape.boards; ++k)
-                if (common[i][k] > 0)
-                    shared += calc.SharedProbability(drawable, shape.marks, common[i][k], j, b);
-        r = full == 0 ? 0.0 : r - (2 * shared) / full;
-        if (r > 1.0)
-            r = kProbabilityCap;
-        values[d] = r;
-        column.texts[d] = numfmt::Fixed(r, 8, separator);
-    }
-
-    double largest = 0.0;
-    for (const double v : values)
-        if (v > largest)
-            largest = v;
-    if (largest > 1.0)
-        largest = kProbabilityCap;
-    column.shown = largest > 0.0;
-    column.texts[7] = column.shown ? numfmt::Fixed(largest, 6, separator) : std::string();
-    return column;
+    TRegOptions store;
+    if (!store.GetPlaySums())
+        return;
+    int32_t sum = 0;
+    for (int n = 1; n <= boardsize; ++n)
+        if (FCoupon.Marked(board, n))
+            sum += n;
+    const int32_t value = TLottoCalc().PunchCoefficient(sum, marks, boardsize);
+    SetPunchCaption(board, value);
+    CouponImage->CopyRect(ImagesForm->Atlas(), 0, atlas::kPunchBarY, BarLength(value), atlas::kBarHeight,
+                          BoardOrigin(board).x, PunchBarY(board));
 }
 
-TResultColumn OddsFromShown(const TResultColumn &win, char separator)
+void TTombolixForm::ShowSpread(uint8_t board)
 {
-    TResultColumn odds;
-    for (size_t row = 0; row < win.size(); ++row) {
-        const double q = Shown(win[row], separator);
-        odds[row] = q > 0 ? "1 : " + numfmt::Whole((1 - q) / q) : "------";
-    }
-    return odds;
+    TRegOptions store;
+    if (!store.GetPlayStdev())
+        return;
+    const int32_t value = TLottoCalc().SpreadCoefficient(FCoupon.Flags(board), marks, boardsize);
+    SetSpreadCaption(board, value);
+    CouponImage->CopyRect(ImagesForm->Atlas(), 0, atlas::kSpreadBarY, BarLength(value), atlas::kBarHeight,
+                          BoardOrigin(board).x, SpreadBarY(board));
 }
 
-TResultColumn ReturnsFromShown(const TResultColumn &win, const std::array<int64_t, 7> &payments, char separator)
+void TTombolixForm::ClearPunch(uint8_t board)
 {
-    TResultColumn returns;
-    double total = 0.0;
-    for (size_t d = 0; d < payments.size(); ++d) {
-        const double q = Shown(win[d], separator);
-        const double value = q > 0 ? static_cast<double>(payments[d]) * q : 0.0;
-        returns[d] = numfmt::Fixed(value, 2, separator);
-        total += value;
+    SetPunchCaption(board, -1);
+    SetSpreadCaption(board, -1);
+    const int x = BoardOrigin(board).x;
+    CouponImage->FillRect(x, PunchBarY(board), x + 7 * CellSize, PunchBarY(board) + atlas::kBarHeight, CouponColor);
+}
+
+void TTombolixForm::ClearSpread(uint8_t board)
+{
+    SetSpreadCaption(board, -1);
+    const int x = BoardOrigin(board).x;
+    CouponImage->FillRect(x, SpreadBarY(board), x + 7 * CellSize, SpreadBarY(board) + atlas::kBarHeight, CouponColor);
+}
+
+void TTombolixForm::SetPunchCaption(int board, int value)
+{
+    if (board < 1 || board > 12)
+        return;
+    SetLabelText(PunchLabels[board - 1], value < 0 ? QString() : QStringLiteral("Punch  = %1").arg(value));
+}
+
+void TTombolixForm::SetSpreadCaption(int board, int value)
+{
+    if (board < 1 || board > 12)
+        return;
+    SetLabelText(SpreadLabels[board - 1], value < 0 ? QString() : QStringLiteral("Spread = %1").arg(value));
+}
+
+// --- Results ----------------------------------------------------------------
+
+namespace {
+
+// The user's decimal separator, where it is a single character.
+char DecimalSeparator()
+{
+    const QString point = QLocale().decimalPoint();
+    return point.size() == 1 && point.at(0).unicode() < 0x80 ? point.at(0).toLatin1() : '.';
+}
+
+TResultColumn TextsOf(const std::array<QLabel *, 8> &labels)
+{
+    TResultColumn texts;
+    for (size_t i = 0; i < labels.size(); ++i)
+        texts[i] = labels[i]->text().toStdString();
+    return texts;
+}
+
+void ShowTexts(const std::array<QLabel *, 8> &labels, const TResultColumn &texts)
+{
+    for (size_t i = 0; i < labels.size(); ++i)
+        TTombolixForm::SetLabelText(labels[i], QString::fromStdString(texts[i]));
+}
+
+} // namespace
+
+uint8_t TTombolixForm::FullBoardCount() const
+{
+    return FCoupon.FullBoardCount(marks);
+}
+
+uint8_t TTombolixForm::CommonNumbers(int a, int b) const
+{
+    return FCoupon.CommonNumbers(a, b, TCouponShape{boards, boardsize, marks});
+}
+
+void TTombolixForm::CalculateResults()
+{
+    const TWinColumn win = WinProbabilities(FCoupon, TCouponShape{boards, boardsize, marks}, divisions,
+                                            excludedCount, DecimalSeparator());
+    if (!win.shown) {
+        ClearWinLabels();
+        ClearOddsLabels();
+        ClearPayLabels();
+        return;
     }
-    returns[7] = numfmt::Fixed(total, 2, separator);
-    return returns;
+    ShowTexts(WinLabels, win.texts);
+    ShowOdds();
+    ShowReturns();
+}
+
+void TTombolixForm::ShowOdds()
+{
+    ShowTexts(OddsLabels, OddsFromShown(TextsOf(WinLabels), DecimalSeparator()));
+}
+
+void TTombolixForm::ShowReturns()
+{
+    // Payments the store cannot open stay 0.
+    std::array<int64_t, 7> payments{};
+    TRegOptions().GetPayments(payments);
+    ShowTexts(PayLabels, ReturnsFromShown(TextsOf(WinLabels), payments, DecimalSeparator()));
+}
+
+void TTombolixForm::ClearWinLabels()
+{
+    for (QLabel *label : WinLabels)
+        SetLabelText(label, QString());
+}
+
+void TTombolixForm::ClearOddsLabels()
+{
+    for (QLabel *label : OddsLabels)
+        SetLabelText(label, QString());
+}
+
+void TTombolixForm::ClearPayLabels()
+{
+    for (QLabel *label : PayLabels)
+        SetLabelText(label, QString());
 }

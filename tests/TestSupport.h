@@ -12,6 +12,7 @@
 
 namespace testsupport {
 
+#ifndef _WIN32
 // Points XDG_CONFIG_HOME at a fresh temporary folder for the life of the
 // object and restores the previous value afterwards.
 class ScopedConfigHome {
@@ -45,6 +46,7 @@ private:
     std::filesystem::path dir_;
     std::optional<std::string> previous_;
 };
+#endif
 
 inline std::string ReadFile(const std::filesystem::path &path)
 {

@@ -240,10 +240,14 @@ TEST_F(Preferences, CancelWritesNothingAndTheNextOpeningShowsTheStore)
     form->BoardsComboBox->setCurrentIndex(0);
     Click(MarksItem(form, "5 balls"));
     Type(Payment(form, 7), QStringLiteral("77"));
+#ifndef _WIN32
     const auto fileBefore = std::filesystem::last_write_time(Home().storeFile());
+#endif
     Click(form->CancelBitBtn);
     EXPECT_FALSE(form->isVisible());
+#ifndef _WIN32
     EXPECT_EQ(std::filesystem::last_write_time(Home().storeFile()), fileBefore);
+#endif
     EXPECT_EQ(Stored().boards, 12);
     EXPECT_EQ(CellOf(1, 2), Cell::Marked);  // the main window was not told
 
@@ -300,13 +304,7 @@ TEST_F(Preferences, ReadFailureOnOpeningIsReportedAndAcceptStillStoresSaneValues
     });
     StartProgram();
     // Division "3" is gone: the opening fails part way through the lists.
-    std::string text = testsupport::ReadFile(Home().storeFile());
-    const size_t div = text.find("[HKEY_CURRENT_USER\\Software\\drawvane\\div]");
-    ASSERT_NE(div, std::string::npos);
-    const size_t three = text.find("\"3\"=dword:00000001\n", div);
-    ASSERT_NE(three, std::string::npos);
-    text.erase(three, 19);
-    testsupport::WriteFile(Home().storeFile(), text);
+    Store().RemoveValue("div", "3");
 
     TPreferencesForm *form = nullptr;
     EXPECT_EQ(TextsOfModalBoxes([&] { form = OpenPreferences(); }),

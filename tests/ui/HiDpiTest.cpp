@@ -13,7 +13,7 @@ namespace {
 // Before the application object exists: Qt reads the factor once, when it
 // creates the screens.
 const bool kScaledScreen = [] {
-    setenv("QT_SCALE_FACTOR", "2", 1);
+    qputenv("QT_SCALE_FACTOR", "2");
     return true;
 }();
 

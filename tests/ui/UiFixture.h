@@ -10,7 +10,7 @@
 #include "GridAtlas.h"
 #include "ImageFormUnit.h"
 #include "RegistryUnit.h"
-#include "TestSupport.h"
+#include "TestStore.h"
 #include "Tombolix.h"
 
 #include <QAbstractButton>
@@ -34,13 +34,13 @@ inline void PrintTo(const QString &text, std::ostream *os)
 
 class UiTest : public ::testing::Test {
 protected:
-    void SetUp() override { home_ = std::make_unique<testsupport::ScopedConfigHome>(); }
+    void SetUp() override { store_ = std::make_unique<testsupport::ScopedStore>(); }
 
     void TearDown() override
     {
         if (TombolixForm)
             DestroyForms();
-        home_.reset();
+        store_.reset();
     }
 
     void StartProgram()
@@ -51,7 +51,10 @@ protected:
     }
 
     TTombolixForm *Form() const { return TombolixForm; }
-    const testsupport::ScopedConfigHome &Home() const { return *home_; }
+    const testsupport::ScopedStore &Store() const { return *store_; }
+#ifndef _WIN32
+    const testsupport::ScopedConfigHome &Home() const { return store_->Home(); }
+#endif
 
     void Press(int x, int y, Qt::MouseButton button = Qt::LeftButton)
     {
@@ -168,5 +171,5 @@ protected:
     }
 
 private:
-    std::unique_ptr<testsupport::ScopedConfigHome> home_;
+    std::unique_ptr<testsupport::ScopedStore> store_;
 };
