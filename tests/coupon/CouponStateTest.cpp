@@ -1,5 +1,5 @@
 #include "CouponState.h"
-#include "CouponSystems.h"
+#include "ReportText.h"
 
 #include <gtest/gtest.h>
 
@@ -97,6 +97,20 @@ TEST(CouponClick, RulesIgnoreBoardsCellsAndExclusionsOutsideTheGame)
     EXPECT_EQ(coupon.Click(Hit(7, 38), shape, excludes17), TClickResult::Marked);
     EXPECT_EQ(asked, 2);
     EXPECT_EQ(coupon.MarkCount(7), 1);
+}
+
+TEST(CouponState, CommonNumbersCountTheHighestNumberOfTheBoard)
+{
+    for (const uint8_t size : {uint8_t{49}, uint8_t{36}}) {
+        TCouponState coupon;
+        const TCouponShape shape{4, size, 5};
+        for (int n : {1, 2, 3, 4, int{size}})
+            coupon.Click(Hit(1, n), shape, kNeverExcluded);
+        for (int n : {5, 6, 7, 8, int{size}})
+            coupon.Click(Hit(2, n), shape, kNeverExcluded);
+        EXPECT_EQ(coupon.CommonNumbers(1, 2, shape), 1) << "board of " << +size;
+        EXPECT_EQ(coupon.CommonNumbers(1, 1, shape), 5) << "board of " << +size;
+    }
 }
 
 TEST(CouponState, IncludedNumbersOnEveryBoardInUseAndCommonNumbers)

@@ -56,6 +56,23 @@ TEST_F(MaskedField, TypedDigitsGrowFromTheRightAndLettersAreDropped)
     EXPECT_EQ(Field().Value(), 1234567);
 }
 
+TEST_F(MaskedField, WordAndLineDeletesTakeTheDigitsBeforeOrAfterTheCaret)
+{
+    Make(7);
+    QTest::keyClicks(&Field(), QStringLiteral("1234"));
+    // Caret between 2 and 3: Ctrl+Backspace takes 1 and 2.
+    Field().setCursorPosition(5);
+    QTest::keySequence(&Field(), QKeySequence(QKeySequence::DeleteStartOfWord));
+    EXPECT_EQ(Field().text(), QStringLiteral("_____34"));
+    EXPECT_EQ(Field().Value(), 34);
+
+    Field().SetMaskedText(QStringLiteral("   1234"));
+    Field().setCursorPosition(5);
+    QTest::keySequence(&Field(), QKeySequence(QKeySequence::DeleteEndOfWord));
+    EXPECT_EQ(Field().text(), QStringLiteral("_____12"));
+    EXPECT_EQ(Field().Value(), 12);
+}
+
 TEST_F(MaskedField, BackspaceAndDeleteRemoveOneDigitAndRealign)
 {
     Make(7);

@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <ctime>
 #include <filesystem>
 #include <optional>
 #include <ostream>
@@ -79,17 +80,38 @@ std::vector<fs::path> KeptFiles(const fs::path &dir)
     return kept;
 }
 
+// UTF-8 to UTF-16LE with a byte-order mark; characters beyond the basic
+// plane become surrogate pairs.
 std::string Utf16Le(const std::string &utf8)
 {
-    // Enough for the text below: ASCII and two-byte sequences.
     std::string out = "\xFF\xFE";
+    const auto unit = [&](unsigned u) {
+        out += static_cast<char>(u & 0xFF);
+        out += static_cast<char>(u >> 8);
+    };
     for (size_t i = 0; i < utf8.size(); ++i) {
-        unsigned cp = static_cast<unsigned char>(utf8[i]);
-        if (cp >= 0xC0) {
-            cp = (cp & 0x1F) << 6 | (static_cast<unsigned char>(utf8[++i]) & 0x3F);
+        const unsigned lead = static_cast<unsigned char>(utf8[i]);
+        const auto next = [&] { return static_cast<unsigned char>(utf8[++i]) & 0x3Fu; };
+        unsigned cp = lead;
+        if (lead >= 0xF0) {
+            cp = (lead & 0x07) << 18;
+            cp |= next() << 12;
+            cp |= next() << 6;
+            cp |= next();
+        } else if (lead >= 0xE0) {
+            cp = (lead & 0x0F) << 12;
+            cp |= next() << 6;
+            cp |= next();
+        } else if (lead >= 0xC0) {
+            cp = (lead & 0x1F) << 6;
+            cp |= next();
         }
-        out += static_cast<char>(cp & 0xFF);
-        out += static_cast<char>(cp >> 8);
+        if (cp >= 0x10000) {
+            unit(0xD800 + ((cp - 0x10000) >> 10));
+            unit(0xDC00 + ((cp - 0x10000) & 0x3FF));
+        } else {
+            unit(cp);
+        }
     }
     return out;
 }
@@ -216,6 +238,52 @@ TEST_F(StoreTest, TruncatedFileKeepsWhatItHoldsAndItsCutLine)
     store.GetExclusions(read);
     EXPECT_TRUE(std::equal(std::begin(read), std::end(read), std::begin(exclusions)));
     EXPECT_NE(File().find("\n" + cutAt + "\n"), std::string::npos) << "the cut line was dropped";
+}
+
+TEST_F(StoreTest, LaterValueOfTheSameNameWinsAndCharactersBeyondTheBasicPlaneSurvive)
+{
+    ASSERT_TRUE(store.InitDefaults());
+    std::string text = File();
+    // A second "boards" further down, as an import would take it; and a
+    // value whose text needs a surrogate pair in UTF-16.
+    text.replace(text.find("\"marks\""), 0, "\"Boards\"=dword:00000009\n\"note\"=\"\xF0\x9F\x8E\xB2 luck\"\n");
+    SetFile(Utf16Le(text));
+    EXPECT_EQ(store.GetBoards(), 9);
+    store.SetMarks(5);
+    EXPECT_NE(File().find("\"note\"=\"\xF0\x9F\x8E\xB2 luck\""), std::string::npos) << File();
+    EXPECT_EQ(store.GetBoards(), 9);
+    store.SetBoards(7);
+    EXPECT_EQ(store.GetBoards(), 7);
+}
+
+TEST_F(StoreTest, SecondSettingsFileKeptAsideWithinOneSecondGetsANameOfItsOwn)
+{
+    const fs::path dir = home.storeFile().parent_path();
+    fs::create_directories(dir);
+    // Files kept aside a moment ago, for this second and the next.
+    for (const int ahead : {0, 1}) {
+        const std::time_t when = std::time(nullptr) + ahead;
+        std::tm utc{};
+        gmtime_r(&when, &utc);
+        char stamp[32];
+        std::strftime(stamp, sizeof stamp, "%Y%m%dT%H%M%SZ", &utc);
+        WriteBytes(dir / ("registry.reg.bad-" + std::string(stamp)), "kept before");
+    }
+    WriteBytes(home.storeFile(), "not a registry file");
+    ASSERT_TRUE(store.InitDefaults());
+    const std::vector<fs::path> kept = KeptFiles(dir);
+    ASSERT_EQ(kept.size(), 3u);
+    int renamed = 0;
+    for (const fs::path &file : kept) {
+        const std::string name = file.filename().string();
+        if (std::regex_match(name, std::regex(R"(registry\.reg\.bad-\d{8}T\d{6}Z-2)"))) {
+            ++renamed;
+            EXPECT_EQ(ReadBytes(file), "not a registry file");
+        } else {
+            EXPECT_EQ(ReadBytes(file), "kept before") << name;
+        }
+    }
+    EXPECT_EQ(renamed, 1);
 }
 
 TEST_F(StoreTest, ReadsAWindowsExportInUtf16WithCrlf)
