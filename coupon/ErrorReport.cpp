@@ -1,5 +1,5 @@
 #include "ErrorReport.h"
-#include "CouponSystems.h"
+#include "ReportText.h"
 
 #include <QApplication>
 #include <QMessageBox>

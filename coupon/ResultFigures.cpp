@@ -1,4 +1,4 @@
-#include "ResultsPanel.h"
+#include "ResultFigures.h"
 #include "CalculationsUnit.h"
 #include "NumberFormat.h"
 

@@ -6,7 +6,7 @@
 #include "GridAtlas.h"
 #include "ImageFormUnit.h"
 #include "RegistryUnit.h"
-#include "ResultsPanel.h"
+#include "ResultFigures.h"
 
 #include <QLabel>
 #include <QLocale>

@@ -4,6 +4,7 @@
 #include "CouponDrawing.h"
 #include "CouponImage.h"
 #include "CouponSystems.h"
+#include "ReportText.h"
 #include "DialogSupport.h"
 #include "ErrorReport.h"
 #include "GridAtlas.h"
@@ -61,9 +62,9 @@ struct ActionDef {
 };
 
 constexpr QRgb kWindowColour = 0xFFA6CAF0;
-constexpr QRgb kCoolBarColour = 0xFFE8DEBA;
+constexpr QRgb kCoolBarColour = kCommonBackground;
 constexpr QRgb kGamePanelColour = 0xFFDC78D2;
-constexpr QRgb kStatsPanelColour = 0xFFE8DEBA;
+constexpr QRgb kStatsPanelColour = kCommonBackground;
 constexpr QRgb kCoefficientsColour = 0xFFDEC2C2;
 constexpr QRgb kCouponColour = 0xFFDEBED7;
 

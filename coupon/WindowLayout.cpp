@@ -1,6 +1,6 @@
 #include "WindowLayout.h"
 #include "Artwork.h"
-#include "CouponSystems.h"
+#include "ReportText.h"
 
 #include <QGuiApplication>
 #include <QIcon>

@@ -11,6 +11,9 @@
 
 class QPushButton;
 
+// The common background of the program's windows and panels.
+inline constexpr QRgb kCommonBackground = 0xFFE8DEBA;
+
 // One control: its objectName and its place in pixels relative to its
 // parent. A width or height of 0 takes the control's natural size.
 struct TPlace {

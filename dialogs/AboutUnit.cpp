@@ -20,7 +20,7 @@ constexpr TPlace kVisitLottoBitBtn = {"VisitLottoBitBtn", 5, 415, 226, 56};
 constexpr TPlace kVisitVeilmarkBitBtn = {"VisitVeilmarkBitBtn", 245, 415, 226, 56};
 constexpr TPlace kCloseBitBtn = {"CloseBitBtn", 565, 415, 96, 56};
 
-constexpr QRgb kWindowColour = 0xFFE8DEBA;
+constexpr QRgb kWindowColour = kCommonBackground;
 constexpr QRgb kTextColour = 0xFFE8D2DE;
 constexpr QRgb kPhraseColour = 0xFF0000FF;
 

@@ -16,7 +16,7 @@ constexpr QSize kClientSize(686, 532);
 constexpr TPlace kHelpRichEdit = {"HelpRichEdit", 0, 0, 686, 476};
 constexpr TPlace kCloseBitBtn = {"CloseBitBtn", 515, 480, 101, 50};
 
-constexpr QRgb kWindowColour = 0xFFE8DEBA;
+constexpr QRgb kWindowColour = kCommonBackground;
 constexpr QRgb kTextColour = 0xFFF2DCEB;
 constexpr QRgb kCommandColour = 0xFF0000FF;
 constexpr QRgb kTopicColour = 0xFF008000;

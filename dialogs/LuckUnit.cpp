@@ -32,7 +32,7 @@ constexpr QPoint kLabel1(30, 280); // sized to its caption
 constexpr int kAmountPositions = 7;
 const QString kInitialAmount = QStringLiteral("     10");
 
-constexpr QRgb kWindowColour = 0xFFE8DEBA;
+constexpr QRgb kWindowColour = kCommonBackground;
 constexpr QRgb kPanelColour = 0xFFD4C8DE;
 
 QFont TahomaFont()

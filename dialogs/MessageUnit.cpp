@@ -11,7 +11,7 @@ TMessageForm *MessageForm = nullptr;
 
 namespace {
 
-constexpr QRgb kWindowColour = 0xFFE8DEBA;
+constexpr QRgb kWindowColour = kCommonBackground;
 constexpr QRgb kPanelColour = 0xFFD4BADE;
 
 } // namespace

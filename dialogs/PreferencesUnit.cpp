@@ -21,7 +21,7 @@ TPreferencesForm *PreferencesForm = nullptr;
 
 namespace {
 
-constexpr QRgb kWindowColour = 0xFFE8DEBA;
+constexpr QRgb kWindowColour = kCommonBackground;
 
 constexpr TPlace kBevel1{"Bevel1", 5, 5, 221, 220};
 constexpr TPlace kBevel2{"Bevel2", 235, 5, 438, 220};

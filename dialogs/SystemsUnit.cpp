@@ -19,7 +19,7 @@ TSystemsForm *SystemsForm = nullptr;
 
 namespace {
 
-constexpr QRgb kWindowColour = 0xFFE8DEBA;
+constexpr QRgb kWindowColour = kCommonBackground;
 constexpr QRgb kExclusionsColour = 0xFFD4BADE;
 constexpr QRgb kInclusionsColour = 0xFFE8C8BA;
 constexpr QRgb kPanel2Colour = 0xFFDEC2C2;

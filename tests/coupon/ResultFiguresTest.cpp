@@ -1,7 +1,7 @@
 #include "CouponFill.h"
 #include "CalculationsUnit.h"
 #include "NumberFormat.h"
-#include "ResultsPanel.h"
+#include "ResultFigures.h"
 
 #include <gtest/gtest.h>
 
@@ -30,14 +30,14 @@ Panel Calculate(const TCouponState &coupon, const TCouponShape &shape, const std
 
 const TCouponShape kFullGame{12, 49, 6};
 
-TEST(ResultsPanel, NoFullBoardShowsNothing)
+TEST(ResultFigures, NoFullBoardShowsNothing)
 {
     TCouponState coupon;
     Fill(coupon, kFullGame, 1, {1, 2, 3, 4, 5});
     EXPECT_FALSE(WinProbabilities(coupon, kFullGame, kAllOn, 0, '.').shown);
 }
 
-TEST(ResultsPanel, OneFullBoard)
+TEST(ResultFigures, OneFullBoard)
 {
     TCouponState coupon;
     Fill(coupon, kFullGame, 1, {3, 11, 19, 27, 35, 43});
@@ -53,7 +53,7 @@ TEST(ResultsPanel, OneFullBoard)
     EXPECT_EQ(panel.returns, returns);
 }
 
-TEST(ResultsPanel, IdenticalBoardsCountOnceAndDisjointBoardsTwice)
+TEST(ResultFigures, IdenticalBoardsCountOnceAndDisjointBoardsTwice)
 {
     TCouponState single;
     Fill(single, kFullGame, 1, {1, 2, 3, 4, 5, 6});
@@ -71,7 +71,7 @@ TEST(ResultsPanel, IdenticalBoardsCountOnceAndDisjointBoardsTwice)
     EXPECT_EQ(panel.win.texts[0], "0.00000014");
 }
 
-TEST(ResultsPanel, FiveSharedNumbersAreCorrectedPairwise)
+TEST(ResultFigures, FiveSharedNumbersAreCorrectedPairwise)
 {
     TCouponState coupon;
     Fill(coupon, kFullGame, 1, {1, 2, 3, 4, 5, 6});
@@ -83,7 +83,7 @@ TEST(ResultsPanel, FiveSharedNumbersAreCorrectedPairwise)
     EXPECT_EQ(panel.win.texts[6], "0.02647561");
 }
 
-TEST(ResultsPanel, SmallGameWithDivisionsOff)
+TEST(ResultFigures, SmallGameWithDivisionsOff)
 {
     const TCouponShape shape{12, 36, 5};
     TCouponState coupon;
@@ -99,14 +99,14 @@ TEST(ResultsPanel, SmallGameWithDivisionsOff)
     EXPECT_EQ(panel.returns, returns);
 }
 
-TEST(ResultsPanel, ExcludedNumbersLeaveTheDraw)
+TEST(ResultFigures, ExcludedNumbersLeaveTheDraw)
 {
     TCouponState coupon;
     Fill(coupon, kFullGame, 1, {10, 20, 30, 40, 41, 49});
     EXPECT_EQ(Calculate(coupon, kFullGame, kAllOn, 4).win.texts[0], "0.00000012");
 }
 
-TEST(ResultsPanel, DivisionRoundingToZeroHasNoOddsOrReturn)
+TEST(ResultFigures, DivisionRoundingToZeroHasNoOddsOrReturn)
 {
     TCouponState coupon;
     Fill(coupon, kFullGame, 1, {1, 2, 3, 4, 5, 6});
@@ -116,7 +116,7 @@ TEST(ResultsPanel, DivisionRoundingToZeroHasNoOddsOrReturn)
     EXPECT_EQ(ReturnsFromShown(shown, kPayments, '.')[0], "0.00");
 }
 
-TEST(ResultsPanel, CommaSeparatorThroughout)
+TEST(ResultFigures, CommaSeparatorThroughout)
 {
     TCouponState coupon;
     Fill(coupon, kFullGame, 1, {3, 11, 19, 27, 35, 43});
@@ -129,7 +129,7 @@ TEST(ResultsPanel, CommaSeparatorThroughout)
     EXPECT_EQ(panel.returns[7], "1,26");
 }
 
-TEST(ResultsPanel, ValuesAboveOneAreCappedBeforeUse)
+TEST(ResultFigures, ValuesAboveOneAreCappedBeforeUse)
 {
     // 26 drawable numbers, twelve boards sharing at most two numbers pairwise:
     // the pairwise correction takes division 7 to about 1.188.
@@ -154,7 +154,7 @@ TEST(ResultsPanel, ValuesAboveOneAreCappedBeforeUse)
         EXPECT_LE(*numfmt::Parse(text, '.'), 1.0);
 }
 
-TEST(ResultsPanel, CorrectedValueLiesBetweenOneBoardAndAllBoards)
+TEST(ResultFigures, CorrectedValueLiesBetweenOneBoardAndAllBoards)
 {
     // For n full boards the corrected chance stays within p .. n p.
     TCouponState coupon;
