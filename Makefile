@@ -7,7 +7,7 @@ BUILD_TEST ?= build/test
 BUILD_PACKAGE ?= build/package
 BUILD_MINGW ?= build/mingw
 
-.PHONY: all deps run test bench build clean package check-package test-windows-store
+.PHONY: all deps run test bench build clean package check-package test-windows-store windows
 
 all: build
 
@@ -18,8 +18,12 @@ $(BUILD_RELEASE)/CMakeCache.txt:
 	cmake -S . -B $(BUILD_RELEASE) -G Ninja -DCMAKE_BUILD_TYPE=Release -DDRAWVANE_BUILD_BENCH=ON \
 	  -DDRAWVANE_BUILD_TESTS=OFF
 
+# WERROR=ON (as CI sets it) fails the build on any warning.
+WERROR ?= OFF
+
 $(BUILD_TEST)/CMakeCache.txt:
-	cmake -S . -B $(BUILD_TEST) -G Ninja -DCMAKE_BUILD_TYPE=Debug -DDRAWVANE_SANITIZE=ON
+	cmake -S . -B $(BUILD_TEST) -G Ninja -DCMAKE_BUILD_TYPE=Debug -DDRAWVANE_SANITIZE=ON \
+	  -DDRAWVANE_WERROR=$(WERROR)
 
 build: deps $(BUILD_RELEASE)/CMakeCache.txt
 	cmake --build $(BUILD_RELEASE) -j $(JOBS)
@@ -59,6 +63,13 @@ check-package: package
 # Needs the Debian packages mingw-w64 and wine; not part of make test.
 test-windows-store:
 	tools/test-windows-store $(BUILD_MINGW)
+
+# Drawvane for Windows: Qt for Windows built once (about 40 minutes), the
+# program and its tests cross-built with mingw-w64 and run under Wine, a zip
+# and an installer, and the installer's smoke test. Not part of make test.
+BUILD_WINDOWS ?= build/windows
+windows:
+	tools/windows/make-windows $(BUILD_WINDOWS)
 
 clean:
 	rm -rf build
