@@ -20,7 +20,17 @@ if(TARGET drawvane_ui)
 endif()
 
 if(WIN32 AND TARGET drawvane)
+  # The program icon, rendered from its SVG by the build machine's renderer.
+  set(DRAWVANE_ICO ${DRAWVANE_GENERATED_DIR}/drawvane.ico)
+  add_custom_command(
+    OUTPUT ${DRAWVANE_ICO}
+    COMMAND ${CMAKE_COMMAND} -E env QT_QPA_PLATFORM=offscreen
+            $<TARGET_FILE:drawvane_iconrender> --ico ${PROJECT_SOURCE_DIR}/resources/icons/drawvane.svg ${DRAWVANE_ICO}
+    DEPENDS drawvane_iconrender ${PROJECT_SOURCE_DIR}/resources/icons/drawvane.svg
+    COMMENT "Rendering the Windows program icon"
+    VERBATIM)
   configure_file(${CMAKE_CURRENT_LIST_DIR}/drawvane.rc.in
                  ${DRAWVANE_GENERATED_DIR}/drawvane.rc @ONLY)
+  set_source_files_properties(${DRAWVANE_GENERATED_DIR}/drawvane.rc PROPERTIES OBJECT_DEPENDS ${DRAWVANE_ICO})
   target_sources(drawvane PRIVATE ${DRAWVANE_GENERATED_DIR}/drawvane.rc)
 endif()
