@@ -31,6 +31,8 @@ if(WIN32 AND TARGET drawvane)
     VERBATIM)
   configure_file(${CMAKE_CURRENT_LIST_DIR}/drawvane.rc.in
                  ${DRAWVANE_GENERATED_DIR}/drawvane.rc @ONLY)
+  add_custom_target(drawvane_ico DEPENDS ${DRAWVANE_ICO})
+  add_dependencies(drawvane drawvane_ico)
   set_source_files_properties(${DRAWVANE_GENERATED_DIR}/drawvane.rc PROPERTIES OBJECT_DEPENDS ${DRAWVANE_ICO})
   target_sources(drawvane PRIVATE ${DRAWVANE_GENERATED_DIR}/drawvane.rc)
 endif()
