@@ -424,10 +424,15 @@ TEST_F(StoreTest, NoDescriptorStaysOpenAfterAnyOperationOrFailure)
     ASSERT_TRUE(store.InitDefaults());
     SetRaw("", "boards", "dword:0000012c");
     SetRaw("", "marks", "\"six\"");
-    const size_t before = OpenDescriptors();
     uint8_t divisions[7];
     const int64_t payments[7] = {1, 2, 1LL << 40, 4, 5, 6, 7};
-    for (int round = 0; round < 3; ++round) {
+    // The first round may open what the system keeps for the process (the
+    // store's change watch; Wine's handle of the user's registry root for
+    // reading); rounds after it must open nothing that stays.
+    size_t before = 0;
+    for (int round = 0; round < 4; ++round) {
+        if (round == 1)
+            before = OpenDescriptors();
         EXPECT_EQ(ErrorOf([&] { store.GetBoards(); }), "Range check error");
         EXPECT_EQ(ErrorOf([&] { store.GetMarks(); }), "Invalid data type for 'marks'");
         EXPECT_EQ(ErrorOf([&] { store.SetPayments(payments); }), "Range check error");

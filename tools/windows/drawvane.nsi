@@ -5,7 +5,8 @@
 ; Start-menu shortcut and an uninstaller; the settings in the registry are
 ; the player's and stay when the program is removed.
 
-Unicode true
+; A 64-bit installer for the 64-bit program (and for Wine without its 32-bit half).
+Target amd64-unicode
 RequestExecutionLevel user
 SetCompressor /SOLID lzma
 
