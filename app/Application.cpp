@@ -1,15 +1,16 @@
-#include "Application.h"
-#include "AboutUnit.h"
+#include "app/Application.h"
+#include "dialogs/AboutUnit.h"
+#include "dialogs/DialogSupport.h"
 #include "DrawvaneVersion.h"
-#include "ErrorReport.h"
-#include "HelpUnit.h"
-#include "ImageFormUnit.h"
-#include "LuckUnit.h"
-#include "MessageUnit.h"
-#include "PreferencesUnit.h"
-#include "RegistryUnit.h"
-#include "SystemsUnit.h"
-#include "Tombolix.h"
+#include "coupon/ErrorReport.h"
+#include "dialogs/HelpUnit.h"
+#include "coupon/ImageFormUnit.h"
+#include "dialogs/LuckUnit.h"
+#include "dialogs/MessageUnit.h"
+#include "dialogs/PreferencesUnit.h"
+#include "settings/RegistryUnit.h"
+#include "dialogs/SystemsUnit.h"
+#include "coupon/Tombolix.h"
 
 #include <QFontDatabase>
 #include <QIcon>
@@ -58,6 +59,24 @@ bool EnsureFonts()
     return true;
 }
 
+namespace {
+
+// The main window's commands that open the other windows. Direct
+// connections: a command has done its work when it returns.
+void ConnectCommands()
+{
+    TTombolixForm *form = TombolixForm;
+    QObject::connect(form, &TTombolixForm::optionsRequested, form, [] { ShowInFront(PreferencesForm); });
+    QObject::connect(form, &TTombolixForm::systemsRequested, form, [] { ShowInFront(SystemsForm); });
+    QObject::connect(form, &TTombolixForm::luckRequested, form, [] { ShowInFront(LuckForm); });
+    QObject::connect(form, &TTombolixForm::aboutRequested, form, [] { ShowInFront(AboutForm); });
+    QObject::connect(form, &TTombolixForm::helpRequested, form, [] { ShowInFront(HelpForm); });
+    QObject::connect(form, &TTombolixForm::messageRequested, form,
+                     [](const QString &text) { MessageForm->ShowText(text); });
+}
+
+} // namespace
+
 void CreateForms()
 {
     // The title. No display name is set: the toolkit would append it to
@@ -80,6 +99,7 @@ void CreateForms()
     AboutForm = new TAboutForm;
     HelpForm = new THelpForm;
     MessageForm = new TMessageForm;
+    ConnectCommands();
 
     // A settings file that was not a registry file was kept aside; say so
     // once the window is up.

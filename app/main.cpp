@@ -1,5 +1,5 @@
-#include "Application.h"
-#include "Tombolix.h"
+#include "app/Application.h"
+#include "coupon/Tombolix.h"
 
 int main(int argc, char **argv)
 {

@@ -1,6 +1,6 @@
 // Speed of the calculator and of the Spread table generation.
 
-#include "CalculationsUnit.h"
+#include "calc/CalculationsUnit.h"
 #include "SpreadTableBuilder.h"
 
 #include <benchmark/benchmark.h>

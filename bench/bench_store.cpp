@@ -1,7 +1,7 @@
 // The settings store as the coupon uses it: a redraw reads the systems group
 // over a thousand times, a dialog's Accept writes a handful of items.
 
-#include "RegistryUnit.h"
+#include "settings/RegistryUnit.h"
 
 #include <benchmark/benchmark.h>
 

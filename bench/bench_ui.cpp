@@ -1,13 +1,13 @@
 // Speed of the coupon window: full redraw, one click, start-up.
 
-#include "Application.h"
-#include "CouponDrawing.h"
-#include "CouponSystems.h"
-#include "ImageFormUnit.h"
-#include "PreferencesUnit.h"
-#include "SystemsUnit.h"
-#include "RegistryUnit.h"
-#include "Tombolix.h"
+#include "app/Application.h"
+#include "coupon/CouponDrawing.h"
+#include "coupon/CouponSystems.h"
+#include "coupon/ImageFormUnit.h"
+#include "dialogs/PreferencesUnit.h"
+#include "dialogs/SystemsUnit.h"
+#include "settings/RegistryUnit.h"
+#include "coupon/Tombolix.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

@@ -1,5 +1,5 @@
-#include "CalculationsUnit.h"
-#include "SpreadTables.h"
+#include "calc/CalculationsUnit.h"
+#include "calc/SpreadTables.h"
 
 #include <cmath>
 #include <cstdlib>

@@ -15,10 +15,6 @@ configure_file(${CMAKE_CURRENT_LIST_DIR}/DrawvaneVersion.h.in
 add_library(drawvane_version INTERFACE)
 target_include_directories(drawvane_version INTERFACE ${DRAWVANE_GENERATED_DIR})
 
-if(TARGET drawvane_ui)
-  target_link_libraries(drawvane_ui PRIVATE drawvane_version)
-endif()
-
 if(WIN32 AND TARGET drawvane)
   # The program icon, rendered from its SVG by the build machine's renderer.
   set(DRAWVANE_ICO ${DRAWVANE_GENERATED_DIR}/drawvane.ico)

@@ -1,4 +1,4 @@
-#include "Artwork.h"
+#include "coupon/Artwork.h"
 
 QPixmap ArtPixmap(const QString &path, qreal devicePixelRatio)
 {

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "CouponImage.h"
-#include "CouponState.h"
-#include "GridAtlas.h"
+#include "coupon/CouponImage.h"
+#include "coupon/CouponState.h"
+#include "coupon/GridAtlas.h"
 
 #include <cstdint>
 

@@ -1,4 +1,4 @@
-#include "CouponImage.h"
+#include "coupon/CouponImage.h"
 
 #include <QMouseEvent>
 #include <QPainter>

@@ -1,4 +1,4 @@
-#include "CouponState.h"
+#include "coupon/CouponState.h"
 
 #include <algorithm>
 

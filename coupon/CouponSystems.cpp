@@ -1,5 +1,5 @@
-#include "CouponSystems.h"
-#include "RegistryUnit.h"
+#include "coupon/CouponSystems.h"
+#include "settings/RegistryUnit.h"
 
 #include <array>
 

@@ -1,5 +1,5 @@
-#include "ErrorReport.h"
-#include "ReportText.h"
+#include "coupon/ErrorReport.h"
+#include "coupon/ReportText.h"
 
 #include <QApplication>
 #include <QMessageBox>

@@ -1,4 +1,4 @@
-#include "GridAtlas.h"
+#include "coupon/GridAtlas.h"
 
 #include <array>
 #include <cmath>

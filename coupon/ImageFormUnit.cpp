@@ -1,5 +1,5 @@
-#include "ImageFormUnit.h"
-#include "GridAtlas.h"
+#include "coupon/ImageFormUnit.h"
+#include "coupon/GridAtlas.h"
 
 #include <QLabel>
 #include <QPixmap>

@@ -1,4 +1,4 @@
-#include "NumberFormat.h"
+#include "coupon/NumberFormat.h"
 
 #include <charconv>
 #include <cmath>

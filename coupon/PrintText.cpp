@@ -1,4 +1,4 @@
-#include "PrintText.h"
+#include "coupon/PrintText.h"
 
 std::string ComposePrintText(const TCouponState &coupon, uint8_t marks)
 {

@@ -2,7 +2,7 @@
 
 // The printed list of the coupon's filled boards.
 
-#include "CouponState.h"
+#include "coupon/CouponState.h"
 
 #include <cstdint>
 #include <string>

@@ -1,4 +1,4 @@
-#include "Printing.h"
+#include "coupon/Printing.h"
 
 #include <QFont>
 #include <QPageLayout>

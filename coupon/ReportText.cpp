@@ -1,4 +1,4 @@
-#include "ReportText.h"
+#include "coupon/ReportText.h"
 
 std::string ErrorReportText(const std::string &message)
 {

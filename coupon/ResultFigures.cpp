@@ -1,6 +1,6 @@
-#include "ResultFigures.h"
-#include "CalculationsUnit.h"
-#include "NumberFormat.h"
+#include "coupon/ResultFigures.h"
+#include "calc/CalculationsUnit.h"
+#include "coupon/NumberFormat.h"
 
 namespace {
 

@@ -4,7 +4,7 @@
 // the coupon's full boards win it, the odds and the expected return, as the
 // texts the panel shows.
 
-#include "CouponState.h"
+#include "coupon/CouponState.h"
 
 #include <array>
 #include <cstdint>

@@ -1,12 +1,12 @@
 // The main window's results panel and per-board coefficient display.
 
-#include "Tombolix.h"
-#include "CalculationsUnit.h"
-#include "CouponImage.h"
-#include "GridAtlas.h"
-#include "ImageFormUnit.h"
-#include "RegistryUnit.h"
-#include "ResultFigures.h"
+#include "coupon/Tombolix.h"
+#include "calc/CalculationsUnit.h"
+#include "coupon/CouponImage.h"
+#include "coupon/GridAtlas.h"
+#include "coupon/ImageFormUnit.h"
+#include "settings/RegistryUnit.h"
+#include "coupon/ResultFigures.h"
 
 #include <QLabel>
 #include <QLocale>

@@ -1,23 +1,16 @@
-#include "Tombolix.h"
-#include "AboutUnit.h"
-#include "Artwork.h"
-#include "CouponDrawing.h"
-#include "CouponImage.h"
-#include "CouponSystems.h"
-#include "ReportText.h"
-#include "DialogSupport.h"
-#include "ErrorReport.h"
-#include "GridAtlas.h"
-#include "HelpUnit.h"
-#include "ImageFormUnit.h"
-#include "LuckUnit.h"
-#include "MessageUnit.h"
-#include "PreferencesUnit.h"
-#include "PrintText.h"
-#include "Printing.h"
-#include "RegistryUnit.h"
-#include "SystemsUnit.h"
-#include "WindowLayout.h"
+#include "coupon/Tombolix.h"
+#include "coupon/Artwork.h"
+#include "coupon/CouponDrawing.h"
+#include "coupon/CouponImage.h"
+#include "coupon/CouponSystems.h"
+#include "coupon/ReportText.h"
+#include "coupon/ErrorReport.h"
+#include "coupon/GridAtlas.h"
+#include "coupon/ImageFormUnit.h"
+#include "coupon/PrintText.h"
+#include "coupon/Printing.h"
+#include "settings/RegistryUnit.h"
+#include "coupon/WindowLayout.h"
 
 #include <QAction>
 #include <QApplication>
@@ -480,7 +473,7 @@ void TTombolixForm::FormCloseActionExecute()
 
 void TTombolixForm::ShowOptionsActionExecute()
 {
-    ShowInFront(PreferencesForm);
+    emit optionsRequested();
 }
 
 void TTombolixForm::CalculateActionExecute()
@@ -495,32 +488,32 @@ void TTombolixForm::ClearActionExecute()
 
 void TTombolixForm::SystemsActionExecute()
 {
-    ShowInFront(SystemsForm);
+    emit systemsRequested();
 }
 
 void TTombolixForm::PrintActionExecute()
 {
     const std::string text = ComposePrintText(FCoupon, marks);
     if (text.empty()) {
-        MessageForm->ShowText(QStringLiteral("Please fill at least one of the boards"));
+        emit messageRequested(QStringLiteral("Please fill at least one of the boards"));
         return;
     }
     // A failure of the printing system goes to the general error report,
     // and then no message says that printing is under way.
     PrintOnDefaultPrinter(QString::fromStdString(text), QString::fromLatin1(kPrintJobTitle));
-    MessageForm->ShowText(QStringLiteral("Printing the selected numbers..."));
+    emit messageRequested(QStringLiteral("Printing the selected numbers..."));
 }
 void TTombolixForm::LuckActionExecute()
 {
-    ShowInFront(LuckForm);
+    emit luckRequested();
 }
 
 void TTombolixForm::AboutActionExecute()
 {
-    ShowInFront(AboutForm);
+    emit aboutRequested();
 }
 
 void TTombolixForm::HelpActionExecute()
 {
-    ShowInFront(HelpForm);
+    emit helpRequested();
 }

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "CouponState.h"
-#include "ErrorReport.h"
+#include "coupon/CouponState.h"
+#include "coupon/ErrorReport.h"
 
 #include <QEvent>
 #include <QWidget>
@@ -133,6 +133,16 @@ public:
     QAction *LuckAction = nullptr;
     QAction *AboutAction = nullptr;
     QAction *HelpAction = nullptr;
+
+signals:
+    // The commands that open the other windows. The main window does not
+    // know them; the program connects these to them.
+    void optionsRequested();
+    void systemsRequested();
+    void luckRequested();
+    void aboutRequested();
+    void helpRequested();
+    void messageRequested(const QString &text);
 
 protected:
     bool event(QEvent *event) override;

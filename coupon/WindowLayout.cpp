@@ -1,6 +1,6 @@
-#include "WindowLayout.h"
-#include "Artwork.h"
-#include "ReportText.h"
+#include "coupon/WindowLayout.h"
+#include "coupon/Artwork.h"
+#include "coupon/ReportText.h"
 
 #include <QGuiApplication>
 #include <QIcon>

@@ -1,8 +1,8 @@
-#include "AboutUnit.h"
-#include "DialogSupport.h"
-#include "ErrorReport.h"
-#include "InfoTexts.h"
-#include "InfoWindowSupport.h"
+#include "dialogs/AboutUnit.h"
+#include "dialogs/DialogSupport.h"
+#include "coupon/ErrorReport.h"
+#include "dialogs/InfoTexts.h"
+#include "dialogs/InfoWindowSupport.h"
 
 #include <QDesktopServices>
 #include <QPushButton>

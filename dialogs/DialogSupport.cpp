@@ -1,4 +1,4 @@
-#include "DialogSupport.h"
+#include "dialogs/DialogSupport.h"
 
 #include <QEvent>
 #include <QWidget>

@@ -2,7 +2,7 @@
 
 // Small helpers the secondary windows share.
 
-#include "WindowLayout.h"
+#include "coupon/WindowLayout.h"
 
 #include <QFont>
 #include <QString>

@@ -1,4 +1,4 @@
-#include "DonationAddress.h"
+#include "dialogs/DonationAddress.h"
 
 #include <charconv>
 

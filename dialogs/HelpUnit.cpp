@@ -1,8 +1,8 @@
-#include "HelpUnit.h"
-#include "DialogSupport.h"
-#include "ErrorReport.h"
-#include "InfoTexts.h"
-#include "InfoWindowSupport.h"
+#include "dialogs/HelpUnit.h"
+#include "dialogs/DialogSupport.h"
+#include "coupon/ErrorReport.h"
+#include "dialogs/InfoTexts.h"
+#include "dialogs/InfoWindowSupport.h"
 
 #include <QPushButton>
 #include <QShowEvent>

@@ -1,4 +1,4 @@
-#include "InfoTexts.h"
+#include "dialogs/InfoTexts.h"
 
 #include <algorithm>
 

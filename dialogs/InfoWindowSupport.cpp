@@ -1,5 +1,5 @@
-#include "InfoWindowSupport.h"
-#include "InfoTexts.h"
+#include "dialogs/InfoWindowSupport.h"
+#include "dialogs/InfoTexts.h"
 
 #include <QPalette>
 #include <QPushButton>

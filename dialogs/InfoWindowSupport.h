@@ -2,7 +2,7 @@
 
 // Helpers shared by the Help, About and donation windows.
 
-#include "WindowLayout.h"
+#include "coupon/WindowLayout.h"
 
 #include <QColor>
 #include <QString>

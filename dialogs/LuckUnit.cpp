@@ -1,10 +1,10 @@
-#include "LuckUnit.h"
-#include "DialogSupport.h"
-#include "DonationAddress.h"
-#include "ErrorReport.h"
-#include "InfoTexts.h"
-#include "InfoWindowSupport.h"
-#include "MaskedNumberEdit.h"
+#include "dialogs/LuckUnit.h"
+#include "dialogs/DialogSupport.h"
+#include "dialogs/DonationAddress.h"
+#include "coupon/ErrorReport.h"
+#include "dialogs/InfoTexts.h"
+#include "dialogs/InfoWindowSupport.h"
+#include "dialogs/MaskedNumberEdit.h"
 
 #include <QDesktopServices>
 #include <QFrame>

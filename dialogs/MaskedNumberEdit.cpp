@@ -1,5 +1,5 @@
-#include "MaskedNumberEdit.h"
-#include "ErrorReport.h"
+#include "dialogs/MaskedNumberEdit.h"
+#include "coupon/ErrorReport.h"
 
 #include <QClipboard>
 #include <QContextMenuEvent>

@@ -1,7 +1,7 @@
-#include "MessageUnit.h"
-#include "Artwork.h"
-#include "DialogSupport.h"
-#include "ErrorReport.h"
+#include "dialogs/MessageUnit.h"
+#include "coupon/Artwork.h"
+#include "dialogs/DialogSupport.h"
+#include "coupon/ErrorReport.h"
 
 #include <QFrame>
 #include <QLabel>

@@ -1,4 +1,4 @@
-#include "PreferencesRules.h"
+#include "dialogs/PreferencesRules.h"
 
 #include <algorithm>
 #include <charconv>

@@ -4,7 +4,7 @@
 // a stored count selects, what a payment field shows and how its text reads
 // back, the marks rule, and the store's read and write sequences.
 
-#include "RegistryUnit.h"
+#include "settings/RegistryUnit.h"
 
 #include <array>
 #include <cstdint>

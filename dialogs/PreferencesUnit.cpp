@@ -1,11 +1,11 @@
-#include "PreferencesUnit.h"
-#include "DialogSupport.h"
-#include "ErrorReport.h"
-#include "MaskedNumberEdit.h"
-#include "MessageUnit.h"
-#include "PreferencesRules.h"
-#include "RegistryUnit.h"
-#include "Tombolix.h"
+#include "dialogs/PreferencesUnit.h"
+#include "dialogs/DialogSupport.h"
+#include "coupon/ErrorReport.h"
+#include "dialogs/MaskedNumberEdit.h"
+#include "dialogs/MessageUnit.h"
+#include "dialogs/PreferencesRules.h"
+#include "settings/RegistryUnit.h"
+#include "coupon/Tombolix.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>

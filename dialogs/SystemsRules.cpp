@@ -1,4 +1,4 @@
-#include "SystemsRules.h"
+#include "dialogs/SystemsRules.h"
 
 #include <algorithm>
 #include <iterator>

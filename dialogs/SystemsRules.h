@@ -4,7 +4,7 @@
 // number picked for an exclusion or inclusion slot, and the store's read and
 // write sequences. Slots hold a number on the board, 0 for an empty slot.
 
-#include "RegistryUnit.h"
+#include "settings/RegistryUnit.h"
 
 #include <cstdint>
 

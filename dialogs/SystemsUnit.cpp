@@ -1,9 +1,9 @@
-#include "SystemsUnit.h"
-#include "CouponSystems.h"
-#include "DialogSupport.h"
-#include "ErrorReport.h"
-#include "SystemsRules.h"
-#include "Tombolix.h"
+#include "dialogs/SystemsUnit.h"
+#include "coupon/CouponSystems.h"
+#include "dialogs/DialogSupport.h"
+#include "coupon/ErrorReport.h"
+#include "dialogs/SystemsRules.h"
+#include "coupon/Tombolix.h"
 
 #include <QCheckBox>
 #include <QComboBox>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "RegistryUnit.h"
+#include "settings/RegistryUnit.h"
 
 #include <QWidget>
 

@@ -1,4 +1,4 @@
-#include "RegistryFileFormat.h"
+#include "settings/RegistryFileFormat.h"
 
 #include <algorithm>
 #include <cstdio>

@@ -28,8 +28,8 @@
 // The program runs the store on its one user-interface thread; the signal
 // handler only sets a flag.
 
-#include "RegistryFileFormat.h"
-#include "RegistryStore.h"
+#include "settings/RegistryFileFormat.h"
+#include "settings/RegistryStore.h"
 
 #include <atomic>
 #include <cerrno>

@@ -1,6 +1,6 @@
 // The registry store on Windows: the current user's registry itself.
 
-#include "RegistryStore.h"
+#include "settings/RegistryStore.h"
 
 #include <string>
 #include <string_view>

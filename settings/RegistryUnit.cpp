@@ -1,5 +1,5 @@
-#include "RegistryUnit.h"
-#include "RegistryStore.h"
+#include "settings/RegistryUnit.h"
+#include "settings/RegistryStore.h"
 
 #include <iterator>
 #include <limits>

@@ -2,7 +2,7 @@
 
 // Every setting read back through the store, in the order of the record.
 
-#include "RegistryUnit.h"
+#include "settings/RegistryUnit.h"
 
 inline TGameSettings ReadAllSettings(TRegOptions &store)
 {

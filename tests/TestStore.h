@@ -18,7 +18,7 @@
 #include <string>
 
 #ifndef _WIN32
-#include "RegistryFileFormat.h"
+#include "settings/RegistryFileFormat.h"
 
 #include <filesystem>
 #endif

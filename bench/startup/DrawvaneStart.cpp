@@ -3,8 +3,8 @@
 
 #include "FirstPaint.h"
 
-#include "Application.h"
-#include "Tombolix.h"
+#include "app/Application.h"
+#include "coupon/Tombolix.h"
 
 int main(int argc, char **argv)
 {

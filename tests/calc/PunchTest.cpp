@@ -1,4 +1,4 @@
-#include "CalculationsUnit.h"
+#include "calc/CalculationsUnit.h"
 
 #include <gtest/gtest.h>
 

@@ -3,7 +3,7 @@
 // Marks numbers on a board the way a player does: a press on each cell,
 // through the click rules, with nothing excluded.
 
-#include "CouponState.h"
+#include "coupon/CouponState.h"
 
 #include <initializer_list>
 

@@ -1,5 +1,5 @@
-#include "CouponState.h"
-#include "ReportText.h"
+#include "coupon/CouponState.h"
+#include "coupon/ReportText.h"
 
 #include <gtest/gtest.h>
 

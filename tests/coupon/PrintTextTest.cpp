@@ -1,5 +1,5 @@
 #include "CouponFill.h"
-#include "PrintText.h"
+#include "coupon/PrintText.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 #include "CouponFill.h"
-#include "CalculationsUnit.h"
-#include "NumberFormat.h"
-#include "ResultFigures.h"
+#include "calc/CalculationsUnit.h"
+#include "coupon/NumberFormat.h"
+#include "coupon/ResultFigures.h"
 
 #include <gtest/gtest.h>
 

@@ -4,17 +4,17 @@
 
 #include "DesktopSession.h"
 
-#include "AboutUnit.h"
-#include "Application.h"
-#include "CouponImage.h"
-#include "CouponState.h"
-#include "HelpUnit.h"
-#include "LuckUnit.h"
-#include "MessageUnit.h"
-#include "PreferencesUnit.h"
-#include "SystemsUnit.h"
+#include "dialogs/AboutUnit.h"
+#include "app/Application.h"
+#include "coupon/CouponImage.h"
+#include "coupon/CouponState.h"
+#include "dialogs/HelpUnit.h"
+#include "dialogs/LuckUnit.h"
+#include "dialogs/MessageUnit.h"
+#include "dialogs/PreferencesUnit.h"
+#include "dialogs/SystemsUnit.h"
 #include "TestSupport.h"
-#include "Tombolix.h"
+#include "coupon/Tombolix.h"
 
 #include <QAbstractButton>
 #include <QAction>

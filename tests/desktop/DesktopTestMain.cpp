@@ -1,7 +1,7 @@
 // Starts a private X server and window manager and runs the desktop tests
 // against them with the program's application object.
 
-#include "Application.h"
+#include "app/Application.h"
 #include "DesktopSession.h"
 
 #include <gtest/gtest.h>

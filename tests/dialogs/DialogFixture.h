@@ -3,11 +3,11 @@
 // The started program with the Preferences and Systems windows at hand, and
 // the moves a person makes on them.
 
-#include "MaskedNumberEdit.h"
+#include "dialogs/MaskedNumberEdit.h"
 #include "SettingsSnapshot.h"
-#include "MessageUnit.h"
-#include "PreferencesUnit.h"
-#include "SystemsUnit.h"
+#include "dialogs/MessageUnit.h"
+#include "dialogs/PreferencesUnit.h"
+#include "dialogs/SystemsUnit.h"
 #include "UiFixture.h"
 
 #include <QAbstractItemView>

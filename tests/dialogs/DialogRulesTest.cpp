@@ -1,5 +1,5 @@
-#include "PreferencesRules.h"
-#include "SystemsRules.h"
+#include "dialogs/PreferencesRules.h"
+#include "dialogs/SystemsRules.h"
 
 #include <gtest/gtest.h>
 

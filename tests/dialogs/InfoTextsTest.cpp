@@ -1,8 +1,8 @@
 // The texts of the Help, About and donation windows, the phrases picked out
 // in them, and the payment address of a donation.
 
-#include "DonationAddress.h"
-#include "InfoTexts.h"
+#include "dialogs/DonationAddress.h"
+#include "dialogs/InfoTexts.h"
 
 #include <gtest/gtest.h>
 

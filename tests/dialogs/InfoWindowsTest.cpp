@@ -2,12 +2,12 @@
 // the toolbar commands without modality, headings picked out on every
 // showing, and the addresses handed to the browser.
 
-#include "AboutUnit.h"
-#include "DonationAddress.h"
-#include "HelpUnit.h"
-#include "InfoTexts.h"
-#include "LuckUnit.h"
-#include "MaskedNumberEdit.h"
+#include "dialogs/AboutUnit.h"
+#include "dialogs/DonationAddress.h"
+#include "dialogs/HelpUnit.h"
+#include "dialogs/InfoTexts.h"
+#include "dialogs/LuckUnit.h"
+#include "dialogs/MaskedNumberEdit.h"
 #include "UiFixture.h"
 
 #include <QAction>

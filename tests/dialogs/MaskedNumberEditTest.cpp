@@ -1,4 +1,4 @@
-#include "MaskedNumberEdit.h"
+#include "dialogs/MaskedNumberEdit.h"
 
 #include <QApplication>
 #include <QClipboard>

@@ -1,6 +1,6 @@
 // Printing on a machine with no printing system at all.
 
-#include "MessageUnit.h"
+#include "dialogs/MessageUnit.h"
 #include "UiFixture.h"
 
 #include <QPushButton>

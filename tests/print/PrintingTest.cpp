@@ -1,7 +1,7 @@
 // Printing through a real printing system: a private CUPS scheduler with a
 // default queue that writes a PDF file.
 
-#include "MessageUnit.h"
+#include "dialogs/MessageUnit.h"
 #include "UiFixture.h"
 
 #include <QElapsedTimer>

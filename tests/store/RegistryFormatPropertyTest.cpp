@@ -2,7 +2,7 @@
 // of every kind of line the parser accepts, the values read from the file
 // are the values read from its rewrite, and a second rewrite changes nothing.
 
-#include "RegistryFileFormat.h"
+#include "settings/RegistryFileFormat.h"
 
 #include <gtest/gtest.h>
 

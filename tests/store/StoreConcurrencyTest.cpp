@@ -1,7 +1,7 @@
 // Two copies of the program writing the same store at once.
 
-#include "RegistryFileFormat.h"
-#include "RegistryStore.h"
+#include "settings/RegistryFileFormat.h"
+#include "settings/RegistryStore.h"
 #include "StoreFixture.h"
 
 #include <string>

@@ -7,8 +7,8 @@
 // registry's own calls. Contents() lists either in one form, so that the
 // contract tests hold for both.
 
-#include "RegistryFileFormat.h"
-#include "RegistryUnit.h"
+#include "settings/RegistryFileFormat.h"
+#include "settings/RegistryUnit.h"
 #ifdef _WIN32
 #include "RegistryScratch.h"
 #else

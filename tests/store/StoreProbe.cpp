@@ -3,7 +3,7 @@
 //   drawvane_store_probe write   stores settings unlike the defaults in every item
 //   drawvane_store_probe dump    prints every item, one "name=value" a line
 
-#include "RegistryUnit.h"
+#include "settings/RegistryUnit.h"
 
 #include <cstdio>
 #include <cstring>

@@ -1,5 +1,5 @@
-#include "GridAtlas.h"
-#include "ImageFormUnit.h"
+#include "coupon/GridAtlas.h"
+#include "coupon/ImageFormUnit.h"
 
 #include <QLabel>
 #include <QPixmap>

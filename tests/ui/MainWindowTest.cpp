@@ -7,8 +7,8 @@
 
 #include <fstream>
 
-#include "MessageUnit.h"
-#include "PreferencesUnit.h"
+#include "dialogs/MessageUnit.h"
+#include "dialogs/PreferencesUnit.h"
 
 namespace {
 

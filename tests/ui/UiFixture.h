@@ -4,14 +4,14 @@
 // as the program creates them and the main window shown; all of it torn
 // down again afterwards, with no modal box left open.
 
-#include "Application.h"
-#include "CouponImage.h"
-#include "CouponState.h"
-#include "GridAtlas.h"
-#include "ImageFormUnit.h"
-#include "RegistryUnit.h"
+#include "app/Application.h"
+#include "coupon/CouponImage.h"
+#include "coupon/CouponState.h"
+#include "coupon/GridAtlas.h"
+#include "coupon/ImageFormUnit.h"
+#include "settings/RegistryUnit.h"
 #include "TestStore.h"
-#include "Tombolix.h"
+#include "coupon/Tombolix.h"
 
 #include <QAbstractButton>
 #include <QApplication>

@@ -1,7 +1,7 @@
 // Runs widget tests on the offscreen platform with the program's own
 // application object.
 
-#include "Application.h"
+#include "app/Application.h"
 
 #include <gtest/gtest.h>
 
