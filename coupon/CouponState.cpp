@@ -5,9 +5,9 @@
 TCouponShape TCouponShape::Clamped(uint8_t boards, uint8_t boardsize, uint8_t marks)
 {
     TCouponShape shape;
-    shape.boards = std::clamp<uint8_t>(boards, 4, 12);
-    shape.boardsize = std::clamp<uint8_t>(boardsize, 36, 49);
-    shape.marks = std::clamp<uint8_t>(marks, 5, 6);
+    shape.boards = settings::kBoards.range.Clamp(boards);
+    shape.boardsize = settings::kBoardSize.range.Clamp(boardsize);
+    shape.marks = settings::kMarks.range.Clamp(marks);
     return shape;
 }
 

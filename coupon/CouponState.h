@@ -2,13 +2,15 @@
 
 // The coupon's marks and the rules of marking, apart from any window.
 
+#include "settings/SettingItems.h"
+
 #include <array>
 #include <cstdint>
 #include <functional>
 #include <optional>
 
-inline constexpr int kMaxBoards = 12;
-inline constexpr int kMaxNumbers = 49;
+inline constexpr int kMaxBoards = settings::kBoards.range.max;
+inline constexpr int kMaxNumbers = settings::kBoardSize.range.max;
 inline constexpr int kCellSize = 16;              // pixels, counting the cell's top and left grid lines
 inline constexpr int kBoardPitch = 8 * kCellSize; // 128: a board of 7 cells plus a band of background
 
@@ -18,7 +20,8 @@ struct TCouponShape {
     uint8_t boardsize = 48;  // 36..49
     uint8_t marks = 6;       // 5..6
 
-    // A stored shape brought into range: boards 4..12, cells 36..49, marks 5..6.
+    // A stored shape brought into the settings' ranges: boards 4..12, cells
+    // 36..49, marks 5..6.
     static TCouponShape Clamped(uint8_t boards, uint8_t boardsize, uint8_t marks);
 };
 

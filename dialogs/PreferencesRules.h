@@ -13,15 +13,19 @@
 
 namespace prefs {
 
-// The count lists: the first value and the number of items ("4".."12",
-// "36".."49", "5 balls"/"6 balls").
+// The count lists: the first value and the number of items, one for each
+// count in the setting's range ("4".."12", "36".."49", "5 balls"/"6 balls").
 struct TCountList {
     int first;
     int items;
 };
-inline constexpr TCountList kBoardsList{4, 9};
-inline constexpr TCountList kCellsList{36, 14};
-inline constexpr TCountList kMarksList{5, 2};
+constexpr TCountList CountList(const settings::TCountItem &item)
+{
+    return {item.range.min, item.range.Count()};
+}
+inline constexpr TCountList kBoardsList = CountList(settings::kBoards);
+inline constexpr TCountList kCellsList = CountList(settings::kBoardSize);
+inline constexpr TCountList kMarksList = CountList(settings::kMarks);
 
 // Digit positions of payment fields one to seven.
 inline constexpr std::array<int, 7> kPaymentPositions{10, 9, 8, 6, 5, 4, 3};

@@ -10,10 +10,11 @@
 
 namespace systems {
 
-inline constexpr int kExclusionSlots = 10;
-inline constexpr int kInclusionSlots = 4;
+inline constexpr int kExclusionSlots = static_cast<int>(settings::kExclusions.Size());
+inline constexpr int kInclusionSlots = static_cast<int>(settings::kInclusions.Size());
 // The number lists hold the items "0" to "49"; item n is the number n.
-inline constexpr int kLargestItem = 49;
+inline constexpr int kLargestItem = settings::kExclusions.range.max;
+static_assert(settings::kInclusions.range.max == kLargestItem);
 
 } // namespace systems
 

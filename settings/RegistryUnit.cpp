@@ -2,22 +2,27 @@
 #include "settings/RegistryStore.h"
 
 #include <iterator>
-#include <limits>
+#include <type_traits>
 #include <string_view>
 #include <utility>
 #include <vector>
 
 namespace {
 
-const TGameSettings Defaults;
+using namespace settings;
 
-// The key paths and element names, made once: a redraw opens the store
-// thousands of times.
-constexpr std::string_view kProductKey = "Software\\drawvane\\";
-const std::string kDivKey = std::string(kProductKey) + "div";
-const std::string kPaymentsKey = std::string(kProductKey) + "payments";
-const std::string kInclusionsKey = std::string(kProductKey) + "inclusions";
-const std::string kExclusionsKey = std::string(kProductKey) + "exclusions";
+// The key paths of the lists, made once: a redraw opens the store thousands
+// of times.
+std::string ListKeyPath(std::string_view name)
+{
+    std::string path(kProductKey);
+    path += name;
+    return path;
+}
+const std::string kDivKey = ListKeyPath(kDivisions.name);
+const std::string kPaymentsKey = ListKeyPath(kPayments.name);
+const std::string kInclusionsKey = ListKeyPath(kInclusions.name);
+const std::string kExclusionsKey = ListKeyPath(kExclusions.name);
 constexpr std::string_view kIndexNames[] = {"0", "1", "2", "3", "4", "5", "6", "7", "8", "9"};
 
 // List elements are named by their index in decimal, from "0".
@@ -223,28 +228,35 @@ bool TRegOptions::InitDefaults()
     if (complete)
         return false;
     // One missing key resets every setting, each through its own setter.
-    SetBoards(Defaults.boards);
-    SetBoardSize(Defaults.boardsize);
-    SetMarks(Defaults.marks);
-    SetDivisions(Defaults.divisions);
-    SetPayments(Defaults.payments);
-    SetInclusions(Defaults.inclusions);
-    SetExclusions(Defaults.exclusions);
-    SetPlayExclude(Defaults.playExclude);
-    SetPlayInclude(Defaults.playInclude);
-    SetPlaySums(Defaults.playSums);
-    SetPlayStdev(Defaults.playstdev);
+    WriteAllSettings(*this, TGameSettings{});
     return true;
 }
 
-uint8_t TRegOptions::GetBoards() { return ReadByteItem(FKeyPath, "boards", Defaults.boards); }
-void TRegOptions::SetBoards(uint8_t value) { WriteValue(FKeyPath, "boards", value); }
+TGameSettings ReadAllSettings(TRegOptions &store)
+{
+    TGameSettings values;
+    ForEachSetting([&](const auto &, auto member, auto get, auto) {
+        if constexpr (std::is_invocable_v<decltype(get), TRegOptions &>)
+            values.*member = (store.*get)();
+        else
+            (store.*get)(values.*member);
+    });
+    return values;
+}
 
-uint8_t TRegOptions::GetBoardSize() { return ReadByteItem(FKeyPath, "boardsize", Defaults.boardsize); }
-void TRegOptions::SetBoardSize(uint8_t value) { WriteValue(FKeyPath, "boardsize", value); }
+void WriteAllSettings(TRegOptions &store, const TGameSettings &values)
+{
+    ForEachSetting([&](const auto &, auto member, auto, auto set) { (store.*set)(values.*member); });
+}
 
-uint8_t TRegOptions::GetMarks() { return ReadByteItem(FKeyPath, "marks", Defaults.marks); }
-void TRegOptions::SetMarks(uint8_t value) { WriteValue(FKeyPath, "marks", value); }
+uint8_t TRegOptions::GetBoards() { return ReadByteItem(FKeyPath, kBoards.name, kBoards.fallback); }
+void TRegOptions::SetBoards(uint8_t value) { WriteValue(FKeyPath, kBoards.name, value); }
+
+uint8_t TRegOptions::GetBoardSize() { return ReadByteItem(FKeyPath, kBoardSize.name, kBoardSize.fallback); }
+void TRegOptions::SetBoardSize(uint8_t value) { WriteValue(FKeyPath, kBoardSize.name, value); }
+
+uint8_t TRegOptions::GetMarks() { return ReadByteItem(FKeyPath, kMarks.name, kMarks.fallback); }
+void TRegOptions::SetMarks(uint8_t value) { WriteValue(FKeyPath, kMarks.name, value); }
 
 void TRegOptions::GetDivisions(std::span<uint8_t> values) { ReadByteList(kDivKey, values); }
 void TRegOptions::SetDivisions(std::span<const uint8_t> values) { WriteByteList(kDivKey, values); }
@@ -266,7 +278,7 @@ void TRegOptions::SetPayments(std::span<const int64_t> values)
 {
     std::vector<uint32_t> data;
     for (const int64_t value : values) {
-        if (value < std::numeric_limits<int32_t>::min() || value > std::numeric_limits<int32_t>::max())
+        if (!kPayments.range.Contains(value))
             break;
         data.push_back(static_cast<uint32_t>(static_cast<int32_t>(value)));
     }
@@ -281,14 +293,14 @@ void TRegOptions::SetInclusions(std::span<const uint8_t> values) { WriteByteList
 void TRegOptions::GetExclusions(std::span<uint8_t> values) { ReadByteList(kExclusionsKey, values); }
 void TRegOptions::SetExclusions(std::span<const uint8_t> values) { WriteByteList(kExclusionsKey, values); }
 
-bool TRegOptions::GetPlayExclude() { return ReadBoolItem(FKeyPath, "playExclude", Defaults.playExclude); }
-void TRegOptions::SetPlayExclude(bool value) { WriteValue(FKeyPath, "playExclude", value ? 1 : 0); }
+bool TRegOptions::GetPlayExclude() { return ReadBoolItem(FKeyPath, kPlayExclude.name, kPlayExclude.fallback); }
+void TRegOptions::SetPlayExclude(bool value) { WriteValue(FKeyPath, kPlayExclude.name, value ? 1 : 0); }
 
-bool TRegOptions::GetPlayInclude() { return ReadBoolItem(FKeyPath, "playInclude", Defaults.playInclude); }
-void TRegOptions::SetPlayInclude(bool value) { WriteValue(FKeyPath, "playInclude", value ? 1 : 0); }
+bool TRegOptions::GetPlayInclude() { return ReadBoolItem(FKeyPath, kPlayInclude.name, kPlayInclude.fallback); }
+void TRegOptions::SetPlayInclude(bool value) { WriteValue(FKeyPath, kPlayInclude.name, value ? 1 : 0); }
 
-bool TRegOptions::GetPlaySums() { return ReadBoolItem(FKeyPath, "playSums", Defaults.playSums); }
-void TRegOptions::SetPlaySums(bool value) { WriteValue(FKeyPath, "playSums", value ? 1 : 0); }
+bool TRegOptions::GetPlaySums() { return ReadBoolItem(FKeyPath, kPlaySums.name, kPlaySums.fallback); }
+void TRegOptions::SetPlaySums(bool value) { WriteValue(FKeyPath, kPlaySums.name, value ? 1 : 0); }
 
-bool TRegOptions::GetPlayStdev() { return ReadBoolItem(FKeyPath, "playstdev", Defaults.playstdev); }
-void TRegOptions::SetPlayStdev(bool value) { WriteValue(FKeyPath, "playstdev", value ? 1 : 0); }
+bool TRegOptions::GetPlayStdev() { return ReadBoolItem(FKeyPath, kPlayStdev.name, kPlayStdev.fallback); }
+void TRegOptions::SetPlayStdev(bool value) { WriteValue(FKeyPath, kPlayStdev.name, value ? 1 : 0); }

@@ -1,5 +1,8 @@
 #pragma once
 
+#include "settings/SettingItems.h"
+
+#include <array>
 #include <cstdint>
 #include <functional>
 #include <span>
@@ -7,20 +10,20 @@
 #include <string>
 #include <string_view>
 
-// The game settings as the program keeps them in memory. Ranges are those
-// the dialogs produce; the store itself checks only 0..255 for byte items.
+// The game settings as the program keeps them in memory; each starts at its
+// setting's fallback.
 struct TGameSettings {
-    uint8_t boards = 12;                       // 4..12
-    uint8_t boardsize = 49;                    // 36..49
-    uint8_t marks = 6;                         // 5 or 6
-    uint8_t divisions[7] = {1, 1, 1, 1, 1, 1, 1};
-    int64_t payments[7] = {1000000, 300000, 20000, 5000, 200, 10, 2}; // whole dollars
-    uint8_t inclusions[4] = {0, 0, 0, 0};      // 0 = empty slot
-    uint8_t exclusions[10] = {0, 0, 0, 0, 0, 0, 0, 0, 0, 0};
-    bool playExclude = false;
-    bool playInclude = false;
-    bool playSums = true;
-    bool playstdev = true;
+    uint8_t boards = settings::kBoards.fallback;
+    uint8_t boardsize = settings::kBoardSize.fallback;
+    uint8_t marks = settings::kMarks.fallback;
+    std::array<uint8_t, 7> divisions = settings::kDivisions.fallback;
+    std::array<int64_t, 7> payments = settings::kPayments.fallback;
+    std::array<uint8_t, 4> inclusions = settings::kInclusions.fallback;
+    std::array<uint8_t, 10> exclusions = settings::kExclusions.fallback;
+    bool playExclude = settings::kPlayExclude.fallback;
+    bool playInclude = settings::kPlayInclude.fallback;
+    bool playSums = settings::kPlaySums.fallback;
+    bool playstdev = settings::kPlayStdev.fallback;
 };
 
 // A failure of the settings store; what() is the text the player sees, such
@@ -41,7 +44,7 @@ void SetStoreNoticeHandler(std::function<void(const std::string &)> handler);
 // as TRegistryError with the texts the player sees.
 class TRegOptions {
 public:
-    TRegOptions();                       // sets the product key path "Software\drawvane\"; touches no storage
+    TRegOptions();                       // sets the product key path; touches no storage
     bool InitDefaults();
     uint8_t GetBoards();      void SetBoards(uint8_t value);
     uint8_t GetBoardSize();   void SetBoardSize(uint8_t value);
@@ -58,3 +61,26 @@ public:
 private:
     std::string_view FKeyPath;
 };
+
+// Every setting with its place in the record and its store operations, in
+// the record's order. What reads or writes all of them walks this list.
+template <typename Visit>
+void ForEachSetting(Visit &&visit)
+{
+    using namespace settings;
+    visit(kBoards, &TGameSettings::boards, &TRegOptions::GetBoards, &TRegOptions::SetBoards);
+    visit(kBoardSize, &TGameSettings::boardsize, &TRegOptions::GetBoardSize, &TRegOptions::SetBoardSize);
+    visit(kMarks, &TGameSettings::marks, &TRegOptions::GetMarks, &TRegOptions::SetMarks);
+    visit(kDivisions, &TGameSettings::divisions, &TRegOptions::GetDivisions, &TRegOptions::SetDivisions);
+    visit(kPayments, &TGameSettings::payments, &TRegOptions::GetPayments, &TRegOptions::SetPayments);
+    visit(kInclusions, &TGameSettings::inclusions, &TRegOptions::GetInclusions, &TRegOptions::SetInclusions);
+    visit(kExclusions, &TGameSettings::exclusions, &TRegOptions::GetExclusions, &TRegOptions::SetExclusions);
+    visit(kPlayExclude, &TGameSettings::playExclude, &TRegOptions::GetPlayExclude, &TRegOptions::SetPlayExclude);
+    visit(kPlayInclude, &TGameSettings::playInclude, &TRegOptions::GetPlayInclude, &TRegOptions::SetPlayInclude);
+    visit(kPlaySums, &TGameSettings::playSums, &TRegOptions::GetPlaySums, &TRegOptions::SetPlaySums);
+    visit(kPlayStdev, &TGameSettings::playstdev, &TRegOptions::GetPlayStdev, &TRegOptions::SetPlayStdev);
+}
+
+// Every setting through its own getter or setter, in the record's order.
+TGameSettings ReadAllSettings(TRegOptions &store);
+void WriteAllSettings(TRegOptions &store, const TGameSettings &settings);

@@ -4,7 +4,6 @@
 // the moves a person makes on them.
 
 #include "dialogs/MaskedNumberEdit.h"
-#include "SettingsSnapshot.h"
 #include "dialogs/MessageUnit.h"
 #include "dialogs/PreferencesUnit.h"
 #include "dialogs/SystemsUnit.h"
@@ -73,9 +72,9 @@ protected:
     }
 
     template <typename T, std::size_t N>
-    static std::vector<int64_t> List(const T (&values)[N])
+    static std::vector<int64_t> List(const std::array<T, N> &values)
     {
-        return std::vector<int64_t>(values, values + N);
+        return std::vector<int64_t>(values.begin(), values.end());
     }
 
     // Marks numbers 1..count on board 1.

@@ -46,10 +46,10 @@ struct RecordingStore {
         return value;
     }
     template <typename T, std::size_t N>
-    void Copy(const char *name, const T (&from)[N], std::span<T> to)
+    void Copy(const char *name, const std::array<T, N> &from, std::span<T> to)
     {
         log.push_back(name);
-        std::copy(from, from + N, to.begin());
+        std::ranges::copy(from, to.begin());
     }
 };
 
@@ -110,18 +110,15 @@ TEST(PreferencesRules, AcceptTakesCountsSwitchesAndPaymentsWithTheirFallbacks)
     EXPECT_EQ(settings.boards, 12);
     EXPECT_EQ(settings.boardsize, 49);
     EXPECT_EQ(settings.marks, 6);
-    EXPECT_TRUE(std::equal(settings.divisions, settings.divisions + 7,
-                           std::array<uint8_t, 7>{0, 0, 0, 0, 0, 0, 1}.begin()));
-    const int64_t payments[7] = {1000000, 500000, 1234, 5000, 100, 20, 7};
-    EXPECT_TRUE(std::equal(settings.payments, settings.payments + 7, payments));
+    EXPECT_EQ(settings.divisions, (std::array<uint8_t, 7>{0, 0, 0, 0, 0, 0, 1}));
+    EXPECT_EQ(settings.payments, (std::array<int64_t, 7>{1000000, 500000, 1234, 5000, 100, 20, 7}));
 
     controls = {};
     TPreferencesRules::TakeControls(controls, settings);
     EXPECT_EQ(settings.boards, 4);
     EXPECT_EQ(settings.boardsize, 36);
     EXPECT_EQ(settings.marks, 5);
-    const int64_t fallbacks[7] = {1000000, 500000, 100000, 10000, 100, 20, 5};
-    EXPECT_TRUE(std::equal(settings.payments, settings.payments + 7, fallbacks));
+    EXPECT_EQ(settings.payments, (std::array<int64_t, 7>{1000000, 500000, 100000, 10000, 100, 20, 5}));
 
     // No item selected (a radio group left empty) or an index past the end:
     // the setting's default, never a count outside the list.

@@ -2,7 +2,6 @@
 // run on: the file store in a private folder, or the registry on Windows.
 
 #include "StoreFixture.h"
-#include "SettingsSnapshot.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -51,17 +50,7 @@ const std::string DefaultsFile =
 
 void ExpectSame(const TGameSettings &a, const TGameSettings &b)
 {
-    EXPECT_EQ(a.boards, b.boards);
-    EXPECT_EQ(a.boardsize, b.boardsize);
-    EXPECT_EQ(a.marks, b.marks);
-    EXPECT_TRUE(std::equal(std::begin(a.divisions), std::end(a.divisions), std::begin(b.divisions)));
-    EXPECT_TRUE(std::equal(std::begin(a.payments), std::end(a.payments), std::begin(b.payments)));
-    EXPECT_TRUE(std::equal(std::begin(a.inclusions), std::end(a.inclusions), std::begin(b.inclusions)));
-    EXPECT_TRUE(std::equal(std::begin(a.exclusions), std::end(a.exclusions), std::begin(b.exclusions)));
-    EXPECT_EQ(a.playExclude, b.playExclude);
-    EXPECT_EQ(a.playInclude, b.playInclude);
-    EXPECT_EQ(a.playSums, b.playSums);
-    EXPECT_EQ(a.playstdev, b.playstdev);
+    ForEachSetting([&](const auto &item, auto member, auto, auto) { EXPECT_EQ(a.*member, b.*member) << item.name; });
 }
 
 // Settings unlike the defaults in every item.
@@ -71,34 +60,15 @@ TGameSettings Edited()
     s.boards = 5;
     s.boardsize = 40;
     s.marks = 5;
-    const uint8_t divisions[7] = {1, 0, 1, 0, 0, 1, 1};
-    std::copy(std::begin(divisions), std::end(divisions), s.divisions);
-    const int64_t payments[7] = {2147483647, 0, 5, 7, 11, 13, 17};
-    std::copy(std::begin(payments), std::end(payments), s.payments);
-    const uint8_t inclusions[4] = {3, 0, 44, 49};
-    std::copy(std::begin(inclusions), std::end(inclusions), s.inclusions);
-    const uint8_t exclusions[10] = {1, 2, 3, 4, 5, 6, 7, 8, 9, 255};
-    std::copy(std::begin(exclusions), std::end(exclusions), s.exclusions);
+    s.divisions = {1, 0, 1, 0, 0, 1, 1};
+    s.payments = {2147483647, 0, 5, 7, 11, 13, 17};
+    s.inclusions = {3, 0, 44, 49};
+    s.exclusions = {1, 2, 3, 4, 5, 6, 7, 8, 9, 255};
     s.playExclude = true;
     s.playInclude = true;
     s.playSums = false;
     s.playstdev = false;
     return s;
-}
-
-void WriteAll(TRegOptions &store, const TGameSettings &s)
-{
-    store.SetBoards(s.boards);
-    store.SetBoardSize(s.boardsize);
-    store.SetMarks(s.marks);
-    store.SetDivisions(s.divisions);
-    store.SetPayments(s.payments);
-    store.SetInclusions(s.inclusions);
-    store.SetExclusions(s.exclusions);
-    store.SetPlayExclude(s.playExclude);
-    store.SetPlayInclude(s.playInclude);
-    store.SetPlaySums(s.playSums);
-    store.SetPlayStdev(s.playstdev);
 }
 
 } // namespace
@@ -121,7 +91,7 @@ TEST_F(StoreTest, FirstRunWritesEveryDefaultAndSecondRunWritesNothing)
 TEST_F(StoreTest, EveryItemReadsBackAsWritten)
 {
     ASSERT_TRUE(store.InitDefaults());
-    WriteAll(store, Edited());
+    WriteAllSettings(store, Edited());
     ExpectSame(ReadAllSettings(store), Edited());
     ExpectSame(ReadAllSettings(*std::make_unique<TRegOptions>()), Edited());
 }
@@ -131,7 +101,7 @@ class MissingKeyTest : public StoreTest, public ::testing::WithParamInterface<co
 TEST_P(MissingKeyTest, OneMissingKeyResetsEverySetting)
 {
     ASSERT_TRUE(store.InitDefaults());
-    WriteAll(store, Edited());
+    WriteAllSettings(store, Edited());
     const std::string key = GetParam();
     if (key.empty()) {
         RemoveStore();
@@ -174,7 +144,7 @@ class SingleValueTest : public StoreTest, public ::testing::WithParamInterface<S
 TEST_P(SingleValueTest, MissingValueReadsAsDefaultAndIsStoredAgain)
 {
     ASSERT_TRUE(store.InitDefaults());
-    WriteAll(store, Edited());
+    WriteAllSettings(store, Edited());
     RemoveValue("", GetParam().name);
 
     EXPECT_EQ(GetParam().get(store), GetParam().fallback);
@@ -186,13 +156,10 @@ TEST_P(SingleValueTest, MissingValueReadsAsDefaultAndIsStoredAgain)
     TGameSettings expected = Edited();
     TGameSettings actual = ReadAllSettings(store);
     const std::string name = GetParam().name;
-    if (name == "boards") expected.boards = actual.boards;
-    if (name == "boardsize") expected.boardsize = actual.boardsize;
-    if (name == "marks") expected.marks = actual.marks;
-    if (name == "playExclude") expected.playExclude = actual.playExclude;
-    if (name == "playInclude") expected.playInclude = actual.playInclude;
-    if (name == "playSums") expected.playSums = actual.playSums;
-    if (name == "playstdev") expected.playstdev = actual.playstdev;
+    ForEachSetting([&](const auto &item, auto member, auto, auto) {
+        if (item.name == name)
+            expected.*member = actual.*member;
+    });
     ExpectSame(actual, expected);
 }
 
@@ -283,7 +250,7 @@ TEST_P(ListReaderTest, FailsAtBadElementKeepingThoseBefore)
 {
     ASSERT_TRUE(store.InitDefaults());
     const TGameSettings edited = Edited();
-    WriteAll(store, edited);
+    WriteAllSettings(store, edited);
     if (GetParam().data)
         SetRaw(GetParam().subkey, GetParam().name, GetParam().data);
     else

@@ -32,34 +32,21 @@ void Write()
     store.SetPlayStdev(false);
 }
 
-template <typename T, size_t N>
-void PrintList(const char *name, const T (&values)[N])
-{
-    std::printf("%s=", name);
-    for (size_t i = 0; i < N; ++i)
-        std::printf("%s%lld", i ? "," : "", static_cast<long long>(values[i]));
-    std::printf("\n");
-}
-
 void Dump()
 {
     TRegOptions store;
-    std::printf("boards=%u\n", store.GetBoards());
-    std::printf("boardsize=%u\n", store.GetBoardSize());
-    std::printf("marks=%u\n", store.GetMarks());
-    TGameSettings s;
-    store.GetDivisions(s.divisions);
-    PrintList("div", s.divisions);
-    store.GetPayments(s.payments);
-    PrintList("payments", s.payments);
-    store.GetInclusions(s.inclusions);
-    PrintList("inclusions", s.inclusions);
-    store.GetExclusions(s.exclusions);
-    PrintList("exclusions", s.exclusions);
-    std::printf("playExclude=%d\n", store.GetPlayExclude() ? 1 : 0);
-    std::printf("playInclude=%d\n", store.GetPlayInclude() ? 1 : 0);
-    std::printf("playSums=%d\n", store.GetPlaySums() ? 1 : 0);
-    std::printf("playstdev=%d\n", store.GetPlayStdev() ? 1 : 0);
+    const TGameSettings values = ReadAllSettings(store);
+    ForEachSetting([&](const auto &item, auto member, auto, auto) {
+        const auto &value = values.*member;
+        std::printf("%.*s=", static_cast<int>(item.name.size()), item.name.data());
+        if constexpr (requires { value.size(); }) {
+            for (size_t i = 0; i < value.size(); ++i)
+                std::printf("%s%lld", i ? "," : "", static_cast<long long>(value[i]));
+            std::printf("\n");
+        } else {
+            std::printf("%lld\n", static_cast<long long>(value));
+        }
+    });
 }
 
 } // namespace
