@@ -109,14 +109,15 @@ intptr_t SendFormMessage(QWidget *form, int msg, intptr_t wParam, intptr_t lPara
 }
 
 TTombolixForm::TTombolixForm(QWidget *parent)
-    : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
-                          | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint)
+    : QWidget(parent)
 {
-    setObjectName(QStringLiteral("TombolixForm"));
-    setWindowTitle(QStringLiteral("Drawvane"));
-    setFont(WindowFont(16));
-    setFixedSize(773, 647);
-    SetBackgroundColour(this, kWindowColour);
+    SetUpWindow(this, {.name = "TombolixForm",
+                       .title = "Drawvane",
+                       .size = QSize(773, 647),
+                       .font = WindowFont(16),
+                       .flags = Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
+                           | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint,
+                       .colour = kWindowColour});
 
     CreateToolbar();
     CreatePanels();

@@ -36,6 +36,16 @@ void SetBackgroundColour(QWidget *widget, QRgb colour)
     widget->setAutoFillBackground(true);
 }
 
+void SetUpWindow(QWidget *window, const TWindowSetup &setup)
+{
+    window->setWindowFlags(setup.flags);
+    window->setObjectName(QString::fromLatin1(setup.name));
+    window->setWindowTitle(QString::fromLatin1(setup.title));
+    window->setFixedSize(setup.size);
+    window->setFont(setup.font);
+    SetBackgroundColour(window, setup.colour);
+}
+
 void CentreOnScreen(QWidget *window)
 {
     const QScreen *screen = QGuiApplication::primaryScreen();

@@ -4,6 +4,7 @@
 // from one table per window.
 
 #include <QColor>
+#include <QFont>
 #include <QPoint>
 #include <QSize>
 #include <QString>
@@ -41,6 +42,20 @@ QPushButton *MakeGlyphButton(QWidget *parent, const TPlace &place, const QString
 // Gives a control a hint "short|long": the short part is its tool tip, the
 // long part its status-bar text.
 void SetHint(QWidget *widget, const char *hint);
+
+// The opening every window of the program shares.
+struct TWindowSetup {
+    const char *name;  // objectName
+    const char *title; // caption
+    QSize size;        // fixed size
+    QFont font;
+    Qt::WindowFlags flags = Qt::Window;
+    QRgb colour = kCommonBackground;
+};
+
+// Names the window and gives it its caption, flags, fixed size, font and
+// background colour; the first thing a window's constructor does.
+void SetUpWindow(QWidget *window, const TWindowSetup &setup);
 
 // Sets a widget's background colour; windows apply theirs each time they
 // are shown.

@@ -20,7 +20,6 @@ constexpr TPlace kVisitLottoBitBtn = {"VisitLottoBitBtn", 5, 415, 226, 56};
 constexpr TPlace kVisitVeilmarkBitBtn = {"VisitVeilmarkBitBtn", 245, 415, 226, 56};
 constexpr TPlace kCloseBitBtn = {"CloseBitBtn", 565, 415, 96, 56};
 
-constexpr QRgb kWindowColour = kCommonBackground;
 constexpr QRgb kTextColour = 0xFFE8D2DE;
 constexpr QRgb kPhraseColour = 0xFF0000FF;
 
@@ -34,13 +33,9 @@ void OpenAddress(std::u16string_view address)
 } // namespace
 
 TAboutForm::TAboutForm(QWidget *parent)
-    : QWidget(parent, FixedDialogFlags())
+    : QWidget(parent)
 {
-    RefuseWindowManagerClose(this);
-    setObjectName(QStringLiteral("AboutForm"));
-    setWindowTitle(QStringLiteral("Drawvane About"));
-    setFont(DialogFont());
-    setFixedSize(kClientSize);
+    SetUpDialog(this, {.name = "AboutForm", .title = "Drawvane About", .size = kClientSize, .font = DialogFont()});
 
     AboutRichEdit = new QTextEdit(this);
     Place(AboutRichEdit, kAboutRichEdit);
@@ -69,7 +64,7 @@ TAboutForm::TAboutForm(QWidget *parent)
 
 void TAboutForm::FormShow()
 {
-    SetBackgroundColour(this, kWindowColour);
+    SetBackgroundColour(this, kCommonBackground);
     SetTextBackground(AboutRichEdit, kTextColour);
     const QString text = AboutRichEdit->toPlainText();
     for (const infotexts::TPhraseRange &phrase : infotexts::kAboutPhrases)

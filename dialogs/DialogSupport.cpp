@@ -53,6 +53,13 @@ void ShowInFront(QWidget *window)
     window->activateWindow();
 }
 
+void SetUpDialog(QWidget *dialog, TWindowSetup setup)
+{
+    setup.flags = FixedDialogFlags();
+    SetUpWindow(dialog, setup);
+    RefuseWindowManagerClose(dialog);
+}
+
 Qt::WindowFlags FixedDialogFlags()
 {
     return Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowStaysOnTopHint;

@@ -19,6 +19,10 @@ void ShowInFront(QWidget *window);
 // (the title bar, Alt+F4) is refused.
 void RefuseWindowManagerClose(QWidget *window);
 
+// The opening of a dialog: the window setup with the dialogs' flags, and
+// only its own buttons close it.
+void SetUpDialog(QWidget *dialog, TWindowSetup setup);
+
 // Window flags of a fixed dialog that stays on top and has no title-bar
 // buttons.
 Qt::WindowFlags FixedDialogFlags();

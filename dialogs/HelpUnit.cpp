@@ -16,7 +16,6 @@ constexpr QSize kClientSize(686, 532);
 constexpr TPlace kHelpRichEdit = {"HelpRichEdit", 0, 0, 686, 476};
 constexpr TPlace kCloseBitBtn = {"CloseBitBtn", 515, 480, 101, 50};
 
-constexpr QRgb kWindowColour = kCommonBackground;
 constexpr QRgb kTextColour = 0xFFF2DCEB;
 constexpr QRgb kCommandColour = 0xFF0000FF;
 constexpr QRgb kTopicColour = 0xFF008000;
@@ -24,13 +23,9 @@ constexpr QRgb kTopicColour = 0xFF008000;
 } // namespace
 
 THelpForm::THelpForm(QWidget *parent)
-    : QWidget(parent, FixedDialogFlags())
+    : QWidget(parent)
 {
-    RefuseWindowManagerClose(this);
-    setObjectName(QStringLiteral("HelpForm"));
-    setWindowTitle(QStringLiteral("Drawvane Help"));
-    setFont(DialogFont());
-    setFixedSize(kClientSize);
+    SetUpDialog(this, {.name = "HelpForm", .title = "Drawvane Help", .size = kClientSize, .font = DialogFont()});
 
     HelpRichEdit = new QTextEdit(this);
     Place(HelpRichEdit, kHelpRichEdit);
@@ -62,7 +57,7 @@ void THelpForm::FormCreate()
 
 void THelpForm::FormShow()
 {
-    SetBackgroundColour(this, kWindowColour);
+    SetBackgroundColour(this, kCommonBackground);
     SetTextBackground(HelpRichEdit, kTextColour);
     const QString text = HelpRichEdit->toPlainText();
     const std::u16string_view view = Utf16View(text);

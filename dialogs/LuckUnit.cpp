@@ -32,7 +32,6 @@ constexpr QPoint kLabel1(30, 280); // sized to its caption
 constexpr int kAmountPositions = 7;
 const QString kInitialAmount = QStringLiteral("     10");
 
-constexpr QRgb kWindowColour = kCommonBackground;
 constexpr QRgb kPanelColour = 0xFFD4C8DE;
 
 QFont TahomaFont()
@@ -45,13 +44,9 @@ QFont TahomaFont()
 } // namespace
 
 TLuckForm::TLuckForm(QWidget *parent)
-    : QWidget(parent, FixedDialogFlags())
+    : QWidget(parent)
 {
-    RefuseWindowManagerClose(this);
-    setObjectName(QStringLiteral("LuckForm"));
-    setWindowTitle(QStringLiteral("Drawvane Luck"));
-    setFont(TahomaFont());
-    setFixedSize(kClientSize);
+    SetUpDialog(this, {.name = "LuckForm", .title = "Drawvane Luck", .size = kClientSize, .font = TahomaFont()});
 
     Panel1 = new QFrame(this);
     Place(Panel1, kPanel1);
@@ -95,7 +90,7 @@ TLuckForm::TLuckForm(QWidget *parent)
 
 void TLuckForm::FormShow()
 {
-    SetBackgroundColour(this, kWindowColour);
+    SetBackgroundColour(this, kCommonBackground);
     SetBackgroundColour(Panel1, kPanelColour);
     SetTextBackground(Memo1, kPanelColour);
 }

@@ -11,19 +11,14 @@ TMessageForm *MessageForm = nullptr;
 
 namespace {
 
-constexpr QRgb kWindowColour = kCommonBackground;
 constexpr QRgb kPanelColour = 0xFFD4BADE;
 
 } // namespace
 
 TMessageForm::TMessageForm(QWidget *parent)
-    : QWidget(parent, FixedDialogFlags())
+    : QWidget(parent)
 {
-    RefuseWindowManagerClose(this);
-    setObjectName(QStringLiteral("MessageForm"));
-    setWindowTitle(QStringLiteral("Drawvane Message"));
-    setFont(DialogFont());
-    setFixedSize(290, 108);
+    SetUpDialog(this, {.name = "MessageForm", .title = "Drawvane Message", .size = QSize(290, 108), .font = DialogFont()});
 
     Panel1 = new QFrame(this);
     Panel1->setObjectName(QStringLiteral("Panel1"));
@@ -57,7 +52,7 @@ TMessageForm::TMessageForm(QWidget *parent)
 
 void TMessageForm::ShowText(const QString &text)
 {
-    SetBackgroundColour(this, kWindowColour);
+    SetBackgroundColour(this, kCommonBackground);
     SetBackgroundColour(Panel1, kPanelColour);
     MessageLabel->setText(text);
     MessageLabel->adjustSize();

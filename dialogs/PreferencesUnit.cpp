@@ -21,7 +21,6 @@ TPreferencesForm *PreferencesForm = nullptr;
 
 namespace {
 
-constexpr QRgb kWindowColour = kCommonBackground;
 
 constexpr TPlace kBevel1{"Bevel1", 5, 5, 221, 220};
 constexpr TPlace kBevel2{"Bevel2", 235, 5, 438, 220};
@@ -82,13 +81,9 @@ QFrame *MakeBevel(QWidget *parent, const TPlace &g)
 } // namespace
 
 TPreferencesForm::TPreferencesForm(QWidget *parent)
-    : QWidget(parent, FixedDialogFlags())
+    : QWidget(parent)
 {
-    RefuseWindowManagerClose(this);
-    setObjectName(QStringLiteral("PreferencesForm"));
-    setWindowTitle(QStringLiteral("Drawvane Preferences"));
-    setFont(DialogFont());
-    setFixedSize(680, 287);
+    SetUpDialog(this, {.name = "PreferencesForm", .title = "Drawvane Preferences", .size = QSize(680, 287), .font = DialogFont()});
     CreateControls();
     CentreOnScreen(this);
 }
@@ -170,7 +165,7 @@ void TPreferencesForm::showEvent(QShowEvent *event)
 
 void TPreferencesForm::FormShow()
 {
-    SetBackgroundColour(this, kWindowColour);
+    SetBackgroundColour(this, kCommonBackground);
     // A failure part way leaves the items not yet read at their defaults;
     // the controls are filled all the same, and the failure is reported.
     TGameSettings stored;

@@ -19,7 +19,6 @@ TSystemsForm *SystemsForm = nullptr;
 
 namespace {
 
-constexpr QRgb kWindowColour = kCommonBackground;
 constexpr QRgb kExclusionsColour = 0xFFD4BADE;
 constexpr QRgb kInclusionsColour = 0xFFE8C8BA;
 constexpr QRgb kPanel2Colour = 0xFFDEC2C2;
@@ -106,13 +105,9 @@ QComboBox *MakeNumberList(QWidget *panel, const QString &name, int index, QStyle
 } // namespace
 
 TSystemsForm::TSystemsForm(QWidget *parent)
-    : QWidget(parent, FixedDialogFlags())
+    : QWidget(parent)
 {
-    RefuseWindowManagerClose(this);
-    setObjectName(QStringLiteral("SystemsForm"));
-    setWindowTitle(QStringLiteral("Drawvane Systems"));
-    setFont(DialogFont());
-    setFixedSize(509, 260);
+    SetUpDialog(this, {.name = "SystemsForm", .title = "Drawvane Systems", .size = QSize(509, 260), .font = DialogFont()});
     CreateControls();
     CentreOnScreen(this);
 }
@@ -187,7 +182,7 @@ void TSystemsForm::showEvent(QShowEvent *event)
 
 void TSystemsForm::FormShow()
 {
-    SetBackgroundColour(this, kWindowColour);
+    SetBackgroundColour(this, kCommonBackground);
     SetBackgroundColour(ExclusionsPanel, kExclusionsColour);
     SetBackgroundColour(InclusionsPanel, kInclusionsColour);
     SetBackgroundColour(Panel2, kPanel2Colour);
