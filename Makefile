@@ -7,7 +7,7 @@ BUILD_TEST ?= build/test
 BUILD_PACKAGE ?= build/package
 BUILD_MINGW ?= build/mingw
 
-.PHONY: all deps run test bench build clean package check-package test-windows-store windows
+.PHONY: all deps run test bench build clean package check-package check-format format test-windows-store windows
 
 all: build
 
@@ -57,6 +57,13 @@ package: deps $(BUILD_PACKAGE)/CMakeCache.txt
 # The package's fields and files, and the menu entry and metainfo validated.
 check-package: package
 	tools/check-package $(BUILD_PACKAGE)
+
+# The code's layout, as .clang-format says (CI runs check-format).
+check-format: deps
+	tools/check-format
+
+format: deps
+	tools/check-format --fix
 
 # The registry store on Windows: cross-built with mingw-w64 and run under
 # Wine, with Wine's regedit importing and exporting the store's file format.

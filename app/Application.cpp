@@ -1,16 +1,16 @@
 #include "app/Application.h"
-#include "dialogs/AboutUnit.h"
-#include "dialogs/DialogSupport.h"
 #include "DrawvaneVersion.h"
 #include "coupon/ErrorReport.h"
-#include "dialogs/HelpUnit.h"
 #include "coupon/ImageFormUnit.h"
+#include "coupon/Tombolix.h"
+#include "dialogs/AboutUnit.h"
+#include "dialogs/DialogSupport.h"
+#include "dialogs/HelpUnit.h"
 #include "dialogs/LuckUnit.h"
 #include "dialogs/MessageUnit.h"
 #include "dialogs/PreferencesUnit.h"
-#include "settings/RegistryUnit.h"
 #include "dialogs/SystemsUnit.h"
-#include "coupon/Tombolix.h"
+#include "settings/RegistryUnit.h"
 
 #include <QFontDatabase>
 #include <QIcon>
@@ -108,7 +108,8 @@ void CreateForms()
         if (!form)
             return;
         const QString text = QString::fromStdString(notice);
-        QMetaObject::invokeMethod(form, [text] { ShowErrorReport(text); }, Qt::QueuedConnection);
+        QMetaObject::invokeMethod(
+            form, [text] { ShowErrorReport(text); }, Qt::QueuedConnection);
     });
 }
 

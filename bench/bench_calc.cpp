@@ -1,7 +1,7 @@
 // Speed of the calculator and of the Spread table generation.
 
-#include "calc/CalculationsUnit.h"
 #include "SpreadTableBuilder.h"
+#include "calc/CalculationsUnit.h"
 
 #include <benchmark/benchmark.h>
 

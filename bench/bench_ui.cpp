@@ -4,10 +4,10 @@
 #include "coupon/CouponDrawing.h"
 #include "coupon/CouponSystems.h"
 #include "coupon/ImageFormUnit.h"
+#include "coupon/Tombolix.h"
 #include "dialogs/PreferencesUnit.h"
 #include "dialogs/SystemsUnit.h"
 #include "settings/RegistryUnit.h"
-#include "coupon/Tombolix.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -82,10 +82,10 @@ void BM_DrawCouponWithConstantSystems(benchmark::State &state)
     for (auto _ : state) {
         TombolixForm->CouponImage->FillRect(0, 0, TCouponImage::kWidth, TCouponImage::kHeight, 0xFFDEBED7);
         coupon.Clear();
-        DrawCouponCells(*TombolixForm->CouponImage, ImagesForm->Atlas(), 12, 49,
-                        [&](uint8_t n) { return excluded[n]; },
-                        [](uint8_t n) { return n == 1 || n == 13 || n == 26 || n == 49; },
-                        [&](uint8_t n) { coupon.MarkOnAllBoards(n, 12); });
+        DrawCouponCells(
+            *TombolixForm->CouponImage, ImagesForm->Atlas(), 12, 49, [&](uint8_t n) { return excluded[n]; },
+            [](uint8_t n) { return n == 1 || n == 13 || n == 26 || n == 49; },
+            [&](uint8_t n) { coupon.MarkOnAllBoards(n, 12); });
     }
 }
 BENCHMARK(BM_DrawCouponWithConstantSystems)->Unit(benchmark::kMicrosecond);
@@ -199,8 +199,7 @@ int main(int argc, char **argv)
     const auto started = std::chrono::steady_clock::now();
     TApplication app(argc, argv);
     const auto appReady = std::chrono::steady_clock::now();
-    std::printf("application object: %.1f ms\n",
-                std::chrono::duration<double, std::milli>(appReady - started).count());
+    std::printf("application object: %.1f ms\n", std::chrono::duration<double, std::milli>(appReady - started).count());
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();

@@ -31,8 +31,8 @@ double TLottoCalc::DivisionProbability(uint8_t drawable, uint8_t marks, uint8_t 
     if (marks < matches || matches + bonus > marks)
         return 0.0;
     const int hit = matches + bonus;
-    const double ways = Combinations(marks, hit) * Combinations(drawable - marks, marks - hit)
-        * Combinations(hit, matches);
+    const double ways =
+        Combinations(marks, hit) * Combinations(drawable - marks, marks - hit) * Combinations(hit, matches);
     return ways / Combinations(drawable, marks);
 }
 
@@ -42,8 +42,8 @@ double TLottoCalc::SharedProbability(uint8_t drawable, uint8_t marks, uint8_t sh
     if (matches + bonus > shared)
         return 0.0;
     const int hit = matches + bonus;
-    const double ways = Combinations(shared, hit) * Combinations(drawable - marks, marks - hit)
-        * Combinations(hit, matches);
+    const double ways =
+        Combinations(shared, hit) * Combinations(drawable - marks, marks - hit) * Combinations(hit, matches);
     return ways / Combinations(drawable, marks);
 }
 

@@ -16,8 +16,7 @@ public:
     double DivisionProbability(uint8_t drawable, uint8_t marks, uint8_t matches, uint8_t bonus) const;
 
     // Overlap term of two boards that have `shared` numbers in common.
-    double SharedProbability(uint8_t drawable, uint8_t marks, uint8_t shared, uint8_t matches,
-                             uint8_t bonus) const;
+    double SharedProbability(uint8_t drawable, uint8_t marks, uint8_t shared, uint8_t matches, uint8_t bonus) const;
 
     // Punch, 0..100, from the sum of the marked numbers.
     int32_t PunchCoefficient(int32_t sum, uint8_t marks, uint8_t cells) const;

@@ -12,8 +12,8 @@
 // line. isExcluded(n) and isIncluded(n) pick the grid, markOnAllBoards(n)
 // records an included number.
 template <typename Excluded, typename Included, typename MarkAll>
-void DrawCouponCells(TCouponImage &coupon, const QImage &grid, uint8_t boards, uint8_t boardsize,
-                     Excluded &&isExcluded, Included &&isIncluded, MarkAll &&markOnAllBoards)
+void DrawCouponCells(TCouponImage &coupon, const QImage &grid, uint8_t boards, uint8_t boardsize, Excluded &&isExcluded,
+                     Included &&isIncluded, MarkAll &&markOnAllBoards)
 {
     for (int b = 1; b <= boards && b <= kMaxBoards; ++b) {
         const TPoint origin = BoardOrigin(b);

@@ -15,8 +15,8 @@ std::optional<TCouponHit> CouponHitTest(int x, int y)
 {
     if (x < 0 || y < 0 || x >= 6 * kBoardPitch || y >= 2 * kBoardPitch)
         return std::nullopt;
-    const int gx = x / kCellSize + 1;   // 1..48
-    const int gy = y / kCellSize + 1;   // 1..16
+    const int gx = x / kCellSize + 1; // 1..48
+    const int gy = y / kCellSize + 1; // 1..16
     const int column = (gx - 1) % 8 + 1;
     const int row = (gy - 1) % 8 + 1;
     if (row == 8)

@@ -16,9 +16,9 @@ inline constexpr int kBoardPitch = 8 * kCellSize; // 128: a board of 7 cells plu
 
 // Game shape as the main window holds it, clamped to what the coupon can show.
 struct TCouponShape {
-    uint8_t boards = 12;     // 4..12
-    uint8_t boardsize = 48;  // 36..49
-    uint8_t marks = 6;       // 5..6
+    uint8_t boards = 12;    // 4..12
+    uint8_t boardsize = 48; // 36..49
+    uint8_t marks = 6;      // 5..6
 
     // A stored shape brought into the settings' ranges: boards 4..12, cells
     // 36..49, marks 5..6.
@@ -27,10 +27,10 @@ struct TCouponShape {
 
 // Where a press on the coupon image landed.
 struct TCouponHit {
-    uint8_t board;   // 1..12
-    uint8_t column;  // 1..8 within the board; 8 is the band right of it
-    uint8_t row;     // 1..7
-    int number;      // 7 (column - 1) + row; 50 and above in the band
+    uint8_t board;  // 1..12
+    uint8_t column; // 1..8 within the board; 8 is the band right of it
+    uint8_t row;    // 1..7
+    int number;     // 7 (column - 1) + row; 50 and above in the band
 };
 
 // Maps a pixel of the 753 x 241 coupon image to a board and number. Presses

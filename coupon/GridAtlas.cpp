@@ -11,7 +11,7 @@ namespace {
 // Digits of 5 x 9 pixels with 1-pixel strokes; bit 4 is the leftmost column.
 constexpr int kDigitWidth = 5;
 constexpr int kDigitHeight = 9;
-constexpr int kDigitTop = 4;  // cell rows 4..12 of 16
+constexpr int kDigitTop = 4; // cell rows 4..12 of 16
 constexpr std::array<std::array<uint8_t, kDigitHeight>, 10> kDigits = {{
     {0b01110, 0b10001, 0b10001, 0b10001, 0b10001, 0b10001, 0b10001, 0b10001, 0b01110}, // 0
     {0b00100, 0b01100, 0b10100, 0b00100, 0b00100, 0b00100, 0b00100, 0b00100, 0b11111}, // 1

@@ -13,13 +13,13 @@ inline constexpr int kHeight = 143;
 
 // x offsets of the three grids as the drawing code addresses them.
 inline constexpr int kPlainX = 0;
-inline constexpr int kMarkedX = 112;     // 7 cells
-inline constexpr int kExcludedX = 226;   // 14 cells + 2
+inline constexpr int kMarkedX = 112;   // 7 cells
+inline constexpr int kExcludedX = 226; // 14 cells + 2
 
-inline constexpr int kPunchBarY = 113;   // rows 113..116
-inline constexpr int kSpreadBarY = 117;  // rows 117..120
+inline constexpr int kPunchBarY = 113;  // rows 113..116
+inline constexpr int kSpreadBarY = 117; // rows 117..120
 inline constexpr int kBarHeight = 4;
-inline constexpr int kBarWidth = 113;    // x 0..112
+inline constexpr int kBarWidth = 113; // x 0..112
 
 inline constexpr QRgb kLine = 0xFF000000;
 inline constexpr QRgb kPlainCell = 0xFFFFFFFF;

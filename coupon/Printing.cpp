@@ -36,7 +36,8 @@ const TCups &Cups()
         loaded.getJobs = reinterpret_cast<decltype(&cupsGetJobs2)>(dlsym(library, "cupsGetJobs2"));
         loaded.freeJobs = reinterpret_cast<decltype(&cupsFreeJobs)>(dlsym(library, "cupsFreeJobs"));
         loaded.lastError = reinterpret_cast<decltype(&cupsLastError)>(dlsym(library, "cupsLastError"));
-        loaded.lastErrorString = reinterpret_cast<decltype(&cupsLastErrorString)>(dlsym(library, "cupsLastErrorString"));
+        loaded.lastErrorString =
+            reinterpret_cast<decltype(&cupsLastErrorString)>(dlsym(library, "cupsLastErrorString"));
         return loaded;
     }();
     return cups;
@@ -113,7 +114,8 @@ void PrintOnDefaultPrinter(const QString &text, const QString &title)
     const QString submitReason = cups.Loaded() ? QString::fromLocal8Bit(cups.lastErrorString()) : QString();
 #endif
     if (printer.printerState() == QPrinter::Error || printer.printerState() == QPrinter::Aborted)
-        throw TPrintError(QStringLiteral("The printer \"%1\" did not take the job").arg(target.printerName()).toStdString());
+        throw TPrintError(
+            QStringLiteral("The printer \"%1\" did not take the job").arg(target.printerName()).toStdString());
 
 #if DRAWVANE_HAVE_CUPS
     if (!cups.Loaded())
@@ -129,6 +131,7 @@ void PrintOnDefaultPrinter(const QString &text, const QString &title)
     }
     const ipp_jstate_t state = JobState(cups, queue, job);
     if (state == IPP_JSTATE_ABORTED || state == IPP_JSTATE_CANCELED)
-        throw TPrintError(QStringLiteral("The print job for \"%1\" ended in an error").arg(target.printerName()).toStdString());
+        throw TPrintError(
+            QStringLiteral("The print job for \"%1\" ended in an error").arg(target.printerName()).toStdString());
 #endif
 }

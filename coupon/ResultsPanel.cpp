@@ -1,12 +1,12 @@
 // The main window's results panel and per-board coefficient display.
 
-#include "coupon/Tombolix.h"
 #include "calc/CalculationsUnit.h"
 #include "coupon/CouponImage.h"
 #include "coupon/GridAtlas.h"
 #include "coupon/ImageFormUnit.h"
-#include "settings/RegistryUnit.h"
 #include "coupon/ResultFigures.h"
+#include "coupon/Tombolix.h"
+#include "settings/RegistryUnit.h"
 
 #include <QLabel>
 #include <QLocale>
@@ -127,8 +127,8 @@ uint8_t TTombolixForm::CommonNumbers(int a, int b) const
 
 void TTombolixForm::CalculateResults()
 {
-    const TWinColumn win = WinProbabilities(FCoupon, TCouponShape{boards, boardsize, marks}, divisions,
-                                            excludedCount, DecimalSeparator());
+    const TWinColumn win =
+        WinProbabilities(FCoupon, TCouponShape{boards, boardsize, marks}, divisions, excludedCount, DecimalSeparator());
     if (!win.shown) {
         ClearWinLabels();
         ClearOddsLabels();

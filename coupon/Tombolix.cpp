@@ -3,14 +3,14 @@
 #include "coupon/CouponDrawing.h"
 #include "coupon/CouponImage.h"
 #include "coupon/CouponSystems.h"
-#include "coupon/ReportText.h"
 #include "coupon/ErrorReport.h"
 #include "coupon/GridAtlas.h"
 #include "coupon/ImageFormUnit.h"
 #include "coupon/PrintText.h"
 #include "coupon/Printing.h"
-#include "settings/RegistryUnit.h"
+#include "coupon/ReportText.h"
 #include "coupon/WindowLayout.h"
+#include "settings/RegistryUnit.h"
 
 #include <QAction>
 #include <QApplication>
@@ -26,7 +26,6 @@
 TTombolixForm *TombolixForm = nullptr;
 
 namespace {
-
 
 // Fixed layout of the window, in pixels relative to the parent.
 constexpr TPlace kCoolBar = {"CoolBar1", 0, 0, 773, 86};
@@ -111,13 +110,14 @@ intptr_t SendFormMessage(QWidget *form, int msg, intptr_t wParam, intptr_t lPara
 TTombolixForm::TTombolixForm(QWidget *parent)
     : QWidget(parent)
 {
-    SetUpWindow(this, {.name = "TombolixForm",
-                       .title = "Drawvane",
-                       .size = QSize(773, 647),
-                       .font = WindowFont(16),
-                       .flags = Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
-                           | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint,
-                       .colour = kWindowColour});
+    SetUpWindow(this,
+                {.name = "TombolixForm",
+                 .title = "Drawvane",
+                 .size = QSize(773, 647),
+                 .font = WindowFont(16),
+                 .flags = Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
+                     | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint,
+                 .colour = kWindowColour});
 
     CreateToolbar();
     CreatePanels();
@@ -156,7 +156,8 @@ void TTombolixForm::CreateToolbar()
         action->setToolTip(QString::fromStdString(hint.shortPart));
         action->setProperty("hint", QString::fromLatin1(def.hint));
         const auto execute = def.execute;
-        connect(action, &QAction::triggered, this, [this, execute] { Guarded([this, execute] { (this->*execute)(); }); });
+        connect(action, &QAction::triggered, this,
+                [this, execute] { Guarded([this, execute] { (this->*execute)(); }); });
         this->*def.action = action;
     }
 
@@ -165,6 +166,8 @@ void TTombolixForm::CreateToolbar()
     ToolBar1 = new QWidget(CoolBar1);
     Place(ToolBar1, kToolBar);
 
+    // A table, one button a row.
+    // clang-format off
     static const ButtonDef buttons[] = {
         {{"PrefBitBtn", 0, 2, 81, 74}, ":/toolbar/options.png", &TTombolixForm::ShowOptionsAction,
          &TTombolixForm::PrefBitBtn, nullptr},
@@ -183,6 +186,7 @@ void TTombolixForm::CreateToolbar()
         {{"ExitBitBtn", 676, 2, 81, 74}, ":/toolbar/exit.png", &TTombolixForm::FormCloseAction,
          &TTombolixForm::ExitBitBtn, nullptr},
     };
+    // clang-format on
     const qreal dpr = devicePixelRatioF();
     for (const auto &def : buttons) {
         auto *button = new QToolButton(ToolBar1);
@@ -223,10 +227,10 @@ void TTombolixForm::CreatePanels()
     for (int b = 1; b <= 12; ++b) {
         const int left = kCaptionLefts[(b - 1) % 6];
         const int top = b <= 6 ? 5 : 50;
-        PunchLabels[b - 1] = MakeLabel(CoefficientsPanel, QStringLiteral("p%1").arg(b), left, top,
-                                       QStringLiteral("Punch :"));
-        SpreadLabels[b - 1] = MakeLabel(CoefficientsPanel, QStringLiteral("s%1").arg(b), left, top + 20,
-                                        QStringLiteral("Spread:"));
+        PunchLabels[b - 1] =
+            MakeLabel(CoefficientsPanel, QStringLiteral("p%1").arg(b), left, top, QStringLiteral("Punch :"));
+        SpreadLabels[b - 1] =
+            MakeLabel(CoefficientsPanel, QStringLiteral("s%1").arg(b), left, top + 20, QStringLiteral("Spread:"));
     }
 
     StatsPanel = new QFrame(this);
@@ -239,14 +243,14 @@ void TTombolixForm::CreatePanels()
         MakeLabel(StatsPanel, QStringLiteral("Label%1").arg(d), 14, top, QStringLiteral("Division %1").arg(d));
         WinLabels[d - 1] = MakeLabel(StatsPanel, QStringLiteral("WinDiv%1Label").arg(d), 137, top,
                                      QStringLiteral("Win Div %1").arg(d));
-        OddsLabels[d - 1] = MakeLabel(StatsPanel, QStringLiteral("Odds%1Label").arg(d), 282, top,
-                                      QStringLiteral("Odds %1").arg(d));
-        PayLabels[d - 1] = MakeLabel(StatsPanel, QStringLiteral("Pay%1Label").arg(d), 416, top,
-                                     QStringLiteral("Returns"));
+        OddsLabels[d - 1] =
+            MakeLabel(StatsPanel, QStringLiteral("Odds%1Label").arg(d), 282, top, QStringLiteral("Odds %1").arg(d));
+        PayLabels[d - 1] =
+            MakeLabel(StatsPanel, QStringLiteral("Pay%1Label").arg(d), 416, top, QStringLiteral("Returns"));
     }
     MakeLabel(StatsPanel, QStringLiteral("Label8"), 14, 164, QStringLiteral("Totals: "), true);
-    WinLabels[7] = MakeLabel(StatsPanel, QStringLiteral("TotalWinProbability"), 137, 164,
-                             QStringLiteral("Win Total"), true);
+    WinLabels[7] =
+        MakeLabel(StatsPanel, QStringLiteral("TotalWinProbability"), 137, 164, QStringLiteral("Win Total"), true);
     OddsLabels[7] = MakeLabel(StatsPanel, QStringLiteral("OddsTotalLabel"), 282, 164, QStringLiteral("Odds"), true);
     PayLabels[7] = MakeLabel(StatsPanel, QStringLiteral("PayTotalLabel"), 406, 164, QStringLiteral("Returns"), true);
 
@@ -394,9 +398,9 @@ void TTombolixForm::DrawCoupon()
     if (boards == 0)
         return;
     try {
-        DrawCouponCells(*CouponImage, ImagesForm->Atlas(), boards, boardsize,
-                        [this](uint8_t n) { return IsExcluded(n); }, [this](uint8_t n) { return IsIncluded(n); },
-                        [this](uint8_t n) { MarkOnAllBoards(n); });
+        DrawCouponCells(
+            *CouponImage, ImagesForm->Atlas(), boards, boardsize, [this](uint8_t n) { return IsExcluded(n); },
+            [this](uint8_t n) { return IsIncluded(n); }, [this](uint8_t n) { MarkOnAllBoards(n); });
     } catch (...) {
         // The systems could not be read: the boards are drawn plain, so the
         // coupon is whole and usable, and the failure goes on to be reported.

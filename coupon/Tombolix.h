@@ -26,7 +26,12 @@ class TWindowMessage : public QEvent {
 public:
     static QEvent::Type EventType();
     TWindowMessage(int msg, intptr_t wParam, intptr_t lParam)
-        : QEvent(EventType()), Msg(msg), WParam(wParam), LParam(lParam) {}
+        : QEvent(EventType())
+        , Msg(msg)
+        , WParam(wParam)
+        , LParam(lParam)
+    {
+    }
     int Msg;
     intptr_t WParam;
     intptr_t LParam;
@@ -115,12 +120,12 @@ public:
     QFrame *GamePanel = nullptr;
     TCouponImage *CouponImage = nullptr;
     QFrame *CoefficientsPanel = nullptr;
-    std::array<QLabel *, 12> PunchLabels{};   // p1..p12
-    std::array<QLabel *, 12> SpreadLabels{};  // s1..s12
+    std::array<QLabel *, 12> PunchLabels{};  // p1..p12
+    std::array<QLabel *, 12> SpreadLabels{}; // s1..s12
     QFrame *StatsPanel = nullptr;
-    std::array<QLabel *, 8> WinLabels{};      // WinDiv1Label..WinDiv7Label, TotalWinProbability
-    std::array<QLabel *, 8> OddsLabels{};     // Odds1Label..Odds7Label, OddsTotalLabel
-    std::array<QLabel *, 8> PayLabels{};      // Pay1Label..Pay7Label, PayTotalLabel
+    std::array<QLabel *, 8> WinLabels{};  // WinDiv1Label..WinDiv7Label, TotalWinProbability
+    std::array<QLabel *, 8> OddsLabels{}; // Odds1Label..Odds7Label, OddsTotalLabel
+    std::array<QLabel *, 8> PayLabels{};  // Pay1Label..Pay7Label, PayTotalLabel
     QLabel *LogoImage = nullptr;
     QStatusBar *MainStatusBar = nullptr;
 

@@ -1,6 +1,6 @@
 #include "dialogs/AboutUnit.h"
-#include "dialogs/DialogSupport.h"
 #include "coupon/ErrorReport.h"
+#include "dialogs/DialogSupport.h"
 #include "dialogs/InfoTexts.h"
 #include "dialogs/InfoWindowSupport.h"
 
@@ -92,4 +92,3 @@ void TAboutForm::showEvent(QShowEvent *event)
     if (!event->spontaneous())
         Guarded([this] { FormShow(); });
 }
-

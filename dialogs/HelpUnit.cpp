@@ -1,6 +1,6 @@
 #include "dialogs/HelpUnit.h"
-#include "dialogs/DialogSupport.h"
 #include "coupon/ErrorReport.h"
+#include "dialogs/DialogSupport.h"
 #include "dialogs/InfoTexts.h"
 #include "dialogs/InfoWindowSupport.h"
 
@@ -85,4 +85,3 @@ void THelpForm::showEvent(QShowEvent *event)
     if (!event->spontaneous())
         Guarded([this] { FormShow(); });
 }
-

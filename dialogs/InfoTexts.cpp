@@ -4,6 +4,8 @@
 
 namespace infotexts {
 
+// The texts line by line, as the windows show them.
+// clang-format off
 const std::array<std::u16string_view, 47> kHelpLines = {
     u"Preferences: Select the Game Preferences",
     u"   - Number of Boards: can be set to any number between 4 and 12",
@@ -114,6 +116,7 @@ const std::array<TPhraseRange, 5> kAboutPhrases = {{
     {u"Purpose:", 80, 120},
     {kAuthorName, 800, 860},
 }};
+// clang-format on
 
 std::u16string JoinLines(std::span<const std::u16string_view> lines)
 {

@@ -1,7 +1,7 @@
 #include "dialogs/LuckUnit.h"
+#include "coupon/ErrorReport.h"
 #include "dialogs/DialogSupport.h"
 #include "dialogs/DonationAddress.h"
-#include "coupon/ErrorReport.h"
 #include "dialogs/InfoTexts.h"
 #include "dialogs/InfoWindowSupport.h"
 #include "dialogs/MaskedNumberEdit.h"
@@ -77,7 +77,8 @@ TLuckForm::TLuckForm(QWidget *parent)
     Place(DonationMaskEdit, kDonationMaskEdit);
     DonationMaskEdit->SetMaskedText(kInitialAmount);
 
-    DonateBitBtn = MakeGlyphButton(this, kDonateBitBtn, QStringLiteral("Donate"), QStringLiteral(":/glyphs/donate.png"));
+    DonateBitBtn =
+        MakeGlyphButton(this, kDonateBitBtn, QStringLiteral("Donate"), QStringLiteral(":/glyphs/donate.png"));
     CloseBitBtn = MakeGlyphButton(this, kCloseBitBtn, QStringLiteral("Close"), QStringLiteral(":/glyphs/close.png"));
     connect(DonateBitBtn, &QPushButton::clicked, this, [this] { Guarded([this] { DonateBitBtnClick(); }); });
     connect(CloseBitBtn, &QPushButton::clicked, this, [this] { Guarded([this] { CloseBitBtnClick(); }); });
@@ -115,4 +116,3 @@ void TLuckForm::showEvent(QShowEvent *event)
     if (!event->spontaneous())
         Guarded([this] { FormShow(); });
 }
-

@@ -43,7 +43,8 @@ QString Trimmed(const QString &body)
 } // namespace
 
 TMaskedNumberEdit::TMaskedNumberEdit(int positions, QWidget *parent)
-    : QLineEdit(parent), FPositions(std::max(positions, 1))
+    : QLineEdit(parent)
+    , FPositions(std::max(positions, 1))
 {
     setAcceptDrops(false);
     Show(QString(), FPositions);
@@ -226,7 +227,12 @@ void TMaskedNumberEdit::contextMenuEvent(QContextMenuEvent *event)
         QMenu menu(this);
         const bool editable = !isReadOnly();
         const bool selected = hasSelectedText();
-        QAction *cut = menu.addAction(tr("Cu&t"), [this] { Guarded([this] { CopySelection(); DeleteSelectionOrChar(false); }); });
+        QAction *cut = menu.addAction(tr("Cu&t"), [this] {
+            Guarded([this] {
+                CopySelection();
+                DeleteSelectionOrChar(false);
+            });
+        });
         cut->setEnabled(editable && selected);
         QAction *copy = menu.addAction(tr("&Copy"), [this] { Guarded([this] { CopySelection(); }); });
         copy->setEnabled(selected);

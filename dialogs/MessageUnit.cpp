@@ -1,7 +1,7 @@
 #include "dialogs/MessageUnit.h"
 #include "coupon/Artwork.h"
-#include "dialogs/DialogSupport.h"
 #include "coupon/ErrorReport.h"
+#include "dialogs/DialogSupport.h"
 
 #include <QFrame>
 #include <QLabel>
@@ -18,7 +18,8 @@ constexpr QRgb kPanelColour = 0xFFD4BADE;
 TMessageForm::TMessageForm(QWidget *parent)
     : QWidget(parent)
 {
-    SetUpDialog(this, {.name = "MessageForm", .title = "Drawvane Message", .size = QSize(290, 108), .font = DialogFont()});
+    SetUpDialog(this,
+                {.name = "MessageForm", .title = "Drawvane Message", .size = QSize(290, 108), .font = DialogFont()});
 
     Panel1 = new QFrame(this);
     Panel1->setObjectName(QStringLiteral("Panel1"));
@@ -63,4 +64,3 @@ void TMessageForm::CloseBitBtnClick()
 {
     hide();
 }
-

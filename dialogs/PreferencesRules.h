@@ -40,11 +40,11 @@ inline constexpr const char *kNoDivisionText = "Please select at least one divis
 
 // The state of the window's controls as Accept takes it.
 struct TPreferencesControls {
-    int boardsIndex = 0;                     // selected item of BoardsComboBox
-    int cellsIndex = 0;                      // selected item of CellsComboBox
-    int marksIndex = 0;                      // selected item of MarksRadioGroup
-    std::array<bool, 7> divisionChecked{};   // Div1CheckBox..Div7CheckBox
-    std::array<std::string, 7> paymentText;  // edit texts, blanks as spaces
+    int boardsIndex = 0;                    // selected item of BoardsComboBox
+    int cellsIndex = 0;                     // selected item of CellsComboBox
+    int marksIndex = 0;                     // selected item of MarksRadioGroup
+    std::array<bool, 7> divisionChecked{};  // Div1CheckBox..Div7CheckBox
+    std::array<std::string, 7> paymentText; // edit texts, blanks as spaces
 };
 
 class TPreferencesRules {

@@ -1,11 +1,11 @@
 #include "dialogs/PreferencesUnit.h"
-#include "dialogs/DialogSupport.h"
 #include "coupon/ErrorReport.h"
+#include "coupon/Tombolix.h"
+#include "dialogs/DialogSupport.h"
 #include "dialogs/MaskedNumberEdit.h"
 #include "dialogs/MessageUnit.h"
 #include "dialogs/PreferencesRules.h"
 #include "settings/RegistryUnit.h"
-#include "coupon/Tombolix.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -20,7 +20,6 @@
 TPreferencesForm *PreferencesForm = nullptr;
 
 namespace {
-
 
 constexpr TPlace kBevel1{"Bevel1", 5, 5, 221, 220};
 constexpr TPlace kBevel2{"Bevel2", 235, 5, 438, 220};
@@ -83,7 +82,9 @@ QFrame *MakeBevel(QWidget *parent, const TPlace &g)
 TPreferencesForm::TPreferencesForm(QWidget *parent)
     : QWidget(parent)
 {
-    SetUpDialog(this, {.name = "PreferencesForm", .title = "Drawvane Preferences", .size = QSize(680, 287), .font = DialogFont()});
+    SetUpDialog(
+        this,
+        {.name = "PreferencesForm", .title = "Drawvane Preferences", .size = QSize(680, 287), .font = DialogFont()});
     CreateControls();
     CentreOnScreen(this);
 }
@@ -102,7 +103,8 @@ void TPreferencesForm::CreateControls()
     FMarksItems = new QButtonGroup(this);
     const char *marksCaptions[2] = {"5 balls", "6 balls"};
     for (int i = 0; i < 2; ++i) {
-        FMarksButtons[i] = Place(new QRadioButton(QString::fromLatin1(marksCaptions[i]), MarksRadioGroup), kMarksItems[i]);
+        FMarksButtons[i] =
+            Place(new QRadioButton(QString::fromLatin1(marksCaptions[i]), MarksRadioGroup), kMarksItems[i]);
         FMarksItems->addButton(FMarksButtons[i], i);
     }
     // The rule runs whenever the selected item changes, by a click or when
@@ -134,8 +136,10 @@ void TPreferencesForm::CreateControls()
         PayMaskEdits[n] = field;
     }
 
-    CloseBitBtn = MakeGlyphButton(this, kCloseBitBtn, QStringLiteral("Accept"), QStringLiteral(":/glyphs/accept.png"), QSize(37, 42));
-    CancelBitBtn = MakeGlyphButton(this, kCancelBitBtn, QStringLiteral("Cancel"), QStringLiteral(":/glyphs/cancel.png"), QSize(42, 42));
+    CloseBitBtn = MakeGlyphButton(this, kCloseBitBtn, QStringLiteral("Accept"), QStringLiteral(":/glyphs/accept.png"),
+                                  QSize(37, 42));
+    CancelBitBtn = MakeGlyphButton(this, kCancelBitBtn, QStringLiteral("Cancel"), QStringLiteral(":/glyphs/cancel.png"),
+                                   QSize(42, 42));
     connect(CloseBitBtn, &QPushButton::clicked, this, [this] { Guarded([this] { CloseBitBtnClick(); }); });
     connect(CancelBitBtn, &QPushButton::clicked, this, [this] { Guarded([this] { CancelBitBtnClick(); }); });
 
@@ -161,7 +165,6 @@ void TPreferencesForm::showEvent(QShowEvent *event)
     if (!event->spontaneous())
         Guarded([this] { FormShow(); });
 }
-
 
 void TPreferencesForm::FormShow()
 {

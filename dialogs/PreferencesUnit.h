@@ -39,9 +39,9 @@ public:
     QLabel *DivisionsLabel = nullptr;
     QLabel *Label2 = nullptr;
     QLabel *Label3 = nullptr;
-    std::array<QCheckBox *, 7> DivCheckBoxes{};     // Div1CheckBox..Div7CheckBox
-    std::array<QLabel *, 7> DivisionLabels{};       // Label1, Label4..Label9
-    std::array<QLabel *, 7> WinningLabels{};        // Label10..Label16
+    std::array<QCheckBox *, 7> DivCheckBoxes{};        // Div1CheckBox..Div7CheckBox
+    std::array<QLabel *, 7> DivisionLabels{};          // Label1, Label4..Label9
+    std::array<QLabel *, 7> WinningLabels{};           // Label10..Label16
     std::array<TMaskedNumberEdit *, 7> PayMaskEdits{}; // Pay1MaskEdit..Pay7MaskEdit
     QPushButton *CloseBitBtn = nullptr;
     QPushButton *CancelBitBtn = nullptr;

@@ -1,19 +1,19 @@
 #include "dialogs/SystemsUnit.h"
 #include "coupon/CouponSystems.h"
-#include "dialogs/DialogSupport.h"
 #include "coupon/ErrorReport.h"
-#include "dialogs/SystemsRules.h"
 #include "coupon/Tombolix.h"
+#include "dialogs/DialogSupport.h"
+#include "dialogs/SystemsRules.h"
 
 #include <QCheckBox>
 #include <QComboBox>
-#include <QProxyStyle>
-#include <QStyleOptionComplex>
 #include <QFrame>
 #include <QLabel>
+#include <QProxyStyle>
 #include <QPushButton>
 #include <QShowEvent>
 #include <QStatusTipEvent>
+#include <QStyleOptionComplex>
 
 TSystemsForm *SystemsForm = nullptr;
 
@@ -107,7 +107,8 @@ QComboBox *MakeNumberList(QWidget *panel, const QString &name, int index, QStyle
 TSystemsForm::TSystemsForm(QWidget *parent)
     : QWidget(parent)
 {
-    SetUpDialog(this, {.name = "SystemsForm", .title = "Drawvane Systems", .size = QSize(509, 260), .font = DialogFont()});
+    SetUpDialog(this,
+                {.name = "SystemsForm", .title = "Drawvane Systems", .size = QSize(509, 260), .font = DialogFont()});
     CreateControls();
     CentreOnScreen(this);
 }
@@ -121,7 +122,8 @@ void TSystemsForm::CreateControls()
     ExclusionsCheckBox = MakeCheckBox(this, kExclusionsCheckBox, "Play Exclusions System");
     SetHint(ExclusionsCheckBox, kExclusionsHint);
     ExclusionsPanel = MakePanel(this, kExclusionsPanel);
-    Label1 = Place(new QLabel(QStringLiteral("I expect that none of these numbers would be drawn"), ExclusionsPanel), kLabel1);
+    Label1 = Place(new QLabel(QStringLiteral("I expect that none of these numbers would be drawn"), ExclusionsPanel),
+                   kLabel1);
     for (int i = 0; i < systems::kExclusionSlots; ++i) {
         ExcludeLists[i] = MakeNumberList(ExclusionsPanel, QStringLiteral("Exclude%1").arg(i + 1), i, FNumberListStyle);
         // Only the player's pick is vetted, once per pick; the selections
@@ -149,9 +151,11 @@ void TSystemsForm::CreateControls()
     connect(ExclusionsCheckBox, &QCheckBox::toggled, this, [this] { Guarded([this] { ExclusionsCheckBoxClick(); }); });
     connect(InclusionsCheckBox, &QCheckBox::toggled, this, [this] { Guarded([this] { InclusionsCheckBoxClick(); }); });
 
-    CloseBitBtn = MakeGlyphButton(this, kCloseBitBtn, QStringLiteral("Accept"), QStringLiteral(":/glyphs/accept.png"), QSize(37, 42));
+    CloseBitBtn = MakeGlyphButton(this, kCloseBitBtn, QStringLiteral("Accept"), QStringLiteral(":/glyphs/accept.png"),
+                                  QSize(37, 42));
     SetHint(CloseBitBtn, kCloseHint);
-    CancelBitBtn = MakeGlyphButton(this, kCancelBitBtn, QStringLiteral("Cancel"), QStringLiteral(":/glyphs/cancel.png"), QSize(42, 42));
+    CancelBitBtn = MakeGlyphButton(this, kCancelBitBtn, QStringLiteral("Cancel"), QStringLiteral(":/glyphs/cancel.png"),
+                                   QSize(42, 42));
     connect(CloseBitBtn, &QPushButton::clicked, this, [this] { Guarded([this] { CloseBitBtnClick(); }); });
     connect(CancelBitBtn, &QPushButton::clicked, this, [this] { Guarded([this] { CancelBitBtnClick(); }); });
     setTabOrder(CloseBitBtn, CancelBitBtn);
@@ -178,7 +182,6 @@ void TSystemsForm::showEvent(QShowEvent *event)
     if (!event->spontaneous())
         Guarded([this] { FormShow(); });
 }
-
 
 void TSystemsForm::FormShow()
 {

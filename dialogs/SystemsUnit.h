@@ -24,8 +24,8 @@ public:
     void FormShow();
     void ExclusionsCheckBoxClick();
     void InclusionsCheckBoxClick();
-    void ExcludeChange(int n, int index);   // Exclude1Change..Exclude10Change
-    void IncludeChange(int n, int index);   // Include1Change..Include4Change
+    void ExcludeChange(int n, int index); // Exclude1Change..Exclude10Change
+    void IncludeChange(int n, int index); // Include1Change..Include4Change
     void CloseBitBtnClick();
     void CancelBitBtnClick();
 
@@ -41,11 +41,11 @@ public:
     QCheckBox *ExclusionsCheckBox = nullptr;
     QFrame *ExclusionsPanel = nullptr;
     QLabel *Label1 = nullptr;
-    std::array<QComboBox *, 10> ExcludeLists{};  // Exclude1..Exclude10
+    std::array<QComboBox *, 10> ExcludeLists{}; // Exclude1..Exclude10
     QCheckBox *InclusionsCheckBox = nullptr;
     QFrame *InclusionsPanel = nullptr;
     QLabel *Label2 = nullptr;
-    std::array<QComboBox *, 4> IncludeLists{};   // Include1..Include4
+    std::array<QComboBox *, 4> IncludeLists{}; // Include1..Include4
     QFrame *Panel2 = nullptr;
     QCheckBox *SumsCheckBox = nullptr;
     QCheckBox *StDevCheckBox = nullptr;

@@ -10,7 +10,10 @@ namespace {
 
 constexpr std::string_view OldHeader = "REGEDIT4";
 
-bool IsBlank(char c) { return c == ' ' || c == '\t'; }
+bool IsBlank(char c)
+{
+    return c == ' ' || c == '\t';
+}
 
 std::string_view TrimRight(std::string_view text)
 {
@@ -250,8 +253,7 @@ const TLine *TSection::FindValueAnyCase(std::string_view name) const
     for (auto it = lines.rbegin(); it != lines.rend(); ++it) {
         if (it->kind == TLineKind::Unparsed || it->foldedName.size() != name.size())
             continue;
-        if (std::equal(name.begin(), name.end(), it->foldedName.begin(),
-                       [&](char a, char b) { return fold(a) == b; }))
+        if (std::equal(name.begin(), name.end(), it->foldedName.begin(), [&](char a, char b) { return fold(a) == b; }))
             return &*it;
     }
     return nullptr;
@@ -362,11 +364,10 @@ std::optional<TDocument> Parse(std::string_view bytes)
         std::string logical(trimmed);
         // Hex data goes on over lines that end in a backslash.
         const size_t equals = logical.find("=");
-        const bool hex = equals != std::string::npos
-            && StartsWithFolded(std::string_view(logical).substr(equals + 1), "hex");
+        const bool hex =
+            equals != std::string::npos && StartsWithFolded(std::string_view(logical).substr(equals + 1), "hex");
         // A blank line or the end of the file ends the data all the same.
-        while (hex && logical.ends_with('\\') && i + 1 < lines.size()
-               && !TrimRight(TrimLeft(lines[i + 1])).empty()) {
+        while (hex && logical.ends_with('\\') && i + 1 < lines.size() && !TrimRight(TrimLeft(lines[i + 1])).empty()) {
             logical.pop_back();
             ++i;
             line.text += '\n';

@@ -31,7 +31,7 @@ struct TLine {
     std::string name;       // the value name, unescaped; "" for @
     std::string foldedName; // name in lower case, for lookups
     uint32_t dword = 0;
-    bool badSize = false;   // a hex(4): value whose data is not 4 bytes
+    bool badSize = false; // a hex(4): value whose data is not 4 bytes
     // Hex data whose last line ends in a backslash with nothing to continue
     // it (the end of the file, a blank line): written back with a blank line
     // after it, so that a rewrite never joins it to the next line.
@@ -39,7 +39,7 @@ struct TLine {
 };
 
 struct TSection {
-    std::string name;       // the text between the brackets
+    std::string name; // the text between the brackets
     std::string foldedName;
     std::vector<TLine> lines;
 

@@ -82,7 +82,10 @@ using TDocumentPtr = std::shared_ptr<const regfile::TDocument>;
 std::atomic<int> gFolderChanged{1};
 static_assert(std::atomic<int>::is_always_lock_free);
 
-void OnFolderSignal(int) { gFolderChanged.store(1, std::memory_order_relaxed); }
+void OnFolderSignal(int)
+{
+    gFolderChanged.store(1, std::memory_order_relaxed);
+}
 
 // XDG_CONFIG_HOME and HOME decide where the store is, and may change at any
 // time. Rather than look them up at every read, this remembers the entries
@@ -416,8 +419,7 @@ bool Current(TDocumentPtr &document, bool &bad)
 {
     TStore &s = Store();
     Resolve(s);
-    if (s.known && gFolderChanged.load(std::memory_order_relaxed) == 0
-        && Generation(s) == s.seenGeneration) {
+    if (s.known && gFolderChanged.load(std::memory_order_relaxed) == 0 && Generation(s) == s.seenGeneration) {
         document = s.document;
         bad = s.bad;
         return true;
@@ -615,7 +617,8 @@ const TKeyName &KeyNameOf(std::string_view path)
     }
     std::string section = SectionName(path);
     std::string folded = regfile::FoldCase(section);
-    return s.names.emplace_back(std::string(path), TKeyName{std::move(section), std::move(folded), nullptr, nullptr}).second;
+    return s.names.emplace_back(std::string(path), TKeyName{std::move(section), std::move(folded), nullptr, nullptr})
+        .second;
 }
 
 TKey *NewKey(const TKeyName &name, TDocumentPtr document)

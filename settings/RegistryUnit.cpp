@@ -2,8 +2,8 @@
 #include "settings/RegistryStore.h"
 
 #include <iterator>
-#include <type_traits>
 #include <string_view>
+#include <type_traits>
 #include <utility>
 #include <vector>
 
@@ -41,7 +41,10 @@ std::string_view IndexName(size_t index, std::string &spare)
     throw TRegistryError(text);
 }
 
-[[noreturn]] void RangeCheckError() { throw TRegistryError("Range check error"); }
+[[noreturn]] void RangeCheckError()
+{
+    throw TRegistryError("Range check error");
+}
 
 enum class TAccess { Full, Read };
 
@@ -218,7 +221,10 @@ void regstore::PostNotice(const std::string &text)
     current(text);
 }
 
-TRegOptions::TRegOptions() : FKeyPath(kProductKey) {}
+TRegOptions::TRegOptions()
+    : FKeyPath(kProductKey)
+{
+}
 
 bool TRegOptions::InitDefaults()
 {
@@ -249,17 +255,41 @@ void WriteAllSettings(TRegOptions &store, const TGameSettings &values)
     ForEachSetting([&](const auto &, auto member, auto, auto set) { (store.*set)(values.*member); });
 }
 
-uint8_t TRegOptions::GetBoards() { return ReadByteItem(FKeyPath, kBoards.name, kBoards.fallback); }
-void TRegOptions::SetBoards(uint8_t value) { WriteValue(FKeyPath, kBoards.name, value); }
+uint8_t TRegOptions::GetBoards()
+{
+    return ReadByteItem(FKeyPath, kBoards.name, kBoards.fallback);
+}
+void TRegOptions::SetBoards(uint8_t value)
+{
+    WriteValue(FKeyPath, kBoards.name, value);
+}
 
-uint8_t TRegOptions::GetBoardSize() { return ReadByteItem(FKeyPath, kBoardSize.name, kBoardSize.fallback); }
-void TRegOptions::SetBoardSize(uint8_t value) { WriteValue(FKeyPath, kBoardSize.name, value); }
+uint8_t TRegOptions::GetBoardSize()
+{
+    return ReadByteItem(FKeyPath, kBoardSize.name, kBoardSize.fallback);
+}
+void TRegOptions::SetBoardSize(uint8_t value)
+{
+    WriteValue(FKeyPath, kBoardSize.name, value);
+}
 
-uint8_t TRegOptions::GetMarks() { return ReadByteItem(FKeyPath, kMarks.name, kMarks.fallback); }
-void TRegOptions::SetMarks(uint8_t value) { WriteValue(FKeyPath, kMarks.name, value); }
+uint8_t TRegOptions::GetMarks()
+{
+    return ReadByteItem(FKeyPath, kMarks.name, kMarks.fallback);
+}
+void TRegOptions::SetMarks(uint8_t value)
+{
+    WriteValue(FKeyPath, kMarks.name, value);
+}
 
-void TRegOptions::GetDivisions(std::span<uint8_t> values) { ReadByteList(kDivKey, values); }
-void TRegOptions::SetDivisions(std::span<const uint8_t> values) { WriteByteList(kDivKey, values); }
+void TRegOptions::GetDivisions(std::span<uint8_t> values)
+{
+    ReadByteList(kDivKey, values);
+}
+void TRegOptions::SetDivisions(std::span<const uint8_t> values)
+{
+    WriteByteList(kDivKey, values);
+}
 
 // Payments are stored as signed 32-bit integers, in the dword's bits.
 void TRegOptions::GetPayments(std::span<int64_t> values)
@@ -287,20 +317,56 @@ void TRegOptions::SetPayments(std::span<const int64_t> values)
         RangeCheckError();
 }
 
-void TRegOptions::GetInclusions(std::span<uint8_t> values) { ReadByteList(kInclusionsKey, values); }
-void TRegOptions::SetInclusions(std::span<const uint8_t> values) { WriteByteList(kInclusionsKey, values); }
+void TRegOptions::GetInclusions(std::span<uint8_t> values)
+{
+    ReadByteList(kInclusionsKey, values);
+}
+void TRegOptions::SetInclusions(std::span<const uint8_t> values)
+{
+    WriteByteList(kInclusionsKey, values);
+}
 
-void TRegOptions::GetExclusions(std::span<uint8_t> values) { ReadByteList(kExclusionsKey, values); }
-void TRegOptions::SetExclusions(std::span<const uint8_t> values) { WriteByteList(kExclusionsKey, values); }
+void TRegOptions::GetExclusions(std::span<uint8_t> values)
+{
+    ReadByteList(kExclusionsKey, values);
+}
+void TRegOptions::SetExclusions(std::span<const uint8_t> values)
+{
+    WriteByteList(kExclusionsKey, values);
+}
 
-bool TRegOptions::GetPlayExclude() { return ReadBoolItem(FKeyPath, kPlayExclude.name, kPlayExclude.fallback); }
-void TRegOptions::SetPlayExclude(bool value) { WriteValue(FKeyPath, kPlayExclude.name, value ? 1 : 0); }
+bool TRegOptions::GetPlayExclude()
+{
+    return ReadBoolItem(FKeyPath, kPlayExclude.name, kPlayExclude.fallback);
+}
+void TRegOptions::SetPlayExclude(bool value)
+{
+    WriteValue(FKeyPath, kPlayExclude.name, value ? 1 : 0);
+}
 
-bool TRegOptions::GetPlayInclude() { return ReadBoolItem(FKeyPath, kPlayInclude.name, kPlayInclude.fallback); }
-void TRegOptions::SetPlayInclude(bool value) { WriteValue(FKeyPath, kPlayInclude.name, value ? 1 : 0); }
+bool TRegOptions::GetPlayInclude()
+{
+    return ReadBoolItem(FKeyPath, kPlayInclude.name, kPlayInclude.fallback);
+}
+void TRegOptions::SetPlayInclude(bool value)
+{
+    WriteValue(FKeyPath, kPlayInclude.name, value ? 1 : 0);
+}
 
-bool TRegOptions::GetPlaySums() { return ReadBoolItem(FKeyPath, kPlaySums.name, kPlaySums.fallback); }
-void TRegOptions::SetPlaySums(bool value) { WriteValue(FKeyPath, kPlaySums.name, value ? 1 : 0); }
+bool TRegOptions::GetPlaySums()
+{
+    return ReadBoolItem(FKeyPath, kPlaySums.name, kPlaySums.fallback);
+}
+void TRegOptions::SetPlaySums(bool value)
+{
+    WriteValue(FKeyPath, kPlaySums.name, value ? 1 : 0);
+}
 
-bool TRegOptions::GetPlayStdev() { return ReadBoolItem(FKeyPath, kPlayStdev.name, kPlayStdev.fallback); }
-void TRegOptions::SetPlayStdev(bool value) { WriteValue(FKeyPath, kPlayStdev.name, value ? 1 : 0); }
+bool TRegOptions::GetPlayStdev()
+{
+    return ReadBoolItem(FKeyPath, kPlayStdev.name, kPlayStdev.fallback);
+}
+void TRegOptions::SetPlayStdev(bool value)
+{
+    WriteValue(FKeyPath, kPlayStdev.name, value ? 1 : 0);
+}

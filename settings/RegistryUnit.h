@@ -44,19 +44,30 @@ void SetStoreNoticeHandler(std::function<void(const std::string &)> handler);
 // as TRegistryError with the texts the player sees.
 class TRegOptions {
 public:
-    TRegOptions();                       // sets the product key path; touches no storage
+    TRegOptions(); // sets the product key path; touches no storage
     bool InitDefaults();
-    uint8_t GetBoards();      void SetBoards(uint8_t value);
-    uint8_t GetBoardSize();   void SetBoardSize(uint8_t value);
-    uint8_t GetMarks();       void SetMarks(uint8_t value);
-    void GetDivisions(std::span<uint8_t> values);   void SetDivisions(std::span<const uint8_t> values);
-    void GetPayments(std::span<int64_t> values);    void SetPayments(std::span<const int64_t> values);
-    void GetInclusions(std::span<uint8_t> values);  void SetInclusions(std::span<const uint8_t> values);
-    void GetExclusions(std::span<uint8_t> values);  void SetExclusions(std::span<const uint8_t> values);
-    bool GetPlayExclude();    void SetPlayExclude(bool value);
-    bool GetPlayInclude();    void SetPlayInclude(bool value);
-    bool GetPlaySums();       void SetPlaySums(bool value);
-    bool GetPlayStdev();      void SetPlayStdev(bool value);
+    uint8_t GetBoards();
+    void SetBoards(uint8_t value);
+    uint8_t GetBoardSize();
+    void SetBoardSize(uint8_t value);
+    uint8_t GetMarks();
+    void SetMarks(uint8_t value);
+    void GetDivisions(std::span<uint8_t> values);
+    void SetDivisions(std::span<const uint8_t> values);
+    void GetPayments(std::span<int64_t> values);
+    void SetPayments(std::span<const int64_t> values);
+    void GetInclusions(std::span<uint8_t> values);
+    void SetInclusions(std::span<const uint8_t> values);
+    void GetExclusions(std::span<uint8_t> values);
+    void SetExclusions(std::span<const uint8_t> values);
+    bool GetPlayExclude();
+    void SetPlayExclude(bool value);
+    bool GetPlayInclude();
+    void SetPlayInclude(bool value);
+    bool GetPlaySums();
+    void SetPlaySums(bool value);
+    bool GetPlayStdev();
+    void SetPlayStdev(bool value);
 
 private:
     std::string_view FKeyPath;

@@ -56,10 +56,10 @@ inline constexpr TCountItem kMarks{"marks", 6, {5, 6}};
 // 1 where a prize division takes part.
 inline constexpr TListItem<uint8_t, 7> kDivisions{"div", {1, 1, 1, 1, 1, 1, 1}, {0, 1}};
 // Whole dollars, stored as signed 32-bit numbers.
-inline constexpr TListItem<int64_t, 7> kPayments{"payments",
-                                                 {1000000, 300000, 20000, 5000, 200, 10, 2},
-                                                 {std::numeric_limits<int32_t>::min(),
-                                                  std::numeric_limits<int32_t>::max()}};
+inline constexpr TListItem<int64_t, 7> kPayments{
+    "payments",
+    {1000000, 300000, 20000, 5000, 200, 10, 2},
+    {std::numeric_limits<int32_t>::min(), std::numeric_limits<int32_t>::max()}};
 // Numbers 1..49 of the systems; 0 is an empty slot.
 inline constexpr TListItem<uint8_t, 4> kInclusions{"inclusions", {}, {0, 49}};
 inline constexpr TListItem<uint8_t, 10> kExclusions{"exclusions", {}, {0, 49}};

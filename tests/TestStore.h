@@ -45,18 +45,30 @@ public:
         scratch::RequireScratchRegistry();
         scratch::Clear();
     }
-    ~ScopedStore() { scratch::Clear(); }
+    ~ScopedStore()
+    {
+        scratch::Clear();
+    }
     ScopedStore(const ScopedStore &) = delete;
     ScopedStore &operator=(const ScopedStore &) = delete;
 
-    bool Exists() const { return scratch::Exists(); }
+    bool Exists() const
+    {
+        return scratch::Exists();
+    }
     void SetValue(const std::string &subkey, const std::string &name, uint32_t data) const
     {
         scratch::SetValue(subkey, name, data);
     }
-    void RemoveValue(const std::string &subkey, const std::string &name) const { scratch::RemoveValue(subkey, name); }
+    void RemoveValue(const std::string &subkey, const std::string &name) const
+    {
+        scratch::RemoveValue(subkey, name);
+    }
 #else
-    bool Exists() const { return std::filesystem::exists(FHome.storeFile()); }
+    bool Exists() const
+    {
+        return std::filesystem::exists(FHome.storeFile());
+    }
 
     void SetValue(const std::string &subkey, const std::string &name, uint32_t data) const
     {
@@ -72,7 +84,10 @@ public:
     }
 
     // The file store's own place, for the tests of what only it does.
-    const ScopedConfigHome &Home() const { return FHome; }
+    const ScopedConfigHome &Home() const
+    {
+        return FHome;
+    }
 
 private:
     template <typename Change>

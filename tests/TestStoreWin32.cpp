@@ -25,8 +25,9 @@ void RequireScratchRegistry()
 {
     const char *allowed = std::getenv("DRAWVANE_TEST_SCRATCH_REGISTRY");
     if (!allowed || std::string(allowed) != "1") {
-        std::fprintf(stderr, "These tests clear HKEY_CURRENT_USER\\Software\\drawvane; they run only with "
-                             "DRAWVANE_TEST_SCRATCH_REGISTRY=1 in a scratch Wine prefix.\n");
+        std::fprintf(stderr,
+                     "These tests clear HKEY_CURRENT_USER\\Software\\drawvane; they run only with "
+                     "DRAWVANE_TEST_SCRATCH_REGISTRY=1 in a scratch Wine prefix.\n");
         std::abort();
     }
 }

@@ -59,11 +59,10 @@ TEST_P(DivisionProbabilityTest, MatchesHypergeometricCounts)
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Games, DivisionProbabilityTest,
-    ::testing::Values(DivisionCase{49, 6, {1, 6, 258, 1290, 13545, 54180, 246820}, 13983816},
-                      DivisionCase{36, 5, {0, 0, 1, 5, 155, 620, 4650}, 376992},
-                      DivisionCase{45, 6, {1, 6, 234, 1170, 11115, 44460, 182780}, 8145060}));
+INSTANTIATE_TEST_SUITE_P(Games, DivisionProbabilityTest,
+                         ::testing::Values(DivisionCase{49, 6, {1, 6, 258, 1290, 13545, 54180, 246820}, 13983816},
+                                           DivisionCase{36, 5, {0, 0, 1, 5, 155, 620, 4650}, 376992},
+                                           DivisionCase{45, 6, {1, 6, 234, 1170, 11115, 44460, 182780}, 8145060}));
 
 TEST(DivisionProbability, RoughFiguresOfTheFullGame)
 {

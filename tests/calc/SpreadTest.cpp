@@ -1,5 +1,5 @@
-#include "calc/CalculationsUnit.h"
 #include "SpreadTableBuilder.h"
+#include "calc/CalculationsUnit.h"
 
 #include <gtest/gtest.h>
 
@@ -56,12 +56,12 @@ TEST(SpreadTables, TellingEntries)
         int64_t count;
     };
     const Entry entries[] = {
-        {6, 0, 49, 216},   {6, 1, 49, 0},      {6, 2, 49, 0},      {6, 3, 49, 0},   {6, 4, 49, 1935},
-        {6, 5, 49, 3870},  {6, 6, 49, 0},      {6, 37, 49, 257020}, {6, 43, 49, 319990},
-        {6, 199, 49, 0},   {6, 200, 49, 0},    {6, 0, 36, 112},    {6, 1, 36, 0},   {6, 4, 36, 960},
-        {6, 5, 36, 1920},  {6, 37, 36, 59680}, {6, 43, 36, 56290}, {5, 0, 49, 0},   {5, 3, 49, 0},
-        {5, 4, 49, 45},    {5, 5, 49, 0},      {5, 6, 49, 0},      {5, 58, 49, 36858},
-        {5, 3, 36, 0},     {5, 4, 36, 32},     {5, 5, 36, 0},      {5, 43, 36, 12268},
+        {6, 0, 49, 216},    {6, 1, 49, 0},      {6, 2, 49, 0},       {6, 3, 49, 0},       {6, 4, 49, 1935},
+        {6, 5, 49, 3870},   {6, 6, 49, 0},      {6, 37, 49, 257020}, {6, 43, 49, 319990}, {6, 199, 49, 0},
+        {6, 200, 49, 0},    {6, 0, 36, 112},    {6, 1, 36, 0},       {6, 4, 36, 960},     {6, 5, 36, 1920},
+        {6, 37, 36, 59680}, {6, 43, 36, 56290}, {5, 0, 49, 0},       {5, 3, 49, 0},       {5, 4, 49, 45},
+        {5, 5, 49, 0},      {5, 6, 49, 0},      {5, 58, 49, 36858},  {5, 3, 36, 0},       {5, 4, 36, 32},
+        {5, 5, 36, 0},      {5, 43, 36, 12268},
     };
     for (const auto &e : entries)
         EXPECT_EQ(SpreadCounts(e.marks, e.index, e.cells), e.count)
@@ -113,23 +113,22 @@ TEST_P(SpreadCoefficientTest, BoardGivesSpread)
     EXPECT_EQ(TLottoCalc().SpreadCoefficient(c.board, c.marks, c.cells), c.spread);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Boards, SpreadCoefficientTest,
-    ::testing::Values(SpreadCase{Board({1, 2, 3, 4, 5, 6}), 6, 49, 0},
-                      SpreadCase{Board({2, 9, 16, 23, 30, 37}), 6, 49, 0},
-                      SpreadCase{Board({1, 2, 3, 4, 5, 49}), 6, 49, 0},
-                      SpreadCase{Board({5, 12, 23, 31, 38, 44}), 6, 49, 20},
-                      SpreadCase{Board({10, 20, 30, 40, 41, 49}), 6, 49, 64},
-                      SpreadCase{Board({13, 19, 20, 33, 38, 43}), 6, 49, 100},
-                      SpreadCase{Board({1, 2, 3, 4, 5}), 5, 49, 0},
-                      SpreadCase{Board({7, 15, 22, 34, 41}), 5, 49, 18},
-                      SpreadCase{Board({3, 17, 30, 33, 37}), 5, 49, 100},
-                      // Exactly index 200 on 45 cells.
-                      SpreadCase{Board({1, 2, 3, 4, 45}), 5, 45, 0},
-                      // Above the last row of the table: scored 0, nothing read past it.
-                      SpreadCase{Board({1, 2, 3, 4, 49}), 5, 49, 0},
-                      SpreadCase{Board({1, 2, 47, 48, 49}), 5, 49, 0},
-                      SpreadCase{Board({1, 2, 3, 4, 46}), 5, 46, 0}));
+INSTANTIATE_TEST_SUITE_P(Boards, SpreadCoefficientTest,
+                         ::testing::Values(SpreadCase{Board({1, 2, 3, 4, 5, 6}), 6, 49, 0},
+                                           SpreadCase{Board({2, 9, 16, 23, 30, 37}), 6, 49, 0},
+                                           SpreadCase{Board({1, 2, 3, 4, 5, 49}), 6, 49, 0},
+                                           SpreadCase{Board({5, 12, 23, 31, 38, 44}), 6, 49, 20},
+                                           SpreadCase{Board({10, 20, 30, 40, 41, 49}), 6, 49, 64},
+                                           SpreadCase{Board({13, 19, 20, 33, 38, 43}), 6, 49, 100},
+                                           SpreadCase{Board({1, 2, 3, 4, 5}), 5, 49, 0},
+                                           SpreadCase{Board({7, 15, 22, 34, 41}), 5, 49, 18},
+                                           SpreadCase{Board({3, 17, 30, 33, 37}), 5, 49, 100},
+                                           // Exactly index 200 on 45 cells.
+                                           SpreadCase{Board({1, 2, 3, 4, 45}), 5, 45, 0},
+                                           // Above the last row of the table: scored 0, nothing read past it.
+                                           SpreadCase{Board({1, 2, 3, 4, 49}), 5, 49, 0},
+                                           SpreadCase{Board({1, 2, 47, 48, 49}), 5, 49, 0},
+                                           SpreadCase{Board({1, 2, 3, 4, 46}), 5, 46, 0}));
 
 TEST(SpreadCoefficient, IndexOfTheTableExamples)
 {

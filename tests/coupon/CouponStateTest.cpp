@@ -15,21 +15,15 @@ struct HitCase {
 TEST(CouponHitTest, PixelsMapToBoardAndNumber)
 {
     const HitCase cases[] = {
-        {0, 0, std::pair{1, 1}},       // the board's own left and top lines
-        {15, 15, std::pair{1, 1}},
-        {16, 0, std::pair{1, 8}},      // a grid line belongs to the cell right of it
-        {0, 16, std::pair{1, 2}},
-        {111, 50, std::pair{1, 46}},   // column 7, row 4
-        {112, 50, std::pair{1, 53}},   // the board's right line: past every board size
-        {127, 0, std::pair{1, 50}},
-        {128, 128, std::pair{8, 1}},
-        {752, 239, std::pair{12, 56}},
-        {640 + 96, 128 + 96, std::pair{12, 49}},
-        {0, 112, std::nullopt},        // bottom line of the top row and the band below it
-        {0, 127, std::nullopt},
-        {0, 240, std::nullopt},        // bottom line of the bottom row
-        {-1, 0, std::nullopt},
-        {0, 256, std::nullopt},
+        {0, 0, std::pair{1, 1}},                                    // the board's own left and top lines
+        {15, 15, std::pair{1, 1}},     {16, 0, std::pair{1, 8}},    // a grid line belongs to the cell right of it
+        {0, 16, std::pair{1, 2}},      {111, 50, std::pair{1, 46}}, // column 7, row 4
+        {112, 50, std::pair{1, 53}},                                // the board's right line: past every board size
+        {127, 0, std::pair{1, 50}},    {128, 128, std::pair{8, 1}},
+        {752, 239, std::pair{12, 56}}, {640 + 96, 128 + 96, std::pair{12, 49}},
+        {0, 112, std::nullopt},                                // bottom line of the top row and the band below it
+        {0, 127, std::nullopt},        {0, 240, std::nullopt}, // bottom line of the bottom row
+        {-1, 0, std::nullopt},         {0, 256, std::nullopt},
         {768, 0, std::nullopt},
     };
     for (const auto &c : cases) {

@@ -1,5 +1,5 @@
-#include "CouponFill.h"
 #include "coupon/PrintText.h"
+#include "CouponFill.h"
 
 #include <gtest/gtest.h>
 
@@ -24,9 +24,10 @@ TEST(PrintText, FilledBoardsInCouponOrderPartlyFilledLeftOut)
     Fill(coupon, kShape, 3, {49, 7, 21, 14, 35, 28}); // marked out of order
     Fill(coupon, kShape, 2, {1, 2, 3});
     Fill(coupon, kShape, 1, {10, 20, 30, 40, 41, 42});
-    EXPECT_EQ(ComposePrintText(coupon, 6), kHeading
-                                               + "   Board:  1     Numbers: 10 20 30 40 41 42 \n"
-                                                 "   Board:  3     Numbers:  7 14 21 28 35 49 \n");
+    EXPECT_EQ(ComposePrintText(coupon, 6),
+              kHeading
+                  + "   Board:  1     Numbers: 10 20 30 40 41 42 \n"
+                    "   Board:  3     Numbers:  7 14 21 28 35 49 \n");
 }
 
 TEST(PrintText, ColumnsLineUpForOneAndTwoDigitBoardsAndNumbers)
@@ -53,7 +54,7 @@ TEST(PrintText, FiveMarksAndIncludedNumbersMerged)
     coupon.MarkOnAllBoards(25, 12);
     coupon.MarkOnAllBoards(3, 12);
     Fill(coupon, five, 4, {40, 1, 30});
-    Fill(coupon, five, 5, {2, 4});          // four marks: not filled
+    Fill(coupon, five, 5, {2, 4}); // four marks: not filled
     const std::string text = ComposePrintText(coupon, 5);
     EXPECT_EQ(text, kHeading + "   Board:  4     Numbers:  1  3 25 30 40 \n");
     EXPECT_EQ(std::string("   Board:  4     Numbers:  1  3 25 30 40 ").size(), 41u);

@@ -1,7 +1,7 @@
+#include "coupon/ResultFigures.h"
 #include "CouponFill.h"
 #include "calc/CalculationsUnit.h"
 #include "coupon/NumberFormat.h"
-#include "coupon/ResultFigures.h"
 
 #include <gtest/gtest.h>
 

@@ -87,9 +87,9 @@ bool TDesktopSession::Start()
         FError = QStringLiteral("no pipe for the X server");
         return false;
     }
-    FServer = Spawn("Xvfb", {"-displayfd", std::to_string(fds[1]), "-screen", "0", "1280x1024x24", "-nolisten", "tcp",
-                             "-noreset"},
-                    fds[1]);
+    FServer = Spawn(
+        "Xvfb", {"-displayfd", std::to_string(fds[1]), "-screen", "0", "1280x1024x24", "-nolisten", "tcp", "-noreset"},
+        fds[1]);
     close(fds[1]);
     std::string number;
     pollfd wait{fds[0], POLLIN, 0};
@@ -187,8 +187,9 @@ QString Title(unsigned long window)
 
 bool Minimised(unsigned long window)
 {
-    const QString state = Run(QStringLiteral("xprop"),
-                              {QStringLiteral("-id"), Id(window), QStringLiteral("WM_STATE"), QStringLiteral("_NET_WM_STATE")});
+    const QString state =
+        Run(QStringLiteral("xprop"),
+            {QStringLiteral("-id"), Id(window), QStringLiteral("WM_STATE"), QStringLiteral("_NET_WM_STATE")});
     return state.contains(QStringLiteral("Iconic")) || state.contains(QStringLiteral("_NET_WM_STATE_HIDDEN"));
 }
 
@@ -201,7 +202,8 @@ bool Viewable(unsigned long window)
 QList<unsigned long> Stacking()
 {
     // _NET_CLIENT_LIST_STACKING(WINDOW): window id # 0x200003, 0x400005
-    const QString line = Run(QStringLiteral("xprop"), {QStringLiteral("-root"), QStringLiteral("_NET_CLIENT_LIST_STACKING")});
+    const QString line =
+        Run(QStringLiteral("xprop"), {QStringLiteral("-root"), QStringLiteral("_NET_CLIENT_LIST_STACKING")});
     QList<unsigned long> windows;
     const qsizetype hash = line.indexOf(QLatin1Char('#'));
     if (hash < 0)
@@ -217,13 +219,15 @@ QList<unsigned long> Stacking()
 
 void Minimise(unsigned long window)
 {
-    Run(QStringLiteral("xdotool"), {QStringLiteral("windowminimize"), QStringLiteral("--sync"), QString::number(window)});
+    Run(QStringLiteral("xdotool"),
+        {QStringLiteral("windowminimize"), QStringLiteral("--sync"), QString::number(window)});
 }
 
 void Click(QPoint global)
 {
     // Not --sync: a move to where the pointer already is never completes.
-    Run(QStringLiteral("xdotool"), {QStringLiteral("mousemove"), QString::number(global.x()), QString::number(global.y())});
+    Run(QStringLiteral("xdotool"),
+        {QStringLiteral("mousemove"), QString::number(global.x()), QString::number(global.y())});
     // Let the program see the pointer arrive before the button goes down.
     WaitFor([] { return false; }, 60);
     Run(QStringLiteral("xdotool"), {QStringLiteral("click"), QStringLiteral("1")});

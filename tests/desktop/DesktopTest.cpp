@@ -4,23 +4,23 @@
 
 #include "DesktopSession.h"
 
-#include "dialogs/AboutUnit.h"
+#include "TestSupport.h"
 #include "app/Application.h"
 #include "coupon/CouponImage.h"
 #include "coupon/CouponState.h"
+#include "coupon/Tombolix.h"
+#include "dialogs/AboutUnit.h"
 #include "dialogs/HelpUnit.h"
 #include "dialogs/LuckUnit.h"
 #include "dialogs/MessageUnit.h"
 #include "dialogs/PreferencesUnit.h"
 #include "dialogs/SystemsUnit.h"
-#include "TestSupport.h"
-#include "coupon/Tombolix.h"
 
 #include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
-#include <QGuiApplication>
 #include <QDir>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QMessageBox>
 #include <QScreen>
@@ -61,7 +61,7 @@ public:
     struct TSeen {
         QString text;
         QString title;
-        bool onTop = false;     // above every other window of the program
+        bool onTop = false;       // above every other window of the program
         bool clickedAway = false; // a real click on OK dismissed it
     };
     QList<TSeen> seen;
@@ -128,7 +128,8 @@ protected:
     static bool ShowByClick(QWidget *button, QWidget *window)
     {
         x11::Click(CentreOf(button));
-        return x11::WaitFor([&] { return window->isVisible() && x11::Viewable(Id(window)) && !x11::Minimised(Id(window)); });
+        return x11::WaitFor(
+            [&] { return window->isVisible() && x11::Viewable(Id(window)) && !x11::Minimised(Id(window)); });
     }
 
     void ClickNumber(int board, int number)
@@ -157,9 +158,9 @@ TEST_F(Desktop, EveryWindowReachesTheWindowManagerWithExactlyItsCaption)
         QWidget *window;
         const char *caption;
     } windows[] = {
-        {TombolixForm, "Drawvane"},          {PreferencesForm, "Drawvane Preferences"},
-        {SystemsForm, "Drawvane Systems"},   {LuckForm, "Drawvane Luck"},
-        {AboutForm, "Drawvane About"},       {HelpForm, "Drawvane Help"},
+        {TombolixForm, "Drawvane"},        {PreferencesForm, "Drawvane Preferences"},
+        {SystemsForm, "Drawvane Systems"}, {LuckForm, "Drawvane Luck"},
+        {AboutForm, "Drawvane About"},     {HelpForm, "Drawvane Help"},
         {MessageForm, "Drawvane Message"},
     };
     for (const auto &w : windows)
@@ -231,9 +232,9 @@ TEST_F(Desktop, StoreThatCannotBeWrittenStartsCompleteAndABoardClickedFullShowsI
     // coupon drawn, the captions empty.
     const QImage shot = TombolixForm->screen()->grabWindow(Id(TombolixForm)).toImage();
     ASSERT_EQ(shot.size(), QSize(773, 647));
-    EXPECT_EQ(shot.pixel(3, 92) | 0xFF000000u, 0xFFDC78D2u);    // GamePanel
-    EXPECT_EQ(shot.pixel(3, 440) | 0xFF000000u, 0xFFE8DEBAu);   // StatsPanel
-    EXPECT_EQ(shot.pixel(3, 350) | 0xFF000000u, 0xFFDEC2C2u);   // CoefficientsPanel
+    EXPECT_EQ(shot.pixel(3, 92) | 0xFF000000u, 0xFFDC78D2u);                // GamePanel
+    EXPECT_EQ(shot.pixel(3, 440) | 0xFF000000u, 0xFFE8DEBAu);               // StatsPanel
+    EXPECT_EQ(shot.pixel(3, 350) | 0xFF000000u, 0xFFDEC2C2u);               // CoefficientsPanel
     EXPECT_EQ(shot.pixel(8 + 120, 87 + 8 + 50) | 0xFF000000u, 0xFFDEBED7u); // the coupon's band
     for (QLabel *label : TombolixForm->PunchLabels)
         EXPECT_TRUE(label->text().isEmpty());

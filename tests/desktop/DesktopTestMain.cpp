@@ -1,13 +1,12 @@
 // Starts a private X server and window manager and runs the desktop tests
 // against them with the program's application object.
 
-#include "app/Application.h"
 #include "DesktopSession.h"
+#include "app/Application.h"
 
 #include <gtest/gtest.h>
 
 #include <cstdio>
-
 
 int main(int argc, char **argv)
 {

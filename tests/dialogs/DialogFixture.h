@@ -3,11 +3,11 @@
 // The started program with the Preferences and Systems windows at hand, and
 // the moves a person makes on them.
 
+#include "UiFixture.h"
 #include "dialogs/MaskedNumberEdit.h"
 #include "dialogs/MessageUnit.h"
 #include "dialogs/PreferencesUnit.h"
 #include "dialogs/SystemsUnit.h"
-#include "UiFixture.h"
 
 #include <QAbstractItemView>
 #include <QCheckBox>

@@ -64,10 +64,10 @@ TEST(PreferencesRules, StoredCountsOutsideTheirListsSelectTheNearestItem)
         const prefs::TCountList &list;
         int item;
     } rows[] = {
-        {4, prefs::kBoardsList, 0},   {12, prefs::kBoardsList, 8}, {13, prefs::kBoardsList, 8},
-        {0, prefs::kBoardsList, 0},   {255, prefs::kBoardsList, 8}, {36, prefs::kCellsList, 0},
-        {49, prefs::kCellsList, 13},  {30, prefs::kCellsList, 0},  {50, prefs::kCellsList, 13},
-        {5, prefs::kMarksList, 0},    {6, prefs::kMarksList, 1},   {9, prefs::kMarksList, 1},
+        {4, prefs::kBoardsList, 0},  {12, prefs::kBoardsList, 8},  {13, prefs::kBoardsList, 8},
+        {0, prefs::kBoardsList, 0},  {255, prefs::kBoardsList, 8}, {36, prefs::kCellsList, 0},
+        {49, prefs::kCellsList, 13}, {30, prefs::kCellsList, 0},   {50, prefs::kCellsList, 13},
+        {5, prefs::kMarksList, 0},   {6, prefs::kMarksList, 1},    {9, prefs::kMarksList, 1},
         {0, prefs::kMarksList, 0},
     };
     for (const Row &row : rows)
@@ -236,8 +236,9 @@ TEST(SystemsRules, StoreIsReadInItsOrderAndListsWrittenOnlyWhileTheirSystemIsOn)
     RecordingStore store;
     TGameSettings working;
     ReadSystems(store, working);
-    EXPECT_EQ(store.log, (Log{"GetInclusions", "GetExclusions", "GetPlayInclude", "GetPlayExclude", "GetPlaySums",
-                              "GetPlayStdev", "GetBoardSize"}));
+    EXPECT_EQ(store.log,
+              (Log{"GetInclusions", "GetExclusions", "GetPlayInclude", "GetPlayExclude", "GetPlaySums", "GetPlayStdev",
+                   "GetBoardSize"}));
 
     const Log switches{"SetPlayInclude", "SetPlayExclude", "SetPlaySums", "SetPlayStdev"};
     working.playInclude = working.playExclude = false;

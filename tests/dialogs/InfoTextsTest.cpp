@@ -1,8 +1,8 @@
 // The texts of the Help, About and donation windows, the phrases picked out
 // in them, and the payment address of a donation.
 
-#include "dialogs/DonationAddress.h"
 #include "dialogs/InfoTexts.h"
+#include "dialogs/DonationAddress.h"
 
 #include <gtest/gtest.h>
 
@@ -127,7 +127,7 @@ TEST(Donation, AmountIsTheFieldsDigitsOrTenWhenThereAreNone)
         const char *field;
         int64_t amount;
     } cases[] = {
-        {"     10", 10}, {"       ", 10}, {"", 10},  {"1234567", 1234567}, {"      0", 0},
+        {"     10", 10}, {"       ", 10},  {"", 10},    {"1234567", 1234567}, {"      0", 0},
         {"0000005", 5},  {"  1 2 3", 123}, {"12a", 10}, {"-5", 10},           {"+5", 10},
     };
     for (const auto &c : cases)

@@ -2,13 +2,13 @@
 // the toolbar commands without modality, headings picked out on every
 // showing, and the addresses handed to the browser.
 
+#include "UiFixture.h"
 #include "dialogs/AboutUnit.h"
 #include "dialogs/DonationAddress.h"
 #include "dialogs/HelpUnit.h"
 #include "dialogs/InfoTexts.h"
 #include "dialogs/LuckUnit.h"
 #include "dialogs/MaskedNumberEdit.h"
-#include "UiFixture.h"
 
 #include <QAction>
 #include <QDesktopServices>
@@ -69,11 +69,10 @@ std::vector<Emphasis> FormattedRuns(const QTextDocument *document)
             const bool other = format.fontItalic() || format.fontUnderline() || format.fontStrikeOut();
             if (!bold && !coloured && !other)
                 continue;
-            const Emphasis run{fragment.position(), fragment.length(), coloured ? format.foreground().color().rgba() : 0u,
-                          bold, other};
-            if (!runs.empty() && runs.back().start + runs.back().length == run.start
-                && runs.back().colour == run.colour && runs.back().bold == run.bold
-                && runs.back().otherStyle == run.otherStyle)
+            const Emphasis run{fragment.position(), fragment.length(),
+                               coloured ? format.foreground().color().rgba() : 0u, bold, other};
+            if (!runs.empty() && runs.back().start + runs.back().length == run.start && runs.back().colour == run.colour
+                && runs.back().bold == run.bold && runs.back().otherStyle == run.otherStyle)
                 runs.back().length += run.length;
             else
                 runs.push_back(run);
@@ -122,8 +121,9 @@ void ExpectFixedOnTopDialog(QWidget *window)
     const Qt::WindowFlags flags = window->windowFlags();
     EXPECT_TRUE(flags & Qt::WindowStaysOnTopHint);
     EXPECT_TRUE(flags & Qt::CustomizeWindowHint);
-    EXPECT_FALSE(flags & (Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint | Qt::WindowMinimizeButtonHint
-                          | Qt::WindowMaximizeButtonHint));
+    EXPECT_FALSE(flags
+                 & (Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint | Qt::WindowMinimizeButtonHint
+                    | Qt::WindowMaximizeButtonHint));
     EXPECT_EQ(window->windowModality(), Qt::NonModal);
     EXPECT_EQ(window->minimumSize(), window->maximumSize());
     const QRect desktop = QGuiApplication::primaryScreen()->availableGeometry();
@@ -168,11 +168,11 @@ protected:
         const QString text = HelpForm->HelpRichEdit->toPlainText();
         std::vector<Emphasis> runs;
         for (const auto heading : infotexts::kCommandHeadings)
-            runs.push_back({static_cast<int>(text.indexOf(Q(heading))), static_cast<int>(heading.size()), kBlue,
-                            true, false});
+            runs.push_back(
+                {static_cast<int>(text.indexOf(Q(heading))), static_cast<int>(heading.size()), kBlue, true, false});
         for (const auto heading : infotexts::kTopicHeadings)
-            runs.push_back({static_cast<int>(text.indexOf(Q(heading))), static_cast<int>(heading.size()), kGreen,
-                            true, false});
+            runs.push_back(
+                {static_cast<int>(text.indexOf(Q(heading))), static_cast<int>(heading.size()), kGreen, true, false});
         std::sort(runs.begin(), runs.end(), [](const Emphasis &a, const Emphasis &b) { return a.start < b.start; });
         return runs;
     }
@@ -258,10 +258,11 @@ TEST_F(InfoWindows, ControlsCarryTheirNamesPlacesFontsAndTabOrder)
     EXPECT_EQ(AboutForm->objectName(), QStringLiteral("AboutForm"));
     EXPECT_EQ(AboutForm->windowTitle(), QStringLiteral("Drawvane About"));
     EXPECT_EQ(AboutForm->size(), QSize(702, 475));
-    ExpectPlaces(AboutForm, {{"AboutRichEdit", {0, 0, 702, 411}},
-                             {"VisitLottoBitBtn", {5, 415, 226, 56}},
-                             {"VisitVeilmarkBitBtn", {245, 415, 226, 56}},
-                             {"CloseBitBtn", {565, 415, 96, 56}}});
+    ExpectPlaces(AboutForm,
+                 {{"AboutRichEdit", {0, 0, 702, 411}},
+                  {"VisitLottoBitBtn", {5, 415, 226, 56}},
+                  {"VisitVeilmarkBitBtn", {245, 415, 226, 56}},
+                  {"CloseBitBtn", {565, 415, 96, 56}}});
     EXPECT_EQ(AboutForm->font().family(), QStringLiteral("Times New Roman"));
     EXPECT_EQ(AboutForm->font().pixelSize(), 16);
     EXPECT_TRUE(AboutForm->AboutRichEdit->isReadOnly());
@@ -269,8 +270,9 @@ TEST_F(InfoWindows, ControlsCarryTheirNamesPlacesFontsAndTabOrder)
     EXPECT_EQ(AboutForm->AboutRichEdit->horizontalScrollBarPolicy(), Qt::ScrollBarAlwaysOff);
     EXPECT_EQ(AboutForm->VisitLottoBitBtn->text(), QStringLiteral("Visit Drawvane's Website"));
     EXPECT_EQ(AboutForm->VisitVeilmarkBitBtn->text(), QStringLiteral("Visit Veilmark's Website"));
-    EXPECT_EQ(TabStops(AboutForm), (QStringList{QStringLiteral("CloseBitBtn"), QStringLiteral("VisitLottoBitBtn"),
-                                                QStringLiteral("VisitVeilmarkBitBtn")}));
+    EXPECT_EQ(TabStops(AboutForm),
+              (QStringList{QStringLiteral("CloseBitBtn"), QStringLiteral("VisitLottoBitBtn"),
+                           QStringLiteral("VisitVeilmarkBitBtn")}));
     const QStringList aboutOrder{QStringLiteral("CloseBitBtn"), QStringLiteral("VisitLottoBitBtn"),
                                  QStringLiteral("VisitVeilmarkBitBtn"), QStringLiteral("AboutRichEdit")};
     EXPECT_EQ(ChainOrder(AboutForm, aboutOrder), aboutOrder);
@@ -279,11 +281,12 @@ TEST_F(InfoWindows, ControlsCarryTheirNamesPlacesFontsAndTabOrder)
     EXPECT_EQ(LuckForm->objectName(), QStringLiteral("LuckForm"));
     EXPECT_EQ(LuckForm->windowTitle(), QStringLiteral("Drawvane Luck"));
     EXPECT_EQ(LuckForm->size(), QSize(399, 341));
-    ExpectPlaces(LuckForm, {{"Panel1", {10, 5, 381, 266}},
-                            {"Memo1", {10, 10, 361, 251}},
-                            {"DonationMaskEdit", {45, 305, 81, 27}},
-                            {"DonateBitBtn", {155, 280, 106, 56}},
-                            {"CloseBitBtn", {270, 280, 106, 56}}});
+    ExpectPlaces(LuckForm,
+                 {{"Panel1", {10, 5, 381, 266}},
+                  {"Memo1", {10, 10, 361, 251}},
+                  {"DonationMaskEdit", {45, 305, 81, 27}},
+                  {"DonateBitBtn", {155, 280, 106, 56}},
+                  {"CloseBitBtn", {270, 280, 106, 56}}});
     EXPECT_EQ(LuckForm->Memo1->parentWidget(), LuckForm->Panel1);
     EXPECT_EQ(LuckForm->Label1->pos(), QPoint(30, 280));
     EXPECT_EQ(LuckForm->Label1->text(), QStringLiteral("Amount in USD"));
@@ -292,8 +295,9 @@ TEST_F(InfoWindows, ControlsCarryTheirNamesPlacesFontsAndTabOrder)
     EXPECT_EQ(LuckForm->DonationMaskEdit->Positions(), 7);
     EXPECT_EQ(LuckForm->DonationMaskEdit->MaskedText(), QStringLiteral("     10"));
     EXPECT_TRUE(LuckForm->Memo1->isReadOnly());
-    EXPECT_EQ(TabStops(LuckForm), (QStringList{QStringLiteral("DonateBitBtn"), QStringLiteral("CloseBitBtn"),
-                                               QStringLiteral("DonationMaskEdit")}));
+    EXPECT_EQ(TabStops(LuckForm),
+              (QStringList{QStringLiteral("DonateBitBtn"), QStringLiteral("CloseBitBtn"),
+                           QStringLiteral("DonationMaskEdit")}));
 
     // The appeal: twelve lines, every one centred.
     const QTextDocument *appeal = LuckForm->Memo1->document();
@@ -346,7 +350,8 @@ TEST_F(InfoWindows, HelpHeadingsAreBoldAndColouredOnEveryShowingAndNothingElse)
                 return r;
         return {};
     };
-    EXPECT_EQ(runAt(31, QStringLiteral("Print:")), (Emphasis{runAt(31, QStringLiteral("Print:")).start, 6, kBlue, true, false}));
+    EXPECT_EQ(runAt(31, QStringLiteral("Print:")),
+              (Emphasis{runAt(31, QStringLiteral("Print:")).start, 6, kBlue, true, false}));
     const Emphasis exclusions = runAt(11, QStringLiteral("Play Exclusions System:"));
     EXPECT_EQ(exclusions.colour, kGreen);
     EXPECT_EQ(exclusions.length, 23);
@@ -395,8 +400,9 @@ TEST_F(InfoWindows, WebSiteButtonsOpenTheHomePages)
     Trigger(Form()->AboutAction);
     Click(AboutForm->VisitLottoBitBtn);
     Click(AboutForm->VisitVeilmarkBitBtn);
-    EXPECT_EQ(Opened(), (QStringList{QStringLiteral("http://drawvane.example.org/"),
-                                     QStringLiteral("http://veilmark.example.com/")}));
+    EXPECT_EQ(
+        Opened(),
+        (QStringList{QStringLiteral("http://drawvane.example.org/"), QStringLiteral("http://veilmark.example.com/")}));
     EXPECT_TRUE(AboutForm->isVisible());
 }
 

@@ -56,11 +56,16 @@ TEST_F(Preferences, WindowCarriesItsControlsCaptionsAndPlaces)
         const char *name;
         QRect geometry;
     } places[] = {
-        {"Bevel1", {5, 5, 221, 220}},          {"Bevel2", {235, 5, 438, 220}},
-        {"MarksRadioGroup", {25, 150, 185, 51}}, {"Div1CheckBox", {256, 42, 17, 17}},
-        {"Div7CheckBox", {256, 186, 17, 17}},  {"Pay1MaskEdit", {544, 39, 86, 22}},
-        {"Pay4MaskEdit", {576, 111, 54, 22}},  {"Pay7MaskEdit", {600, 183, 30, 22}},
-        {"CloseBitBtn", {405, 232, 106, 50}},  {"CancelBitBtn", {535, 232, 106, 50}},
+        {"Bevel1", {5, 5, 221, 220}},
+        {"Bevel2", {235, 5, 438, 220}},
+        {"MarksRadioGroup", {25, 150, 185, 51}},
+        {"Div1CheckBox", {256, 42, 17, 17}},
+        {"Div7CheckBox", {256, 186, 17, 17}},
+        {"Pay1MaskEdit", {544, 39, 86, 22}},
+        {"Pay4MaskEdit", {576, 111, 54, 22}},
+        {"Pay7MaskEdit", {600, 183, 30, 22}},
+        {"CloseBitBtn", {405, 232, 106, 50}},
+        {"CancelBitBtn", {535, 232, 106, 50}},
     };
     for (const auto &p : places)
         EXPECT_EQ(Control(form, p.name)->geometry(), p.geometry) << p.name;
@@ -72,11 +77,16 @@ TEST_F(Preferences, WindowCarriesItsControlsCaptionsAndPlaces)
     const struct {
         const char *name;
         const char *text;
-    } captions[] = {{"BoardTitleLabel", "Coupon Preferences"}, {"NoOfBoardsLabel", "Number of Boards:"},
-                    {"NoOfCellsLabel", "Number of Cells:"},    {"DivisionsLabel", "Prize Divisions"},
-                    {"Label2", "Winning Numbers"},             {"Label3", "Payments $"},
-                    {"Label1", "Division one"},                {"Label9", "Division seven"},
-                    {"Label10", "6"},                          {"Label11", "5 + bonus ball"},
+    } captions[] = {{"BoardTitleLabel", "Coupon Preferences"},
+                    {"NoOfBoardsLabel", "Number of Boards:"},
+                    {"NoOfCellsLabel", "Number of Cells:"},
+                    {"DivisionsLabel", "Prize Divisions"},
+                    {"Label2", "Winning Numbers"},
+                    {"Label3", "Payments $"},
+                    {"Label1", "Division one"},
+                    {"Label9", "Division seven"},
+                    {"Label10", "6"},
+                    {"Label11", "5 + bonus ball"},
                     {"Label16", "3"}};
     for (const auto &c : captions)
         EXPECT_EQ(Control<QLabel>(form, c.name)->text(), QString::fromLatin1(c.text)) << c.name;
@@ -249,7 +259,7 @@ TEST_F(Preferences, CancelWritesNothingAndTheNextOpeningShowsTheStore)
     EXPECT_EQ(std::filesystem::last_write_time(Home().storeFile()), fileBefore);
 #endif
     EXPECT_EQ(Stored().boards, 12);
-    EXPECT_EQ(CellOf(1, 2), Cell::Marked);  // the main window was not told
+    EXPECT_EQ(CellOf(1, 2), Cell::Marked); // the main window was not told
 
     OpenPreferences();
     EXPECT_EQ(form->BoardsComboBox->currentText(), QStringLiteral("12"));

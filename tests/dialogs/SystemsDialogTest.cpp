@@ -42,11 +42,11 @@ TEST_F(Systems, WindowCarriesItsControlsCaptionsColoursAndHints)
         const char *name;
         QRect geometry;
     } places[] = {
-        {"Bevel1", {10, 5, 491, 196}},          {"ExclusionsCheckBox", {25, 10, 171, 17}},
-        {"ExclusionsPanel", {15, 30, 476, 66}}, {"InclusionsCheckBox", {25, 105, 171, 17}},
+        {"Bevel1", {10, 5, 491, 196}},           {"ExclusionsCheckBox", {25, 10, 171, 17}},
+        {"ExclusionsPanel", {15, 30, 476, 66}},  {"InclusionsCheckBox", {25, 105, 171, 17}},
         {"InclusionsPanel", {15, 125, 246, 66}}, {"Panel2", {265, 125, 226, 66}},
-        {"SumsCheckBox", {30, 10, 176, 17}},    {"StDevCheckBox", {30, 40, 186, 17}},
-        {"CloseBitBtn", {265, 205, 100, 51}},   {"CancelBitBtn", {390, 205, 100, 51}},
+        {"SumsCheckBox", {30, 10, 176, 17}},     {"StDevCheckBox", {30, 40, 186, 17}},
+        {"CloseBitBtn", {265, 205, 100, 51}},    {"CancelBitBtn", {390, 205, 100, 51}},
     };
     for (const auto &p : places)
         EXPECT_EQ(Control(form, p.name)->geometry(), p.geometry) << p.name;
@@ -88,10 +88,9 @@ TEST_F(Systems, EveryNumberIsReadableWholeInEveryList)
         option.initFrom(list);
         option.editable = false;
         option.subControls = QStyle::SC_All;
-        const QRect field = list->style()->subControlRect(QStyle::CC_ComboBox, &option,
-                                                          QStyle::SC_ComboBoxEditField, list);
-        const QRect arrow = list->style()->subControlRect(QStyle::CC_ComboBox, &option,
-                                                          QStyle::SC_ComboBoxArrow, list);
+        const QRect field =
+            list->style()->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, list);
+        const QRect arrow = list->style()->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxArrow, list);
         EXPECT_FALSE(field.intersects(arrow)) << list->objectName().toStdString();
         const QFontMetrics metrics(list->font());
         for (int i = 0; i < list->count(); ++i) {
@@ -217,7 +216,7 @@ TEST_F(Systems, AcceptLeavesTheListOfASystemThatIsOffUntouchedAndWritesTheSwitch
     SetSystems(true, true, {1, 2, 0, 0}, {5, 6, 0, 0, 0, 0, 0, 0, 0, 0});
     StartProgram();
     TSystemsForm *form = OpenSystems();
-    Click(form->ExclusionsCheckBox);   // off
+    Click(form->ExclusionsCheckBox); // off
     Pick(Include(form, 3), 3);
     Click(form->SumsCheckBox);
     Click(form->CloseBitBtn);

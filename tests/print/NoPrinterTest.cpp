@@ -1,7 +1,7 @@
 // Printing on a machine with no printing system at all.
 
-#include "dialogs/MessageUnit.h"
 #include "UiFixture.h"
+#include "dialogs/MessageUnit.h"
 
 #include <QPushButton>
 

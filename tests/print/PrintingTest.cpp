@@ -1,8 +1,8 @@
 // Printing through a real printing system: a private CUPS scheduler with a
 // default queue that writes a PDF file.
 
-#include "dialogs/MessageUnit.h"
 #include "UiFixture.h"
+#include "dialogs/MessageUnit.h"
 
 #include <QElapsedTimer>
 #include <QProcess>
@@ -39,7 +39,7 @@ protected:
         dir_ = std::filesystem::temp_directory_path() / ("drawvane-cups-" + std::to_string(::getpid()));
         int code = 0;
         const QString output = RunTool(QStringLiteral(DRAWVANE_CUPS_SANDBOX),
-                                   {QStringLiteral("start"), QString::fromStdString(dir_.string())}, &code);
+                                       {QStringLiteral("start"), QString::fromStdString(dir_.string())}, &code);
         if (code != 0) {
             skipReason_ = "the printing system could not be started: " + output.toStdString();
             return;
@@ -73,8 +73,8 @@ protected:
         timer.start();
         while (timer.elapsed() < 30000) {
             const QString pending = RunTool(QStringLiteral("lpstat"), {QStringLiteral("-o")});
-            const QString completed =
-                RunTool(QStringLiteral("lpstat"), {QStringLiteral("-W"), QStringLiteral("completed"), QStringLiteral("-o")});
+            const QString completed = RunTool(
+                QStringLiteral("lpstat"), {QStringLiteral("-W"), QStringLiteral("completed"), QStringLiteral("-o")});
             if (pending.trimmed().isEmpty() && completed.contains(QStringLiteral("drawvane-pdf-")))
                 return true;
             QThread::msleep(100);
@@ -108,10 +108,13 @@ TEST_F(Printing, FilledBoardsReachTheDefaultQueueAsOneTitledJob)
     EXPECT_EQ(Form()->CouponImage->Image(), before);
     EXPECT_EQ(Form()->Coupon().MarkCount(1), 6);
 
-    ASSERT_TRUE(WaitForJobs()) << RunTool(QStringLiteral("lpstat"), {QStringLiteral("-W"), QStringLiteral("all"), QStringLiteral("-o")}).toStdString();
+    ASSERT_TRUE(WaitForJobs()) << RunTool(QStringLiteral("lpstat"),
+                                          {QStringLiteral("-W"), QStringLiteral("all"), QStringLiteral("-o")})
+                                      .toStdString();
     const QString file = QString::fromStdString(Output().string());
     const QString info = RunTool(QStringLiteral("pdfinfo"), {file});
-    EXPECT_TRUE(info.contains(QRegularExpression(QStringLiteral("Title:\\s+The Winning Numbers")))) << info.toStdString();
+    EXPECT_TRUE(info.contains(QRegularExpression(QStringLiteral("Title:\\s+The Winning Numbers"))))
+        << info.toStdString();
     EXPECT_TRUE(info.contains(QStringLiteral("Pages:           1"))) << info.toStdString();
     // Courier New, or its metric twin where it is not installed.
     const QString fonts = RunTool(QStringLiteral("pdffonts"), {file});

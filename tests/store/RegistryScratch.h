@@ -150,8 +150,9 @@ public:
     {
         const char *allowed = std::getenv("DRAWVANE_TEST_SCRATCH_REGISTRY");
         if (!allowed || std::string(allowed) != "1") {
-            std::fprintf(stderr, "These tests clear HKEY_CURRENT_USER\\%s. Run them in a throw-away registry "
-                                 "(tools/test-windows-store) with DRAWVANE_TEST_SCRATCH_REGISTRY=1.\n",
+            std::fprintf(stderr,
+                         "These tests clear HKEY_CURRENT_USER\\%s. Run them in a throw-away registry "
+                         "(tools/test-windows-store) with DRAWVANE_TEST_SCRATCH_REGISTRY=1.\n",
                          kProductKey);
             std::abort();
         }
@@ -168,7 +169,8 @@ public:
     {
         HKEY key = nullptr;
         if (RegCreateKeyExA(HKEY_CURRENT_USER, KeyPath(subkey).c_str(), 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &key,
-                            nullptr) != ERROR_SUCCESS)
+                            nullptr)
+            != ERROR_SUCCESS)
             return;
         const auto [type, bytes] = ParseData(data);
         RegSetValueExA(key, name.c_str(), 0, type, bytes.data(), static_cast<DWORD>(bytes.size()));
@@ -223,16 +225,18 @@ public:
                 const size_t slash = section.find('\\');
                 section = slash == std::string::npos ? "" : section.substr(slash + 1);
                 HKEY key = nullptr;
-                if (RegCreateKeyExA(HKEY_CURRENT_USER, section.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS, nullptr,
-                                    &key, nullptr) == ERROR_SUCCESS)
+                if (RegCreateKeyExA(HKEY_CURRENT_USER, section.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &key,
+                                    nullptr)
+                    == ERROR_SUCCESS)
                     RegCloseKey(key);
             } else if (line.size() > 1 && line.front() == '"' && !section.empty()) {
                 const size_t close = line.find("\"=");
                 if (close == std::string::npos)
                     continue;
                 HKEY key = nullptr;
-                if (RegCreateKeyExA(HKEY_CURRENT_USER, section.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS, nullptr,
-                                    &key, nullptr) != ERROR_SUCCESS)
+                if (RegCreateKeyExA(HKEY_CURRENT_USER, section.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &key,
+                                    nullptr)
+                    != ERROR_SUCCESS)
                     continue;
                 const auto [type, bytes] = ParseData(std::string_view(line).substr(close + 2));
                 RegSetValueExA(key, line.substr(1, close - 1).c_str(), 0, type, bytes.data(),

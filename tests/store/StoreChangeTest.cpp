@@ -171,10 +171,11 @@ TEST_F(StoreTest, LinkedSettingsFileIsWrittenThroughToItsTarget)
     // A target that cannot be written fails like any store that cannot.
     storetest::OpenForOthers(home.dir());
     fs::permissions(home.storeFile().parent_path(), fs::perms::all);
-    fs::permissions(dotfiles, fs::perms::owner_all | fs::perms::group_read | fs::perms::group_exec
-                                  | fs::perms::others_read | fs::perms::others_exec);
-    fs::permissions(dotfiles / "registry.reg", fs::perms::owner_read | fs::perms::owner_write
-                                                   | fs::perms::group_read | fs::perms::others_read);
+    fs::permissions(dotfiles,
+                    fs::perms::owner_all | fs::perms::group_read | fs::perms::group_exec | fs::perms::others_read
+                        | fs::perms::others_exec);
+    fs::permissions(dotfiles / "registry.reg",
+                    fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read | fs::perms::others_read);
     const int status = storetest::RunAsOtherUser([] {
         TRegOptions other;
         const bool reads = other.GetBoards() == 6;

@@ -1,8 +1,8 @@
 // Two copies of the program writing the same store at once.
 
+#include "StoreFixture.h"
 #include "settings/RegistryFileFormat.h"
 #include "settings/RegistryStore.h"
-#include "StoreFixture.h"
 
 #include <string>
 

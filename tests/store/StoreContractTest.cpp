@@ -4,12 +4,12 @@
 #include "StoreFixture.h"
 
 #include <algorithm>
-#include <cstdio>
-#include <memory>
-#include <ostream>
 #include <cstdint>
+#include <cstdio>
 #include <filesystem>
 #include <limits>
+#include <memory>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -120,7 +120,9 @@ TEST_P(MissingKeyTest, OneMissingKeyResetsEverySetting)
 }
 
 INSTANTIATE_TEST_SUITE_P(Keys, MissingKeyTest, ::testing::Values("", "div", "exclusions", "inclusions", "payments"),
-                         [](const auto &info) { return *info.param ? std::string(info.param) : std::string("product"); });
+                         [](const auto &info) {
+                             return *info.param ? std::string(info.param) : std::string("product");
+                         });
 
 TEST_F(StoreTest, ProductKeyWithoutOwnSectionStillExistsThroughItsSubkeys)
 {
@@ -137,7 +139,10 @@ struct SingleItem {
     uint32_t fallback;
 };
 
-void PrintTo(const SingleItem &item, std::ostream *os) { *os << item.name; }
+void PrintTo(const SingleItem &item, std::ostream *os)
+{
+    *os << item.name;
+}
 
 class SingleValueTest : public StoreTest, public ::testing::WithParamInterface<SingleItem> {};
 
@@ -180,7 +185,10 @@ struct StoredCase {
     std::string expected; // the value read, or the error's text
 };
 
-void PrintTo(const StoredCase &c, std::ostream *os) { *os << c.name << '=' << c.data; }
+void PrintTo(const StoredCase &c, std::ostream *os)
+{
+    *os << c.name << '=' << c.data;
+}
 
 class StoredNumberTest : public StoreTest, public ::testing::WithParamInterface<StoredCase> {};
 
@@ -191,36 +199,40 @@ TEST_P(StoredNumberTest, ReadsStoredDataOrFails)
     const std::string name = GetParam().name;
     std::string result;
     const std::string error = ErrorOf([&] {
-        if (name == "boards") result = std::to_string(store.GetBoards());
-        if (name == "boardsize") result = std::to_string(store.GetBoardSize());
-        if (name == "marks") result = std::to_string(store.GetMarks());
-        if (name == "playExclude") result = store.GetPlayExclude() ? "true" : "false";
-        if (name == "playInclude") result = store.GetPlayInclude() ? "true" : "false";
-        if (name == "playSums") result = store.GetPlaySums() ? "true" : "false";
-        if (name == "playstdev") result = store.GetPlayStdev() ? "true" : "false";
+        if (name == "boards")
+            result = std::to_string(store.GetBoards());
+        if (name == "boardsize")
+            result = std::to_string(store.GetBoardSize());
+        if (name == "marks")
+            result = std::to_string(store.GetMarks());
+        if (name == "playExclude")
+            result = store.GetPlayExclude() ? "true" : "false";
+        if (name == "playInclude")
+            result = store.GetPlayInclude() ? "true" : "false";
+        if (name == "playSums")
+            result = store.GetPlaySums() ? "true" : "false";
+        if (name == "playstdev")
+            result = store.GetPlayStdev() ? "true" : "false";
     });
     EXPECT_EQ(error == "<no error>" ? result : error, GetParam().expected);
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Data, StoredNumberTest,
-    ::testing::Values(StoredCase{"boards", "dword:0000012c", "Range check error"},       // 300
-                      StoredCase{"boards", "dword:000000c8", "200"},                     // no check against 4..12
-                      StoredCase{"boards", "dword:000000ff", "255"},
-                      StoredCase{"boards", "dword:00000100", "Range check error"},
-                      StoredCase{"boardsize", "dword:ffffffff", "Range check error"},    // -1 as signed
-                      StoredCase{"boardsize", "dword:00000000", "0"},
-                      StoredCase{"marks", "dword:0000000D", "13"},                       // upper-case hex
-                      StoredCase{"boards", "hex(4):07,00,00,00", "7"},                   // a dword as bytes
-                      StoredCase{"boards", "hex(4):07,00", "Failed to get data for 'boards'"},
-                      StoredCase{"boards", "\"twelve\"", "Invalid data type for 'boards'"},
-                      StoredCase{"marks", "hex:06,00,00,00", "Invalid data type for 'marks'"},
-                      StoredCase{"playstdev", "hex(b):01,00,00,00,00,00,00,00", "Invalid data type for 'playstdev'"},
-                      StoredCase{"playSums", "dword:00000007", "true"},
-                      StoredCase{"playSums", "dword:00000000", "false"},
-                      StoredCase{"playExclude", "dword:ffffffff", "true"},
-                      StoredCase{"playInclude", "dword:00000002", "true"},
-                      StoredCase{"playInclude", "\"1\"", "Invalid data type for 'playInclude'"}));
+    ::testing::Values(
+        StoredCase{"boards", "dword:0000012c", "Range check error"}, // 300
+        StoredCase{"boards", "dword:000000c8", "200"},               // no check against 4..12
+        StoredCase{"boards", "dword:000000ff", "255"}, StoredCase{"boards", "dword:00000100", "Range check error"},
+        StoredCase{"boardsize", "dword:ffffffff", "Range check error"},                              // -1 as signed
+        StoredCase{"boardsize", "dword:00000000", "0"}, StoredCase{"marks", "dword:0000000D", "13"}, // upper-case hex
+        StoredCase{"boards", "hex(4):07,00,00,00", "7"},                                             // a dword as bytes
+        StoredCase{"boards", "hex(4):07,00", "Failed to get data for 'boards'"},
+        StoredCase{"boards", "\"twelve\"", "Invalid data type for 'boards'"},
+        StoredCase{"marks", "hex:06,00,00,00", "Invalid data type for 'marks'"},
+        StoredCase{"playstdev", "hex(b):01,00,00,00,00,00,00,00", "Invalid data type for 'playstdev'"},
+        StoredCase{"playSums", "dword:00000007", "true"}, StoredCase{"playSums", "dword:00000000", "false"},
+        StoredCase{"playExclude", "dword:ffffffff", "true"}, StoredCase{"playInclude", "dword:00000002", "true"},
+        StoredCase{"playInclude", "\"1\"", "Invalid data type for 'playInclude'"}));
 
 TEST_F(StoreTest, WritingReplacesValueOfAnotherType)
 {
@@ -233,10 +245,10 @@ TEST_F(StoreTest, WritingReplacesValueOfAnotherType)
 
 struct ListCase {
     const char *subkey;
-    const char *name;  // the element changed by hand
-    const char *data;  // its data, or nullptr to delete it
+    const char *name; // the element changed by hand
+    const char *data; // its data, or nullptr to delete it
     std::string error;
-    size_t keptUpTo;   // elements before this one hold stored values
+    size_t keptUpTo; // elements before this one hold stored values
 };
 
 void PrintTo(const ListCase &c, std::ostream *os)
@@ -281,16 +293,15 @@ TEST_P(ListReaderTest, FailsAtBadElementKeepingThoseBefore)
         EXPECT_EQ(got[i], i < GetParam().keptUpTo ? stored[i] : 99) << "element " << i;
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Lists, ListReaderTest,
-    ::testing::Values(ListCase{"div", "3", nullptr, "Failed to get data for '3'", 3},
-                      ListCase{"div", "0", nullptr, "Failed to get data for '0'", 0},
-                      ListCase{"payments", "6", nullptr, "Failed to get data for '6'", 6},
-                      ListCase{"inclusions", "1", "\"x\"", "Invalid data type for '1'", 1},
-                      ListCase{"exclusions", "9", nullptr, "Failed to get data for '9'", 9},
-                      ListCase{"exclusions", "4", "dword:00000100", "Range check error", 4},
-                      ListCase{"exclusions", "2", "hex:01", "Invalid data type for '2'", 2},
-                      ListCase{"div", "5", "dword:0000012c", "Range check error", 5}));
+INSTANTIATE_TEST_SUITE_P(Lists, ListReaderTest,
+                         ::testing::Values(ListCase{"div", "3", nullptr, "Failed to get data for '3'", 3},
+                                           ListCase{"div", "0", nullptr, "Failed to get data for '0'", 0},
+                                           ListCase{"payments", "6", nullptr, "Failed to get data for '6'", 6},
+                                           ListCase{"inclusions", "1", "\"x\"", "Invalid data type for '1'", 1},
+                                           ListCase{"exclusions", "9", nullptr, "Failed to get data for '9'", 9},
+                                           ListCase{"exclusions", "4", "dword:00000100", "Range check error", 4},
+                                           ListCase{"exclusions", "2", "hex:01", "Invalid data type for '2'", 2},
+                                           ListCase{"div", "5", "dword:0000012c", "Range check error", 5}));
 
 TEST_F(StoreTest, PaymentsKeepTheSignOfTheirThirtyTwoBits)
 {
@@ -305,7 +316,8 @@ TEST_F(StoreTest, PaymentsKeepTheSignOfTheirThirtyTwoBits)
     EXPECT_EQ(payments[2], 2147483647);
     EXPECT_EQ(payments[3], 5000);
 
-    const int64_t extremes[7] = {-1, std::numeric_limits<int32_t>::min(), std::numeric_limits<int32_t>::max(), 0, 1, 2, 3};
+    const int64_t extremes[7] = {-1, std::numeric_limits<int32_t>::min(), std::numeric_limits<int32_t>::max(), 0, 1, 2,
+                                 3};
     store.SetPayments(extremes);
     EXPECT_NE(Contents().find("\"0\"=dword:ffffffff\n\"1\"=dword:80000000\n\"2\"=dword:7fffffff\n"), std::string::npos);
     store.GetPayments(payments);
@@ -347,13 +359,13 @@ TEST_F(StoreTest, ListReaderCreatesMissingSubkeyEmptyWhichInitDefaultsThenLeaves
 TEST_F(StoreTest, KeyAndValueNamesIgnoreCase)
 {
     Load("Windows Registry Editor Version 5.00\n\n"
-            "[HKEY_CURRENT_USER\\SOFTWARE\\DrawVane]\n"
-            "\"BOARDS\"=dword:00000007\n"
-            "\"Marks\"=DWORD:00000005\n\n"
-            "[hkey_current_user\\software\\drawvane\\DIV]\n"
-            "[HKEY_CURRENT_USER\\Software\\drawvane\\Exclusions]\n"
-            "[HKEY_CURRENT_USER\\Software\\drawvane\\INCLUSIONS]\n"
-            "[HKEY_CURRENT_USER\\Software\\drawvane\\Payments]\n");
+         "[HKEY_CURRENT_USER\\SOFTWARE\\DrawVane]\n"
+         "\"BOARDS\"=dword:00000007\n"
+         "\"Marks\"=DWORD:00000005\n\n"
+         "[hkey_current_user\\software\\drawvane\\DIV]\n"
+         "[HKEY_CURRENT_USER\\Software\\drawvane\\Exclusions]\n"
+         "[HKEY_CURRENT_USER\\Software\\drawvane\\INCLUSIONS]\n"
+         "[HKEY_CURRENT_USER\\Software\\drawvane\\Payments]\n");
     EXPECT_FALSE(store.InitDefaults());
     EXPECT_EQ(store.GetBoards(), 7);
     EXPECT_EQ(store.GetMarks(), 5);

@@ -31,7 +31,8 @@ namespace fs = std::filesystem;
 // Sets or unsets an environment variable for the life of the object.
 class ScopedEnv {
 public:
-    ScopedEnv(const char *name, const char *value) : FName(name)
+    ScopedEnv(const char *name, const char *value)
+        : FName(name)
     {
         if (const char *old = std::getenv(name))
             FPrevious = old;
@@ -135,7 +136,10 @@ struct BadFile {
     std::string bytes;
 };
 
-void PrintTo(const BadFile &file, std::ostream *os) { *os << file.label; }
+void PrintTo(const BadFile &file, std::ostream *os)
+{
+    *os << file.label;
+}
 
 class NotARegistryFileTest : public StoreTest, public ::testing::WithParamInterface<BadFile> {};
 
@@ -153,17 +157,22 @@ TEST_P(NotARegistryFileTest, IsKeptAsideOnceAndTheDefaultsAreWritten)
     EXPECT_TRUE(std::regex_match(kept[0].filename().string(), std::regex(R"(registry\.reg\.bad-\d{8}T\d{6}Z)")))
         << kept[0];
     ASSERT_EQ(log.notices.size(), 1u);
-    EXPECT_EQ(log.notices[0], "The settings file could not be read and was kept as " + kept[0].string()
-                                  + ". The default settings are in use.");
+    EXPECT_EQ(log.notices[0],
+              "The settings file could not be read and was kept as " + kept[0].string()
+                  + ". The default settings are in use.");
     EXPECT_TRUE(File().starts_with("Windows Registry Editor Version 5.00\n\n"));
     EXPECT_FALSE(store.InitDefaults());
 }
 
 INSTANTIATE_TEST_SUITE_P(Files, NotARegistryFileTest,
-                         ::testing::Values(BadFile{"binary", Bytes("\x7F" "ELF\x02\x01\x01\x00\x00\xff\xfe garbage")},
+                         ::testing::Values(BadFile{"binary",
+                                                   Bytes("\x7F"
+                                                         "ELF\x02\x01\x01\x00\x00\xff\xfe garbage")},
                                            BadFile{"textWithoutHeader", Bytes("boards=12\nmarks=6\n")},
                                            BadFile{"cutInsideHeader", Bytes("Windows Registry Ed")},
-                                           BadFile{"utf16Garbage", Bytes("\xFF\xFE\x00\xD8" "garbage!")}),
+                                           BadFile{"utf16Garbage",
+                                                   Bytes("\xFF\xFE\x00\xD8"
+                                                         "garbage!")}),
                          [](const auto &info) { return std::string(info.param.label); });
 
 TEST_F(StoreTest, SingleGetterMeetingAnUnreadableFileGoesOnWithTheEmptyStore)
@@ -173,8 +182,9 @@ TEST_F(StoreTest, SingleGetterMeetingAnUnreadableFileGoesOnWithTheEmptyStore)
     SetFile(Bytes("\0\0\0\1\2\3"));
     EXPECT_TRUE(store.GetPlaySums());
     EXPECT_EQ(log.notices.size(), 1u);
-    EXPECT_EQ(File(), "Windows Registry Editor Version 5.00\n\n[HKEY_CURRENT_USER\\Software\\drawvane]\n"
-                      "\"playSums\"=dword:00000001\n\n");
+    EXPECT_EQ(File(),
+              "Windows Registry Editor Version 5.00\n\n[HKEY_CURRENT_USER\\Software\\drawvane]\n"
+              "\"playSums\"=dword:00000001\n\n");
 }
 
 TEST_F(StoreTest, NoticeWaitsForAHandlerAndIsDeliveredOnce)
@@ -298,10 +308,9 @@ TEST_F(StoreTest, ReadsAWindowsExportInUtf16WithCrlf)
         "[HKEY_CURRENT_USER\\Software\\drawvane\\div]\r\n"
         "\"0\"=dword:00000001\r\n\"1\"=dword:00000000\r\n\"2\"=dword:00000001\r\n\"3\"=dword:00000000\r\n"
         "\"4\"=dword:00000001\r\n\"5\"=dword:00000000\r\n\"6\"=dword:00000001\r\n\r\n"
-        + std::string(
-            "[HKEY_CURRENT_USER\\Software\\drawvane\\exclusions]\r\n\r\n"
-            "[HKEY_CURRENT_USER\\Software\\drawvane\\inclusions]\r\n\r\n"
-            "[HKEY_CURRENT_USER\\Software\\drawvane\\payments]\r\n\r\n");
+        + std::string("[HKEY_CURRENT_USER\\Software\\drawvane\\exclusions]\r\n\r\n"
+                      "[HKEY_CURRENT_USER\\Software\\drawvane\\inclusions]\r\n\r\n"
+                      "[HKEY_CURRENT_USER\\Software\\drawvane\\payments]\r\n\r\n");
     SetFile(Utf16Le(exported));
 
     EXPECT_FALSE(store.InitDefaults());
@@ -338,7 +347,8 @@ TEST_F(StoreTest, LinesTheStoreDoesNotUseSurviveARewrite)
     store.SetBoards(6);
     EXPECT_EQ(store.GetBoards(), 6);
     const std::string text = File();
-    EXPECT_NE(text.find("[HKEY_CURRENT_USER\\Software\\drawvane]\n\"boards\"=dword:00000006\n" + foreign), std::string::npos)
+    EXPECT_NE(text.find("[HKEY_CURRENT_USER\\Software\\drawvane]\n\"boards\"=dword:00000006\n" + foreign),
+              std::string::npos)
         << text;
     EXPECT_NE(text.find(other), std::string::npos) << text;
     EXPECT_EQ(text.find("  00,00"), std::string::npos) << "the continuation of the replaced value stayed";
@@ -443,8 +453,9 @@ TEST_F(StoreTest, ReadOnlyStoreServesItsValuesAndFailsOnlyWrites)
     const fs::path dir = home.storeFile().parent_path();
     storetest::OpenForOthers(home.dir());
     fs::permissions(home.storeFile(), fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
-    fs::permissions(dir, fs::perms::owner_read | fs::perms::owner_exec | fs::perms::group_read
-                             | fs::perms::group_exec | fs::perms::others_read | fs::perms::others_exec);
+    fs::permissions(dir,
+                    fs::perms::owner_read | fs::perms::owner_exec | fs::perms::group_read | fs::perms::group_exec
+                        | fs::perms::others_read | fs::perms::others_exec);
 
     const int status = storetest::RunAsOtherUser([&] {
         int failures = 0;

@@ -83,8 +83,7 @@ inline std::string Canonical(const std::string &exportText)
     std::vector<const regfile::TSection *> sections;
     for (const regfile::TSection &section : document->sections)
         sections.push_back(&section);
-    std::stable_sort(sections.begin(), sections.end(),
-                     [](auto *a, auto *b) { return a->foldedName < b->foldedName; });
+    std::stable_sort(sections.begin(), sections.end(), [](auto *a, auto *b) { return a->foldedName < b->foldedName; });
     std::string out;
     for (size_t i = 0; i < sections.size(); ++i) {
         if (i > 0 && sections[i]->foldedName == sections[i - 1]->foldedName)
@@ -143,10 +142,22 @@ inline void OpenForOthers(const std::filesystem::path &dir)
 class StoreTest : public ::testing::Test {
 protected:
 #ifdef _WIN32
-    std::string Contents() const { return Canonical(registry.Export()); }
-    void Load(const std::string &exportText) const { registry.Import(exportText); }
-    void RemoveStore() const { registry.Clear(); }
-    std::string WriteStamp() const { return registry.WriteStamp(); }
+    std::string Contents() const
+    {
+        return Canonical(registry.Export());
+    }
+    void Load(const std::string &exportText) const
+    {
+        registry.Import(exportText);
+    }
+    void RemoveStore() const
+    {
+        registry.Clear();
+    }
+    std::string WriteStamp() const
+    {
+        return registry.WriteStamp();
+    }
     void SetRaw(const std::string &subkey, const std::string &name, const std::string &data) const
     {
         registry.SetRaw(subkey, name, data);
@@ -163,11 +174,20 @@ protected:
     regscratch::TScratchRegistry registry;
     TRegOptions store;
 #else
-    std::string Contents() const { return Canonical(File()); }
-    void Load(const std::string &exportText) const { SetFile(exportText); }
+    std::string Contents() const
+    {
+        return Canonical(File());
+    }
+    void Load(const std::string &exportText) const
+    {
+        SetFile(exportText);
+    }
     // A key cannot outlive its subkeys: the product key is gone only when
     // the whole tree is.
-    void RemoveStore() const { std::filesystem::remove(home.storeFile()); }
+    void RemoveStore() const
+    {
+        std::filesystem::remove(home.storeFile());
+    }
     // Changes whenever the store file is written.
     std::string WriteStamp() const
     {
@@ -178,8 +198,14 @@ protected:
             + std::to_string(st.st_mtim.tv_nsec);
     }
 
-    std::string File() const { return ReadBytes(home.storeFile()); }
-    void SetFile(const std::string &text) const { WriteBytes(home.storeFile(), text); }
+    std::string File() const
+    {
+        return ReadBytes(home.storeFile());
+    }
+    void SetFile(const std::string &text) const
+    {
+        WriteBytes(home.storeFile(), text);
+    }
 
     // The span of a section's value lines in text: [begin, end).
     static std::pair<size_t, size_t> SectionBody(const std::string &text, const std::string &subkey)

@@ -78,8 +78,8 @@ TEST(GridAtlas, ColourRampsThroughTheirStops)
         int x, y;
         QRgb colour;
     } stops[] = {
-        {0, 113, 0xFFFF0400},  {48, 114, 0xFFFFEE00}, {52, 115, 0xFFFAFF00}, {112, 116, 0xFF00FF2E},
-        {0, 117, 0xFF2F0067},  {24, 118, 0xFF000287}, {72, 119, 0xFF00C7C8}, {112, 120, 0xFF00FE33},
+        {0, 113, 0xFFFF0400}, {48, 114, 0xFFFFEE00}, {52, 115, 0xFFFAFF00}, {112, 116, 0xFF00FF2E},
+        {0, 117, 0xFF2F0067}, {24, 118, 0xFF000287}, {72, 119, 0xFF00C7C8}, {112, 120, 0xFF00FE33},
     };
     for (const auto &s : stops)
         EXPECT_EQ(At(grid, s.x, s.y), s.colour) << s.x << "," << s.y;

@@ -66,14 +66,14 @@ TEST_F(Coefficients, FullBoardShowsCaptionsBarsAndResults)
 TEST_F(Coefficients, BarLengthsFollowTheValue)
 {
     StartProgram();
-    FillBoard(2, {1, 2, 3, 47, 48, 49});  // sum 150: Punch 100
+    FillBoard(2, {1, 2, 3, 47, 48, 49}); // sum 150: Punch 100
     EXPECT_EQ(Text("p2"), QStringLiteral("Punch  = 100"));
     EXPECT_EQ(BarLength(128, 113, 113), 112);
-    FillBoard(3, {1, 2, 3, 46, 48, 49});  // sum 149: Punch 99
+    FillBoard(3, {1, 2, 3, 46, 48, 49}); // sum 149: Punch 99
     EXPECT_EQ(Text("p3"), QStringLiteral("Punch  = 99"));
     EXPECT_EQ(BarLength(256, 113, 113), 110);
     EXPECT_EQ(Pixel(256 + 110, 113), 0xFFDEBED7);
-    FillBoard(4, {1, 2, 3, 4, 5, 6});     // sum 21: Punch 0, equal gaps: Spread 0
+    FillBoard(4, {1, 2, 3, 4, 5, 6}); // sum 21: Punch 0, equal gaps: Spread 0
     EXPECT_EQ(Text("p4"), QStringLiteral("Punch  = 0"));
     EXPECT_EQ(Text("s4"), QStringLiteral("Spread = 0"));
     EXPECT_TRUE(BandIsCouponColour(384, 113));
@@ -91,7 +91,7 @@ TEST_F(Coefficients, BottomRowBarsAndTheirClearing)
     PressNumber(7, 43);
     EXPECT_TRUE(BandIsCouponColour(0, 121));
     EXPECT_TRUE(BandIsCouponColour(0, 125));
-    EXPECT_EQ(Pixel(112, 128), 0xFF000000);  // the line's last pixel stays
+    EXPECT_EQ(Pixel(112, 128), 0xFF000000); // the line's last pixel stays
 
     FillBoard(6, {1, 2, 3, 47, 48});
     PressNumber(6, 49);

@@ -40,7 +40,7 @@ TEST_F(MainWindow, FirstStartWritesDefaultsAndShowsTheEmptyCoupon)
     // The bands between boards are the coupon colour.
     EXPECT_EQ(Pixel(120, 50), 0xFFDEBED7);
     EXPECT_EQ(Pixel(50, 120), 0xFFDEBED7);
-    EXPECT_EQ(Pixel(752, 240) , 0xFF000000); // bottom right corner of board 12
+    EXPECT_EQ(Pixel(752, 240), 0xFF000000); // bottom right corner of board 12
 
     for (const char *name : {"p1", "s1", "p12", "s12", "WinDiv1Label", "TotalWinProbability", "Odds7Label",
                              "OddsTotalLabel", "Pay1Label", "PayTotalLabel"}) {
@@ -58,14 +58,14 @@ TEST_F(MainWindow, ControlsAndCommandsCarryTheirNamesAndPlaces)
         const char *name;
         QRect geometry;
     } controls[] = {
-        {"CoolBar1", {0, 0, 773, 86}},          {"ToolBar1", {9, 0, 756, 81}},
-        {"PrefBitBtn", {0, 2, 81, 74}},         {"SystemsBitBtn", {81, 2, 81, 74}},
-        {"ClearBitBtn", {162, 2, 81, 74}},      {"PrintBitBtn", {243, 2, 75, 74}},
-        {"LuckBitBtn", {318, 2, 75, 74}},       {"CalculateBitBtn", {393, 2, 81, 74}},
-        {"AboutBitBtn", {474, 2, 75, 74}},      {"Bevel1", {549, 2, 127, 74}},
-        {"ExitBitBtn", {676, 2, 81, 74}},       {"GamePanel", {0, 87, 773, 259}},
-        {"CouponImage", {8, 8, 753, 241}},      {"CoefficientsPanel", {0, 345, 773, 91}},
-        {"StatsPanel", {0, 437, 773, 189}},     {"LogoImage", {560, 10, 162, 170}},
+        {"CoolBar1", {0, 0, 773, 86}},        {"ToolBar1", {9, 0, 756, 81}},
+        {"PrefBitBtn", {0, 2, 81, 74}},       {"SystemsBitBtn", {81, 2, 81, 74}},
+        {"ClearBitBtn", {162, 2, 81, 74}},    {"PrintBitBtn", {243, 2, 75, 74}},
+        {"LuckBitBtn", {318, 2, 75, 74}},     {"CalculateBitBtn", {393, 2, 81, 74}},
+        {"AboutBitBtn", {474, 2, 75, 74}},    {"Bevel1", {549, 2, 127, 74}},
+        {"ExitBitBtn", {676, 2, 81, 74}},     {"GamePanel", {0, 87, 773, 259}},
+        {"CouponImage", {8, 8, 753, 241}},    {"CoefficientsPanel", {0, 345, 773, 91}},
+        {"StatsPanel", {0, 437, 773, 189}},   {"LogoImage", {560, 10, 162, 170}},
         {"MainStatusBar", {0, 625, 773, 22}},
     };
     for (const auto &c : controls) {
@@ -82,8 +82,8 @@ TEST_F(MainWindow, ControlsAndCommandsCarryTheirNamesAndPlaces)
     for (const auto &c : captions)
         EXPECT_EQ(Form()->findChild<QToolButton *>(QString::fromLatin1(c.button))->text(),
                   QString::fromLatin1(c.caption));
-    for (const char *name : {"FormCloseAction", "ShowOptionsAction", "CalculateAction", "ClearAction",
-                             "SystemsAction", "PrintAction", "LuckAction", "AboutAction", "HelpAction"}) {
+    for (const char *name : {"FormCloseAction", "ShowOptionsAction", "CalculateAction", "ClearAction", "SystemsAction",
+                             "PrintAction", "LuckAction", "AboutAction", "HelpAction"}) {
         auto *action = Form()->findChild<QAction *>(QString::fromLatin1(name));
         ASSERT_NE(action, nullptr) << name;
         EXPECT_EQ(action->property("category").toString(), QStringLiteral("Form"));
@@ -163,7 +163,7 @@ TEST_F(MainWindow, ClearRedrawsFromScratchAndKeepsInclusions)
     EXPECT_EQ(Form()->Coupon().MarkCount(6), 0);
     EXPECT_FALSE(Form()->Coupon().Marked(1, 40));
     EXPECT_EQ(Pixel(CellOrigin(1, 39).x + 8, CellOrigin(1, 39).y + 8), 0xFFDEBED7); // past the board size
-    EXPECT_EQ(Pixel(CellOrigin(6, 1).x + 8, CellOrigin(6, 1).y + 8), 0xFFDEBED7);  // past the boards
+    EXPECT_EQ(Pixel(CellOrigin(6, 1).x + 8, CellOrigin(6, 1).y + 8), 0xFFDEBED7);   // past the boards
 
     PressNumber(2, 3);
     PressNumber(2, 10);
@@ -194,7 +194,7 @@ TEST_F(MainWindow, SystemsMessageRedrawsWithTheStoredSystems)
     EXPECT_EQ(Form()->excludedCount, 2);
     for (int b = 1; b <= 12; ++b) {
         EXPECT_EQ(CellOf(b, 5), Cell::Excluded);
-        EXPECT_EQ(CellOf(b, 17), Cell::Excluded);  // excluded wins over included
+        EXPECT_EQ(CellOf(b, 17), Cell::Excluded); // excluded wins over included
         EXPECT_EQ(CellOf(b, 12), Cell::Marked);
         EXPECT_EQ(CellOf(b, 1), Cell::Plain);
         EXPECT_EQ(Form()->Coupon().MarkCount(b), 1);
@@ -219,7 +219,7 @@ TEST_F(MainWindow, SettingsMessageReloadsTheShape)
     EXPECT_EQ(Form()->boardsize, 45);
     EXPECT_EQ(Form()->marks, 5);
     EXPECT_FALSE(Form()->Coupon().Marked(1, 1));
-    EXPECT_EQ(CellOf(7, 45), Cell::Plain);     // board 7 at the left of the bottom row
+    EXPECT_EQ(CellOf(7, 45), Cell::Plain); // board 7 at the left of the bottom row
     EXPECT_EQ(CellOf(7, 43), Cell::Plain);
     EXPECT_EQ(Pixel(CellOrigin(7, 46).x + 8, CellOrigin(7, 46).y + 8), 0xFFDEBED7);
     EXPECT_EQ(Pixel(CellOrigin(8, 1).x + 8, CellOrigin(8, 1).y + 8), 0xFFDEBED7);

@@ -4,14 +4,14 @@
 // as the program creates them and the main window shown; all of it torn
 // down again afterwards, with no modal box left open.
 
+#include "TestStore.h"
 #include "app/Application.h"
 #include "coupon/CouponImage.h"
 #include "coupon/CouponState.h"
 #include "coupon/GridAtlas.h"
 #include "coupon/ImageFormUnit.h"
-#include "settings/RegistryUnit.h"
-#include "TestStore.h"
 #include "coupon/Tombolix.h"
+#include "settings/RegistryUnit.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -23,8 +23,8 @@
 #include <gtest/gtest.h>
 
 #include <functional>
-#include <ostream>
 #include <memory>
+#include <ostream>
 
 // Readable QStrings in failure messages.
 inline void PrintTo(const QString &text, std::ostream *os)
@@ -53,7 +53,10 @@ protected:
     TTombolixForm *Form() const { return TombolixForm; }
     const testsupport::ScopedStore &Store() const { return *store_; }
 #ifndef _WIN32
-    const testsupport::ScopedConfigHome &Home() const { return store_->Home(); }
+    const testsupport::ScopedConfigHome &Home() const
+    {
+        return store_->Home();
+    }
 #endif
 
     void Press(int x, int y, Qt::MouseButton button = Qt::LeftButton)
@@ -69,7 +72,10 @@ protected:
         Press(p.x + 8, p.y + 8, button);
     }
 
-    QRgb Pixel(int x, int y) const { return TombolixForm->CouponImage->Image().pixel(x, y) | 0xFF000000; }
+    QRgb Pixel(int x, int y) const
+    {
+        return TombolixForm->CouponImage->Image().pixel(x, y) | 0xFF000000;
+    }
 
     enum class Cell { Plain, Marked, Excluded, Other };
 

@@ -106,9 +106,10 @@ int main(int argc, char **argv)
     const bool art = argc == 5 && std::strcmp(argv[1], "--art") == 0;
     const bool ico = argc == 4 && std::strcmp(argv[1], "--ico") == 0;
     if (argc != 4 && !art) {
-        std::fprintf(stderr, "usage: %s <input.svg> <size> <output.png>\n"
-                             "       %s --art <input.svg> <output.png> <output@2x.png>\n"
-                             "       %s --ico <input.svg> <output.ico>\n",
+        std::fprintf(stderr,
+                     "usage: %s <input.svg> <size> <output.png>\n"
+                     "       %s --art <input.svg> <output.png> <output@2x.png>\n"
+                     "       %s --ico <input.svg> <output.ico>\n",
                      argv[0], argv[0], argv[0]);
         return 2;
     }

@@ -28,7 +28,7 @@ using Table = std::vector<std::array<Column, kIndexRows>>;
 
 struct SpreadTables {
     Table counts;
-    std::vector<Column> peaks;   // peaks[K - kMinMarks][N - kMinCells]
+    std::vector<Column> peaks; // peaks[K - kMinMarks][N - kMinCells]
     int maxMarks = kMinMarks - 1;
 };
 
