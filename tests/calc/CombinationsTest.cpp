@@ -64,13 +64,6 @@ INSTANTIATE_TEST_SUITE_P(Games, DivisionProbabilityTest,
                                            DivisionCase{36, 5, {0, 0, 1, 5, 155, 620, 4650}, 376992},
                                            DivisionCase{45, 6, {1, 6, 234, 1170, 11115, 44460, 182780}, 8145060}));
 
-TEST(DivisionProbability, RoughFiguresOfTheFullGame)
-{
-    TLottoCalc calc;
-    EXPECT_NEAR(calc.DivisionProbability(49, 6, 6, 0), 7.1511e-8, 1e-12);
-    EXPECT_NEAR(calc.DivisionProbability(49, 6, 3, 0), 1.7650e-2, 1e-6);
-}
-
 TEST(SharedProbability, FullOverlapEqualsDivisionAndNoneIsZero)
 {
     TLottoCalc calc;

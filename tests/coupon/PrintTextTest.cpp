@@ -39,12 +39,6 @@ TEST(PrintText, ColumnsLineUpForOneAndTwoDigitBoardsAndNumbers)
     const std::string line9 = "   Board:  9     Numbers:  1  2  3  4  5 49 ";
     const std::string line10 = "   Board: 10     Numbers: 11 12 13 14 15 16 ";
     EXPECT_EQ(text, kHeading + line9 + "\n" + line10 + "\n");
-    EXPECT_EQ(line9.size(), 44u);
-    EXPECT_EQ(line9.substr(10, 2), " 9"); // columns 11 and 12
-    EXPECT_EQ(line10.substr(10, 2), "10");
-    EXPECT_EQ(line9.substr(17, 8), "Numbers:");
-    for (int k = 0; k < 6; ++k)
-        EXPECT_EQ(line9[26 + 3 * k + 2], ' ') << k;
 }
 
 TEST(PrintText, FiveMarksAndIncludedNumbersMerged)
@@ -57,7 +51,6 @@ TEST(PrintText, FiveMarksAndIncludedNumbersMerged)
     Fill(coupon, five, 5, {2, 4}); // four marks: not filled
     const std::string text = ComposePrintText(coupon, 5);
     EXPECT_EQ(text, kHeading + "   Board:  4     Numbers:  1  3 25 30 40 \n");
-    EXPECT_EQ(std::string("   Board:  4     Numbers:  1  3 25 30 40 ").size(), 41u);
 }
 
 TEST(PrintText, AllTwelveBoards)

@@ -11,6 +11,7 @@
 #include <memory>
 #include <ostream>
 #include <string>
+#include <type_traits>
 #include <vector>
 
 using storetest::Canonical;
@@ -47,6 +48,10 @@ const std::string DefaultsFile =
     "\"4\"=dword:00000000\n\"5\"=dword:00000000\n\"6\"=dword:00000000\n\"7\"=dword:00000000\n"
     "\"8\"=dword:00000000\n\"9\"=dword:00000000\n"
     "\n";
+
+// A getter of one value, rather than of a list.
+template <typename Get>
+constexpr bool kSingleValue = std::is_invocable_v<Get, TRegOptions &>;
 
 void ExpectSame(const TGameSettings &a, const TGameSettings &b)
 {
@@ -133,51 +138,35 @@ TEST_F(StoreTest, ProductKeyWithoutOwnSectionStillExistsThroughItsSubkeys)
     EXPECT_EQ(store.GetBoards(), 12) << "the value went with the section and comes back as its default";
 }
 
-struct SingleItem {
-    const char *name;
-    uint32_t (*get)(TRegOptions &);
-    uint32_t fallback;
-};
-
-void PrintTo(const SingleItem &item, std::ostream *os)
-{
-    *os << item.name;
-}
-
-class SingleValueTest : public StoreTest, public ::testing::WithParamInterface<SingleItem> {};
+class SingleValueTest : public StoreTest, public ::testing::WithParamInterface<const char *> {};
 
 TEST_P(SingleValueTest, MissingValueReadsAsDefaultAndIsStoredAgain)
 {
     ASSERT_TRUE(store.InitDefaults());
     WriteAllSettings(store, Edited());
-    RemoveValue("", GetParam().name);
+    const std::string name = GetParam();
+    RemoveValue("", name);
 
-    EXPECT_EQ(GetParam().get(store), GetParam().fallback);
-    char line[64];
-    std::snprintf(line, sizeof line, "\"%s\"=dword:%08x\n", GetParam().name, GetParam().fallback);
-    EXPECT_NE(Contents().find(line), std::string::npos) << Contents();
-
-    // Only the missing value went back to its default.
+    // Only the missing value goes back to its default, and is stored again.
     TGameSettings expected = Edited();
-    TGameSettings actual = ReadAllSettings(store);
-    const std::string name = GetParam().name;
-    ForEachSetting([&](const auto &item, auto member, auto, auto) {
-        if (item.name == name)
-            expected.*member = actual.*member;
+    ForEachSetting([&](const auto &item, auto member, auto get, auto) {
+        if constexpr (kSingleValue<decltype(get)>) {
+            if (item.name != name)
+                return;
+            EXPECT_EQ((store.*get)(), item.fallback);
+            char line[64];
+            std::snprintf(line, sizeof line, "\"%s\"=dword:%08x\n", name.c_str(), unsigned(item.fallback));
+            EXPECT_NE(Contents().find(line), std::string::npos) << Contents();
+            expected.*member = item.fallback;
+        }
     });
-    ExpectSame(actual, expected);
+    ExpectSame(ReadAllSettings(store), expected);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Items, SingleValueTest,
-    ::testing::Values(SingleItem{"boards", [](TRegOptions &s) -> uint32_t { return s.GetBoards(); }, 12},
-                      SingleItem{"boardsize", [](TRegOptions &s) -> uint32_t { return s.GetBoardSize(); }, 49},
-                      SingleItem{"marks", [](TRegOptions &s) -> uint32_t { return s.GetMarks(); }, 6},
-                      SingleItem{"playExclude", [](TRegOptions &s) -> uint32_t { return s.GetPlayExclude(); }, 0},
-                      SingleItem{"playInclude", [](TRegOptions &s) -> uint32_t { return s.GetPlayInclude(); }, 0},
-                      SingleItem{"playSums", [](TRegOptions &s) -> uint32_t { return s.GetPlaySums(); }, 1},
-                      SingleItem{"playstdev", [](TRegOptions &s) -> uint32_t { return s.GetPlayStdev(); }, 1}),
-    [](const auto &info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Items, SingleValueTest,
+                         ::testing::Values("boards", "boardsize", "marks", "playExclude", "playInclude", "playSums",
+                                           "playstdev"),
+                         [](const auto &info) { return std::string(info.param); });
 
 struct StoredCase {
     const char *name;
@@ -199,20 +188,17 @@ TEST_P(StoredNumberTest, ReadsStoredDataOrFails)
     const std::string name = GetParam().name;
     std::string result;
     const std::string error = ErrorOf([&] {
-        if (name == "boards")
-            result = std::to_string(store.GetBoards());
-        if (name == "boardsize")
-            result = std::to_string(store.GetBoardSize());
-        if (name == "marks")
-            result = std::to_string(store.GetMarks());
-        if (name == "playExclude")
-            result = store.GetPlayExclude() ? "true" : "false";
-        if (name == "playInclude")
-            result = store.GetPlayInclude() ? "true" : "false";
-        if (name == "playSums")
-            result = store.GetPlaySums() ? "true" : "false";
-        if (name == "playstdev")
-            result = store.GetPlayStdev() ? "true" : "false";
+        ForEachSetting([&](const auto &item, auto, auto get, auto) {
+            if constexpr (kSingleValue<decltype(get)>) {
+                if (item.name != name)
+                    return;
+                const auto value = (store.*get)();
+                if constexpr (std::is_same_v<decltype(value), const bool>)
+                    result = value ? "true" : "false";
+                else
+                    result = std::to_string(value);
+            }
+        });
     });
     EXPECT_EQ(error == "<no error>" ? result : error, GetParam().expected);
 }
@@ -271,21 +257,17 @@ TEST_P(ListReaderTest, FailsAtBadElementKeepingThoseBefore)
     const std::string subkey = GetParam().subkey;
     std::vector<int64_t> got, stored;
     std::string error;
-    const auto check = [&](auto &array, const auto &storedArray, auto get) {
-        std::fill(std::begin(array), std::end(array), 99); // the caller's values
-        error = ErrorOf([&] { get(array); });
-        got.assign(std::begin(array), std::end(array));
-        stored.assign(std::begin(storedArray), std::end(storedArray));
-    };
-    TGameSettings s;
-    if (subkey == "div")
-        check(s.divisions, edited.divisions, [&](auto &a) { store.GetDivisions(a); });
-    if (subkey == "payments")
-        check(s.payments, edited.payments, [&](auto &a) { store.GetPayments(a); });
-    if (subkey == "inclusions")
-        check(s.inclusions, edited.inclusions, [&](auto &a) { store.GetInclusions(a); });
-    if (subkey == "exclusions")
-        check(s.exclusions, edited.exclusions, [&](auto &a) { store.GetExclusions(a); });
+    ForEachSetting([&](const auto &item, auto member, auto get, auto) {
+        if constexpr (!kSingleValue<decltype(get)>) {
+            if (item.name != subkey)
+                return;
+            auto values = edited.*member;
+            values.fill(99); // the caller's values
+            error = ErrorOf([&] { (store.*get)(values); });
+            got.assign(values.begin(), values.end());
+            stored.assign((edited.*member).begin(), (edited.*member).end());
+        }
+    });
 
     EXPECT_EQ(error, GetParam().error);
     ASSERT_EQ(got.size(), stored.size());

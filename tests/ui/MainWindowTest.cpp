@@ -1,14 +1,15 @@
 #include "UiFixture.h"
+#include "dialogs/MessageUnit.h"
+#include "dialogs/PreferencesUnit.h"
 
 #include <QAction>
 #include <QPainter>
+#include <QSignalSpy>
 #include <QStatusBar>
 #include <QToolButton>
 
 #include <fstream>
-
-#include "dialogs/MessageUnit.h"
-#include "dialogs/PreferencesUnit.h"
+#include <utility>
 
 namespace {
 
@@ -361,6 +362,31 @@ TEST_F(MainWindow, CommandsBringMinimisedWindowsBack)
     Form()->PrintAction->trigger();
     EXPECT_FALSE(MessageForm->isMinimized());
     EXPECT_TRUE(MessageForm->isVisible());
+}
+
+// The main window knows no other window: made on its own, its commands that
+// open one only ask for it. The program connects the requests.
+TEST_F(MainWindow, AloneItsCommandsOnlyAskForTheOtherWindows)
+{
+    TTombolixForm alone;
+    const std::pair<QAction *, void (TTombolixForm::*)()> commands[] = {
+        {alone.ShowOptionsAction, &TTombolixForm::optionsRequested},
+        {alone.SystemsAction, &TTombolixForm::systemsRequested},
+        {alone.LuckAction, &TTombolixForm::luckRequested},
+        {alone.AboutAction, &TTombolixForm::aboutRequested},
+        {alone.HelpAction, &TTombolixForm::helpRequested},
+    };
+    for (const auto &[action, request] : commands) {
+        QSignalSpy asked(&alone, request);
+        action->trigger();
+        EXPECT_EQ(asked.count(), 1) << action->objectName().toStdString();
+    }
+    QSignalSpy message(&alone, &TTombolixForm::messageRequested);
+    alone.PrintAction->trigger();
+    ASSERT_EQ(message.count(), 1);
+    EXPECT_EQ(message.at(0).at(0).toString(), QStringLiteral("Please fill at least one of the boards"));
+    EXPECT_EQ(PreferencesForm, nullptr);
+    EXPECT_EQ(MessageForm, nullptr);
 }
 
 #ifndef _WIN32
