@@ -32,27 +32,19 @@ void TCouponImage::FillRect(int left, int top, int right, int bottom, QRgb colou
 
 void TCouponImage::CopyRect(const QImage &source, int sx, int sy, int width, int height, int dx, int dy)
 {
-    // Clip against both images.
-    if (sx < 0) {
-        width += sx;
-        dx -= sx;
-        sx = 0;
-    }
-    if (sy < 0) {
-        height += sy;
-        dy -= sy;
-        sy = 0;
-    }
-    if (dx < 0) {
-        width += dx;
-        sx -= dx;
-        dx = 0;
-    }
-    if (dy < 0) {
-        height += dy;
-        sy -= dy;
-        dy = 0;
-    }
+    // Clip against both images: a start left of (or above) either image
+    // moves both starts in and shortens the run.
+    const auto clipStart = [](int &length, int &start, int &other) {
+        if (start < 0) {
+            length += start;
+            other -= start;
+            start = 0;
+        }
+    };
+    clipStart(width, sx, dx);
+    clipStart(height, sy, dy);
+    clipStart(width, dx, sx);
+    clipStart(height, dy, sy);
     width = std::min({width, source.width() - sx, kWidth - dx});
     height = std::min({height, source.height() - sy, kHeight - dy});
     if (width <= 0 || height <= 0)

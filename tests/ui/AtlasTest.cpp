@@ -1,3 +1,4 @@
+#include "coupon/CouponImage.h"
 #include "coupon/GridAtlas.h"
 #include "coupon/ImageFormUnit.h"
 
@@ -11,6 +12,45 @@ namespace {
 QRgb At(const QImage &image, int x, int y)
 {
     return image.pixel(x, y) | 0xFF000000;
+}
+
+// Copies onto the coupon picture are clipped against both pictures: a
+// start outside either moves both starts and shortens the run.
+TEST(CouponImage, CopiesAreClippedAgainstBothImages)
+{
+    constexpr QRgb kPaper = 0xFFFFFFFF;
+    QImage source(4, 3, QImage::Format_RGB32);
+    for (int y = 0; y < 3; ++y)
+        for (int x = 0; x < 4; ++x)
+            source.setPixel(x, y, qRgb(10 * x, 10 * y, 200));
+    const auto copied = [&](int sx, int sy, int dx, int dy) {
+        TCouponImage image;
+        image.FillRect(0, 0, TCouponImage::kWidth, TCouponImage::kHeight, kPaper);
+        image.CopyRect(source, sx, sy, 4, 3, dx, dy);
+        return image.Image();
+    };
+    constexpr int W = TCouponImage::kWidth;
+    constexpr int H = TCouponImage::kHeight;
+
+    // Left of and above the picture: the source's lower right part lands at 0, 0.
+    QImage image = copied(0, 0, -2, -1);
+    EXPECT_EQ(At(image, 0, 0), At(source, 2, 1));
+    EXPECT_EQ(At(image, 1, 1), At(source, 3, 2));
+    EXPECT_EQ(At(image, 2, 0), kPaper);
+    EXPECT_EQ(At(image, 0, 2), kPaper);
+
+    // Left of and above the source: the run starts one in on the picture.
+    image = copied(-1, -1, 10, 10);
+    EXPECT_EQ(At(image, 10, 10), kPaper);
+    EXPECT_EQ(At(image, 11, 11), At(source, 0, 0));
+    EXPECT_EQ(At(image, 13, 12), At(source, 2, 1));
+    EXPECT_EQ(At(image, 14, 11), kPaper);
+
+    // Past the right and bottom edges: what fits, and nothing wraps.
+    image = copied(0, 0, W - 2, H - 1);
+    EXPECT_EQ(At(image, W - 2, H - 1), At(source, 0, 0));
+    EXPECT_EQ(At(image, W - 1, H - 1), At(source, 1, 0));
+    EXPECT_EQ(At(image, 0, 0), kPaper);
 }
 
 TEST(GridAtlas, SizeAndTheThreeGridsLines)
