@@ -16,9 +16,11 @@ inline constexpr int kBoardPitch = 8 * kCellSize; // 128: a board of 7 cells plu
 
 // Game shape as the main window holds it, clamped to what the coupon can show.
 struct TCouponShape {
-    uint8_t boards = 12;    // 4..12
-    uint8_t boardsize = 48; // 36..49
-    uint8_t marks = 6;      // 5..6
+    uint8_t boards = settings::kBoards.fallback;
+    // Before the first reading of the store the coupon has 48 cells, not
+    // the store's 49.
+    uint8_t boardsize = 48;
+    uint8_t marks = settings::kMarks.fallback;
 
     // A stored shape brought into the settings' ranges: boards 4..12, cells
     // 36..49, marks 5..6.

@@ -51,9 +51,9 @@ public:
     static constexpr uint8_t CellSize = kCellSize;
 
     // Working copy of the game shape, and what the coupon derives from it.
-    uint8_t boards = 12;
-    uint8_t boardsize = 48;
-    uint8_t marks = 6;
+    uint8_t boards = TCouponShape{}.boards;
+    uint8_t boardsize = TCouponShape{}.boardsize;
+    uint8_t marks = TCouponShape{}.marks;
     std::array<uint8_t, 7> divisions{};
     uint8_t excludedCount = 0;
     QRgb CouponColor = 0;
