@@ -54,9 +54,11 @@ inline std::string ReadFile(const std::filesystem::path &path)
     return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
-// Replaces a file whole, as an editor saving it would.
+// Replaces a file whole, as an editor saving it would: a new file renamed
+// over it, its folder made when missing.
 inline void WriteFile(const std::filesystem::path &path, const std::string &bytes)
 {
+    std::filesystem::create_directories(path.parent_path());
     const std::filesystem::path temp = path.string() + ".edit";
     {
         std::ofstream out(temp, std::ios::binary | std::ios::trunc);

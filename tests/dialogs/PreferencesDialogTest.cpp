@@ -300,10 +300,6 @@ TEST_F(Preferences, StoredValuesOutsideTheirRangesAreShownSoThatAcceptStoresSane
     EXPECT_EQ(stored.marks, 6);
     EXPECT_EQ(stored.payments[0], 1000000);
     EXPECT_EQ(stored.payments[6], 5);
-
-    WriteStore([](TRegOptions &store) { store.SetMarks(0); });
-    OpenPreferences();
-    EXPECT_TRUE(MarksItem(form, "5 balls")->isChecked());
 }
 
 TEST_F(Preferences, ReadFailureOnOpeningIsReportedAndAcceptStillStoresSaneValues)

@@ -9,7 +9,6 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
-using storetest::ReadBytes;
 using storetest::StoreTest;
 
 namespace {
@@ -70,7 +69,7 @@ TEST_F(StoreTest, TwoWritingProcessesLoseNoValueAndNeverTearTheFile)
     int reads = 0;
     bool whole = true;
     while (running > 0) {
-        const std::string bytes = ReadBytes(home.storeFile());
+        const std::string bytes = testsupport::ReadFile(home.storeFile());
         const auto result = Whole(bytes);
         if (whole && !result) {
             ADD_FAILURE() << result.message();
@@ -100,6 +99,6 @@ TEST_F(StoreTest, TwoWritingProcessesLoseNoValueAndNeverTearTheFile)
     }
     regstore::CloseKey(key);
     EXPECT_EQ(missing, 0);
-    EXPECT_TRUE(Whole(ReadBytes(home.storeFile())));
+    EXPECT_TRUE(Whole(testsupport::ReadFile(home.storeFile())));
     EXPECT_EQ(store.GetBoards(), 12) << "the settings written before the race are intact";
 }

@@ -20,9 +20,7 @@
 #include <unistd.h>
 
 using storetest::ErrorOf;
-using storetest::ReadBytes;
 using storetest::StoreTest;
-using storetest::WriteBytes;
 
 namespace {
 
@@ -153,7 +151,7 @@ TEST_P(NotARegistryFileTest, IsKeptAsideOnceAndTheDefaultsAreWritten)
     EXPECT_EQ(store.GetBoards(), 12);
     const std::vector<fs::path> kept = KeptFiles(home.storeFile().parent_path());
     ASSERT_EQ(kept.size(), 1u);
-    EXPECT_EQ(ReadBytes(kept[0]), GetParam().bytes);
+    EXPECT_EQ(testsupport::ReadFile(kept[0]), GetParam().bytes);
     EXPECT_TRUE(std::regex_match(kept[0].filename().string(), std::regex(R"(registry\.reg\.bad-\d{8}T\d{6}Z)")))
         << kept[0];
     ASSERT_EQ(log.notices.size(), 1u);
@@ -277,9 +275,9 @@ TEST_F(StoreTest, SecondSettingsFileKeptAsideWithinOneSecondGetsANameOfItsOwn)
         gmtime_r(&when, &utc);
         char stamp[32];
         std::strftime(stamp, sizeof stamp, "%Y%m%dT%H%M%SZ", &utc);
-        WriteBytes(dir / ("registry.reg.bad-" + std::string(stamp)), "kept before");
+        testsupport::WriteFile(dir / ("registry.reg.bad-" + std::string(stamp)), "kept before");
     }
-    WriteBytes(home.storeFile(), "not a registry file");
+    testsupport::WriteFile(home.storeFile(), "not a registry file");
     ASSERT_TRUE(store.InitDefaults());
     const std::vector<fs::path> kept = KeptFiles(dir);
     ASSERT_EQ(kept.size(), 3u);
@@ -288,9 +286,9 @@ TEST_F(StoreTest, SecondSettingsFileKeptAsideWithinOneSecondGetsANameOfItsOwn)
         const std::string name = file.filename().string();
         if (std::regex_match(name, std::regex(R"(registry\.reg\.bad-\d{8}T\d{6}Z-2)"))) {
             ++renamed;
-            EXPECT_EQ(ReadBytes(file), "not a registry file");
+            EXPECT_EQ(testsupport::ReadFile(file), "not a registry file");
         } else {
-            EXPECT_EQ(ReadBytes(file), "kept before") << name;
+            EXPECT_EQ(testsupport::ReadFile(file), "kept before") << name;
         }
     }
     EXPECT_EQ(renamed, 1);
@@ -416,7 +414,7 @@ TEST_F(StoreTest, FileReplacedBehindTheCacheIsReadAgain)
 TEST_F(StoreTest, StoreThatCannotBeCreatedServesDefaultsAndFailsEveryWrite)
 {
     const fs::path blocker = home.dir() / "not-a-folder";
-    WriteBytes(blocker, "a regular file");
+    testsupport::WriteFile(blocker, "a regular file");
     ScopedEnv configEnv("XDG_CONFIG_HOME", blocker.c_str());
 
     EXPECT_EQ(ErrorOf([&] { store.InitDefaults(); }), "Failed to set data for 'boards'");
@@ -437,7 +435,7 @@ TEST_F(StoreTest, StoreThatCannotBeCreatedServesDefaultsAndFailsEveryWrite)
     int64_t read[7] = {9, 9, 9, 9, 9, 9, 9};
     EXPECT_EQ(ErrorOf([&] { store.GetPayments(read); }), "<no error>");
     EXPECT_EQ(read[0], 9);
-    EXPECT_EQ(ReadBytes(blocker), "a regular file");
+    EXPECT_EQ(testsupport::ReadFile(blocker), "a regular file");
 }
 
 // A store that can be read but not written (a read-only folder, or one left

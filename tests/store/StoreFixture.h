@@ -47,26 +47,6 @@ inline std::string ErrorOf(const std::function<void()> &f)
     return "<no error>";
 }
 
-inline std::string ReadBytes(const std::filesystem::path &path)
-{
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
-
-// Replaces the file through a new file renamed over it, as editors do.
-inline void WriteBytes(const std::filesystem::path &path, const std::string &bytes)
-{
-    std::filesystem::create_directories(path.parent_path());
-    const std::filesystem::path temp = path.string() + ".edit";
-    {
-        std::ofstream out(temp, std::ios::binary | std::ios::trunc);
-        out << bytes;
-    }
-    std::filesystem::rename(temp, path);
-}
-
 inline std::string SectionHeader(const std::string &subkey)
 {
     return "[HKEY_CURRENT_USER\\Software\\drawvane" + (subkey.empty() ? "" : "\\" + subkey) + "]\n";
@@ -200,11 +180,11 @@ protected:
 
     std::string File() const
     {
-        return ReadBytes(home.storeFile());
+        return testsupport::ReadFile(home.storeFile());
     }
     void SetFile(const std::string &text) const
     {
-        WriteBytes(home.storeFile(), text);
+        testsupport::WriteFile(home.storeFile(), text);
     }
 
     // The span of a section's value lines in text: [begin, end).
