@@ -29,6 +29,9 @@ TEST(Punch, ExtremeBoardsOfOtherGames)
     EXPECT_EQ(calc.PunchCoefficient(36 + 37 + 38 + 39 + 40, 5, 40), 1);
     EXPECT_EQ(calc.PunchCoefficient(15, 5, 40), 0);
     EXPECT_EQ(calc.PunchCoefficient(31 + 32 + 33 + 34 + 35 + 36, 6, 36), 3);
+    // A game too small to have a range scores 0 rather than dividing by it.
+    EXPECT_EQ(calc.PunchCoefficient(1, 1, 3), 0);
+    EXPECT_EQ(calc.PunchCoefficient(3, 2, 3), 0);
 }
 
 TEST(Punch, SymmetricAroundTheCentreAndWithinRange)

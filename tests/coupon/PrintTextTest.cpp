@@ -33,11 +33,11 @@ TEST(PrintText, FilledBoardsInCouponOrderPartlyFilledLeftOut)
 TEST(PrintText, ColumnsLineUpForOneAndTwoDigitBoardsAndNumbers)
 {
     TCouponState coupon;
-    Fill(coupon, kShape, 9, {1, 2, 3, 4, 5, 49});
-    Fill(coupon, kShape, 10, {11, 12, 13, 14, 15, 16});
+    Fill(coupon, kShape, 9, {1, 2, 3, 4, 9, 49});
+    Fill(coupon, kShape, 10, {10, 12, 13, 14, 15, 16});
     const std::string text = ComposePrintText(coupon, 6);
-    const std::string line9 = "   Board:  9     Numbers:  1  2  3  4  5 49 ";
-    const std::string line10 = "   Board: 10     Numbers: 11 12 13 14 15 16 ";
+    const std::string line9 = "   Board:  9     Numbers:  1  2  3  4  9 49 ";
+    const std::string line10 = "   Board: 10     Numbers: 10 12 13 14 15 16 ";
     EXPECT_EQ(text, kHeading + line9 + "\n" + line10 + "\n");
 }
 

@@ -83,6 +83,24 @@ TEST(ResultFigures, FiveSharedNumbersAreCorrectedPairwise)
     EXPECT_EQ(panel.win.texts[6], "0.02647561");
 }
 
+// Where on the coupon two boards stand changes nothing: the last boards'
+// pair is corrected as the first boards' pair is.
+TEST(ResultFigures, SharedNumbersCountWhereverTheBoardsStand)
+{
+    TCouponState first;
+    Fill(first, kFullGame, 1, {1, 2, 3, 4, 5, 6});
+    Fill(first, kFullGame, 2, {1, 2, 3, 4, 5, 7});
+    TCouponState last;
+    Fill(last, kFullGame, 11, {1, 2, 3, 4, 5, 6});
+    Fill(last, kFullGame, 12, {1, 2, 3, 4, 5, 7});
+    TCouponState apart;
+    Fill(apart, kFullGame, 1, {1, 2, 3, 4, 5, 6});
+    Fill(apart, kFullGame, 12, {1, 2, 3, 4, 5, 7});
+    const Panel expected = Calculate(first, kFullGame);
+    EXPECT_EQ(Calculate(last, kFullGame).win.texts, expected.win.texts);
+    EXPECT_EQ(Calculate(apart, kFullGame).win.texts, expected.win.texts);
+}
+
 TEST(ResultFigures, SmallGameWithDivisionsOff)
 {
     const TCouponShape shape{12, 36, 5};
