@@ -134,4 +134,47 @@ TEST(RegistryFormat, HexDataCutShortAtTheEndStaysBrokenAfterAnUnrelatedWrite)
     EXPECT_EQ(Reads(after->sections[0], "0"), 1);
 }
 
+// Small edges of the format, each a careless change away from a wrong
+// reading.
+TEST(RegistryFormat, EdgesOfKeysNamesAndData)
+{
+    const std::string header = "Windows Registry Editor Version 5.00\n\n";
+
+    // A key is not another key whose name merely begins with it.
+    const auto keys = regfile::Parse(header
+                                     + "[HKEY_CURRENT_USER\\Software\\drawvane2]\n\n"
+                                       "[HKEY_CURRENT_USER\\Software\\other\\sub]\n");
+    ASSERT_TRUE(keys);
+    EXPECT_FALSE(keys->KeyExists("hkey_current_user\\software\\drawvane"));
+    EXPECT_TRUE(keys->KeyExists("hkey_current_user\\software\\other"));
+
+    // A name with a backslash and a quote is written escaped and read back.
+    regfile::TDocument written;
+    written.AddSection("HKEY_CURRENT_USER\\Software\\drawvane").SetDword("a\\b\"c", 7);
+    const auto reread = regfile::Parse(regfile::Serialize(written));
+    ASSERT_TRUE(reread);
+    EXPECT_EQ(Reads(reread->sections[0], "a\\b\"c"), 7);
+
+    // A UTF-16 file: the characters on each side of UTF-8's two- and
+    // three-byte boundary.
+    const std::u16string wide = u"Windows Registry Editor Version 5.00\r\n\r\n[HKEY_CURRENT_USER\\x]\r\n"
+                                u"\"\u07FF\u0800\"=dword:00000001\r\n";
+    std::string bytes = "\xFF\xFE";
+    for (const char16_t c : wide) {
+        bytes += static_cast<char>(c & 0xFF);
+        bytes += static_cast<char>(c >> 8);
+    }
+    const auto utf16 = regfile::Parse(bytes);
+    ASSERT_TRUE(utf16);
+    EXPECT_EQ(Reads(utf16->sections[0], "\xDF\xBF\xE0\xA0\x80"), 1);
+
+    // Data that is not what it seems is no dword: a bad digit in either
+    // place of a byte, a type of more than eight digits.
+    for (const char *data : {"hex(4):01,0g,00,00", "hex(4):01,g0,00,00", "hex(000000004):01,00,00,00"}) {
+        const auto document = regfile::Parse(header + "[HKEY_CURRENT_USER\\x]\n\"v\"=" + data + "\n");
+        ASSERT_TRUE(document);
+        EXPECT_EQ(Reads(document->sections[0], "v"), -1) << data;
+    }
+}
+
 } // namespace
