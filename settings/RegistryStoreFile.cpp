@@ -4,18 +4,7 @@
 //
 // Reading. A redraw of the coupon reads the store thousands of times, so a
 // read must not ask the kernel anything. The parsed file is kept, and it is
-// trusted for as long as nothing has signalled a change:
-// - every writer of this program bumps a generation counter under the
-//   store's lock, after its rename; the counter lives in the lock file,
-//   mapped shared into every running copy;
-// - an inotify watch on the store's folder (and, for a linked file, on the
-//   folder of its target) raises a real-time signal for every change made
-//   by anything else: an editor, a restore from backup, a deletion. The
-//   signal arrives before the writer's own system call returns when the
-//   writer is this process, and before any later system call of this
-//   process returns otherwise.
-// Without a watch (no folder yet, inotify unavailable) every read reads the
-// file again.
+// trusted for as long as the change watch (StoreChangeWatch.h) is quiet.
 //
 // Writing. Every change locks the store (flock on registry.reg.lock), reads
 // the file as it now is, never the kept copy, and replaces it whole: a
@@ -25,15 +14,13 @@
 // Concurrent writers lose nothing but each other's value of the same name,
 // and a reader sees either the old file or the new one.
 //
-// The program runs the store on its one user-interface thread; the signal
-// handler only sets a flag.
+// The program runs the store on its one user-interface thread.
 
 #include "settings/RegistryFileFormat.h"
 #include "settings/RegistryStore.h"
+#include "settings/StoreChangeWatch.h"
 
-#include <atomic>
 #include <cerrno>
-#include <csignal>
 #include <cstdlib>
 #include <ctime>
 #include <deque>
@@ -45,15 +32,10 @@
 #include <vector>
 
 #include <fcntl.h>
-#include <pthread.h>
 #include <pwd.h>
 #include <sys/file.h>
-#include <sys/inotify.h>
-#include <sys/mman.h>
 #include <sys/stat.h>
 #include <unistd.h>
-
-extern char **environ;
 
 namespace regstore {
 
@@ -78,60 +60,6 @@ namespace {
 namespace fs = std::filesystem;
 using TDocumentPtr = std::shared_ptr<const regfile::TDocument>;
 
-// Set by the signal handler, cleared by the reader that looks.
-std::atomic<int> gFolderChanged{1};
-static_assert(std::atomic<int>::is_always_lock_free);
-
-void OnFolderSignal(int)
-{
-    gFolderChanged.store(1, std::memory_order_relaxed);
-}
-
-// XDG_CONFIG_HOME and HOME decide where the store is, and may change at any
-// time. Rather than look them up at every read, this remembers the entries
-// of the environment that held them: a change of either (setenv replaces the
-// entry, unsetenv and new variables move the array's end) shows as another
-// pointer.
-class TEnvironmentWatch {
-public:
-    bool Unchanged() const
-    {
-        if (environ != FArray || !FArray)
-            return false;
-        if (FArray[FCount] != nullptr || (FCount > 0 && FArray[FCount - 1] == nullptr))
-            return false;
-        return (FConfigSlot < 0 || FArray[FConfigSlot] == FConfigEntry)
-            && (FHomeSlot < 0 || FArray[FHomeSlot] == FHomeEntry);
-    }
-
-    void Remember()
-    {
-        FArray = environ;
-        FCount = 0;
-        FConfigSlot = FHomeSlot = -1;
-        if (!FArray)
-            return;
-        for (; FArray[FCount]; ++FCount) {
-            const std::string_view entry = FArray[FCount];
-            if (entry.starts_with("XDG_CONFIG_HOME=")) {
-                FConfigSlot = static_cast<long>(FCount);
-                FConfigEntry = FArray[FCount];
-            } else if (entry.starts_with("HOME=")) {
-                FHomeSlot = static_cast<long>(FCount);
-                FHomeEntry = FArray[FCount];
-            }
-        }
-    }
-
-private:
-    char **FArray = nullptr;
-    size_t FCount = 0;
-    long FConfigSlot = -1;
-    long FHomeSlot = -1;
-    const char *FConfigEntry = nullptr;
-    const char *FHomeEntry = nullptr;
-};
-
 // Everything the store keeps between operations.
 struct TStore {
     TEnvironmentWatch environment;
@@ -139,15 +67,6 @@ struct TStore {
     std::string dir;  // .../drawvane
     std::string file; // .../drawvane/registry.reg
     std::string lock; // .../drawvane/registry.reg.lock
-
-    // The change signals.
-    int inotify = -1;
-    bool watching = false; // a watch covers the current place
-    std::vector<int> watches;
-    std::vector<std::string> watchedFolders;
-    ino_t lockIno = 0; // of the lock file whose counter is mapped
-    const std::atomic<uint64_t> *generation = nullptr;
-    uint64_t seenGeneration = 0;
 
     // The file as last read.
     bool known = false; // document describes the file as of the last look
@@ -173,61 +92,6 @@ const TDocumentPtr &EmptyDocument()
     return empty;
 }
 
-void Unmap(TStore &s)
-{
-    if (s.generation)
-        munmap(const_cast<std::atomic<uint64_t> *>(s.generation), sizeof(uint64_t));
-    s.generation = nullptr;
-    s.lockIno = 0;
-}
-
-void Unwatch(TStore &s)
-{
-    for (const int wd : s.watches)
-        inotify_rm_watch(s.inotify, wd);
-    s.watches.clear();
-    s.watchedFolders.clear();
-    s.watching = false;
-}
-
-// A child process starts without the parent's signals: it looks afresh.
-void AfterFork()
-{
-    TStore &s = Store();
-    if (s.inotify >= 0)
-        close(s.inotify);
-    s.inotify = -1;
-    s.watches.clear();
-    s.watching = false;
-    s.known = false;
-}
-
-bool StartSignals(TStore &s)
-{
-    if (s.inotify >= 0)
-        return true;
-    static bool tried = false;
-    if (tried)
-        return false;
-    tried = true;
-    pthread_atfork(nullptr, nullptr, AfterFork);
-    const int signal = SIGRTMIN + 7;
-    struct sigaction action {};
-    action.sa_handler = OnFolderSignal;
-    action.sa_flags = SA_RESTART;
-    sigemptyset(&action.sa_mask);
-    const int fd = inotify_init1(IN_NONBLOCK | IN_CLOEXEC);
-    if (fd < 0)
-        return false;
-    if (sigaction(signal, &action, nullptr) != 0 || fcntl(fd, F_SETSIG, signal) != 0
-        || fcntl(fd, F_SETOWN, getpid()) != 0 || fcntl(fd, F_SETFL, O_NONBLOCK | O_ASYNC) != 0) {
-        close(fd);
-        return false;
-    }
-    s.inotify = fd;
-    return true;
-}
-
 // Where the store file's bytes really live: registry.reg itself, or the end
 // of its chain of symbolic links.
 fs::path TargetOf(const std::string &file)
@@ -241,84 +105,6 @@ fs::path TargetOf(const std::string &file)
         target = link.is_absolute() ? link : target.parent_path() / link;
     }
     return target.lexically_normal();
-}
-
-// Watches the store's folder, and the folder of a linked file's target;
-// looked at again after every change, since the link may come or go.
-void Watch(TStore &s)
-{
-    if (!StartSignals(s))
-        return;
-    std::vector<std::string> folders{s.dir};
-    const std::string targetDir = TargetOf(s.file).parent_path().string();
-    if (targetDir != s.dir)
-        folders.push_back(targetDir);
-    if (s.watching && folders == s.watchedFolders)
-        return;
-    Unwatch(s);
-    const uint32_t events = IN_MODIFY | IN_ATTRIB | IN_CLOSE_WRITE | IN_MOVED_FROM | IN_MOVED_TO | IN_CREATE | IN_DELETE
-        | IN_DELETE_SELF | IN_MOVE_SELF;
-    for (const std::string &folder : folders) {
-        const int wd = inotify_add_watch(s.inotify, folder.c_str(), events);
-        if (wd < 0) {
-            Unwatch(s);
-            return;
-        }
-        s.watches.push_back(wd);
-    }
-    s.watchedFolders = std::move(folders);
-    s.watching = true;
-}
-
-// Takes what the watch has queued; a folder that went away ends the watch.
-void Drain(TStore &s)
-{
-    if (s.inotify < 0)
-        return;
-    alignas(inotify_event) char buffer[4096];
-    while (true) {
-        const ssize_t n = read(s.inotify, buffer, sizeof buffer);
-        if (n <= 0)
-            break;
-        for (ssize_t at = 0; at < n;) {
-            const auto *event = reinterpret_cast<const inotify_event *>(buffer + at);
-            if (event->mask & (IN_IGNORED | IN_DELETE_SELF | IN_MOVE_SELF | IN_Q_OVERFLOW))
-                s.watching = false;
-            at += static_cast<ssize_t>(sizeof(inotify_event) + event->len);
-        }
-    }
-    if (!s.watching)
-        Unwatch(s);
-}
-
-// Maps the generation counter of the lock file, when there is one.
-void MapGeneration(TStore &s, int fd, bool writable)
-{
-    struct stat st;
-    if (fstat(fd, &st) != 0 || st.st_size < static_cast<off_t>(sizeof(uint64_t)))
-        return;
-    if (s.generation && s.lockIno == st.st_ino)
-        return;
-    void *map = mmap(nullptr, sizeof(uint64_t), writable ? PROT_READ | PROT_WRITE : PROT_READ, MAP_SHARED, fd, 0);
-    if (map == MAP_FAILED)
-        return;
-    Unmap(s);
-    s.lockIno = st.st_ino;
-    s.generation = static_cast<const std::atomic<uint64_t> *>(map);
-}
-
-void MapExistingGeneration(TStore &s)
-{
-    const int fd = open(s.lock.c_str(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0)
-        return;
-    MapGeneration(s, fd, false);
-    close(fd);
-}
-
-uint64_t Generation(const TStore &s)
-{
-    return s.generation ? s.generation->load(std::memory_order_acquire) : 0;
 }
 
 // The place of the store, from XDG_CONFIG_HOME or HOME; a relative
@@ -343,8 +129,7 @@ void Resolve(TStore &s)
     std::string dir = base + "/drawvane";
     if (s.placeKnown && dir == s.dir)
         return;
-    Unwatch(s);
-    Unmap(s);
+    ChangeWatch().Forget();
     s.placeKnown = true;
     s.dir = std::move(dir);
     s.file = s.dir + "/registry.reg";
@@ -419,25 +204,20 @@ bool Current(TDocumentPtr &document, bool &bad)
 {
     TStore &s = Store();
     Resolve(s);
-    if (s.known && gFolderChanged.load(std::memory_order_relaxed) == 0 && Generation(s) == s.seenGeneration) {
+    TChangeWatch &watch = ChangeWatch();
+    if (s.known && watch.Quiet()) {
         document = s.document;
         bad = s.bad;
         return true;
     }
-    // Signals first, then the file: a change after this look signals again.
-    gFolderChanged.store(0, std::memory_order_relaxed);
-    Drain(s);
-    Watch(s);
-    MapExistingGeneration(s);
-    s.seenGeneration = Generation(s);
+    watch.Look(s.dir, TargetOf(s.file).parent_path().string(), s.lock);
     std::string bytes;
     bad = s.bad;
     if (!ReadFile(s.file, document, bad, bytes, &s.bytes, &s.document)) {
         s.known = false;
         return false;
     }
-    // Without a watch nothing would tell of the next change: look every time.
-    s.known = s.watching;
+    s.known = true;
     s.bad = bad;
     s.bytes = std::move(bytes);
     s.document = document;
@@ -497,27 +277,6 @@ bool KeepAside(const std::string &file, std::string &kept)
     return rename(file.c_str(), kept.c_str()) == 0;
 }
 
-// Tells every running copy that the file changed: the counter in the lock
-// file, grown to its size on first use.
-void BumpGeneration(TStore &s, const TWriteLock &lock)
-{
-    if (!lock.Writable())
-        return;
-    struct stat st;
-    if (fstat(lock.Fd(), &st) != 0)
-        return;
-    if (st.st_size < static_cast<off_t>(sizeof(uint64_t)) && ftruncate(lock.Fd(), sizeof(uint64_t)) != 0)
-        return;
-    void *map = mmap(nullptr, sizeof(uint64_t), PROT_READ | PROT_WRITE, MAP_SHARED, lock.Fd(), 0);
-    if (map == MAP_FAILED)
-        return;
-    static_cast<std::atomic<uint64_t> *>(map)->fetch_add(1, std::memory_order_release);
-    munmap(map, sizeof(uint64_t));
-    // The reader's mapping comes from a descriptor of its own: a mapping
-    // holds its open file, and with it any lock taken through that file.
-    MapExistingGeneration(s);
-}
-
 template <typename Change>
 bool WriteLocked(TStore &s, const TWriteLock &lock, const Change &change, TDocumentPtr &result, std::string &notice)
 {
@@ -558,7 +317,7 @@ bool WriteLocked(TStore &s, const TWriteLock &lock, const Change &change, TDocum
         unlink(temp.c_str());
         return false;
     }
-    BumpGeneration(s, lock);
+    ChangeWatch().Bump(lock.Fd(), lock.Writable(), s.lock);
     result = std::make_shared<const regfile::TDocument>(std::move(document));
     // The kept copy is not trusted after a write: the next read looks again.
     s.known = false;
