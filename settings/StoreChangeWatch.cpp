@@ -17,15 +17,6 @@ namespace regstore {
 
 namespace {
 
-// Set by the signal handler, cleared by the look that takes it.
-std::atomic<int> gFolderChanged{1};
-static_assert(std::atomic<int>::is_always_lock_free);
-
-void OnFolderSignal(int)
-{
-    gFolderChanged.store(1, std::memory_order_relaxed);
-}
-
 void AfterForkHandler()
 {
     ChangeWatch().AfterFork();
@@ -68,15 +59,15 @@ TChangeWatch &ChangeWatch()
     return watch;
 }
 
-bool TChangeWatch::Quiet() const
+void TChangeWatch::OnSignal(int)
 {
-    return FWatching && gFolderChanged.load(std::memory_order_relaxed) == 0 && Generation() == FSeenGeneration;
+    FSignalled.store(1, std::memory_order_relaxed);
 }
 
 void TChangeWatch::Look(const std::string &folder, const std::string &targetFolder, const std::string &lockFile)
 {
     // Signals first, then the file: a change after this look signals again.
-    gFolderChanged.store(0, std::memory_order_relaxed);
+    FSignalled.store(0, std::memory_order_relaxed);
     Drain();
     std::vector<std::string> folders{folder};
     if (targetFolder != folder)
@@ -132,7 +123,7 @@ bool TChangeWatch::StartSignals()
     pthread_atfork(nullptr, nullptr, AfterForkHandler);
     const int signal = SIGRTMIN + 7;
     struct sigaction action {};
-    action.sa_handler = OnFolderSignal;
+    action.sa_handler = OnSignal;
     action.sa_flags = SA_RESTART;
     sigemptyset(&action.sa_mask);
     const int fd = inotify_init1(IN_NONBLOCK | IN_CLOEXEC);
@@ -230,11 +221,6 @@ void TChangeWatch::Unmap()
         munmap(const_cast<std::atomic<uint64_t> *>(FGeneration), sizeof(uint64_t));
     FGeneration = nullptr;
     FLockIno = 0;
-}
-
-uint64_t TChangeWatch::Generation() const
-{
-    return FGeneration ? FGeneration->load(std::memory_order_acquire) : 0;
 }
 
 } // namespace regstore

@@ -47,8 +47,12 @@ private:
 // process (ChangeWatch()), since the signal is.
 class TChangeWatch {
 public:
-    // Nothing has signalled a change since the last Look.
-    bool Quiet() const;
+    // Nothing has signalled a change since the last Look. Inline: every read
+    // of the store asks.
+    bool Quiet() const
+    {
+        return FWatching && FSignalled.load(std::memory_order_relaxed) == 0 && Generation() == FSeenGeneration;
+    }
     // Takes the signals, then watches the store's folder (and the folder of
     // a linked file's target) and maps the lock file's counter: a change
     // after this look signals again.
@@ -70,7 +74,12 @@ private:
     void MapGeneration(int fd, bool writable);
     void MapExistingGeneration(const std::string &lockFile);
     void Unmap();
-    uint64_t Generation() const;
+    uint64_t Generation() const { return FGeneration ? FGeneration->load(std::memory_order_acquire) : 0; }
+
+    // Set by the signal handler, cleared by the look that takes it.
+    static inline std::atomic<int> FSignalled{1};
+    static_assert(std::atomic<int>::is_always_lock_free);
+    static void OnSignal(int);
 
     int FInotify = -1;
     bool FWatching = false; // a watch covers the current place
