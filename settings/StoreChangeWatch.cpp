@@ -190,28 +190,23 @@ void TChangeWatch::Drain()
         Unwatch();
 }
 
-// Maps the generation counter of the lock file, when there is one.
-void TChangeWatch::MapGeneration(int fd, bool writable)
-{
-    struct stat st;
-    if (fstat(fd, &st) != 0 || st.st_size < static_cast<off_t>(sizeof(uint64_t)))
-        return;
-    if (FGeneration && FLockIno == st.st_ino)
-        return;
-    void *map = mmap(nullptr, sizeof(uint64_t), writable ? PROT_READ | PROT_WRITE : PROT_READ, MAP_SHARED, fd, 0);
-    if (map == MAP_FAILED)
-        return;
-    Unmap();
-    FLockIno = st.st_ino;
-    FGeneration = static_cast<const std::atomic<uint64_t> *>(map);
-}
-
+// Maps the generation counter of the lock file, when there is one, for
+// reading: only writers, under the lock, change it.
 void TChangeWatch::MapExistingGeneration(const std::string &lockFile)
 {
     const int fd = open(lockFile.c_str(), O_RDONLY | O_CLOEXEC);
     if (fd < 0)
         return;
-    MapGeneration(fd, false);
+    struct stat st;
+    if (fstat(fd, &st) == 0 && st.st_size >= static_cast<off_t>(sizeof(uint64_t))
+        && !(FGeneration && FLockIno == st.st_ino)) {
+        void *map = mmap(nullptr, sizeof(uint64_t), PROT_READ, MAP_SHARED, fd, 0);
+        if (map != MAP_FAILED) {
+            Unmap();
+            FLockIno = st.st_ino;
+            FGeneration = static_cast<const std::atomic<uint64_t> *>(map);
+        }
+    }
     close(fd);
 }
 

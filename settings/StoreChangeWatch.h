@@ -71,7 +71,6 @@ private:
     void Watch(std::vector<std::string> folders);
     void Unwatch();
     void Drain();
-    void MapGeneration(int fd, bool writable);
     void MapExistingGeneration(const std::string &lockFile);
     void Unmap();
     uint64_t Generation() const { return FGeneration ? FGeneration->load(std::memory_order_acquire) : 0; }
