@@ -9,7 +9,7 @@ bool CouponIsExcluded(uint8_t n, uint8_t &excludedCount)
     bool result = false;
     TRegOptions store;
     if (store.GetPlayExclude()) {
-        std::array<uint8_t, 10> slots{};
+        decltype(TGameSettings::exclusions) slots{};
         store.GetExclusions(slots);
         for (const uint8_t slot : slots) {
             if (slot == n)
@@ -28,7 +28,7 @@ bool CouponIsIncluded(uint8_t n, uint8_t &excludedCount)
     TRegOptions store;
     if (!store.GetPlayInclude())
         return false;
-    std::array<uint8_t, 4> slots{};
+    decltype(TGameSettings::inclusions) slots{};
     store.GetInclusions(slots);
     for (const uint8_t slot : slots)
         if (slot == n)

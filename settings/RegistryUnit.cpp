@@ -131,28 +131,34 @@ void WriteBackDefault(std::string_view keyPath, std::string_view name, uint32_t 
     }
 }
 
-// A single byte item: the stored value, or the default written back when the
-// value (or the key) is missing.
-uint8_t ReadByteItem(std::string_view keyPath, std::string_view name, uint8_t fallback)
+// A count under the product key: the stored value, or its fallback written
+// back when the value (or the key) is missing.
+uint8_t ReadCount(std::string_view keyPath, const TCountItem &item)
 {
     {
         TOpenKey key(keyPath, TAccess::Read);
-        if (key.ValueExists(name))
-            return key.ReadByte(name);
+        if (key.ValueExists(item.name))
+            return key.ReadByte(item.name);
     }
-    WriteBackDefault(keyPath, name, fallback);
-    return fallback;
+    WriteBackDefault(keyPath, item.name, item.fallback);
+    return item.fallback;
 }
 
-bool ReadBoolItem(std::string_view keyPath, std::string_view name, bool fallback)
+// A switch under the product key, stored as 0 or 1; any other number is on.
+bool ReadSwitch(std::string_view keyPath, const TSwitchItem &item)
 {
     {
         TOpenKey key(keyPath, TAccess::Read);
-        if (key.ValueExists(name))
-            return key.ReadDword(name) != 0;
+        if (key.ValueExists(item.name))
+            return key.ReadDword(item.name) != 0;
     }
-    WriteBackDefault(keyPath, name, fallback ? 1 : 0);
-    return fallback;
+    WriteBackDefault(keyPath, item.name, item.fallback ? 1 : 0);
+    return item.fallback;
+}
+
+void WriteSwitch(std::string_view keyPath, const TSwitchItem &item, bool value)
+{
+    WriteValue(keyPath, item.name, value ? 1 : 0);
 }
 
 void ReadByteList(std::string_view keyPath, std::span<uint8_t> values)
@@ -257,7 +263,7 @@ void WriteAllSettings(TRegOptions &store, const TGameSettings &values)
 
 uint8_t TRegOptions::GetBoards()
 {
-    return ReadByteItem(FKeyPath, kBoards.name, kBoards.fallback);
+    return ReadCount(FKeyPath, kBoards);
 }
 void TRegOptions::SetBoards(uint8_t value)
 {
@@ -266,7 +272,7 @@ void TRegOptions::SetBoards(uint8_t value)
 
 uint8_t TRegOptions::GetBoardSize()
 {
-    return ReadByteItem(FKeyPath, kBoardSize.name, kBoardSize.fallback);
+    return ReadCount(FKeyPath, kBoardSize);
 }
 void TRegOptions::SetBoardSize(uint8_t value)
 {
@@ -275,7 +281,7 @@ void TRegOptions::SetBoardSize(uint8_t value)
 
 uint8_t TRegOptions::GetMarks()
 {
-    return ReadByteItem(FKeyPath, kMarks.name, kMarks.fallback);
+    return ReadCount(FKeyPath, kMarks);
 }
 void TRegOptions::SetMarks(uint8_t value)
 {
@@ -337,36 +343,36 @@ void TRegOptions::SetExclusions(std::span<const uint8_t> values)
 
 bool TRegOptions::GetPlayExclude()
 {
-    return ReadBoolItem(FKeyPath, kPlayExclude.name, kPlayExclude.fallback);
+    return ReadSwitch(FKeyPath, kPlayExclude);
 }
 void TRegOptions::SetPlayExclude(bool value)
 {
-    WriteValue(FKeyPath, kPlayExclude.name, value ? 1 : 0);
+    WriteSwitch(FKeyPath, kPlayExclude, value);
 }
 
 bool TRegOptions::GetPlayInclude()
 {
-    return ReadBoolItem(FKeyPath, kPlayInclude.name, kPlayInclude.fallback);
+    return ReadSwitch(FKeyPath, kPlayInclude);
 }
 void TRegOptions::SetPlayInclude(bool value)
 {
-    WriteValue(FKeyPath, kPlayInclude.name, value ? 1 : 0);
+    WriteSwitch(FKeyPath, kPlayInclude, value);
 }
 
 bool TRegOptions::GetPlaySums()
 {
-    return ReadBoolItem(FKeyPath, kPlaySums.name, kPlaySums.fallback);
+    return ReadSwitch(FKeyPath, kPlaySums);
 }
 void TRegOptions::SetPlaySums(bool value)
 {
-    WriteValue(FKeyPath, kPlaySums.name, value ? 1 : 0);
+    WriteSwitch(FKeyPath, kPlaySums, value);
 }
 
 bool TRegOptions::GetPlayStdev()
 {
-    return ReadBoolItem(FKeyPath, kPlayStdev.name, kPlayStdev.fallback);
+    return ReadSwitch(FKeyPath, kPlayStdev);
 }
 void TRegOptions::SetPlayStdev(bool value)
 {
-    WriteValue(FKeyPath, kPlayStdev.name, value ? 1 : 0);
+    WriteSwitch(FKeyPath, kPlayStdev, value);
 }

@@ -16,10 +16,10 @@ struct TGameSettings {
     uint8_t boards = settings::kBoards.fallback;
     uint8_t boardsize = settings::kBoardSize.fallback;
     uint8_t marks = settings::kMarks.fallback;
-    std::array<uint8_t, 7> divisions = settings::kDivisions.fallback;
-    std::array<int64_t, 7> payments = settings::kPayments.fallback;
-    std::array<uint8_t, 4> inclusions = settings::kInclusions.fallback;
-    std::array<uint8_t, 10> exclusions = settings::kExclusions.fallback;
+    decltype(settings::kDivisions.fallback) divisions = settings::kDivisions.fallback;
+    decltype(settings::kPayments.fallback) payments = settings::kPayments.fallback;
+    decltype(settings::kInclusions.fallback) inclusions = settings::kInclusions.fallback;
+    decltype(settings::kExclusions.fallback) exclusions = settings::kExclusions.fallback;
     bool playExclude = settings::kPlayExclude.fallback;
     bool playInclude = settings::kPlayInclude.fallback;
     bool playSums = settings::kPlaySums.fallback;
