@@ -52,4 +52,16 @@ void CloseKey(TKey *key);
 // Hands a message for the player to the settings' notice hook.
 void PostNotice(const std::string &text);
 
+// A reading: from BeginReading to its EndReading, the reads of the store
+// (CreateKey, OpenKey, KeyExists) are answered from one look at the store,
+// taken at the first of them; a write goes to the store itself, and the
+// reads after it see what it wrote. Readings nest; the outermost decides.
+// The registry on Windows is fast enough to be asked at every read.
+void BeginReading();
+void EndReading();
+
+// How many times the file store has read its file, for the tests and
+// benchmarks that hold an operation to one read; 0 on Windows.
+uint64_t FileReads();
+
 } // namespace regstore

@@ -2,34 +2,35 @@
 // $XDG_CONFIG_HOME/drawvane/registry.reg, in the registry export format so
 // that it can be read, edited and carried to and from a Windows machine.
 //
-// Reading. A redraw of the coupon reads the store thousands of times, so a
-// read must not ask the kernel anything. The parsed file is kept, and it is
-// trusted for as long as the change watch (StoreChangeWatch.h) is quiet.
+// Reading. Every read looks at the file as it is: it is opened, read whole
+// and parsed. Nothing is kept from one operation of the program to the
+// next, so a change made by the dialogs, by another running copy, by an
+// editor or by a restore from backup shows at the very next read. Within a
+// reading (BeginReading) the first read's look serves the reads after it,
+// so that an operation sees one state of the store and reads it once.
 //
 // Writing. Every change locks the store (flock on registry.reg.lock), reads
-// the file as it now is, never the kept copy, and replaces it whole: a
-// temporary file beside it, synced, renamed over it. The folder is not
-// synced: after a crash the file is the old one or the new one, whole. A
-// registry.reg that is a symbolic link is written through to its target.
-// Concurrent writers lose nothing but each other's value of the same name,
-// and a reader sees either the old file or the new one.
+// the file as it now is and replaces it whole: a temporary file beside it,
+// synced, renamed over it. The folder is not synced: after a crash the file
+// is the old one or the new one, whole. A registry.reg that is a symbolic
+// link is written through to its target. Concurrent writers lose nothing
+// but each other's value of the same name, and a reader sees either the old
+// file or the new one. The lock file is only a lock: its size and content
+// mean nothing.
 //
 // The program runs the store on its one user-interface thread.
 
 #include "settings/RegistryFileFormat.h"
 #include "settings/RegistryStore.h"
-#include "settings/StoreChangeWatch.h"
 
 #include <cerrno>
 #include <cstdlib>
 #include <ctime>
-#include <deque>
 #include <filesystem>
 #include <memory>
 #include <string>
 #include <string_view>
 #include <utility>
-#include <vector>
 
 #include <fcntl.h>
 #include <pwd.h>
@@ -39,51 +40,71 @@
 
 namespace regstore {
 
-// A key's section name, as written and case-folded for lookups.
-struct TKeyName {
-    std::string section; // HKEY_CURRENT_USER\Software\drawvane\div
-    std::string folded;
-    // The key's section in the document last looked at.
-    // Held, so that another document cannot take its address.
-    mutable std::shared_ptr<const regfile::TDocument> document;
-    mutable const regfile::TSection *found = nullptr;
-};
+namespace {
+
+using TDocumentPtr = std::shared_ptr<const regfile::TDocument>;
+
+} // namespace
 
 struct TKey {
-    const TKeyName *name = nullptr;
-    std::shared_ptr<const regfile::TDocument> document; // as of opening or the last write
-    TKey *next = nullptr;                               // in the free list
+    std::string section; // HKEY_CURRENT_USER\Software\drawvane\div
+    std::string folded;  // the same in lower case, for lookups
+    TDocumentPtr document;
 };
 
 namespace {
 
 namespace fs = std::filesystem;
-using TDocumentPtr = std::shared_ptr<const regfile::TDocument>;
 
-// Everything the store keeps between operations.
-struct TStore {
-    TEnvironmentWatch environment;
-    bool placeKnown = false;
+// Where the store lives, as the environment says at this moment.
+struct TPlace {
     std::string dir;  // .../drawvane
     std::string file; // .../drawvane/registry.reg
     std::string lock; // .../drawvane/registry.reg.lock
-
-    // The file as last read.
-    bool known = false; // document describes the file as of the last look
-    bool bad = false;   // the file is not a registry file; document is empty
-    std::string bytes;  // as read
-    TDocumentPtr document;
-
-    std::deque<std::pair<std::string, TKeyName>> names;
-    std::string_view lastPath; // an entry of names
-    const TKeyName *lastName = nullptr;
-    TKey *freeKeys = nullptr;
 };
 
-TStore &Store()
+// From XDG_CONFIG_HOME or HOME; a relative XDG_CONFIG_HOME is ignored, as
+// the base directory rules require.
+TPlace Place()
 {
-    static TStore store;
-    return store;
+    const char *config = std::getenv("XDG_CONFIG_HOME");
+    std::string base;
+    if (config && config[0] == '/') {
+        base = config;
+    } else {
+        const char *home = std::getenv("HOME");
+        if (!home || !*home) {
+            const passwd *user = getpwuid(getuid());
+            home = user ? user->pw_dir : "";
+        }
+        base = std::string(home) + "/.config";
+    }
+    TPlace place;
+    place.dir = base + "/drawvane";
+    place.file = place.dir + "/registry.reg";
+    place.lock = place.file + ".lock";
+    return place;
+}
+
+// The look that the open reading took, if any.
+struct TReading {
+    int depth = 0;     // readings open, nested
+    bool held = false; // document is what the reading saw
+    std::string file;  // ... of this file
+    bool bad = false;  // the file is not a registry file
+    TDocumentPtr document;
+};
+
+TReading &Reading()
+{
+    static TReading reading;
+    return reading;
+}
+
+uint64_t &FileReadCount()
+{
+    static uint64_t count = 0;
+    return count;
 }
 
 const TDocumentPtr &EmptyDocument()
@@ -105,36 +126,6 @@ fs::path TargetOf(const std::string &file)
         target = link.is_absolute() ? link : target.parent_path() / link;
     }
     return target.lexically_normal();
-}
-
-// The place of the store, from XDG_CONFIG_HOME or HOME; a relative
-// XDG_CONFIG_HOME is ignored, as the base directory rules require.
-void Resolve(TStore &s)
-{
-    if (s.placeKnown && s.environment.Unchanged())
-        return;
-    s.environment.Remember();
-    const char *config = std::getenv("XDG_CONFIG_HOME");
-    std::string base;
-    if (config && config[0] == '/') {
-        base = config;
-    } else {
-        const char *home = std::getenv("HOME");
-        if (!home || !*home) {
-            const passwd *user = getpwuid(getuid());
-            home = user ? user->pw_dir : "";
-        }
-        base = std::string(home) + "/.config";
-    }
-    std::string dir = base + "/drawvane";
-    if (s.placeKnown && dir == s.dir)
-        return;
-    ChangeWatch().Forget();
-    s.placeKnown = true;
-    s.dir = std::move(dir);
-    s.file = s.dir + "/registry.reg";
-    s.lock = s.file + ".lock";
-    s.known = false;
 }
 
 bool ReadAll(int fd, std::string &bytes)
@@ -168,13 +159,11 @@ bool WriteAll(int fd, std::string_view bytes)
 }
 
 // The file as it is on disk now. A missing file is an empty store; false
-// when it cannot be read. The parse of the kept copy is reused when the
-// bytes are the same: never on the strength of timestamps, which some file
-// systems keep to the second.
-bool ReadFile(const std::string &file, TDocumentPtr &document, bool &bad, std::string &bytes,
-              const std::string *keptBytes = nullptr, const TDocumentPtr *kept = nullptr)
+// when it cannot be read. bad tells a file that is not a registry file,
+// which reads as an empty store.
+bool ReadFile(const std::string &file, TDocumentPtr &document, bool &bad)
 {
-    bytes.clear();
+    ++FileReadCount();
     const int fd = open(file.c_str(), O_RDONLY | O_CLOEXEC);
     if (fd < 0) {
         if (errno != ENOENT && errno != ENOTDIR)
@@ -183,66 +172,65 @@ bool ReadFile(const std::string &file, TDocumentPtr &document, bool &bad, std::s
         bad = false;
         return true;
     }
+    std::string bytes;
     struct stat st;
     const bool ok = fstat(fd, &st) == 0 && S_ISREG(st.st_mode) && ReadAll(fd, bytes);
     close(fd);
     if (!ok)
         return false;
-    if (keptBytes && kept && *kept && *keptBytes == bytes) {
-        document = *kept;
-        return true;
-    }
     std::optional<regfile::TDocument> parsed = regfile::Parse(bytes);
     bad = !parsed;
     document = parsed ? std::make_shared<const regfile::TDocument>(std::move(*parsed)) : EmptyDocument();
     return true;
 }
 
-// The store's file as it is now, from the kept copy when nothing signalled a
-// change. bad tells a file that is not a registry file.
-bool Current(TDocumentPtr &document, bool &bad)
+// The store's file for a read: what the open reading saw, or a fresh look.
+bool Current(const TPlace &place, TDocumentPtr &document, bool &bad)
 {
-    TStore &s = Store();
-    Resolve(s);
-    TChangeWatch &watch = ChangeWatch();
-    if (s.known && watch.Quiet()) {
-        document = s.document;
-        bad = s.bad;
+    TReading &reading = Reading();
+    if (reading.held && reading.file == place.file) {
+        document = reading.document;
+        bad = reading.bad;
         return true;
     }
-    watch.Look(s.dir, TargetOf(s.file).parent_path().string(), s.lock);
-    std::string bytes;
-    bad = s.bad;
-    if (!ReadFile(s.file, document, bad, bytes, &s.bytes, &s.document)) {
-        s.known = false;
+    if (!ReadFile(place.file, document, bad))
         return false;
+    if (reading.depth > 0) {
+        reading.held = true;
+        reading.file = place.file;
+        reading.bad = bad;
+        reading.document = document;
     }
-    s.known = true;
-    s.bad = bad;
-    s.bytes = std::move(bytes);
-    s.document = document;
     return true;
 }
 
 // Holds the store's write lock; released with the descriptor. A lock file
 // that cannot be written (left by a run as another user) still locks: flock
-// needs only a descriptor.
+// needs only a descriptor. A lock file removed or replaced while this waited
+// for it locks out nobody, so the lock is taken again on the file that the
+// path now names.
 class TWriteLock {
 public:
     explicit TWriteLock(const std::string &path)
     {
-        FFd = open(path.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0666);
-        FWritable = FFd >= 0;
-        if (FFd < 0 && (errno == EACCES || errno == EPERM || errno == EROFS))
-            FFd = open(path.c_str(), O_RDONLY | O_CLOEXEC);
-        if (FFd < 0)
-            return;
-        while (flock(FFd, LOCK_EX) != 0) {
-            if (errno != EINTR) {
-                close(FFd);
-                FFd = -1;
+        for (int attempt = 0; attempt < 8 && FFd < 0; ++attempt) {
+            int fd = open(path.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0666);
+            if (fd < 0 && (errno == EACCES || errno == EPERM || errno == EROFS))
+                fd = open(path.c_str(), O_RDONLY | O_CLOEXEC);
+            if (fd < 0)
+                return;
+            int locked;
+            while ((locked = flock(fd, LOCK_EX)) != 0 && errno == EINTR) {}
+            struct stat held;
+            struct stat named;
+            if (locked == 0 && fstat(fd, &held) == 0 && stat(path.c_str(), &named) == 0 && S_ISREG(held.st_mode)
+                && held.st_dev == named.st_dev && held.st_ino == named.st_ino) {
+                FFd = fd;
                 return;
             }
+            close(fd);
+            if (locked != 0)
+                return;
         }
     }
     ~TWriteLock()
@@ -254,12 +242,9 @@ public:
     TWriteLock &operator=(const TWriteLock &) = delete;
 
     bool Held() const { return FFd >= 0; }
-    bool Writable() const { return FWritable; }
-    int Fd() const { return FFd; }
 
 private:
     int FFd = -1;
-    bool FWritable = false;
 };
 
 // Moves a file that is not a registry file out of the way, to
@@ -278,17 +263,15 @@ bool KeepAside(const std::string &file, std::string &kept)
 }
 
 template <typename Change>
-bool WriteLocked(TStore &s, const TWriteLock &lock, const Change &change, TDocumentPtr &result, std::string &notice)
+bool WriteLocked(const TPlace &place, const Change &change, TDocumentPtr &result, std::string &notice)
 {
-    // The file itself decides: never the kept copy, which another copy of
-    // the program may have outdated within one tick of the file system's
-    // clock.
+    // The file itself decides, never what a reading saw: another copy of
+    // the program may have written since.
     TDocumentPtr current;
     bool bad = false;
-    std::string bytes;
-    if (!ReadFile(s.file, current, bad, bytes))
+    if (!ReadFile(place.file, current, bad))
         return false;
-    const fs::path target = TargetOf(s.file);
+    const fs::path target = TargetOf(place.file);
     const std::string targetFile = target.string();
     const std::string targetDir = target.parent_path().string();
     if (access(targetDir.c_str(), W_OK) != 0)
@@ -299,7 +282,7 @@ bool WriteLocked(TStore &s, const TWriteLock &lock, const Change &change, TDocum
     regfile::TDocument document;
     if (bad) {
         std::string kept;
-        if (!KeepAside(s.file, kept))
+        if (!KeepAside(place.file, kept))
             return false;
         notice = "The settings file could not be read and was kept as " + kept + ". The default settings are in use.";
     } else {
@@ -317,30 +300,31 @@ bool WriteLocked(TStore &s, const TWriteLock &lock, const Change &change, TDocum
         unlink(temp.c_str());
         return false;
     }
-    ChangeWatch().Bump(lock.Fd(), lock.Writable(), s.lock);
     result = std::make_shared<const regfile::TDocument>(std::move(document));
-    // The kept copy is not trusted after a write: the next read looks again.
-    s.known = false;
     return true;
 }
 
 // Applies change to the store file under its write lock; result receives
-// the document as written.
+// the document as written. An open reading sees the written document from
+// now on.
 template <typename Change>
-bool Mutate(const Change &change, TDocumentPtr &result)
+bool Mutate(const TPlace &place, const Change &change, TDocumentPtr &result)
 {
-    TStore &s = Store();
-    Resolve(s);
     std::error_code error;
-    fs::create_directories(s.dir, error);
-    if (error)
-        return false;
+    fs::create_directories(place.dir, error);
     std::string notice;
     bool ok = false;
-    {
-        TWriteLock lock(s.lock);
+    if (!error) {
+        TWriteLock lock(place.lock);
         if (lock.Held())
-            ok = WriteLocked(s, lock, change, result, notice);
+            ok = WriteLocked(place, change, result, notice);
+    }
+    TReading &reading = Reading();
+    reading.held = ok && reading.depth > 0;
+    if (reading.held) {
+        reading.file = place.file;
+        reading.bad = false;
+        reading.document = result;
     }
     // Told after the lock is released: the handler may well use the store.
     if (!notice.empty())
@@ -348,108 +332,77 @@ bool Mutate(const Change &change, TDocumentPtr &result)
     return ok;
 }
 
-// The section name of a key path: "Software\drawvane\" is
-// [HKEY_CURRENT_USER\Software\drawvane].
-std::string SectionName(std::string_view path)
+TKey *NewKey(std::string_view path, TDocumentPtr document)
 {
     while (!path.empty() && path.front() == '\\')
         path.remove_prefix(1);
     while (!path.empty() && path.back() == '\\')
         path.remove_suffix(1);
-    return "HKEY_CURRENT_USER\\" + std::string(path);
-}
-
-// The few key paths the program uses, named once; the entries live as long
-// as the process, so keys may point at them.
-const TKeyName &KeyNameOf(std::string_view path)
-{
-    TStore &s = Store();
-    // The callers name the same key many times in a row.
-    if (s.lastName && path == s.lastPath)
-        return *s.lastName;
-    for (const auto &[known, name] : s.names) {
-        if (known == path) {
-            s.lastPath = known;
-            s.lastName = &name;
-            return name;
-        }
-    }
-    std::string section = SectionName(path);
-    std::string folded = regfile::FoldCase(section);
-    return s.names.emplace_back(std::string(path), TKeyName{std::move(section), std::move(folded), nullptr, nullptr})
-        .second;
-}
-
-TKey *NewKey(const TKeyName &name, TDocumentPtr document)
-{
-    TStore &s = Store();
-    TKey *key = s.freeKeys;
-    if (key)
-        s.freeKeys = key->next;
-    else
-        key = new TKey;
-    key->name = &name;
+    // "Software\drawvane\" is [HKEY_CURRENT_USER\Software\drawvane].
+    auto *key = new TKey;
+    key->section = "HKEY_CURRENT_USER\\" + std::string(path);
+    key->folded = regfile::FoldCase(key->section);
     key->document = std::move(document);
-    key->next = nullptr;
     return key;
+}
+
+bool Writable(const TPlace &place)
+{
+    return access(place.dir.c_str(), W_OK) == 0
+        && (access(place.file.c_str(), F_OK) != 0 || access(place.file.c_str(), W_OK) == 0);
 }
 
 } // namespace
 
 bool CreateKey(std::string_view path, TKey *&key)
 {
+    const TPlace place = Place();
     TDocumentPtr document;
     bool bad = false;
-    if (!Current(document, bad))
+    if (!Current(place, document, bad))
         return false;
-    const TKeyName &name = KeyNameOf(path);
-    const TStore &s = Store();
-    const bool exists = !bad && document->KeyExists(name.folded);
-    if (!exists || access(s.dir.c_str(), W_OK) != 0
-        || (access(s.file.c_str(), F_OK) == 0 && access(s.file.c_str(), W_OK) != 0)) {
-        // Full access to a key means a store that can be written: the key
-        // is made, or at least the store's file proved writable by a write.
-        const auto addKey = [&](regfile::TDocument &d) {
-            if (!d.KeyExists(name.folded))
-                d.AddSection(name.section);
-        };
-        if (!Mutate(addKey, document))
-            return false;
-    }
-    key = NewKey(name, std::move(document));
-    return true;
+    key = NewKey(path, std::move(document));
+    if (!bad && key->document->KeyExists(key->folded) && Writable(place))
+        return true;
+    // Full access to a key means a store that can be written: the key is
+    // made, or at least the store's file proved writable by a write.
+    const auto addKey = [&](regfile::TDocument &d) {
+        if (!d.KeyExists(key->folded))
+            d.AddSection(key->section);
+    };
+    if (Mutate(place, addKey, key->document))
+        return true;
+    delete key;
+    key = nullptr;
+    return false;
 }
 
 bool OpenKey(std::string_view path, TKey *&key)
 {
     TDocumentPtr document;
     bool bad = false;
-    if (!Current(document, bad) || bad)
+    if (!Current(Place(), document, bad) || bad)
         return false;
-    const TKeyName &name = KeyNameOf(path);
-    if (!document->KeyExists(name.folded))
-        return false;
-    key = NewKey(name, std::move(document));
-    return true;
+    key = NewKey(path, std::move(document));
+    if (key->document->KeyExists(key->folded))
+        return true;
+    delete key;
+    key = nullptr;
+    return false;
 }
 
 bool KeyExists(std::string_view path)
 {
-    TDocumentPtr document;
-    bool bad = false;
-    if (!Current(document, bad) || bad)
+    TKey *key = nullptr;
+    if (!OpenKey(path, key))
         return false;
-    return document->KeyExists(KeyNameOf(path).folded);
+    CloseKey(key);
+    return true;
 }
 
 TValueInfo QueryValue(TKey *key, std::string_view name)
 {
-    const TKeyName &keyName = *key->name;
-    if (keyName.document != key->document) {
-        keyName.document = key->document;
-        keyName.found = key->document->FindSection(keyName.folded);
-    }
-    const regfile::TSection *section = keyName.found;
+    const regfile::TSection *section = key->document->FindSection(key->folded);
     const regfile::TLine *line = section ? section->FindValueAnyCase(name) : nullptr;
     if (!line)
         return {TQueryStatus::Missing, TValueType::Other, 0};
@@ -468,21 +421,37 @@ TValueInfo QueryValue(TKey *key, std::string_view name)
 bool SetDwords(TKey *key, std::span<const TNamedDword> values)
 {
     const auto setValues = [&](regfile::TDocument &d) {
-        regfile::TSection *section = d.FindSection(key->name->folded);
+        regfile::TSection *section = d.FindSection(key->folded);
         if (!section)
-            section = &d.AddSection(key->name->section);
+            section = &d.AddSection(key->section);
         for (const TNamedDword &value : values)
             section->SetDword(value.name, value.data);
     };
-    return Mutate(setValues, key->document);
+    return Mutate(Place(), setValues, key->document);
 }
 
 void CloseKey(TKey *key)
 {
-    TStore &s = Store();
-    key->document.reset();
-    key->next = s.freeKeys;
-    s.freeKeys = key;
+    delete key;
+}
+
+void BeginReading()
+{
+    ++Reading().depth;
+}
+
+void EndReading()
+{
+    TReading &reading = Reading();
+    if (--reading.depth > 0)
+        return;
+    reading.held = false;
+    reading.document.reset();
+}
+
+uint64_t FileReads()
+{
+    return FileReadCount();
 }
 
 } // namespace regstore

@@ -102,4 +102,17 @@ void CloseKey(TKey *key)
     delete key;
 }
 
+void BeginReading()
+{
+}
+
+void EndReading()
+{
+}
+
+uint64_t FileReads()
+{
+    return 0;
+}
+
 } // namespace regstore

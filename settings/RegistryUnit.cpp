@@ -11,8 +11,7 @@ namespace {
 
 using namespace settings;
 
-// The key paths of the lists, made once: a redraw opens the store thousands
-// of times.
+// The key paths of the lists.
 std::string ListKeyPath(std::string_view name)
 {
     std::string path(kProductKey);
@@ -225,6 +224,16 @@ void regstore::PostNotice(const std::string &text)
     }
     const auto current = hub.handler;
     current(text);
+}
+
+TSettingsReading::TSettingsReading()
+{
+    regstore::BeginReading();
+}
+
+TSettingsReading::~TSettingsReading()
+{
+    regstore::EndReading();
 }
 
 TRegOptions::TRegOptions()

@@ -73,6 +73,21 @@ private:
     std::string_view FKeyPath;
 };
 
+// One reading of the store for one operation of the program: a redraw, a
+// click, a window opening. While it lives, the settings that the operation
+// reads are answered from one look at the store, taken at the first read,
+// so that the operation sees one state of the store and pays for one look;
+// what the operation writes goes to the store, and its later reads see it.
+// Nothing outlives it: the next operation looks again. Readings nest, the
+// outermost one decides.
+class TSettingsReading {
+public:
+    TSettingsReading();
+    ~TSettingsReading();
+    TSettingsReading(const TSettingsReading &) = delete;
+    TSettingsReading &operator=(const TSettingsReading &) = delete;
+};
+
 // Every setting with its place in the record and its store operations, in
 // the record's order. What reads or writes all of them walks this list.
 template <typename Visit>

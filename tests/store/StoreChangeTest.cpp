@@ -1,23 +1,31 @@
 // Changes to the file store from outside this process, and its writes: what
 // another copy of the program, an editor or a backup tool does is seen at
-// the next read; nothing another writer did is lost; a list is one write; a
-// linked file stays linked.
+// the next read; a reading sees one state of the store; nothing another
+// writer did is lost; a list is one write; a linked file stays linked; the
+// lock file is only a lock.
 
 #include "StoreFixture.h"
 #include "TestSupport.h"
 
+#include "settings/RegistryStore.h"
+
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
+#include <ctime>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <string>
 
 #include <fcntl.h>
+#include <sys/inotify.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
 using storetest::ErrorOf;
+using storetest::ScopedEnv;
 using storetest::StoreTest;
 
 namespace {
@@ -36,13 +44,27 @@ bool InOtherProcess(F body)
     return child > 0 && waitpid(child, &status, 0) == child && WIFEXITED(status) && WEXITSTATUS(status) == 0;
 }
 
-// The change counter that every writer bumps, from the lock file.
-uint64_t Generation(const fs::path &storeFile)
+// How many times the settings file was replaced while f ran: every write
+// renames a new file over it. The kernel queues the folder's events before
+// the rename returns.
+int ReplacementsDuring(const fs::path &storeFile, const std::function<void()> &f)
 {
-    uint64_t value = 0;
-    std::ifstream in(storeFile.string() + ".lock", std::ios::binary);
-    in.read(reinterpret_cast<char *>(&value), sizeof value);
-    return value;
+    const int fd = inotify_init1(IN_CLOEXEC | IN_NONBLOCK);
+    if (fd < 0 || inotify_add_watch(fd, storeFile.parent_path().c_str(), IN_MOVED_TO) < 0)
+        return -1;
+    f();
+    int count = 0;
+    alignas(inotify_event) char buffer[4096];
+    ssize_t n;
+    while ((n = read(fd, buffer, sizeof buffer)) > 0)
+        for (char *p = buffer; p < buffer + n;) {
+            const auto *event = reinterpret_cast<const inotify_event *>(p);
+            if (event->len > 0 && storeFile.filename() == event->name)
+                ++count;
+            p += sizeof(inotify_event) + event->len;
+        }
+    close(fd);
+    return count;
 }
 
 // Sets the file's times to one fixed second, as a file system that keeps
@@ -129,17 +151,151 @@ TEST_F(StoreTest, ChangesFromOutsideAreSeenAtTheNextRead)
 TEST_F(StoreTest, EachListIsOneWriteEvenWhenAPaymentIsOutOfRange)
 {
     ASSERT_TRUE(store.InitDefaults());
-    const uint64_t start = Generation(home.storeFile());
     const uint8_t exclusions[10] = {1, 2, 3, 4, 5, 6, 7, 8, 9, 10};
-    store.SetExclusions(exclusions);
-    EXPECT_EQ(Generation(home.storeFile()), start + 1);
+    EXPECT_EQ(ReplacementsDuring(home.storeFile(), [&] { store.SetExclusions(exclusions); }), 1);
     const uint8_t divisions[7] = {1, 0, 1, 0, 1, 0, 1};
-    store.SetDivisions(divisions);
-    EXPECT_EQ(Generation(home.storeFile()), start + 2);
+    EXPECT_EQ(ReplacementsDuring(home.storeFile(), [&] { store.SetDivisions(divisions); }), 1);
 
     const int64_t payments[7] = {11, 22, int64_t{1} << 32, 44, 55, 66, 77};
-    EXPECT_EQ(ErrorOf([&] { store.SetPayments(payments); }), "Range check error");
-    EXPECT_EQ(Generation(home.storeFile()), start + 3);
+    EXPECT_EQ(
+        ReplacementsDuring(home.storeFile(),
+                           [&] { EXPECT_EQ(ErrorOf([&] { store.SetPayments(payments); }), "Range check error"); }),
+        1);
+}
+
+TEST_F(StoreTest, AReadingLooksOnceSeesItsOwnWritesAndTheNextOneLooksAgain)
+{
+    ASSERT_TRUE(store.InitDefaults());
+    {
+        TSettingsReading reading;
+        const uint64_t before = regstore::FileReads();
+        ReadAllSettings(store);
+        EXPECT_EQ(regstore::FileReads() - before, 1u) << "eleven settings, one look at the file";
+        // One state of the store for the whole operation.
+        SetRaw("", "boards", "dword:00000007");
+        EXPECT_EQ(store.GetBoards(), 12);
+        // A write reads the file itself, and the reading goes on from what
+        // it wrote.
+        store.SetMarks(5);
+        EXPECT_EQ(store.GetMarks(), 5);
+        EXPECT_EQ(store.GetBoards(), 7);
+    }
+    SetRaw("", "boards", "dword:00000008");
+    EXPECT_EQ(store.GetBoards(), 8);
+
+    // Nested readings share the outer one's look.
+    TSettingsReading outer;
+    EXPECT_EQ(store.GetBoards(), 8);
+    SetRaw("", "boards", "dword:00000009");
+    {
+        TSettingsReading inner;
+        EXPECT_EQ(store.GetBoards(), 8);
+    }
+    EXPECT_EQ(store.GetBoards(), 8);
+}
+
+// A store whose list cannot be read, then the folder removed and a new store
+// written with the program's defaults by another copy of the program:
+// nothing of the damaged file is left over.
+TEST_F(StoreTest, DamagedStoreReplacedByNewDefaultsReadsAsTheNewStore)
+{
+    ASSERT_TRUE(store.InitDefaults());
+    store.SetPlayExclude(true);
+    for (int n = 6; n <= 9; ++n)
+        RemoveValue("exclusions", std::to_string(n));
+    uint8_t exclusions[10] = {};
+    EXPECT_EQ(ErrorOf([&] { store.GetExclusions(exclusions); }), "Failed to get data for '6'");
+
+    fs::remove_all(home.storeFile().parent_path());
+    ASSERT_TRUE(InOtherProcess([] { return TRegOptions().InitDefaults(); }));
+    EXPECT_EQ(ErrorOf([&] { store.GetExclusions(exclusions); }), "<no error>");
+    EXPECT_FALSE(store.GetPlayExclude());
+}
+
+TEST_F(StoreTest, LockFileEmptiedRemovedOrMadeAFolderNeverStopsTheStore)
+{
+    ASSERT_TRUE(store.InitDefaults());
+    const fs::path lock = home.storeFile().string() + ".lock";
+    ASSERT_TRUE(fs::exists(lock));
+
+    // Emptied by a clean-up tool, or holding anything at all.
+    std::ofstream(lock, std::ios::trunc).close();
+    EXPECT_EQ(store.GetBoards(), 12);
+    store.SetBoards(5);
+    EXPECT_EQ(store.GetBoards(), 5);
+    testsupport::WriteFile(lock, "not a counter\n");
+    store.SetBoards(6);
+    EXPECT_EQ(store.GetBoards(), 6);
+
+    // Removed: made again by the next write.
+    fs::remove(lock);
+    EXPECT_EQ(store.GetBoards(), 6);
+    store.SetBoards(7);
+    EXPECT_EQ(store.GetBoards(), 7);
+    EXPECT_TRUE(fs::is_regular_file(lock));
+
+    // A folder in its place: no lock can be taken, so writes fail as in any
+    // store that cannot be written, and reads go on.
+    fs::remove(lock);
+    fs::create_directory(lock);
+    EXPECT_EQ(ErrorOf([&] { store.SetBoards(8); }), "Failed to set data for 'boards'");
+    EXPECT_EQ(store.GetBoards(), 7);
+    EXPECT_FALSE(store.InitDefaults());
+    fs::remove(lock);
+    store.SetBoards(8);
+    EXPECT_EQ(store.GetBoards(), 8);
+}
+
+// A file system that keeps whole seconds: an edit in place by another
+// process, of the same size and within the same second, leaves the file's
+// size and every time it has as they were. Needs root for the loop mount.
+TEST_F(StoreTest, SameSizeEditWithinOneSecondOnACoarseClockFileSystemIsSeen)
+{
+    const fs::path image = home.dir() / "coarse.img";
+    const fs::path mount = home.dir() / "coarse";
+    fs::create_directories(mount);
+    const std::string make = "truncate -s 8M '" + image.string() + "' && mkfs.ext4 -q -F -I 128 '" + image.string()
+        + "' >/dev/null 2>&1 && mount -o loop '" + image.string() + "' '" + mount.string() + "' 2>/dev/null";
+    if (geteuid() != 0 || std::system(make.c_str()) != 0)
+        GTEST_SKIP() << "no ext4 image with 128-byte inodes could be mounted here (needs root and a loop device)";
+    struct Unmount {
+        std::string command;
+        ~Unmount() { [[maybe_unused]] const int status = std::system(command.c_str()); }
+    } unmount{"umount '" + mount.string() + "'"};
+    ScopedEnv configEnv("XDG_CONFIG_HOME", mount.c_str());
+    const fs::path file = mount / "drawvane" / "registry.reg";
+
+    ASSERT_TRUE(store.InitDefaults());
+    // The folder restored from copies first, as a backup tool does it.
+    for (int restore = 0; restore < 2; ++restore) {
+        fs::copy(mount / "drawvane", mount / "copy", fs::copy_options::recursive);
+        fs::remove_all(mount / "drawvane");
+        fs::rename(mount / "copy", mount / "drawvane");
+        EXPECT_EQ(store.GetBoards(), 12);
+    }
+    bool withinOneSecond = false;
+    for (int attempt = 0; attempt < 5 && !withinOneSecond; ++attempt) {
+        store.SetBoards(12);
+        EXPECT_EQ(store.GetBoards(), 12);
+        struct stat before {};
+        ASSERT_EQ(stat(file.c_str(), &before), 0);
+        ASSERT_EQ(before.st_mtim.tv_nsec, 0) << "the file system keeps finer times than seconds";
+        std::string text = testsupport::ReadFile(file);
+        text.replace(text.find("dword:0000000c"), 14, "dword:0000000b");
+        ASSERT_TRUE(InOtherProcess([&] {
+            std::fstream out(file, std::ios::binary | std::ios::in | std::ios::out);
+            out << text;
+            return static_cast<bool>(out);
+        }));
+        struct stat after {};
+        ASSERT_EQ(stat(file.c_str(), &after), 0);
+        withinOneSecond = after.st_mtim.tv_sec == before.st_mtim.tv_sec && after.st_ctim.tv_sec == before.st_ctim.tv_sec
+            && after.st_size == before.st_size && after.st_ino == before.st_ino;
+        if (withinOneSecond) {
+            EXPECT_EQ(store.GetBoards(), 11);
+        }
+    }
+    EXPECT_TRUE(withinOneSecond) << "no edit fell within the second of the write before it";
 }
 
 TEST_F(StoreTest, LinkedSettingsFileIsWrittenThroughToItsTarget)

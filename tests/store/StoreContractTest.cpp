@@ -387,9 +387,9 @@ TEST_F(StoreTest, NoDescriptorStaysOpenAfterAnyOperationOrFailure)
     SetRaw("", "marks", "\"six\"");
     uint8_t divisions[7];
     const int64_t payments[7] = {1, 2, 1LL << 40, 4, 5, 6, 7};
-    // The first round may open what the system keeps for the process (the
-    // store's change watch; Wine's handle of the user's registry root for
-    // reading); rounds after it must open nothing that stays.
+    // The first round may open what the system keeps for the process
+    // (Wine's handle of the user's registry root for reading); rounds after
+    // it must open nothing that stays.
     size_t before = 0;
     for (int round = 0; round < 4; ++round) {
         if (round == 1)

@@ -20,39 +20,12 @@
 #include <unistd.h>
 
 using storetest::ErrorOf;
+using storetest::ScopedEnv;
 using storetest::StoreTest;
 
 namespace {
 
 namespace fs = std::filesystem;
-
-// Sets or unsets an environment variable for the life of the object.
-class ScopedEnv {
-public:
-    ScopedEnv(const char *name, const char *value)
-        : FName(name)
-    {
-        if (const char *old = std::getenv(name))
-            FPrevious = old;
-        if (value)
-            setenv(name, value, 1);
-        else
-            unsetenv(name);
-    }
-    ~ScopedEnv()
-    {
-        if (FPrevious)
-            setenv(FName.c_str(), FPrevious->c_str(), 1);
-        else
-            unsetenv(FName.c_str());
-    }
-    ScopedEnv(const ScopedEnv &) = delete;
-    ScopedEnv &operator=(const ScopedEnv &) = delete;
-
-private:
-    std::string FName;
-    std::optional<std::string> FPrevious;
-};
 
 // Collects the store's notices; starts with none pending from other tests.
 class NoticeLog {
@@ -380,7 +353,7 @@ TEST_F(StoreTest, WithoutAnAbsoluteConfigHomeTheStoreLivesInHomeConfig)
     EXPECT_FALSE(fs::exists(home.storeFile()));
 }
 
-TEST_F(StoreTest, FileReplacedBehindTheCacheIsReadAgain)
+TEST_F(StoreTest, FileReplacedKeepingItsSizeAndTimesIsReadAgain)
 {
     ASSERT_TRUE(store.InitDefaults());
     EXPECT_EQ(store.GetBoards(), 12);

@@ -19,6 +19,7 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <functional>
@@ -46,6 +47,36 @@ inline std::string ErrorOf(const std::function<void()> &f)
     }
     return "<no error>";
 }
+
+#ifndef _WIN32
+// Sets or unsets an environment variable for the life of the object.
+class ScopedEnv {
+public:
+    ScopedEnv(const char *name, const char *value)
+        : FName(name)
+    {
+        if (const char *old = std::getenv(name))
+            FPrevious = old;
+        if (value)
+            setenv(name, value, 1);
+        else
+            unsetenv(name);
+    }
+    ~ScopedEnv()
+    {
+        if (FPrevious)
+            setenv(FName.c_str(), FPrevious->c_str(), 1);
+        else
+            unsetenv(FName.c_str());
+    }
+    ScopedEnv(const ScopedEnv &) = delete;
+    ScopedEnv &operator=(const ScopedEnv &) = delete;
+
+private:
+    std::string FName;
+    std::optional<std::string> FPrevious;
+};
+#endif
 
 inline std::string SectionHeader(const std::string &subkey)
 {
