@@ -2,11 +2,13 @@
 
 #include "app/Application.h"
 #include "coupon/CouponDrawing.h"
+#include "coupon/CouponImage.h"
 #include "coupon/CouponSystems.h"
 #include "coupon/ImageFormUnit.h"
 #include "coupon/Tombolix.h"
 #include "dialogs/PreferencesUnit.h"
 #include "dialogs/SystemsUnit.h"
+#include "settings/RegistryStore.h"
 #include "settings/RegistryUnit.h"
 
 #include <QApplication>
@@ -62,9 +64,12 @@ void StartForms()
 void BM_DrawCouponWithFileStore(benchmark::State &state)
 {
     StartForms();
+    const uint64_t reads = regstore::FileReads();
     for (auto _ : state)
         TombolixForm->DrawCoupon();
     state.counters["excluded"] = TombolixForm->excludedCount;
+    state.counters["file_reads"] =
+        static_cast<double>(regstore::FileReads() - reads) / static_cast<double>(state.iterations());
 }
 BENCHMARK(BM_DrawCouponWithFileStore)->Unit(benchmark::kMicrosecond);
 
@@ -72,20 +77,16 @@ BENCHMARK(BM_DrawCouponWithFileStore)->Unit(benchmark::kMicrosecond);
 void BM_DrawCouponWithConstantSystems(benchmark::State &state)
 {
     StartForms();
-    constexpr std::array<bool, 50> excluded = [] {
-        std::array<bool, 50> e{};
-        for (int n : {2, 5, 11, 17, 23, 29, 31, 37, 41, 47})
-            e[n] = true;
-        return e;
-    }();
+    TCouponSystems systems;
+    const std::array<uint8_t, 10> exclusions = {2, 5, 11, 17, 23, 29, 31, 37, 41, 47};
+    const std::array<uint8_t, 4> inclusions = {1, 13, 26, 49};
+    systems.SetExclusions(exclusions);
+    systems.SetInclusions(inclusions);
     TCouponState coupon;
     for (auto _ : state) {
         TombolixForm->CouponImage->FillRect(0, 0, TCouponImage::kWidth, TCouponImage::kHeight, 0xFFDEBED7);
         coupon.Clear();
-        DrawCouponCells(
-            *TombolixForm->CouponImage, ImagesForm->Atlas(), 12, 49, [&](uint8_t n) { return excluded[n]; },
-            [](uint8_t n) { return n == 1 || n == 13 || n == 26 || n == 49; },
-            [&](uint8_t n) { coupon.MarkOnAllBoards(n, 12); });
+        DrawCouponCells(*TombolixForm->CouponImage, ImagesForm->Atlas(), 12, 49, systems, coupon);
     }
 }
 BENCHMARK(BM_DrawCouponWithConstantSystems)->Unit(benchmark::kMicrosecond);
@@ -96,8 +97,11 @@ void BM_ClickTogglesOneCell(benchmark::State &state)
     StartForms();
     TombolixForm->DrawCoupon();
     const TPoint p = CellOrigin(2, 3);
+    const uint64_t reads = regstore::FileReads();
     for (auto _ : state)
         TombolixForm->CouponImageMouseDown(p.x + 8, p.y + 8);
+    state.counters["file_reads"] =
+        static_cast<double>(regstore::FileReads() - reads) / static_cast<double>(state.iterations());
 }
 BENCHMARK(BM_ClickTogglesOneCell)->Unit(benchmark::kMicrosecond);
 
@@ -130,14 +134,17 @@ void BM_ClickCompletesTwelfthBoard(benchmark::State &state)
 }
 BENCHMARK(BM_ClickCompletesTwelfthBoard)->Unit(benchmark::kMicrosecond);
 
-void BM_StoreExclusionTest(benchmark::State &state)
+// What a redraw reads of the store: both systems, in one reading.
+void BM_ReadCouponSystems(benchmark::State &state)
 {
     StartForms();
-    uint8_t count = 0;
-    for (auto _ : state)
-        benchmark::DoNotOptimize(CouponIsIncluded(13, count));
+    for (auto _ : state) {
+        TSettingsReading reading;
+        TRegOptions store;
+        benchmark::DoNotOptimize(TCouponSystems::Read(store).ExcludedCount());
+    }
 }
-BENCHMARK(BM_StoreExclusionTest)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_ReadCouponSystems)->Unit(benchmark::kMicrosecond);
 
 // Accept in the Systems window: the switches and both lists written, the
 // main window told and redrawn.

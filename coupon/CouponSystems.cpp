@@ -1,37 +1,44 @@
 #include "coupon/CouponSystems.h"
 #include "settings/RegistryUnit.h"
 
-#include <array>
-
-bool CouponIsExcluded(uint8_t n, uint8_t &excludedCount)
+TCouponSystems TCouponSystems::ReadExclusions(TRegOptions &store)
 {
-    excludedCount = 0;
-    bool result = false;
-    TRegOptions store;
+    TCouponSystems systems;
     if (store.GetPlayExclude()) {
         decltype(TGameSettings::exclusions) slots{};
         store.GetExclusions(slots);
-        for (const uint8_t slot : slots) {
-            if (slot == n)
-                result = true;
-            if (slot != 0)
-                ++excludedCount;
-        }
+        systems.SetExclusions(slots);
     }
-    return result;
+    return systems;
 }
 
-bool CouponIsIncluded(uint8_t n, uint8_t &excludedCount)
+TCouponSystems TCouponSystems::Read(TRegOptions &store)
 {
-    if (CouponIsExcluded(n, excludedCount))
-        return false;
-    TRegOptions store;
-    if (!store.GetPlayInclude())
-        return false;
-    decltype(TGameSettings::inclusions) slots{};
-    store.GetInclusions(slots);
+    TCouponSystems systems = ReadExclusions(store);
+    if (store.GetPlayInclude()) {
+        decltype(TGameSettings::inclusions) slots{};
+        store.GetInclusions(slots);
+        systems.SetInclusions(slots);
+    }
+    return systems;
+}
+
+void TCouponSystems::SetExclusions(std::span<const uint8_t> slots)
+{
+    FExcluded.reset();
+    FExcludedCount = 0;
+    for (const uint8_t slot : slots) {
+        if (slot == 0)
+            continue;
+        FExcluded.set(slot);
+        ++FExcludedCount;
+    }
+}
+
+void TCouponSystems::SetInclusions(std::span<const uint8_t> slots)
+{
+    FIncluded.reset();
     for (const uint8_t slot : slots)
-        if (slot == n)
-            return true;
-    return false;
+        if (slot != 0)
+            FIncluded.set(slot);
 }

@@ -1,14 +1,40 @@
 #pragma once
 
-// The exclusion and inclusion systems as the coupon asks for them. Nothing
-// is cached: every question reads the switches and lists from the store, so
-// what the Systems dialog writes shows at the next redraw.
+// The exclusion and inclusion systems as one operation of the coupon sees
+// them: read from the store once, when the operation first needs them, and
+// asked for every cell from then on. A redraw reads both systems; a click
+// needs the exclusions alone.
 
+#include <bitset>
 #include <cstdint>
+#include <span>
 
-// Whether n is excluded. excludedCount becomes the number of non-empty
-// exclusion slots while the exclusions system is on, else 0.
-bool CouponIsExcluded(uint8_t n, uint8_t &excludedCount);
+class TRegOptions;
 
-// Whether n is included; an excluded number never is.
-bool CouponIsIncluded(uint8_t n, uint8_t &excludedCount);
+class TCouponSystems {
+public:
+    // Both systems off.
+    TCouponSystems() = default;
+
+    // playExclude, then the exclusions while it is on.
+    static TCouponSystems ReadExclusions(TRegOptions &store);
+    // The exclusions as above, then playInclude and the inclusions while it
+    // is on.
+    static TCouponSystems Read(TRegOptions &store);
+
+    // Slots of a system that is on: a number each, 0 for an empty slot.
+    void SetExclusions(std::span<const uint8_t> slots);
+    void SetInclusions(std::span<const uint8_t> slots);
+
+    bool IsExcluded(uint8_t n) const { return FExcluded[n]; }
+    // An excluded number is never included.
+    bool IsIncluded(uint8_t n) const { return FIncluded[n] && !FExcluded[n]; }
+    // The non-empty exclusion slots, those beyond the board and repeated
+    // numbers among them; 0 while the system is off.
+    uint8_t ExcludedCount() const { return FExcludedCount; }
+
+private:
+    std::bitset<256> FExcluded; // by number; a slot holds any byte
+    std::bitset<256> FIncluded;
+    uint8_t FExcludedCount = 0;
+};

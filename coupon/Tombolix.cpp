@@ -22,6 +22,7 @@
 #include <QToolButton>
 
 #include <algorithm>
+#include <exception>
 
 TTombolixForm *TombolixForm = nullptr;
 
@@ -326,6 +327,7 @@ void TTombolixForm::SetColours()
 
 void TTombolixForm::FormShow()
 {
+    TSettingsReading reading;
     // The window is always finished, whatever the store says: settings,
     // colours, the coupon; what went wrong is reported afterwards, each
     // problem once.
@@ -376,6 +378,7 @@ bool TTombolixForm::event(QEvent *event)
 
 void TTombolixForm::WMSettingsChanged(TWindowMessage &message)
 {
+    TSettingsReading reading;
     TErrorCollector errors;
     ReadShape(false, errors);
     errors.Run([this] { DrawCoupon(); });
@@ -397,18 +400,22 @@ void TTombolixForm::DrawCoupon()
     ClearCoupon();
     if (boards == 0)
         return;
+    // The systems once for the whole redraw. When they cannot be read the
+    // boards are drawn plain, so that the coupon is whole and usable, and
+    // the failure goes on to be reported.
+    TCouponSystems systems;
+    std::exception_ptr failure;
     try {
-        DrawCouponCells(
-            *CouponImage, ImagesForm->Atlas(), boards, boardsize, [this](uint8_t n) { return IsExcluded(n); },
-            [this](uint8_t n) { return IsIncluded(n); }, [this](uint8_t n) { MarkOnAllBoards(n); });
+        TSettingsReading reading;
+        TRegOptions store;
+        systems = TCouponSystems::Read(store);
     } catch (...) {
-        // The systems could not be read: the boards are drawn plain, so the
-        // coupon is whole and usable, and the failure goes on to be reported.
-        FCoupon.Clear();
-        const auto none = [](uint8_t) { return false; };
-        DrawCouponCells(*CouponImage, ImagesForm->Atlas(), boards, boardsize, none, none, [](uint8_t) {});
-        throw;
+        failure = std::current_exception();
     }
+    excludedCount = systems.ExcludedCount();
+    DrawCouponCells(*CouponImage, ImagesForm->Atlas(), boards, boardsize, systems, FCoupon);
+    if (failure)
+        std::rethrow_exception(failure);
 }
 
 void TTombolixForm::ClearCoupon()
@@ -423,21 +430,6 @@ void TTombolixForm::ClearCoupon()
     ClearPayLabels();
 }
 
-bool TTombolixForm::IsExcluded(uint8_t n)
-{
-    return CouponIsExcluded(n, excludedCount);
-}
-
-bool TTombolixForm::IsIncluded(uint8_t n)
-{
-    return CouponIsIncluded(n, excludedCount);
-}
-
-void TTombolixForm::MarkOnAllBoards(uint8_t n)
-{
-    FCoupon.MarkOnAllBoards(n, boards);
-}
-
 // --- Marking ----------------------------------------------------------------
 
 void TTombolixForm::CouponImageMouseDown(int x, int y)
@@ -445,8 +437,17 @@ void TTombolixForm::CouponImageMouseDown(int x, int y)
     const auto hit = CouponHitTest(x, y);
     if (!hit)
         return;
+    // One reading of the store for the click and what follows from it: the
+    // exclusions, and for a board that fills or stops being full the
+    // coefficients' switches and the payments.
+    TSettingsReading reading;
     const TCouponShape shape{boards, boardsize, marks};
-    const TClickResult result = FCoupon.Click(*hit, shape, [this](uint8_t n) { return IsExcluded(n); });
+    const TClickResult result = FCoupon.Click(*hit, shape, [this](uint8_t n) {
+        TRegOptions store;
+        const TCouponSystems systems = TCouponSystems::ReadExclusions(store);
+        excludedCount = systems.ExcludedCount();
+        return systems.IsExcluded(n);
+    });
     if (result == TClickResult::Ignored)
         return;
 
@@ -483,6 +484,7 @@ void TTombolixForm::ShowOptionsActionExecute()
 
 void TTombolixForm::CalculateActionExecute()
 {
+    TSettingsReading reading;
     CalculateResults();
 }
 

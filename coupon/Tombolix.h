@@ -60,12 +60,11 @@ public:
 
     const TCouponState &Coupon() const { return FCoupon; }
 
-    // Coupon drawing and the systems.
+    // Coupon drawing. The systems are read once per redraw and once per
+    // click (TCouponSystems); excludedCount is the exclusions' count as the
+    // last of them read it.
     void DrawCoupon();
     void ClearCoupon();
-    bool IsExcluded(uint8_t n);
-    bool IsIncluded(uint8_t n);
-    void MarkOnAllBoards(uint8_t n);
     void CouponImageMouseDown(int x, int y);
 
     // Per-board coefficients.

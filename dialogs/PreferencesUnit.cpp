@@ -174,6 +174,7 @@ void TPreferencesForm::FormShow()
     TGameSettings stored;
     TErrorCollector errors;
     errors.Run([&] {
+        TSettingsReading reading;
         TRegOptions store;
         ReadPreferences(store, stored);
     });
@@ -220,6 +221,8 @@ void TPreferencesForm::CloseBitBtnClick()
     }
     TGameSettings working;
     TPreferencesRules::TakeControls(controls, working);
+    // The main window's reload reads what was just written.
+    TSettingsReading reading;
     {
         TRegOptions store;
         WritePreferences(store, working);

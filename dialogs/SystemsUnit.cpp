@@ -1,5 +1,4 @@
 #include "dialogs/SystemsUnit.h"
-#include "coupon/CouponSystems.h"
 #include "coupon/ErrorReport.h"
 #include "coupon/Tombolix.h"
 #include "dialogs/DialogSupport.h"
@@ -190,6 +189,7 @@ void TSystemsForm::FormShow()
     SetBackgroundColour(InclusionsPanel, kInclusionsColour);
     SetBackgroundColour(Panel2, kPanel2Colour);
     {
+        TSettingsReading reading;
         TRegOptions store;
         ReadSystems(store, FWorking);
     }
@@ -261,6 +261,8 @@ void TSystemsForm::CloseBitBtnClick()
     if (FWorking.playExclude)
         for (int i = 0; i < systems::kExclusionSlots; ++i)
             FWorking.exclusions[i] = static_cast<uint8_t>(ExcludeLists[i]->currentIndex());
+    // The main window's redraw reads what was just written.
+    TSettingsReading reading;
     {
         TRegOptions store;
         WriteSystems(store, FWorking);

@@ -1,7 +1,17 @@
 #include "DialogFixture.h"
 
+#ifndef _WIN32
+#include "settings/RegistryFileFormat.h"
+
+#include <sys/wait.h>
+#include <unistd.h>
+#endif
+
 #include <QCursor>
 #include <QStyleOptionComboBox>
+
+#include <filesystem>
+#include <string>
 
 namespace {
 
@@ -286,5 +296,86 @@ TEST_F(Systems, CancelWritesNothingAndTheNextOpeningRefills)
     EXPECT_TRUE(form->SumsCheckBox->isChecked());
     EXPECT_EQ(Exclude(form, 2)->currentText(), QStringLiteral("0"));
 }
+
+#ifndef _WIN32
+// A backup of the settings folder, made from the store as it is now with
+// the exclusions system on and these exclusions; returns its drawvane
+// folder.
+std::filesystem::path BackupWithExclusions(const std::filesystem::path &storeFile, const std::filesystem::path &where,
+                                           const std::array<uint8_t, 10> &exclusions)
+{
+    std::optional<regfile::TDocument> document = regfile::Parse(testsupport::ReadFile(storeFile));
+    EXPECT_TRUE(document);
+    if (!document)
+        return {};
+    document->FindSection(regfile::FoldCase("HKEY_CURRENT_USER\\Software\\drawvane"))->SetDword("playExclude", 1);
+    regfile::TSection *list =
+        document->FindSection(regfile::FoldCase("HKEY_CURRENT_USER\\Software\\drawvane\\exclusions"));
+    for (size_t i = 0; i < exclusions.size(); ++i)
+        list->SetDword(std::to_string(i), exclusions[i]);
+    testsupport::WriteFile(where / "drawvane" / "registry.reg", regfile::Serialize(*document));
+    return where / "drawvane";
+}
+
+TEST_F(Systems, SettingsFolderRestoredTwiceWhileRunningShowsEachRestoreAndAcceptKeepsIt)
+{
+    StartProgram();
+    namespace fs = std::filesystem;
+    const fs::path folder = Home().storeFile().parent_path();
+    const fs::path first = BackupWithExclusions(Home().storeFile(), Home().dir() / "backup1", {5, 17});
+    const fs::path second = BackupWithExclusions(Home().storeFile(), Home().dir() / "backup2", {9, 30});
+
+    fs::remove_all(folder);
+    fs::rename(first, folder);
+    Form()->ClearAction->trigger();
+    for (int board : {1, 12}) {
+        EXPECT_EQ(CellOf(board, 5), Cell::Excluded) << board;
+        EXPECT_EQ(CellOf(board, 17), Cell::Excluded) << board;
+        EXPECT_EQ(CellOf(board, 9), Cell::Plain) << board;
+    }
+
+    fs::remove_all(folder);
+    fs::rename(second, folder);
+    Form()->ClearAction->trigger();
+    for (int board : {1, 12}) {
+        EXPECT_EQ(CellOf(board, 9), Cell::Excluded) << board;
+        EXPECT_EQ(CellOf(board, 30), Cell::Excluded) << board;
+        EXPECT_EQ(CellOf(board, 5), Cell::Plain) << board;
+        EXPECT_EQ(CellOf(board, 17), Cell::Plain) << board;
+    }
+
+    TSystemsForm *form = OpenSystems();
+    EXPECT_TRUE(form->ExclusionsCheckBox->isChecked());
+    EXPECT_EQ(Exclude(form, 1)->currentText(), QStringLiteral("9"));
+    EXPECT_EQ(Exclude(form, 2)->currentText(), QStringLiteral("30"));
+    Click(form->CloseBitBtn);
+    const TGameSettings stored = Stored();
+    EXPECT_TRUE(stored.playExclude);
+    EXPECT_EQ(List(stored.exclusions), (std::vector<int64_t>{9, 30, 0, 0, 0, 0, 0, 0, 0, 0}));
+}
+
+TEST_F(Systems, DamagedListThenANewStoreFromTheDefaultsOpensWithoutAReport)
+{
+    StartProgram();
+    Store().SetValue("", "playExclude", 1);
+    for (int n = 6; n <= 9; ++n)
+        Store().RemoveValue("exclusions", std::to_string(n));
+    TSystemsForm *form = nullptr;
+    EXPECT_EQ(TextOfModalBox([&] { form = OpenSystems(); }), QStringLiteral("Failed to get data for '6'"));
+    Click(form->CancelBitBtn);
+
+    // Another copy of the program writes a new store with its defaults.
+    std::filesystem::remove_all(Home().storeFile().parent_path());
+    const pid_t child = fork();
+    if (child == 0)
+        _exit(TRegOptions().InitDefaults() ? 0 : 1);
+    int status = -1;
+    ASSERT_EQ(waitpid(child, &status, 0), child);
+    ASSERT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+    EXPECT_EQ(TextOfModalBox([&] { OpenSystems(); }), QString());
+    EXPECT_FALSE(form->ExclusionsCheckBox->isChecked());
+    EXPECT_EQ(Exclude(form, 6)->currentText(), QStringLiteral("0"));
+}
+#endif
 
 } // namespace

@@ -1,6 +1,7 @@
 #include "UiFixture.h"
 #include "dialogs/MessageUnit.h"
 #include "dialogs/PreferencesUnit.h"
+#include "settings/RegistryStore.h"
 
 #include <QAction>
 #include <QPainter>
@@ -225,6 +226,40 @@ TEST_F(MainWindow, SettingsMessageReloadsTheShape)
     EXPECT_EQ(Pixel(CellOrigin(7, 46).x + 8, CellOrigin(7, 46).y + 8), 0xFFDEBED7);
     EXPECT_EQ(Pixel(CellOrigin(8, 1).x + 8, CellOrigin(8, 1).y + 8), 0xFFDEBED7);
 }
+
+#ifndef _WIN32
+// Each operation reads the store's file once, however many settings and
+// cells it asks about; a click the rules ignore before the exclusions read
+// it not at all.
+TEST_F(MainWindow, RedrawsClicksAndMessagesReadTheStoreOnceEach)
+{
+    WriteStore([](TRegOptions &store) {
+        store.SetPlayExclude(true);
+        const uint8_t exclusions[10] = {2, 5, 11, 17, 23, 29, 31, 37, 41, 47};
+        store.SetExclusions(exclusions);
+        store.SetPlayInclude(true);
+        const uint8_t inclusions[4] = {1, 13, 26, 49};
+        store.SetInclusions(inclusions);
+    });
+    StartProgram();
+    const auto readsDuring = [](const std::function<void()> &operation) {
+        const uint64_t before = regstore::FileReads();
+        operation();
+        return regstore::FileReads() - before;
+    };
+    EXPECT_EQ(readsDuring([&] { Form()->ClearBitBtn->click(); }), 1u);
+    // Board 1 holds the four included numbers.
+    EXPECT_EQ(readsDuring([&] { PressNumber(1, 3); }), 1u);
+    EXPECT_EQ(readsDuring([&] { Press(120, 50); }), 0u); // the band right of board 1
+    EXPECT_EQ(readsDuring([&] { PressNumber(1, 4); }), 1u) << "the click that fills board 1";
+    EXPECT_FALSE(Form()->PunchLabels[0]->text().isEmpty());
+    EXPECT_FALSE(Form()->PayLabels[7]->text().isEmpty());
+    EXPECT_EQ(readsDuring([&] { PressNumber(1, 6); }), 0u) << "a full board takes no new mark";
+    EXPECT_EQ(readsDuring([&] { PressNumber(1, 4); }), 1u) << "the click that breaks it";
+    EXPECT_EQ(readsDuring([&] { SendFormMessage(Form(), WM_SYSTEMSCHANGED); }), 1u);
+    EXPECT_EQ(readsDuring([&] { SendFormMessage(Form(), WM_SETTINGSCHANGED); }), 1u);
+}
+#endif
 
 TEST_F(MainWindow, OutOfRangeStoredShapeIsClamped)
 {
