@@ -1,5 +1,6 @@
-// The settings store as the coupon uses it: a redraw reads the systems group
-// over a thousand times, a dialog's Accept writes a handful of items.
+// The settings store as the program uses it: an operation (a redraw, a
+// click, a window opening) reads it once, in one reading; a dialog's Accept
+// writes a handful of items.
 
 #include "settings/RegistryUnit.h"
 
@@ -45,7 +46,7 @@ private:
     std::optional<std::string> FPrevious;
 };
 
-// One read by IsExcluded, on a store unchanged on disk.
+// One read outside a reading: the file opened, read and parsed.
 void BM_GetPlayExclude(benchmark::State &state)
 {
     ScratchStore scratch;
@@ -64,6 +65,18 @@ void BM_GetExclusions(benchmark::State &state)
     }
 }
 BENCHMARK(BM_GetExclusions);
+
+// Every setting in one reading, as the program's start reads them.
+void BM_ReadAllSettingsInOneReading(benchmark::State &state)
+{
+    ScratchStore scratch;
+    for (auto _ : state) {
+        TSettingsReading reading;
+        TRegOptions store;
+        benchmark::DoNotOptimize(ReadAllSettings(store));
+    }
+}
+BENCHMARK(BM_ReadAllSettingsInOneReading);
 
 // One write: lock, temporary file, fsync, rename.
 void BM_SetBoards(benchmark::State &state)
