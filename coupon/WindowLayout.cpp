@@ -1,12 +1,14 @@
 #include "coupon/WindowLayout.h"
 #include "coupon/Artwork.h"
 #include "coupon/ReportText.h"
+#include "coupon/WindowPalette.h"
 
 #include <QGuiApplication>
 #include <QIcon>
 #include <QPalette>
 #include <QPushButton>
 #include <QScreen>
+#include <QToolTip>
 
 #include <algorithm>
 
@@ -43,6 +45,10 @@ void SetUpWindow(QWidget *window, const TWindowSetup &setup)
     window->setWindowTitle(QString::fromLatin1(setup.title));
     window->setFixedSize(setup.size);
     window->setFont(setup.font);
+    // The whole palette, so that nothing of a dark desktop theme shows
+    // through; the tool tips, windows of their own, take it too.
+    window->setPalette(ProgramPalette());
+    QToolTip::setPalette(ProgramPalette());
     SetBackgroundColour(window, setup.colour);
 }
 

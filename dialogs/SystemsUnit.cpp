@@ -44,13 +44,11 @@ constexpr const char *kExclusionsHint = "Exclude some numbers|Assume that some n
 constexpr const char *kInclusionsHint = "Include some numbers|Assume some numbers to be certain";
 constexpr const char *kCloseHint = "Close|Close Systems Window";
 
-QCheckBox *MakeCheckBox(QWidget *parent, const TPlace &g, const char *text)
+QCheckBox *MakeCheckBox(QWidget *parent, const TPlace &g, const char *text, QStyle *style)
 {
     auto *box = new QCheckBox(QString::fromLatin1(text), parent);
+    box->setStyle(style);
     box->setFocusPolicy(Qt::ClickFocus);
-    // The captions fill their boxes' widths; a narrow gap after the tick
-    // box keeps the last letters in view.
-    box->setStyleSheet(QStringLiteral("QCheckBox { spacing: 3px; }"));
     return Place(box, g);
 }
 
@@ -61,12 +59,23 @@ QFrame *MakePanel(QWidget *parent, const TPlace &g)
     return Place(frame, g);
 }
 
-// The lists are 41 pixels wide: with the style's own drop-down button the
-// second digit of a number disappears under it. This style keeps the
-// button to a narrow strip at the right and gives the rest to the number.
-class TNumberListStyle : public QProxyStyle {
+// The window's controls are narrow for their texts. The lists are 41
+// pixels wide: with the style's own drop-down button the second digit of a
+// number disappears under it, so the button keeps to a narrow strip at the
+// right and the rest goes to the number. The check boxes' captions fill
+// their boxes' widths: a narrow gap after the tick box keeps the last
+// letters in view. (A style sheet would do the gap too, but a control with
+// a style sheet takes the desktop's palette instead of its window's.)
+class TSystemsStyle : public QProxyStyle {
 public:
     static constexpr int kArrowWidth = 13;
+
+    int pixelMetric(PixelMetric metric, const QStyleOption *option, const QWidget *widget) const override
+    {
+        if (metric == PM_CheckBoxLabelSpacing)
+            return 3;
+        return QProxyStyle::pixelMetric(metric, option, widget);
+    }
 
     QRect subControlRect(ComplexControl control, const QStyleOptionComplex *option, SubControl sub,
                          const QWidget *widget) const override
@@ -114,36 +123,36 @@ TSystemsForm::TSystemsForm(QWidget *parent)
 
 void TSystemsForm::CreateControls()
 {
-    FNumberListStyle = new TNumberListStyle;
-    FNumberListStyle->setParent(this);
+    FStyle = new TSystemsStyle;
+    FStyle->setParent(this);
     Bevel1 = MakePanel(this, kBevel1);
 
-    ExclusionsCheckBox = MakeCheckBox(this, kExclusionsCheckBox, "Play Exclusions System");
+    ExclusionsCheckBox = MakeCheckBox(this, kExclusionsCheckBox, "Play Exclusions System", FStyle);
     SetHint(ExclusionsCheckBox, kExclusionsHint);
     ExclusionsPanel = MakePanel(this, kExclusionsPanel);
     Label1 = Place(new QLabel(QStringLiteral("I expect that none of these numbers would be drawn"), ExclusionsPanel),
                    kLabel1);
     for (int i = 0; i < systems::kExclusionSlots; ++i) {
-        ExcludeLists[i] = MakeNumberList(ExclusionsPanel, QStringLiteral("Exclude%1").arg(i + 1), i, FNumberListStyle);
+        ExcludeLists[i] = MakeNumberList(ExclusionsPanel, QStringLiteral("Exclude%1").arg(i + 1), i, FStyle);
         // Only the player's pick is vetted, once per pick; the selections
         // the window makes itself are not.
         connect(ExcludeLists[i], &QComboBox::activated, this,
                 [this, i](int index) { Guarded([=, this] { ExcludeChange(i + 1, index); }); });
     }
 
-    InclusionsCheckBox = MakeCheckBox(this, kInclusionsCheckBox, "Play Inclusions System");
+    InclusionsCheckBox = MakeCheckBox(this, kInclusionsCheckBox, "Play Inclusions System", FStyle);
     SetHint(InclusionsCheckBox, kInclusionsHint);
     InclusionsPanel = MakePanel(this, kInclusionsPanel);
     Label2 = Place(new QLabel(QStringLiteral("I expect these numbers to be drawn"), InclusionsPanel), kLabel2);
     for (int i = 0; i < systems::kInclusionSlots; ++i) {
-        IncludeLists[i] = MakeNumberList(InclusionsPanel, QStringLiteral("Include%1").arg(i + 1), i, FNumberListStyle);
+        IncludeLists[i] = MakeNumberList(InclusionsPanel, QStringLiteral("Include%1").arg(i + 1), i, FStyle);
         connect(IncludeLists[i], &QComboBox::activated, this,
                 [this, i](int index) { Guarded([=, this] { IncludeChange(i + 1, index); }); });
     }
 
     Panel2 = MakePanel(this, kPanel2);
-    SumsCheckBox = MakeCheckBox(Panel2, kSumsCheckBox, "Show Punch Estimation");
-    StDevCheckBox = MakeCheckBox(Panel2, kStDevCheckBox, "Show Spread Estimation");
+    SumsCheckBox = MakeCheckBox(Panel2, kSumsCheckBox, "Show Punch Estimation", FStyle);
+    StDevCheckBox = MakeCheckBox(Panel2, kStDevCheckBox, "Show Spread Estimation", FStyle);
 
     // A change of state runs the panel update, whether by a click or by the
     // opening setting the stored switch.

@@ -60,7 +60,7 @@ private:
     void CreateControls();
 
     TGameSettings FWorking;
-    QStyle *FNumberListStyle = nullptr; // owned by the window
+    QStyle *FStyle = nullptr; // the lists' and check boxes', owned by the window
 };
 
 extern TSystemsForm *SystemsForm;
