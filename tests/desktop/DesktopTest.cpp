@@ -2,9 +2,7 @@
 // window manager shows (titles, minimised windows, stacking) and real clicks
 // that reach the program through the X server.
 
-#include "DesktopSession.h"
-
-#include "TestSupport.h"
+#include "DesktopFixture.h"
 #include "app/Application.h"
 #include "coupon/CouponImage.h"
 #include "coupon/CouponState.h"
@@ -35,16 +33,6 @@
 #include <memory>
 
 namespace {
-
-unsigned long Id(QWidget *window)
-{
-    return static_cast<unsigned long>(window->winId());
-}
-
-QPoint CentreOf(QWidget *widget)
-{
-    return widget->mapToGlobal(widget->rect().center());
-}
 
 // Watches for the general error report while a test runs: notes each one
 // and what the window manager makes of it, then dismisses it with a real
@@ -92,56 +80,6 @@ private:
 
     QTimer FTimer;
     bool FBusy = false;
-};
-
-class Desktop : public ::testing::Test {
-protected:
-    void SetUp() override { FHome = std::make_unique<testsupport::ScopedConfigHome>(); }
-
-    void TearDown() override
-    {
-        // What the screen showed when a test failed, before the windows go.
-        if (HasFailure() && QGuiApplication::primaryScreen()) {
-            const auto *test = ::testing::UnitTest::GetInstance()->current_test_info();
-            QDir().mkpath(QStringLiteral("desktop-failures"));
-            const QString file = QStringLiteral("desktop-failures/%1.png").arg(QLatin1String(test->name()));
-            if (QGuiApplication::primaryScreen()->grabWindow(0).save(file))
-                std::printf("screenshot of the failure: %s\n", qPrintable(QDir().absoluteFilePath(file)));
-        }
-        if (TombolixForm)
-            DestroyForms();
-        FHome.reset();
-    }
-
-    void StartProgram()
-    {
-        CreateForms();
-        TombolixForm->show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(TombolixForm));
-        ASSERT_TRUE(x11::WaitFor([] { return x11::Viewable(Id(TombolixForm)); }));
-        // Placed by the window manager before anything is clicked.
-        QTest::qWait(100);
-    }
-
-    // Shows window with a real click on button, and waits until the window
-    // manager shows it.
-    static bool ShowByClick(QWidget *button, QWidget *window)
-    {
-        x11::Click(CentreOf(button));
-        return x11::WaitFor(
-            [&] { return window->isVisible() && x11::Viewable(Id(window)) && !x11::Minimised(Id(window)); });
-    }
-
-    void ClickNumber(int board, int number)
-    {
-        const TPoint p = CellOrigin(board, number);
-        x11::Click(TombolixForm->CouponImage->mapToGlobal(QPoint(p.x + 8, p.y + 8)));
-    }
-
-    const testsupport::ScopedConfigHome &Home() const { return *FHome; }
-
-private:
-    std::unique_ptr<testsupport::ScopedConfigHome> FHome;
 };
 
 TEST_F(Desktop, EveryWindowReachesTheWindowManagerWithExactlyItsCaption)
