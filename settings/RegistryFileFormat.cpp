@@ -239,15 +239,7 @@ std::string FoldCase(std::string_view text)
     return out;
 }
 
-const TLine *TSection::FindValue(std::string_view folded) const
-{
-    for (auto it = lines.rbegin(); it != lines.rend(); ++it)
-        if (it->kind != TLineKind::Unparsed && it->foldedName == folded)
-            return &*it;
-    return nullptr;
-}
-
-const TLine *TSection::FindValueAnyCase(std::string_view name) const
+const TLine *TSection::FindValue(std::string_view name) const
 {
     const auto fold = [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; };
     for (auto it = lines.rbegin(); it != lines.rend(); ++it) {

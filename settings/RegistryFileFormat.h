@@ -43,11 +43,9 @@ struct TSection {
     std::string foldedName;
     std::vector<TLine> lines;
 
-    // The last line holding the named value (a later line wins, as on
-    // import); nullptr when there is none. folded is in lower case.
-    const TLine *FindValue(std::string_view folded) const;
-    // The same for a name in any case, without making a folded copy.
-    const TLine *FindValueAnyCase(std::string_view name) const;
+    // The last line holding the named value, the name in any case (a later
+    // line wins, as on import); nullptr when there is none.
+    const TLine *FindValue(std::string_view name) const;
     // Writes a 32-bit value, replacing a value of that name of any type.
     void SetDword(std::string_view name, uint32_t value);
 };

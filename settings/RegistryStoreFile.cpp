@@ -403,7 +403,7 @@ bool KeyExists(std::string_view path)
 TValueInfo QueryValue(TKey *key, std::string_view name)
 {
     const regfile::TSection *section = key->document->FindSection(key->folded);
-    const regfile::TLine *line = section ? section->FindValueAnyCase(name) : nullptr;
+    const regfile::TLine *line = section ? section->FindValue(name) : nullptr;
     if (!line)
         return {TQueryStatus::Missing, TValueType::Other, 0};
     switch (line->kind) {

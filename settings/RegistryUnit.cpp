@@ -18,10 +18,6 @@ std::string ListKeyPath(std::string_view name)
     path += name;
     return path;
 }
-const std::string kDivKey = ListKeyPath(kDivisions.name);
-const std::string kPaymentsKey = ListKeyPath(kPayments.name);
-const std::string kInclusionsKey = ListKeyPath(kInclusions.name);
-const std::string kExclusionsKey = ListKeyPath(kExclusions.name);
 constexpr std::string_view kIndexNames[] = {"0", "1", "2", "3", "4", "5", "6", "7", "8", "9"};
 
 // List elements are named by their index in decimal, from "0".
@@ -243,9 +239,9 @@ TRegOptions::TRegOptions()
 
 bool TRegOptions::InitDefaults()
 {
-    const bool complete = regstore::KeyExists(FKeyPath) && regstore::KeyExists(kDivKey)
-        && regstore::KeyExists(kExclusionsKey) && regstore::KeyExists(kInclusionsKey)
-        && regstore::KeyExists(kPaymentsKey);
+    const bool complete = regstore::KeyExists(FKeyPath) && regstore::KeyExists(ListKeyPath(kDivisions.name))
+        && regstore::KeyExists(ListKeyPath(kExclusions.name)) && regstore::KeyExists(ListKeyPath(kInclusions.name))
+        && regstore::KeyExists(ListKeyPath(kPayments.name));
     if (complete)
         return false;
     // One missing key resets every setting, each through its own setter.
@@ -253,63 +249,40 @@ bool TRegOptions::InitDefaults()
     return true;
 }
 
-TGameSettings ReadAllSettings(TRegOptions &store)
+uint8_t TRegOptions::Read(const TCountItem &item)
 {
-    TGameSettings values;
-    ForEachSetting([&](const auto &, auto member, auto get, auto) {
-        if constexpr (std::is_invocable_v<decltype(get), TRegOptions &>)
-            values.*member = (store.*get)();
-        else
-            (store.*get)(values.*member);
-    });
-    return values;
+    return ReadCount(FKeyPath, item);
 }
 
-void WriteAllSettings(TRegOptions &store, const TGameSettings &values)
+void TRegOptions::Write(const TCountItem &item, uint8_t value)
 {
-    ForEachSetting([&](const auto &, auto member, auto, auto set) { (store.*set)(values.*member); });
+    WriteValue(FKeyPath, item.name, value);
 }
 
-uint8_t TRegOptions::GetBoards()
+bool TRegOptions::Read(const TSwitchItem &item)
 {
-    return ReadCount(FKeyPath, kBoards);
-}
-void TRegOptions::SetBoards(uint8_t value)
-{
-    WriteValue(FKeyPath, kBoards.name, value);
+    return ReadSwitch(FKeyPath, item);
 }
 
-uint8_t TRegOptions::GetBoardSize()
+void TRegOptions::Write(const TSwitchItem &item, bool value)
 {
-    return ReadCount(FKeyPath, kBoardSize);
-}
-void TRegOptions::SetBoardSize(uint8_t value)
-{
-    WriteValue(FKeyPath, kBoardSize.name, value);
+    WriteSwitch(FKeyPath, item, value);
 }
 
-uint8_t TRegOptions::GetMarks()
+void TRegOptions::ReadBytes(std::string_view list, std::span<uint8_t> values)
 {
-    return ReadCount(FKeyPath, kMarks);
-}
-void TRegOptions::SetMarks(uint8_t value)
-{
-    WriteValue(FKeyPath, kMarks.name, value);
+    ReadByteList(ListKeyPath(list), values);
 }
 
-void TRegOptions::GetDivisions(std::span<uint8_t> values)
+void TRegOptions::WriteBytes(std::string_view list, std::span<const uint8_t> values)
 {
-    ReadByteList(kDivKey, values);
-}
-void TRegOptions::SetDivisions(std::span<const uint8_t> values)
-{
-    WriteByteList(kDivKey, values);
+    WriteByteList(ListKeyPath(list), values);
 }
 
 // Payments are stored as signed 32-bit integers, in the dword's bits.
-void TRegOptions::GetPayments(std::span<int64_t> values)
+void TRegOptions::Read(const decltype(kPayments) &item, std::span<int64_t> values)
 {
-    TOpenKey key(kPaymentsKey, TAccess::Read);
+    TOpenKey key(ListKeyPath(item.name), TAccess::Read);
     if (!key.IsOpen())
         return;
     std::string spare;
@@ -319,69 +292,15 @@ void TRegOptions::GetPayments(std::span<int64_t> values)
 
 // Payments are stored as signed 32-bit integers, in the dword's bits. One
 // out of that range fails, after the payments before it were written.
-void TRegOptions::SetPayments(std::span<const int64_t> values)
+void TRegOptions::Write(const decltype(kPayments) &item, std::span<const int64_t> values)
 {
     std::vector<uint32_t> data;
     for (const int64_t value : values) {
-        if (!kPayments.range.Contains(value))
+        if (!item.range.Contains(value))
             break;
         data.push_back(static_cast<uint32_t>(static_cast<int32_t>(value)));
     }
-    WriteList(kPaymentsKey, data);
+    WriteList(ListKeyPath(item.name), data);
     if (data.size() < values.size())
         RangeCheckError();
-}
-
-void TRegOptions::GetInclusions(std::span<uint8_t> values)
-{
-    ReadByteList(kInclusionsKey, values);
-}
-void TRegOptions::SetInclusions(std::span<const uint8_t> values)
-{
-    WriteByteList(kInclusionsKey, values);
-}
-
-void TRegOptions::GetExclusions(std::span<uint8_t> values)
-{
-    ReadByteList(kExclusionsKey, values);
-}
-void TRegOptions::SetExclusions(std::span<const uint8_t> values)
-{
-    WriteByteList(kExclusionsKey, values);
-}
-
-bool TRegOptions::GetPlayExclude()
-{
-    return ReadSwitch(FKeyPath, kPlayExclude);
-}
-void TRegOptions::SetPlayExclude(bool value)
-{
-    WriteSwitch(FKeyPath, kPlayExclude, value);
-}
-
-bool TRegOptions::GetPlayInclude()
-{
-    return ReadSwitch(FKeyPath, kPlayInclude);
-}
-void TRegOptions::SetPlayInclude(bool value)
-{
-    WriteSwitch(FKeyPath, kPlayInclude, value);
-}
-
-bool TRegOptions::GetPlaySums()
-{
-    return ReadSwitch(FKeyPath, kPlaySums);
-}
-void TRegOptions::SetPlaySums(bool value)
-{
-    WriteSwitch(FKeyPath, kPlaySums, value);
-}
-
-bool TRegOptions::GetPlayStdev()
-{
-    return ReadSwitch(FKeyPath, kPlayStdev);
-}
-void TRegOptions::SetPlayStdev(bool value)
-{
-    WriteSwitch(FKeyPath, kPlayStdev, value);
 }

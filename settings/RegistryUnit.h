@@ -39,37 +39,70 @@ public:
 // delivered once. An empty handler uninstalls.
 void SetStoreNoticeHandler(std::function<void(const std::string &)> handler);
 
+// The operations of the settings by name, each through its item of the
+// table (SettingItems.h) and the store's operations on an item: what reads
+// or writes one item, the store or a stand-in for it, needs only those.
+template <typename Store>
+class TSettingsAccess {
+public:
+    uint8_t GetBoards() { return Self().Read(settings::kBoards); }
+    void SetBoards(uint8_t value) { Self().Write(settings::kBoards, value); }
+    uint8_t GetBoardSize() { return Self().Read(settings::kBoardSize); }
+    void SetBoardSize(uint8_t value) { Self().Write(settings::kBoardSize, value); }
+    uint8_t GetMarks() { return Self().Read(settings::kMarks); }
+    void SetMarks(uint8_t value) { Self().Write(settings::kMarks, value); }
+    void GetDivisions(std::span<uint8_t> values) { Self().Read(settings::kDivisions, values); }
+    void SetDivisions(std::span<const uint8_t> values) { Self().Write(settings::kDivisions, values); }
+    void GetPayments(std::span<int64_t> values) { Self().Read(settings::kPayments, values); }
+    void SetPayments(std::span<const int64_t> values) { Self().Write(settings::kPayments, values); }
+    void GetInclusions(std::span<uint8_t> values) { Self().Read(settings::kInclusions, values); }
+    void SetInclusions(std::span<const uint8_t> values) { Self().Write(settings::kInclusions, values); }
+    void GetExclusions(std::span<uint8_t> values) { Self().Read(settings::kExclusions, values); }
+    void SetExclusions(std::span<const uint8_t> values) { Self().Write(settings::kExclusions, values); }
+    bool GetPlayExclude() { return Self().Read(settings::kPlayExclude); }
+    void SetPlayExclude(bool value) { Self().Write(settings::kPlayExclude, value); }
+    bool GetPlayInclude() { return Self().Read(settings::kPlayInclude); }
+    void SetPlayInclude(bool value) { Self().Write(settings::kPlayInclude, value); }
+    bool GetPlaySums() { return Self().Read(settings::kPlaySums); }
+    void SetPlaySums(bool value) { Self().Write(settings::kPlaySums, value); }
+    bool GetPlayStdev() { return Self().Read(settings::kPlayStdev); }
+    void SetPlayStdev(bool value) { Self().Write(settings::kPlayStdev, value); }
+
+private:
+    Store &Self() { return static_cast<Store &>(*this); }
+};
+
 // The settings store. Every operation opens the product key (or one of its
 // subkeys), reads or writes one item and closes it again. Failures are thrown
 // as TRegistryError with the texts the player sees.
-class TRegOptions {
+class TRegOptions : public TSettingsAccess<TRegOptions> {
 public:
     TRegOptions(); // sets the product key path; touches no storage
     bool InitDefaults();
-    uint8_t GetBoards();
-    void SetBoards(uint8_t value);
-    uint8_t GetBoardSize();
-    void SetBoardSize(uint8_t value);
-    uint8_t GetMarks();
-    void SetMarks(uint8_t value);
-    void GetDivisions(std::span<uint8_t> values);
-    void SetDivisions(std::span<const uint8_t> values);
-    void GetPayments(std::span<int64_t> values);
-    void SetPayments(std::span<const int64_t> values);
-    void GetInclusions(std::span<uint8_t> values);
-    void SetInclusions(std::span<const uint8_t> values);
-    void GetExclusions(std::span<uint8_t> values);
-    void SetExclusions(std::span<const uint8_t> values);
-    bool GetPlayExclude();
-    void SetPlayExclude(bool value);
-    bool GetPlayInclude();
-    void SetPlayInclude(bool value);
-    bool GetPlaySums();
-    void SetPlaySums(bool value);
-    bool GetPlayStdev();
-    void SetPlayStdev(bool value);
+
+    // One item of the table. A count or switch that is missing is written
+    // back with its fallback; a list fails at its first missing element.
+    uint8_t Read(const settings::TCountItem &item);
+    void Write(const settings::TCountItem &item, uint8_t value);
+    bool Read(const settings::TSwitchItem &item);
+    void Write(const settings::TSwitchItem &item, bool value);
+    template <std::size_t N>
+    void Read(const settings::TListItem<uint8_t, N> &item, std::span<uint8_t> values)
+    {
+        ReadBytes(item.name, values);
+    }
+    template <std::size_t N>
+    void Write(const settings::TListItem<uint8_t, N> &item, std::span<const uint8_t> values)
+    {
+        WriteBytes(item.name, values);
+    }
+    void Read(const decltype(settings::kPayments) &item, std::span<int64_t> values);
+    void Write(const decltype(settings::kPayments) &item, std::span<const int64_t> values);
 
 private:
+    void ReadBytes(std::string_view list, std::span<uint8_t> values);
+    void WriteBytes(std::string_view list, std::span<const uint8_t> values);
+
     std::string_view FKeyPath;
 };
 
@@ -88,25 +121,41 @@ public:
     TSettingsReading &operator=(const TSettingsReading &) = delete;
 };
 
-// Every setting with its place in the record and its store operations, in
-// the record's order. What reads or writes all of them walks this list.
+// Every setting with its place in the record, in the record's order. What
+// reads or writes all of them walks this list.
 template <typename Visit>
 void ForEachSetting(Visit &&visit)
 {
     using namespace settings;
-    visit(kBoards, &TGameSettings::boards, &TRegOptions::GetBoards, &TRegOptions::SetBoards);
-    visit(kBoardSize, &TGameSettings::boardsize, &TRegOptions::GetBoardSize, &TRegOptions::SetBoardSize);
-    visit(kMarks, &TGameSettings::marks, &TRegOptions::GetMarks, &TRegOptions::SetMarks);
-    visit(kDivisions, &TGameSettings::divisions, &TRegOptions::GetDivisions, &TRegOptions::SetDivisions);
-    visit(kPayments, &TGameSettings::payments, &TRegOptions::GetPayments, &TRegOptions::SetPayments);
-    visit(kInclusions, &TGameSettings::inclusions, &TRegOptions::GetInclusions, &TRegOptions::SetInclusions);
-    visit(kExclusions, &TGameSettings::exclusions, &TRegOptions::GetExclusions, &TRegOptions::SetExclusions);
-    visit(kPlayExclude, &TGameSettings::playExclude, &TRegOptions::GetPlayExclude, &TRegOptions::SetPlayExclude);
-    visit(kPlayInclude, &TGameSettings::playInclude, &TRegOptions::GetPlayInclude, &TRegOptions::SetPlayInclude);
-    visit(kPlaySums, &TGameSettings::playSums, &TRegOptions::GetPlaySums, &TRegOptions::SetPlaySums);
-    visit(kPlayStdev, &TGameSettings::playstdev, &TRegOptions::GetPlayStdev, &TRegOptions::SetPlayStdev);
+    visit(kBoards, &TGameSettings::boards);
+    visit(kBoardSize, &TGameSettings::boardsize);
+    visit(kMarks, &TGameSettings::marks);
+    visit(kDivisions, &TGameSettings::divisions);
+    visit(kPayments, &TGameSettings::payments);
+    visit(kInclusions, &TGameSettings::inclusions);
+    visit(kExclusions, &TGameSettings::exclusions);
+    visit(kPlayExclude, &TGameSettings::playExclude);
+    visit(kPlayInclude, &TGameSettings::playInclude);
+    visit(kPlaySums, &TGameSettings::playSums);
+    visit(kPlayStdev, &TGameSettings::playstdev);
 }
 
-// Every setting through its own getter or setter, in the record's order.
-TGameSettings ReadAllSettings(TRegOptions &store);
-void WriteAllSettings(TRegOptions &store, const TGameSettings &settings);
+// Every setting through the store's item operations, in the record's order.
+template <typename Store>
+TGameSettings ReadAllSettings(Store &store)
+{
+    TGameSettings values;
+    ForEachSetting([&](const auto &item, auto member) {
+        if constexpr (requires { store.Read(item, values.*member); })
+            store.Read(item, values.*member);
+        else
+            values.*member = store.Read(item);
+    });
+    return values;
+}
+
+template <typename Store>
+void WriteAllSettings(Store &store, const TGameSettings &values)
+{
+    ForEachSetting([&](const auto &item, auto member) { store.Write(item, values.*member); });
+}

@@ -6,50 +6,45 @@
 #include <algorithm>
 #include <span>
 #include <string>
+#include <type_traits>
 #include <vector>
 
 namespace {
 
-// A store that hands out fixed values and records every operation by name.
-struct RecordingStore {
+// A stand-in for the store: it hands out the settings it holds and records
+// every read and write by its item's name.
+struct RecordingStore : TSettingsAccess<RecordingStore> {
     std::vector<std::string> log;
     TGameSettings held;
 
-    uint8_t GetBoards() { return Note("GetBoards", held.boards); }
-    uint8_t GetBoardSize() { return Note("GetBoardSize", held.boardsize); }
-    uint8_t GetMarks() { return Note("GetMarks", held.marks); }
-    void GetDivisions(std::span<uint8_t> v) { Copy("GetDivisions", held.divisions, v); }
-    void GetPayments(std::span<int64_t> v) { Copy("GetPayments", held.payments, v); }
-    void GetInclusions(std::span<uint8_t> v) { Copy("GetInclusions", held.inclusions, v); }
-    void GetExclusions(std::span<uint8_t> v) { Copy("GetExclusions", held.exclusions, v); }
-    bool GetPlayInclude() { return Note("GetPlayInclude", held.playInclude); }
-    bool GetPlayExclude() { return Note("GetPlayExclude", held.playExclude); }
-    bool GetPlaySums() { return Note("GetPlaySums", held.playSums); }
-    bool GetPlayStdev() { return Note("GetPlayStdev", held.playstdev); }
-
-    void SetBoards(uint8_t) { log.push_back("SetBoards"); }
-    void SetBoardSize(uint8_t) { log.push_back("SetBoardSize"); }
-    void SetMarks(uint8_t) { log.push_back("SetMarks"); }
-    void SetDivisions(std::span<const uint8_t>) { log.push_back("SetDivisions"); }
-    void SetPayments(std::span<const int64_t>) { log.push_back("SetPayments"); }
-    void SetInclusions(std::span<const uint8_t>) { log.push_back("SetInclusions"); }
-    void SetExclusions(std::span<const uint8_t>) { log.push_back("SetExclusions"); }
-    void SetPlayInclude(bool) { log.push_back("SetPlayInclude"); }
-    void SetPlayExclude(bool) { log.push_back("SetPlayExclude"); }
-    void SetPlaySums(bool) { log.push_back("SetPlaySums"); }
-    void SetPlayStdev(bool) { log.push_back("SetPlayStdev"); }
-
-    template <typename T>
-    T Note(const char *name, T value)
+    template <typename Item>
+    auto Read(const Item &item)
     {
-        log.push_back(name);
-        return value;
+        log.push_back("get " + std::string(item.name));
+        return Held(item);
     }
-    template <typename T, std::size_t N>
-    void Copy(const char *name, const std::array<T, N> &from, std::span<T> to)
+    template <typename Item, typename T>
+    void Read(const Item &item, std::span<T> values)
     {
-        log.push_back(name);
-        std::ranges::copy(from, to.begin());
+        log.push_back("get " + std::string(item.name));
+        std::ranges::copy(Held(item), values.begin());
+    }
+    template <typename Item, typename T>
+    void Write(const Item &item, const T &)
+    {
+        log.push_back("set " + std::string(item.name));
+    }
+
+    template <typename Item>
+    auto Held(const Item &item) const
+    {
+        decltype(item.fallback) value{};
+        ForEachSetting([&](const auto &other, auto member) {
+            if constexpr (std::is_same_v<std::decay_t<decltype(other)>, Item>)
+                if (&other == &item)
+                    value = held.*member;
+        });
+        return value;
     }
 };
 
@@ -144,10 +139,10 @@ TEST(PreferencesRules, StoreIsReadAndWrittenInItsOrder)
     RecordingStore store;
     TGameSettings settings;
     ReadPreferences(store, settings);
-    EXPECT_EQ(store.log, (Log{"GetBoards", "GetBoardSize", "GetMarks", "GetDivisions", "GetPayments"}));
+    EXPECT_EQ(store.log, (Log{"get boards", "get boardsize", "get marks", "get div", "get payments"}));
     store.log.clear();
     WritePreferences(store, settings);
-    EXPECT_EQ(store.log, (Log{"SetBoardSize", "SetBoards", "SetMarks", "SetDivisions", "SetPayments"}));
+    EXPECT_EQ(store.log, (Log{"set boardsize", "set boards", "set marks", "set div", "set payments"}));
 }
 
 // --- Systems -----------------------------------------------------------------
@@ -237,10 +232,10 @@ TEST(SystemsRules, StoreIsReadInItsOrderAndListsWrittenOnlyWhileTheirSystemIsOn)
     TGameSettings working;
     ReadSystems(store, working);
     EXPECT_EQ(store.log,
-              (Log{"GetInclusions", "GetExclusions", "GetPlayInclude", "GetPlayExclude", "GetPlaySums", "GetPlayStdev",
-                   "GetBoardSize"}));
+              (Log{"get inclusions", "get exclusions", "get playInclude", "get playExclude", "get playSums",
+                   "get playstdev", "get boardsize"}));
 
-    const Log switches{"SetPlayInclude", "SetPlayExclude", "SetPlaySums", "SetPlayStdev"};
+    const Log switches{"set playInclude", "set playExclude", "set playSums", "set playstdev"};
     working.playInclude = working.playExclude = false;
     store.log.clear();
     WriteSystems(store, working);
@@ -250,13 +245,13 @@ TEST(SystemsRules, StoreIsReadInItsOrderAndListsWrittenOnlyWhileTheirSystemIsOn)
     store.log.clear();
     WriteSystems(store, working);
     Log expected = switches;
-    expected.push_back("SetInclusions");
+    expected.push_back("set inclusions");
     EXPECT_EQ(store.log, expected);
 
     working.playExclude = true;
     store.log.clear();
     WriteSystems(store, working);
-    expected.push_back("SetExclusions");
+    expected.push_back("set exclusions");
     EXPECT_EQ(store.log, expected);
 }
 

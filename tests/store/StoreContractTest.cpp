@@ -49,13 +49,13 @@ const std::string DefaultsFile =
     "\"8\"=dword:00000000\n\"9\"=dword:00000000\n"
     "\n";
 
-// A getter of one value, rather than of a list.
-template <typename Get>
-constexpr bool kSingleValue = std::is_invocable_v<Get, TRegOptions &>;
+// An item of one value, rather than of a list.
+template <typename Item>
+constexpr bool kSingleValue = std::is_same_v<Item, settings::TCountItem> || std::is_same_v<Item, settings::TSwitchItem>;
 
 void ExpectSame(const TGameSettings &a, const TGameSettings &b)
 {
-    ForEachSetting([&](const auto &item, auto member, auto, auto) { EXPECT_EQ(a.*member, b.*member) << item.name; });
+    ForEachSetting([&](const auto &item, auto member) { EXPECT_EQ(a.*member, b.*member) << item.name; });
 }
 
 // Settings unlike the defaults in every item.
@@ -149,11 +149,11 @@ TEST_P(SingleValueTest, MissingValueReadsAsDefaultAndIsStoredAgain)
 
     // Only the missing value goes back to its default, and is stored again.
     TGameSettings expected = Edited();
-    ForEachSetting([&](const auto &item, auto member, auto get, auto) {
-        if constexpr (kSingleValue<decltype(get)>) {
+    ForEachSetting([&](const auto &item, auto member) {
+        if constexpr (kSingleValue<std::decay_t<decltype(item)>>) {
             if (item.name != name)
                 return;
-            EXPECT_EQ((store.*get)(), item.fallback);
+            EXPECT_EQ(store.Read(item), item.fallback);
             char line[64];
             std::snprintf(line, sizeof line, "\"%s\"=dword:%08x\n", name.c_str(), unsigned(item.fallback));
             EXPECT_NE(Contents().find(line), std::string::npos) << Contents();
@@ -188,11 +188,11 @@ TEST_P(StoredNumberTest, ReadsStoredDataOrFails)
     const std::string name = GetParam().name;
     std::string result;
     const std::string error = ErrorOf([&] {
-        ForEachSetting([&](const auto &item, auto, auto get, auto) {
-            if constexpr (kSingleValue<decltype(get)>) {
+        ForEachSetting([&](const auto &item, auto) {
+            if constexpr (kSingleValue<std::decay_t<decltype(item)>>) {
                 if (item.name != name)
                     return;
-                const auto value = (store.*get)();
+                const auto value = store.Read(item);
                 if constexpr (std::is_same_v<decltype(value), const bool>)
                     result = value ? "true" : "false";
                 else
@@ -257,13 +257,13 @@ TEST_P(ListReaderTest, FailsAtBadElementKeepingThoseBefore)
     const std::string subkey = GetParam().subkey;
     std::vector<int64_t> got, stored;
     std::string error;
-    ForEachSetting([&](const auto &item, auto member, auto get, auto) {
-        if constexpr (!kSingleValue<decltype(get)>) {
+    ForEachSetting([&](const auto &item, auto member) {
+        if constexpr (!kSingleValue<std::decay_t<decltype(item)>>) {
             if (item.name != subkey)
                 return;
             auto values = edited.*member;
             values.fill(99); // the caller's values
-            error = ErrorOf([&] { (store.*get)(values); });
+            error = ErrorOf([&] { store.Read(item, values); });
             got.assign(values.begin(), values.end());
             stored.assign((edited.*member).begin(), (edited.*member).end());
         }

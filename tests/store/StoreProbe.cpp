@@ -36,7 +36,7 @@ void Dump()
 {
     TRegOptions store;
     const TGameSettings values = ReadAllSettings(store);
-    ForEachSetting([&](const auto &item, auto member, auto, auto) {
+    ForEachSetting([&](const auto &item, auto member) {
         const auto &value = values.*member;
         std::printf("%.*s=", static_cast<int>(item.name.size()), item.name.data());
         if constexpr (requires { value.size(); }) {
