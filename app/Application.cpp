@@ -93,8 +93,8 @@ void CreateForms()
     // window's show handler, run later, may use every one of them.
     TombolixForm = new TTombolixForm;
     ImagesForm = new TImagesForm;
-    PreferencesForm = new TPreferencesForm;
-    SystemsForm = new TSystemsForm;
+    PreferencesForm = new TPreferencesForm(TombolixForm);
+    SystemsForm = new TSystemsForm(TombolixForm);
     LuckForm = new TLuckForm;
     AboutForm = new TAboutForm;
     HelpForm = new THelpForm;

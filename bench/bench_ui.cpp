@@ -1,9 +1,8 @@
 // Speed of the coupon window: full redraw, one click, start-up.
 
 #include "app/Application.h"
-#include "coupon/CouponDrawing.h"
-#include "coupon/CouponImage.h"
 #include "coupon/CouponSystems.h"
+#include "coupon/CouponView.h"
 #include "coupon/ImageFormUnit.h"
 #include "coupon/Tombolix.h"
 #include "dialogs/PreferencesUnit.h"
@@ -82,11 +81,13 @@ void BM_DrawCouponWithConstantSystems(benchmark::State &state)
     const std::array<uint8_t, 4> inclusions = {1, 13, 26, 49};
     systems.SetExclusions(exclusions);
     systems.SetInclusions(inclusions);
-    TCouponState coupon;
+    QWidget game;
+    QWidget coefficients;
+    TCouponView view(&game, &coefficients);
     for (auto _ : state) {
-        TombolixForm->CouponImage->FillRect(0, 0, TCouponImage::kWidth, TCouponImage::kHeight, 0xFFDEBED7);
-        coupon.Clear();
-        DrawCouponCells(*TombolixForm->CouponImage, ImagesForm->Atlas(), 12, 49, systems, coupon);
+        view.Fill(0xFFDEBED7);
+        view.Clear();
+        view.DrawCells({12, 49, 6}, systems);
     }
 }
 BENCHMARK(BM_DrawCouponWithConstantSystems)->Unit(benchmark::kMicrosecond);
@@ -130,7 +131,7 @@ void BM_ClickCompletesTwelfthBoard(benchmark::State &state)
         TombolixForm->CouponImageMouseDown(last.x + 8, last.y + 8); // and breaks it again
         state.ResumeTiming();
     }
-    state.counters["full_boards"] = TombolixForm->FullBoardCount();
+    state.counters["full_boards"] = TombolixForm->Coupon().FullBoardCount(TombolixForm->marks);
 }
 BENCHMARK(BM_ClickCompletesTwelfthBoard)->Unit(benchmark::kMicrosecond);
 

@@ -5,6 +5,7 @@
 #include <QStringList>
 
 #include <exception>
+#include <type_traits>
 #include <utility>
 
 // The general error report: a critical message box with the error's text,
@@ -56,4 +57,19 @@ void Guarded(F &&f)
     } catch (...) {
         ReportException(std::current_exception());
     }
+}
+
+// A slot that runs handler through Guarded, for connect(): it takes the
+// signal's arguments when it wants them.
+template <typename F>
+auto Guard(F handler)
+{
+    return [handler](auto &&...args) {
+        Guarded([&] {
+            if constexpr (std::is_invocable_v<const F &, decltype(args)...>)
+                handler(std::forward<decltype(args)>(args)...);
+            else
+                handler();
+        });
+    };
 }

@@ -8,7 +8,12 @@
 
 // Text of the general error report: a full stop is added unless the text
 // already ends in a character that sorts at or before '.' (".", "!", ",", " ").
-std::string ErrorReportText(const std::string &message);
+inline std::string ErrorReportText(const std::string &message)
+{
+    if (!message.empty() && static_cast<unsigned char>(message.back()) > '.')
+        return message + ".";
+    return message;
+}
 
 // A hint "short|long" split at its first bar; without a bar both parts are
 // the whole text.
@@ -16,4 +21,11 @@ struct THint {
     std::string shortPart;
     std::string longPart;
 };
-THint SplitHint(const std::string &hint);
+
+inline THint SplitHint(const std::string &hint)
+{
+    const auto bar = hint.find('|');
+    if (bar == std::string::npos)
+        return {hint, hint};
+    return {hint.substr(0, bar), hint.substr(bar + 1)};
+}

@@ -1,96 +1,33 @@
-// The main window's results panel and per-board coefficient display.
-
-#include "calc/CalculationsUnit.h"
-#include "coupon/CouponImage.h"
-#include "coupon/GridAtlas.h"
-#include "coupon/ImageFormUnit.h"
+#include "coupon/ResultsPanel.h"
+#include "coupon/Artwork.h"
 #include "coupon/ResultFigures.h"
-#include "coupon/Tombolix.h"
-#include "settings/RegistryUnit.h"
+#include "coupon/WindowLayout.h"
 
 #include <QLabel>
 #include <QLocale>
 
-// --- Per-board coefficients -------------------------------------------------
-
 namespace {
 
-// Bars of a board: y of the Punch and Spread bars for the top and the bottom row.
-int PunchBarY(int board)
+constexpr TPlace kStatsPanel = {"StatsPanel", 0, 437, 773, 189};
+constexpr TPlace kLogoImage = {"LogoImage", 560, 10, 162, 170};
+
+// A label at its place in the window's font, bold or not. A caption the
+// player sees is laid out now; a value label's design-time text is never
+// seen (the first redraw empties it), so it is laid out when it is set.
+QLabel *MakeLabel(QWidget *parent, const QString &name, int x, int y, const QString &text, bool bold, bool seen)
 {
-    return board <= 6 ? 113 : 121;
+    auto *label = new QLabel(text, parent);
+    label->setObjectName(name);
+    if (bold) {
+        QFont font = parent->font();
+        font.setBold(true);
+        label->setFont(font);
+    }
+    label->move(x, y);
+    if (seen)
+        label->adjustSize();
+    return label;
 }
-
-int SpreadBarY(int board)
-{
-    return board <= 6 ? 117 : 125;
-}
-
-int BarLength(int value)
-{
-    return 7 * kCellSize * value / 100;
-}
-
-} // namespace
-
-void TTombolixForm::ShowPunch(uint8_t board)
-{
-    TRegOptions store;
-    if (!store.GetPlaySums())
-        return;
-    int32_t sum = 0;
-    for (int n = 1; n <= boardsize; ++n)
-        if (FCoupon.Marked(board, n))
-            sum += n;
-    const int32_t value = TLottoCalc().PunchCoefficient(sum, marks, boardsize);
-    SetPunchCaption(board, value);
-    CouponImage->CopyRect(ImagesForm->Atlas(), 0, atlas::kPunchBarY, BarLength(value), atlas::kBarHeight,
-                          BoardOrigin(board).x, PunchBarY(board));
-}
-
-void TTombolixForm::ShowSpread(uint8_t board)
-{
-    TRegOptions store;
-    if (!store.GetPlayStdev())
-        return;
-    const int32_t value = TLottoCalc().SpreadCoefficient(FCoupon.Flags(board), marks, boardsize);
-    SetSpreadCaption(board, value);
-    CouponImage->CopyRect(ImagesForm->Atlas(), 0, atlas::kSpreadBarY, BarLength(value), atlas::kBarHeight,
-                          BoardOrigin(board).x, SpreadBarY(board));
-}
-
-void TTombolixForm::ClearPunch(uint8_t board)
-{
-    SetPunchCaption(board, -1);
-    SetSpreadCaption(board, -1);
-    const int x = BoardOrigin(board).x;
-    CouponImage->FillRect(x, PunchBarY(board), x + 7 * CellSize, PunchBarY(board) + atlas::kBarHeight, CouponColor);
-}
-
-void TTombolixForm::ClearSpread(uint8_t board)
-{
-    SetSpreadCaption(board, -1);
-    const int x = BoardOrigin(board).x;
-    CouponImage->FillRect(x, SpreadBarY(board), x + 7 * CellSize, SpreadBarY(board) + atlas::kBarHeight, CouponColor);
-}
-
-void TTombolixForm::SetPunchCaption(int board, int value)
-{
-    if (board < 1 || board > 12)
-        return;
-    SetLabelText(PunchLabels[board - 1], value < 0 ? QString() : QStringLiteral("Punch  = %1").arg(value));
-}
-
-void TTombolixForm::SetSpreadCaption(int board, int value)
-{
-    if (board < 1 || board > 12)
-        return;
-    SetLabelText(SpreadLabels[board - 1], value < 0 ? QString() : QStringLiteral("Spread = %1").arg(value));
-}
-
-// --- Results ----------------------------------------------------------------
-
-namespace {
 
 // The user's decimal separator, where it is a single character.
 char DecimalSeparator()
@@ -110,63 +47,85 @@ TResultColumn TextsOf(const std::array<QLabel *, 8> &labels)
 void ShowTexts(const std::array<QLabel *, 8> &labels, const TResultColumn &texts)
 {
     for (size_t i = 0; i < labels.size(); ++i)
-        TTombolixForm::SetLabelText(labels[i], QString::fromStdString(texts[i]));
+        SetLabelText(labels[i], QString::fromStdString(texts[i]));
+}
+
+void ClearTexts(const std::array<QLabel *, 8> &labels)
+{
+    for (QLabel *label : labels)
+        SetLabelText(label, QString());
 }
 
 } // namespace
 
-uint8_t TTombolixForm::FullBoardCount() const
+TResultsPanel::TResultsPanel(QWidget *parent)
+    : QFrame(parent)
 {
-    return FCoupon.FullBoardCount(marks);
+    Place(this, kStatsPanel);
+    const auto heading = [this](const char *name, int x, int y, const QString &text, bool bold) {
+        MakeLabel(this, QString::fromLatin1(name), x, y, text, bold, true);
+    };
+    heading("Label9", 123, 5, QStringLiteral("Win Probability"), true);
+    heading("OddsLabel", 301, 5, QStringLiteral("Odds"), true);
+    heading("Label10", 411, 5, QStringLiteral("Returns $"), true);
+    for (int d = 1; d <= 7; ++d) {
+        const int top = 28 + 19 * (d - 1);
+        MakeLabel(this, QStringLiteral("Label%1").arg(d), 14, top, QStringLiteral("Division %1").arg(d), false, true);
+        FWinLabels[d - 1] = MakeLabel(this, QStringLiteral("WinDiv%1Label").arg(d), 137, top,
+                                      QStringLiteral("Win Div %1").arg(d), false, false);
+        FOddsLabels[d - 1] = MakeLabel(this, QStringLiteral("Odds%1Label").arg(d), 282, top,
+                                       QStringLiteral("Odds %1").arg(d), false, false);
+        FPayLabels[d - 1] =
+            MakeLabel(this, QStringLiteral("Pay%1Label").arg(d), 416, top, QStringLiteral("Returns"), false, false);
+    }
+    heading("Label8", 14, 164, QStringLiteral("Totals: "), true);
+    FWinLabels[7] =
+        MakeLabel(this, QStringLiteral("TotalWinProbability"), 137, 164, QStringLiteral("Win Total"), true, false);
+    FOddsLabels[7] = MakeLabel(this, QStringLiteral("OddsTotalLabel"), 282, 164, QStringLiteral("Odds"), true, false);
+    FPayLabels[7] = MakeLabel(this, QStringLiteral("PayTotalLabel"), 406, 164, QStringLiteral("Returns"), true, false);
+
+    auto *logo = Place(new QLabel(this), kLogoImage);
+    logo->setPixmap(ArtPixmap(QStringLiteral(":/logo.png"), devicePixelRatioF()));
+    logo->setAttribute(Qt::WA_TranslucentBackground);
 }
 
-uint8_t TTombolixForm::CommonNumbers(int a, int b) const
+void TResultsPanel::CalculateResults(const TCouponState &coupon, const TCouponShape &shape,
+                                     const std::array<uint8_t, 7> &divisions, uint8_t excludedCount,
+                                     const std::function<TPayments()> &payments)
 {
-    return FCoupon.CommonNumbers(a, b, TCouponShape{boards, boardsize, marks});
-}
-
-void TTombolixForm::CalculateResults()
-{
-    const TWinColumn win =
-        WinProbabilities(FCoupon, TCouponShape{boards, boardsize, marks}, divisions, excludedCount, DecimalSeparator());
+    const TWinColumn win = WinProbabilities(coupon, shape, divisions, excludedCount, DecimalSeparator());
     if (!win.shown) {
         ClearWinLabels();
         ClearOddsLabels();
         ClearPayLabels();
         return;
     }
-    ShowTexts(WinLabels, win.texts);
+    ShowTexts(FWinLabels, win.texts);
     ShowOdds();
-    ShowReturns();
+    ShowReturns(payments());
 }
 
-void TTombolixForm::ShowOdds()
+void TResultsPanel::ShowOdds()
 {
-    ShowTexts(OddsLabels, OddsFromShown(TextsOf(WinLabels), DecimalSeparator()));
+    ShowTexts(FOddsLabels, OddsFromShown(TextsOf(FWinLabels), DecimalSeparator()));
 }
 
-void TTombolixForm::ShowReturns()
+void TResultsPanel::ShowReturns(const TPayments &payments)
 {
-    // Payments the store cannot open stay 0.
-    std::array<int64_t, 7> payments{};
-    TRegOptions().GetPayments(payments);
-    ShowTexts(PayLabels, ReturnsFromShown(TextsOf(WinLabels), payments, DecimalSeparator()));
+    ShowTexts(FPayLabels, ReturnsFromShown(TextsOf(FWinLabels), payments, DecimalSeparator()));
 }
 
-void TTombolixForm::ClearWinLabels()
+void TResultsPanel::ClearWinLabels()
 {
-    for (QLabel *label : WinLabels)
-        SetLabelText(label, QString());
+    ClearTexts(FWinLabels);
 }
 
-void TTombolixForm::ClearOddsLabels()
+void TResultsPanel::ClearOddsLabels()
 {
-    for (QLabel *label : OddsLabels)
-        SetLabelText(label, QString());
+    ClearTexts(FOddsLabels);
 }
 
-void TTombolixForm::ClearPayLabels()
+void TResultsPanel::ClearPayLabels()
 {
-    for (QLabel *label : PayLabels)
-        SetLabelText(label, QString());
+    ClearTexts(FPayLabels);
 }

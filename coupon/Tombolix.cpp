@@ -1,14 +1,14 @@
 #include "coupon/Tombolix.h"
-#include "coupon/Artwork.h"
-#include "coupon/CouponDrawing.h"
+#include "calc/CalculationsUnit.h"
 #include "coupon/CouponImage.h"
 #include "coupon/CouponSystems.h"
+#include "coupon/CouponView.h"
 #include "coupon/ErrorReport.h"
-#include "coupon/GridAtlas.h"
-#include "coupon/ImageFormUnit.h"
+#include "coupon/MainToolbar.h"
 #include "coupon/PrintText.h"
 #include "coupon/Printing.h"
 #include "coupon/ReportText.h"
+#include "coupon/ResultsPanel.h"
 #include "coupon/WindowLayout.h"
 #include "settings/RegistryUnit.h"
 
@@ -19,7 +19,6 @@
 #include <QLabel>
 #include <QStatusBar>
 #include <QThread>
-#include <QToolButton>
 
 #include <algorithm>
 #include <exception>
@@ -29,22 +28,9 @@ TTombolixForm *TombolixForm = nullptr;
 namespace {
 
 // Fixed layout of the window, in pixels relative to the parent.
-constexpr TPlace kCoolBar = {"CoolBar1", 0, 0, 773, 86};
-constexpr TPlace kToolBar = {"ToolBar1", 9, 0, 756, 81};
 constexpr TPlace kGamePanel = {"GamePanel", 0, 87, 773, 259};
-constexpr TPlace kCouponImage = {"CouponImage", 8, 8, 753, 241};
 constexpr TPlace kCoefficientsPanel = {"CoefficientsPanel", 0, 345, 773, 91};
-constexpr TPlace kStatsPanel = {"StatsPanel", 0, 437, 773, 189};
-constexpr TPlace kLogoImage = {"LogoImage", 560, 10, 162, 170};
 constexpr TPlace kStatusBar = {"MainStatusBar", 0, 625, 773, 22};
-
-struct ButtonDef {
-    TPlace geometry;
-    const char *picture;
-    QAction *TTombolixForm::*action;
-    QToolButton *TTombolixForm::*button;
-    const char *ownHint;
-};
 
 struct ActionDef {
     const char *name;
@@ -61,52 +47,14 @@ constexpr QRgb kStatsPanelColour = kCommonBackground;
 constexpr QRgb kCoefficientsColour = 0xFFDEC2C2;
 constexpr QRgb kCouponColour = 0xFFDEBED7;
 
-constexpr int kCaptionLefts[6] = {10, 138, 266, 394, 522, 650};
-
-QFont WindowFont(int pixels, bool bold = false)
+QFont WindowFont(int pixels)
 {
     QFont font(QStringLiteral("Tahoma"));
     font.setPixelSize(pixels);
-    font.setBold(bold);
     return font;
 }
 
-QLabel *MakeLabel(QWidget *parent, const QString &name, int x, int y, const QString &text, bool bold = false)
-{
-    auto *label = new QLabel(text, parent);
-    label->setObjectName(name);
-    label->setFont(WindowFont(16, bold));
-    label->move(x, y);
-    label->adjustSize();
-    return label;
-}
-
 } // namespace
-
-void TTombolixForm::SetLabelText(QLabel *label, const QString &text)
-{
-    if (label->text() == text)
-        return;
-    label->setText(text);
-    // Laying a label out again costs more than the rest of a recalculation;
-    // only a label whose text changed its size is resized.
-    const QSize wanted = label->sizeHint();
-    if (wanted != label->size())
-        label->resize(wanted);
-}
-
-QEvent::Type TWindowMessage::EventType()
-{
-    static const auto type = static_cast<QEvent::Type>(QEvent::registerEventType());
-    return type;
-}
-
-intptr_t SendFormMessage(QWidget *form, int msg, intptr_t wParam, intptr_t lParam)
-{
-    TWindowMessage message(msg, wParam, lParam);
-    QCoreApplication::sendEvent(form, &message);
-    return message.Result;
-}
 
 TTombolixForm::TTombolixForm(QWidget *parent)
     : QWidget(parent)
@@ -120,13 +68,36 @@ TTombolixForm::TTombolixForm(QWidget *parent)
                      | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint,
                  .colour = kWindowColour});
 
+    CreateCommands();
     CreateToolbar();
-    CreatePanels();
+    GamePanel = Place(new QFrame(this), kGamePanel);
+    CoefficientsPanel = Place(new QFrame(this), kCoefficientsPanel);
+    FView = std::make_unique<TCouponView>(GamePanel, CoefficientsPanel);
+    FView->Image()->OnMouseDown = Guard([this](int x, int y) { CouponImageMouseDown(x, y); });
+    StatsPanel = new TResultsPanel(this);
+
+    auto *statusBar = Place(new QStatusBar(this), kStatusBar);
+    statusBar->setSizeGripEnabled(false);
+    FStatusPanel = new QLabel(QStringLiteral("Save All"), statusBar);
+    FStatusPanel->setObjectName(QStringLiteral("MainStatusPanel"));
+    // One panel of 150 pixels which, being the last, runs on to the right
+    // edge, so that long hints are not cut off.
+    FStatusPanel->setMinimumWidth(150);
+    statusBar->addWidget(FStatusPanel, 1);
+
     CentreOnScreen(this);
+    CallOnShow(this, [this] { FormShow(); });
     Guarded([this] { FormCreate(); });
 }
 
-void TTombolixForm::CreateToolbar()
+TTombolixForm::~TTombolixForm() = default;
+
+const TCouponState &TTombolixForm::Coupon() const
+{
+    return FView->Coupon();
+}
+
+void TTombolixForm::CreateCommands()
 {
     static const ActionDef actions[] = {
         {"FormCloseAction", "Exit", "|Close window and Exit program", &TTombolixForm::FormCloseAction,
@@ -157,118 +128,26 @@ void TTombolixForm::CreateToolbar()
         action->setToolTip(QString::fromStdString(hint.shortPart));
         action->setProperty("hint", QString::fromLatin1(def.hint));
         const auto execute = def.execute;
-        connect(action, &QAction::triggered, this,
-                [this, execute] { Guarded([this, execute] { (this->*execute)(); }); });
+        connect(action, &QAction::triggered, this, Guard([this, execute] { (this->*execute)(); }));
         this->*def.action = action;
     }
-
-    CoolBar1 = new QFrame(this);
-    Place(CoolBar1, kCoolBar);
-    ToolBar1 = new QWidget(CoolBar1);
-    Place(ToolBar1, kToolBar);
-
-    // A table, one button a row.
-    // clang-format off
-    static const ButtonDef buttons[] = {
-        {{"PrefBitBtn", 0, 2, 81, 74}, ":/toolbar/options.png", &TTombolixForm::ShowOptionsAction,
-         &TTombolixForm::PrefBitBtn, nullptr},
-        {{"SystemsBitBtn", 81, 2, 81, 74}, ":/toolbar/systems.png", &TTombolixForm::SystemsAction,
-         &TTombolixForm::SystemsBitBtn, nullptr},
-        {{"ClearBitBtn", 162, 2, 81, 74}, ":/toolbar/clear.png", &TTombolixForm::ClearAction,
-         &TTombolixForm::ClearBitBtn, nullptr},
-        {{"PrintBitBtn", 243, 2, 75, 74}, ":/toolbar/print.png", &TTombolixForm::PrintAction,
-         &TTombolixForm::PrintBitBtn, nullptr},
-        {{"LuckBitBtn", 318, 2, 75, 74}, ":/toolbar/luck.png", &TTombolixForm::LuckAction,
-         &TTombolixForm::LuckBitBtn, nullptr},
-        {{"CalculateBitBtn", 393, 2, 81, 74}, ":/toolbar/help.png", &TTombolixForm::HelpAction,
-         &TTombolixForm::CalculateBitBtn, nullptr},
-        {{"AboutBitBtn", 474, 2, 75, 74}, ":/toolbar/about.png", &TTombolixForm::AboutAction,
-         &TTombolixForm::AboutBitBtn, "|A note about the author and his other programs"},
-        {{"ExitBitBtn", 676, 2, 81, 74}, ":/toolbar/exit.png", &TTombolixForm::FormCloseAction,
-         &TTombolixForm::ExitBitBtn, nullptr},
-    };
-    // clang-format on
-    const qreal dpr = devicePixelRatioF();
-    for (const auto &def : buttons) {
-        auto *button = new QToolButton(ToolBar1);
-        Place(button, def.geometry);
-        QAction *action = this->*def.action;
-        // The button takes the command's caption and hint, unless it has a
-        // hint of its own. It is not the action's own widget, so the
-        // action's text never turns into a tool tip.
-        const QString hintText = def.ownHint ? QString::fromLatin1(def.ownHint) : action->property("hint").toString();
-        const THint hint = SplitHint(hintText.toStdString());
-        button->setText(action->text());
-        button->setStatusTip(QString::fromStdString(hint.longPart));
-        button->setToolTip(QString::fromStdString(hint.shortPart));
-        const QPixmap picture = ArtPixmap(QString::fromLatin1(def.picture), dpr);
-        button->setIcon(QIcon(picture));
-        button->setIconSize(picture.deviceIndependentSize().toSize());
-        button->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
-        button->setAutoRaise(true);
-        button->setFocusPolicy(Qt::NoFocus);
-        button->setFont(WindowFont(12));
-        connect(button, &QToolButton::clicked, action, &QAction::trigger);
-        this->*def.button = button;
-    }
-    Bevel1 = new QWidget(ToolBar1);
-    Place(Bevel1, {"Bevel1", 549, 2, 127, 74});
 }
 
-void TTombolixForm::CreatePanels()
+void TTombolixForm::CreateToolbar()
 {
-    GamePanel = new QFrame(this);
-    Place(GamePanel, kGamePanel);
-    CouponImage = new TCouponImage(GamePanel);
-    Place(CouponImage, kCouponImage);
-    CouponImage->OnMouseDown = [this](int x, int y) { Guarded([=, this] { CouponImageMouseDown(x, y); }); };
-
-    CoefficientsPanel = new QFrame(this);
-    Place(CoefficientsPanel, kCoefficientsPanel);
-    for (int b = 1; b <= 12; ++b) {
-        const int left = kCaptionLefts[(b - 1) % 6];
-        const int top = b <= 6 ? 5 : 50;
-        PunchLabels[b - 1] =
-            MakeLabel(CoefficientsPanel, QStringLiteral("p%1").arg(b), left, top, QStringLiteral("Punch :"));
-        SpreadLabels[b - 1] =
-            MakeLabel(CoefficientsPanel, QStringLiteral("s%1").arg(b), left, top + 20, QStringLiteral("Spread:"));
-    }
-
-    StatsPanel = new QFrame(this);
-    Place(StatsPanel, kStatsPanel);
-    MakeLabel(StatsPanel, QStringLiteral("Label9"), 123, 5, QStringLiteral("Win Probability"), true);
-    MakeLabel(StatsPanel, QStringLiteral("OddsLabel"), 301, 5, QStringLiteral("Odds"), true);
-    MakeLabel(StatsPanel, QStringLiteral("Label10"), 411, 5, QStringLiteral("Returns $"), true);
-    for (int d = 1; d <= 7; ++d) {
-        const int top = 28 + 19 * (d - 1);
-        MakeLabel(StatsPanel, QStringLiteral("Label%1").arg(d), 14, top, QStringLiteral("Division %1").arg(d));
-        WinLabels[d - 1] = MakeLabel(StatsPanel, QStringLiteral("WinDiv%1Label").arg(d), 137, top,
-                                     QStringLiteral("Win Div %1").arg(d));
-        OddsLabels[d - 1] =
-            MakeLabel(StatsPanel, QStringLiteral("Odds%1Label").arg(d), 282, top, QStringLiteral("Odds %1").arg(d));
-        PayLabels[d - 1] =
-            MakeLabel(StatsPanel, QStringLiteral("Pay%1Label").arg(d), 416, top, QStringLiteral("Returns"));
-    }
-    MakeLabel(StatsPanel, QStringLiteral("Label8"), 14, 164, QStringLiteral("Totals: "), true);
-    WinLabels[7] =
-        MakeLabel(StatsPanel, QStringLiteral("TotalWinProbability"), 137, 164, QStringLiteral("Win Total"), true);
-    OddsLabels[7] = MakeLabel(StatsPanel, QStringLiteral("OddsTotalLabel"), 282, 164, QStringLiteral("Odds"), true);
-    PayLabels[7] = MakeLabel(StatsPanel, QStringLiteral("PayTotalLabel"), 406, 164, QStringLiteral("Returns"), true);
-
-    LogoImage = new QLabel(StatsPanel);
-    Place(LogoImage, kLogoImage);
-    LogoImage->setPixmap(ArtPixmap(QStringLiteral(":/logo.png"), devicePixelRatioF()));
-    LogoImage->setAttribute(Qt::WA_TranslucentBackground);
-
-    MainStatusBar = new QStatusBar(this);
-    Place(MainStatusBar, kStatusBar);
-    MainStatusBar->setSizeGripEnabled(false);
-    FStatusPanel = new QLabel(QStringLiteral("Save All"), MainStatusBar);
-    FStatusPanel->setObjectName(QStringLiteral("MainStatusPanel"));
-    // One panel of 150 pixels which, being the last, runs on to the right
-    // edge, so that long hints are not cut off.
-    FStatusPanel->setMinimumWidth(150);
-    MainStatusBar->addWidget(FStatusPanel, 1);
+    // clang-format off
+    const TMainToolbar::TButton buttons[] = {
+        {{"PrefBitBtn", 0, 2, 81, 74}, ":/toolbar/options.png", ShowOptionsAction},
+        {{"SystemsBitBtn", 81, 2, 81, 74}, ":/toolbar/systems.png", SystemsAction},
+        {{"ClearBitBtn", 162, 2, 81, 74}, ":/toolbar/clear.png", ClearAction},
+        {{"PrintBitBtn", 243, 2, 75, 74}, ":/toolbar/print.png", PrintAction},
+        {{"LuckBitBtn", 318, 2, 75, 74}, ":/toolbar/luck.png", LuckAction},
+        {{"CalculateBitBtn", 393, 2, 81, 74}, ":/toolbar/help.png", HelpAction},
+        {{"AboutBitBtn", 474, 2, 75, 74}, ":/toolbar/about.png", AboutAction, "|A note about the author and his other programs"},
+        {{"ExitBitBtn", 676, 2, 81, 74}, ":/toolbar/exit.png", FormCloseAction},
+    };
+    // clang-format on
+    CoolBar1 = new TMainToolbar(this, buttons);
 }
 
 QString TTombolixForm::StatusText() const
@@ -341,13 +220,6 @@ void TTombolixForm::FormShow()
         this, [this] { FStartupErrors.ReportAll(); }, Qt::QueuedConnection);
 }
 
-void TTombolixForm::showEvent(QShowEvent *event)
-{
-    QWidget::showEvent(event);
-    if (!event->spontaneous())
-        Guarded([this] { FormShow(); });
-}
-
 void TTombolixForm::closeEvent(QCloseEvent *event)
 {
     QWidget::closeEvent(event);
@@ -396,7 +268,7 @@ void TTombolixForm::WMSystemsChanged(TWindowMessage &message)
 
 void TTombolixForm::DrawCoupon()
 {
-    CouponImage->FillRect(0, 0, TCouponImage::kWidth, TCouponImage::kHeight, CouponColor);
+    FView->Fill(CouponColor);
     ClearCoupon();
     if (boards == 0)
         return;
@@ -413,21 +285,17 @@ void TTombolixForm::DrawCoupon()
         failure = std::current_exception();
     }
     excludedCount = systems.ExcludedCount();
-    DrawCouponCells(*CouponImage, ImagesForm->Atlas(), boards, boardsize, systems, FCoupon);
+    FView->DrawCells(Shape(), systems);
     if (failure)
         std::rethrow_exception(failure);
 }
 
 void TTombolixForm::ClearCoupon()
 {
-    FCoupon.Clear();
-    for (int b = 1; b <= 12; ++b) {
-        SetPunchCaption(b, -1);
-        SetSpreadCaption(b, -1);
-    }
-    ClearWinLabels();
-    ClearOddsLabels();
-    ClearPayLabels();
+    FView->Clear();
+    StatsPanel->ClearWinLabels();
+    StatsPanel->ClearOddsLabels();
+    StatsPanel->ClearPayLabels();
 }
 
 // --- Marking ----------------------------------------------------------------
@@ -441,24 +309,12 @@ void TTombolixForm::CouponImageMouseDown(int x, int y)
     // exclusions, and for a board that fills or stops being full the
     // coefficients' switches and the payments.
     TSettingsReading reading;
-    const TCouponShape shape{boards, boardsize, marks};
-    const TClickResult result = FCoupon.Click(*hit, shape, [this](uint8_t n) {
+    const TClickResult result = FView->Mark(*hit, Shape(), [this](uint8_t n) {
         TRegOptions store;
         const TCouponSystems systems = TCouponSystems::ReadExclusions(store);
         excludedCount = systems.ExcludedCount();
         return systems.IsExcluded(n);
     });
-    if (result == TClickResult::Ignored)
-        return;
-
-    const int bx = (hit->board - 1) % 6;
-    const int by = (hit->board - 1) / 6;
-    const int dx = kBoardPitch * bx + CellSize * (hit->column - 1);
-    const int dy = kBoardPitch * by + CellSize * (hit->row - 1);
-    const bool marked = result == TClickResult::Marked || result == TClickResult::MarkedFull;
-    const int sx = (marked ? atlas::kMarkedX : atlas::kPlainX) + CellSize * (hit->column - 1);
-    CouponImage->CopyRect(ImagesForm->Atlas(), sx, CellSize * (hit->row - 1), CellSize, CellSize, dx, dy);
-
     if (result == TClickResult::MarkedFull) {
         ShowPunch(hit->board);
         ShowSpread(hit->board);
@@ -468,6 +324,46 @@ void TTombolixForm::CouponImageMouseDown(int x, int y)
         ClearSpread(hit->board);
         CalculateResults();
     }
+}
+
+// --- Coefficients and results -------------------------------------------------
+
+void TTombolixForm::ShowPunch(uint8_t board)
+{
+    if (!TRegOptions().GetPlaySums())
+        return;
+    int32_t sum = 0;
+    for (int n = 1; n <= boardsize; ++n)
+        if (Coupon().Marked(board, n))
+            sum += n;
+    FView->ShowPunch(board, TLottoCalc().PunchCoefficient(sum, marks, boardsize));
+}
+
+void TTombolixForm::ShowSpread(uint8_t board)
+{
+    if (!TRegOptions().GetPlayStdev())
+        return;
+    FView->ShowSpread(board, TLottoCalc().SpreadCoefficient(Coupon().Flags(board), marks, boardsize));
+}
+
+void TTombolixForm::ClearPunch(uint8_t board)
+{
+    FView->ClearPunch(board, CouponColor);
+}
+
+void TTombolixForm::ClearSpread(uint8_t board)
+{
+    FView->ClearSpread(board, CouponColor);
+}
+
+void TTombolixForm::CalculateResults()
+{
+    StatsPanel->CalculateResults(Coupon(), Shape(), divisions, excludedCount, [] {
+        // Payments the store cannot open stay 0.
+        TPayments payments{};
+        TRegOptions().GetPayments(payments);
+        return payments;
+    });
 }
 
 // --- Commands ---------------------------------------------------------------
@@ -500,7 +396,7 @@ void TTombolixForm::SystemsActionExecute()
 
 void TTombolixForm::PrintActionExecute()
 {
-    const std::string text = ComposePrintText(FCoupon, marks);
+    const std::string text = ComposePrintText(Coupon(), marks);
     if (text.empty()) {
         emit messageRequested(QStringLiteral("Please fill at least one of the boards"));
         return;

@@ -2,51 +2,29 @@
 
 #include "coupon/CouponState.h"
 #include "coupon/ErrorReport.h"
+#include "coupon/WindowMessages.h"
 
-#include <QEvent>
 #include <QWidget>
 
 #include <array>
 #include <cstdint>
+#include <memory>
 
 class QAction;
 class QFrame;
 class QLabel;
-class QStatusBar;
-class QToolButton;
-class TCouponImage;
+class TCouponView;
+class TResultsPanel;
 
-// Private window messages of the main window: the dialogs send them
-// synchronously after they have written the store.
-inline constexpr int WM_USER = 0x400;
-inline constexpr int WM_SETTINGSCHANGED = WM_USER + 1;
-inline constexpr int WM_SYSTEMSCHANGED = WM_USER + 2;
-
-class TWindowMessage : public QEvent {
-public:
-    static QEvent::Type EventType();
-    TWindowMessage(int msg, intptr_t wParam, intptr_t lParam)
-        : QEvent(EventType())
-        , Msg(msg)
-        , WParam(wParam)
-        , LParam(lParam)
-    {
-    }
-    int Msg;
-    intptr_t WParam;
-    intptr_t LParam;
-    intptr_t Result = 0;
-};
-
-// Sends a message to the main window and returns its result once handled.
-intptr_t SendFormMessage(QWidget *form, int msg, intptr_t wParam = 1, intptr_t lParam = 4);
-
-// The main window: toolbar, coupon, coefficient captions, results panel and
-// status bar.
+// The main window: the toolbar of nine commands, the coupon with its
+// coefficient captions, the results panel and the status bar. It keeps the
+// working copy of the game's shape; every other setting it reads from the
+// store when it needs it.
 class TTombolixForm : public QWidget {
     Q_OBJECT
 public:
     explicit TTombolixForm(QWidget *parent = nullptr);
+    ~TTombolixForm() override;
 
     static constexpr uint8_t CellSize = kCellSize;
 
@@ -55,35 +33,26 @@ public:
     uint8_t boardsize = TCouponShape{}.boardsize;
     uint8_t marks = TCouponShape{}.marks;
     std::array<uint8_t, 7> divisions{};
+    // The exclusions' count as the last redraw or click read them.
     uint8_t excludedCount = 0;
     QRgb CouponColor = 0;
 
-    const TCouponState &Coupon() const { return FCoupon; }
+    const TCouponState &Coupon() const;
 
-    // Coupon drawing. The systems are read once per redraw and once per
-    // click (TCouponSystems); excludedCount is the exclusions' count as the
-    // last of them read it.
+    // The coupon: a full redraw reads the systems once (TCouponSystems);
+    // ClearCoupon empties the marks, the captions and the results.
     void DrawCoupon();
     void ClearCoupon();
     void CouponImageMouseDown(int x, int y);
 
-    // Per-board coefficients.
+    // A board's coefficients, shown while their switches are on.
     void ShowPunch(uint8_t board);
     void ShowSpread(uint8_t board);
     void ClearPunch(uint8_t board);
     void ClearSpread(uint8_t board);
-    void SetPunchCaption(int board, int value);
-    void SetSpreadCaption(int board, int value);
 
-    // Results panel.
+    // The results panel over the full boards, with the stored payments.
     void CalculateResults();
-    void ShowOdds();
-    void ShowReturns();
-    uint8_t FullBoardCount() const;
-    uint8_t CommonNumbers(int a, int b) const;
-    void ClearWinLabels();
-    void ClearOddsLabels();
-    void ClearPayLabels();
 
     // Commands.
     void FormCloseActionExecute();
@@ -96,38 +65,12 @@ public:
     void AboutActionExecute();
     void HelpActionExecute();
 
-    // Labels of the window size themselves to their text.
-    static void SetLabelText(QLabel *label, const QString &text);
-
-    // Text of the status bar's panel; other windows forward their long
-    // hints here.
+    // Text of the status bar's panel; other windows send their long hints
+    // here as status tips.
     QString StatusText() const;
     void SetStatusText(const QString &text);
 
-    // Controls, named as their objectName.
-    QFrame *CoolBar1 = nullptr;
-    QWidget *ToolBar1 = nullptr;
-    QToolButton *PrefBitBtn = nullptr;
-    QToolButton *SystemsBitBtn = nullptr;
-    QToolButton *ClearBitBtn = nullptr;
-    QToolButton *PrintBitBtn = nullptr;
-    QToolButton *LuckBitBtn = nullptr;
-    QToolButton *CalculateBitBtn = nullptr;
-    QToolButton *AboutBitBtn = nullptr;
-    QWidget *Bevel1 = nullptr;
-    QToolButton *ExitBitBtn = nullptr;
-    QFrame *GamePanel = nullptr;
-    TCouponImage *CouponImage = nullptr;
-    QFrame *CoefficientsPanel = nullptr;
-    std::array<QLabel *, 12> PunchLabels{};  // p1..p12
-    std::array<QLabel *, 12> SpreadLabels{}; // s1..s12
-    QFrame *StatsPanel = nullptr;
-    std::array<QLabel *, 8> WinLabels{};  // WinDiv1Label..WinDiv7Label, TotalWinProbability
-    std::array<QLabel *, 8> OddsLabels{}; // Odds1Label..Odds7Label, OddsTotalLabel
-    std::array<QLabel *, 8> PayLabels{};  // Pay1Label..Pay7Label, PayTotalLabel
-    QLabel *LogoImage = nullptr;
-    QStatusBar *MainStatusBar = nullptr;
-
+    // The commands, named as their objectName.
     QAction *FormCloseAction = nullptr;
     QAction *ShowOptionsAction = nullptr;
     QAction *CalculateAction = nullptr;
@@ -150,7 +93,6 @@ signals:
 
 protected:
     bool event(QEvent *event) override;
-    void showEvent(QShowEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
 
 private:
@@ -159,14 +101,21 @@ private:
     void WMSettingsChanged(TWindowMessage &message);
     void WMSystemsChanged(TWindowMessage &message);
 
+    void CreateCommands();
     void CreateToolbar();
-    void CreatePanels();
     void ReadShape(bool withDefaultsCheck, TErrorCollector &errors);
     void SetColours();
+    TCouponShape Shape() const { return {boards, boardsize, marks}; }
 
-    TCouponState FCoupon;
-    TErrorCollector FStartupErrors;
+    // Controls, named as their objectName.
+    QFrame *CoolBar1 = nullptr;
+    QFrame *GamePanel = nullptr;
+    QFrame *CoefficientsPanel = nullptr;
+    TResultsPanel *StatsPanel = nullptr;
     QLabel *FStatusPanel = nullptr;
+    std::unique_ptr<TCouponView> FView;
+
+    TErrorCollector FStartupErrors;
 };
 
 extern TTombolixForm *TombolixForm;

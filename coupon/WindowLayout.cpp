@@ -1,13 +1,16 @@
 #include "coupon/WindowLayout.h"
 #include "coupon/Artwork.h"
+#include "coupon/ErrorReport.h"
 #include "coupon/ReportText.h"
 #include "coupon/WindowPalette.h"
 
 #include <QGuiApplication>
 #include <QIcon>
+#include <QLabel>
 #include <QPalette>
 #include <QPushButton>
 #include <QScreen>
+#include <QShowEvent>
 #include <QToolTip>
 
 #include <algorithm>
@@ -28,6 +31,47 @@ void SetHint(QWidget *widget, const char *hint)
     const THint parts = SplitHint(hint);
     widget->setToolTip(QString::fromStdString(parts.shortPart));
     widget->setStatusTip(QString::fromStdString(parts.longPart));
+}
+
+namespace {
+
+class TShowHandler : public QObject {
+public:
+    TShowHandler(QWidget *window, std::function<void()> handler)
+        : QObject(window)
+        , FHandler(std::move(handler))
+    {
+    }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() == QEvent::Show && !event->spontaneous())
+            Guarded(FHandler);
+        return QObject::eventFilter(watched, event);
+    }
+
+private:
+    std::function<void()> FHandler;
+};
+
+} // namespace
+
+void CallOnShow(QWidget *window, std::function<void()> handler)
+{
+    window->installEventFilter(new TShowHandler(window, std::move(handler)));
+}
+
+void SetLabelText(QLabel *label, const QString &text)
+{
+    if (label->text() == text)
+        return;
+    label->setText(text);
+    // Laying a label out again costs more than the rest of a recalculation;
+    // only a label whose text changed its size is resized.
+    const QSize wanted = label->sizeHint();
+    if (wanted != label->size())
+        label->resize(wanted);
 }
 
 void SetBackgroundColour(QWidget *widget, QRgb colour)

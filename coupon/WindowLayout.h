@@ -10,6 +10,9 @@
 #include <QString>
 #include <QWidget>
 
+#include <functional>
+
+class QLabel;
 class QPushButton;
 
 // The common background of the program's windows and panels.
@@ -56,6 +59,14 @@ struct TWindowSetup {
 // Names the window and gives it its caption, flags, fixed size, font and
 // background colour; the first thing a window's constructor does.
 void SetUpWindow(QWidget *window, const TWindowSetup &setup);
+
+// Runs handler, guarded, each time the program shows the window (not when
+// the window system shows it again, after a minimise): its FormShow.
+void CallOnShow(QWidget *window, std::function<void()> handler);
+
+// Labels size themselves to their text; a label is laid out again only
+// when its size changes.
+void SetLabelText(QLabel *label, const QString &text);
 
 // Sets a widget's background colour; windows apply theirs each time they
 // are shown.

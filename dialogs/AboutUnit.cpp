@@ -6,7 +6,6 @@
 
 #include <QDesktopServices>
 #include <QPushButton>
-#include <QShowEvent>
 #include <QTextEdit>
 #include <QUrl>
 
@@ -51,15 +50,15 @@ TAboutForm::TAboutForm(QWidget *parent)
     VisitVeilmarkBitBtn = MakeGlyphButton(this, kVisitVeilmarkBitBtn, QStringLiteral("Visit Veilmark's Website"),
                                           QStringLiteral(":/glyphs/web.png"));
     CloseBitBtn = MakeGlyphButton(this, kCloseBitBtn, QStringLiteral("Close"), QStringLiteral(":/glyphs/close.png"));
-    connect(VisitLottoBitBtn, &QPushButton::clicked, this, [this] { Guarded([this] { VisitLottoBitBtnClick(); }); });
-    connect(VisitVeilmarkBitBtn, &QPushButton::clicked, this,
-            [this] { Guarded([this] { VisitVeilmarkBitBtnClick(); }); });
-    connect(CloseBitBtn, &QPushButton::clicked, this, [this] { Guarded([this] { CloseBitBtnClick(); }); });
+    connect(VisitLottoBitBtn, &QPushButton::clicked, this, Guard([this] { VisitLottoBitBtnClick(); }));
+    connect(VisitVeilmarkBitBtn, &QPushButton::clicked, this, Guard([this] { VisitVeilmarkBitBtnClick(); }));
+    connect(CloseBitBtn, &QPushButton::clicked, this, Guard([this] { CloseBitBtnClick(); }));
 
     setTabOrder(CloseBitBtn, VisitLottoBitBtn);
     setTabOrder(VisitLottoBitBtn, VisitVeilmarkBitBtn);
     setTabOrder(VisitVeilmarkBitBtn, AboutRichEdit);
     CentreOnScreen(this);
+    CallOnShow(this, [this] { FormShow(); });
 }
 
 void TAboutForm::FormShow()
@@ -84,11 +83,4 @@ void TAboutForm::VisitVeilmarkBitBtnClick()
 void TAboutForm::CloseBitBtnClick()
 {
     hide();
-}
-
-void TAboutForm::showEvent(QShowEvent *event)
-{
-    QWidget::showEvent(event);
-    if (!event->spontaneous())
-        Guarded([this] { FormShow(); });
 }

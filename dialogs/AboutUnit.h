@@ -22,9 +22,6 @@ public:
     QPushButton *VisitLottoBitBtn = nullptr;
     QPushButton *VisitVeilmarkBitBtn = nullptr;
     QPushButton *CloseBitBtn = nullptr;
-
-protected:
-    void showEvent(QShowEvent *event) override;
 };
 
 extern TAboutForm *AboutForm;

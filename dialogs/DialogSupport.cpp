@@ -1,6 +1,7 @@
 #include "dialogs/DialogSupport.h"
 
 #include <QEvent>
+#include <QFrame>
 #include <QWidget>
 #include <QWindow>
 
@@ -10,6 +11,13 @@ QFont DialogFont(bool bold)
     font.setPixelSize(16);
     font.setBold(bold);
     return font;
+}
+
+QFrame *MakeFrame(QWidget *parent, const TPlace &place)
+{
+    auto *frame = new QFrame(parent);
+    frame->setFrameStyle(QFrame::Box | QFrame::Sunken);
+    return Place(frame, place);
 }
 
 namespace {

@@ -7,10 +7,14 @@
 #include <QFont>
 #include <QString>
 
+class QFrame;
 class QWidget;
 
 // Times New Roman (or its metric twin) at 16 pixels, the dialogs' font.
 QFont DialogFont(bool bold = false);
+
+// A sunken box around a group of a dialog's controls.
+QFrame *MakeFrame(QWidget *parent, const TPlace &place);
 
 // Makes a window visible and brings it to the front, without modality.
 void ShowInFront(QWidget *window);

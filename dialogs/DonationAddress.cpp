@@ -1,25 +1,11 @@
 #include "dialogs/DonationAddress.h"
-
-#include <charconv>
+#include "dialogs/MaskedDigits.h"
 
 namespace donation {
 
 int64_t DonationAmount(std::string_view fieldText)
 {
-    std::string digits;
-    for (const char c : fieldText)
-        if (c != ' ')
-            digits += c;
-    if (digits.empty())
-        return kDefaultAmount;
-    for (const char c : digits)
-        if (c < '0' || c > '9')
-            return kDefaultAmount;
-    int64_t amount = 0;
-    const auto [end, error] = std::from_chars(digits.data(), digits.data() + digits.size(), amount);
-    if (error != std::errc() || end != digits.data() + digits.size())
-        return kDefaultAmount;
-    return amount;
+    return ReadMaskedDigits(fieldText).value_or(kDefaultAmount);
 }
 
 std::string PaymentAddress(int64_t amount)

@@ -5,7 +5,6 @@
 #include "dialogs/InfoWindowSupport.h"
 
 #include <QPushButton>
-#include <QShowEvent>
 #include <QTextEdit>
 
 THelpForm *HelpForm = nullptr;
@@ -37,10 +36,11 @@ THelpForm::THelpForm(QWidget *parent)
     HelpRichEdit->setPlainText(FromUtf16(infotexts::JoinLines(infotexts::kHelpLines)));
 
     CloseBitBtn = MakeGlyphButton(this, kCloseBitBtn, QStringLiteral("Close"), QStringLiteral(":/glyphs/close.png"));
-    connect(CloseBitBtn, &QPushButton::clicked, this, [this] { Guarded([this] { CloseBitBtnClick(); }); });
+    connect(CloseBitBtn, &QPushButton::clicked, this, Guard([this] { CloseBitBtnClick(); }));
 
     setTabOrder(CloseBitBtn, HelpRichEdit);
     CentreOnScreen(this);
+    CallOnShow(this, [this] { FormShow(); });
     FormCreate();
 }
 
@@ -77,11 +77,4 @@ void THelpForm::FormDestroy()
 void THelpForm::CloseBitBtnClick()
 {
     hide();
-}
-
-void THelpForm::showEvent(QShowEvent *event)
-{
-    QWidget::showEvent(event);
-    if (!event->spontaneous())
-        Guarded([this] { FormShow(); });
 }

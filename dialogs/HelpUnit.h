@@ -25,9 +25,6 @@ public:
     QTextEdit *HelpRichEdit = nullptr;
     QPushButton *CloseBitBtn = nullptr;
 
-protected:
-    void showEvent(QShowEvent *event) override;
-
 private:
     // Bold blue, then bold green; each phrase's first occurrence is its
     // heading.

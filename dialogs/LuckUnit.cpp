@@ -10,7 +10,6 @@
 #include <QFrame>
 #include <QLabel>
 #include <QPushButton>
-#include <QShowEvent>
 #include <QTextBlockFormat>
 #include <QTextCursor>
 #include <QTextEdit>
@@ -80,13 +79,14 @@ TLuckForm::TLuckForm(QWidget *parent)
     DonateBitBtn =
         MakeGlyphButton(this, kDonateBitBtn, QStringLiteral("Donate"), QStringLiteral(":/glyphs/donate.png"));
     CloseBitBtn = MakeGlyphButton(this, kCloseBitBtn, QStringLiteral("Close"), QStringLiteral(":/glyphs/close.png"));
-    connect(DonateBitBtn, &QPushButton::clicked, this, [this] { Guarded([this] { DonateBitBtnClick(); }); });
-    connect(CloseBitBtn, &QPushButton::clicked, this, [this] { Guarded([this] { CloseBitBtnClick(); }); });
+    connect(DonateBitBtn, &QPushButton::clicked, this, Guard([this] { DonateBitBtnClick(); }));
+    connect(CloseBitBtn, &QPushButton::clicked, this, Guard([this] { CloseBitBtnClick(); }));
 
     setTabOrder(Panel1, DonateBitBtn);
     setTabOrder(DonateBitBtn, CloseBitBtn);
     setTabOrder(CloseBitBtn, DonationMaskEdit);
     CentreOnScreen(this);
+    CallOnShow(this, [this] { FormShow(); });
 }
 
 void TLuckForm::FormShow()
@@ -108,11 +108,4 @@ void TLuckForm::DonateBitBtnClick()
 void TLuckForm::CloseBitBtnClick()
 {
     hide();
-}
-
-void TLuckForm::showEvent(QShowEvent *event)
-{
-    QWidget::showEvent(event);
-    if (!event->spontaneous())
-        Guarded([this] { FormShow(); });
 }

@@ -27,9 +27,6 @@ public:
     TMaskedNumberEdit *DonationMaskEdit = nullptr;
     QPushButton *DonateBitBtn = nullptr;
     QPushButton *CloseBitBtn = nullptr;
-
-protected:
-    void showEvent(QShowEvent *event) override;
 };
 
 extern TLuckForm *LuckForm;

@@ -11,7 +11,6 @@
 #include <QMouseEvent>
 
 #include <algorithm>
-#include <charconv>
 #include <string>
 
 namespace {
@@ -72,18 +71,6 @@ void TMaskedNumberEdit::SetMaskedText(const QString &text)
 QString TMaskedNumberEdit::MaskedText() const
 {
     return QString(FPositions - FBody.size(), u' ') + FBody;
-}
-
-std::optional<int64_t> TMaskedNumberEdit::Value() const
-{
-    const std::string digits = QString(FBody).remove(u' ').toStdString();
-    if (digits.empty())
-        return std::nullopt;
-    int64_t value = 0;
-    const auto [end, error] = std::from_chars(digits.data(), digits.data() + digits.size(), value);
-    if (error != std::errc() || end != digits.data() + digits.size())
-        return std::nullopt;
-    return value;
 }
 
 int TMaskedNumberEdit::BodyStart() const
@@ -234,14 +221,14 @@ void TMaskedNumberEdit::contextMenuEvent(QContextMenuEvent *event)
             });
         });
         cut->setEnabled(editable && selected);
-        QAction *copy = menu.addAction(tr("&Copy"), [this] { Guarded([this] { CopySelection(); }); });
+        QAction *copy = menu.addAction(tr("&Copy"), Guard([this] { CopySelection(); }));
         copy->setEnabled(selected);
-        QAction *paste = menu.addAction(tr("&Paste"), [this] { Guarded([this] { PasteFrom(false); }); });
+        QAction *paste = menu.addAction(tr("&Paste"), Guard([this] { PasteFrom(false); }));
         paste->setEnabled(editable && !QGuiApplication::clipboard()->text().isEmpty());
-        QAction *remove = menu.addAction(tr("Delete"), [this] { Guarded([this] { DeleteSelectionOrChar(false); }); });
+        QAction *remove = menu.addAction(tr("Delete"), Guard([this] { DeleteSelectionOrChar(false); }));
         remove->setEnabled(editable && selected);
         menu.addSeparator();
-        menu.addAction(tr("Select All"), [this] { Guarded([this] { selectAll(); }); });
+        menu.addAction(tr("Select All"), Guard([this] { selectAll(); }));
         menu.exec(event->globalPos());
         event->accept();
     });

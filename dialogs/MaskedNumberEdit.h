@@ -21,8 +21,6 @@ public:
     void SetMaskedText(const QString &text);
     // The field's text with blanks as spaces, `positions` characters long.
     QString MaskedText() const;
-    // MaskedText with every space deleted, parsed as a whole number; nullopt when empty or not a number.
-    std::optional<int64_t> Value() const;
 
 protected:
     void keyPressEvent(QKeyEvent *event) override;

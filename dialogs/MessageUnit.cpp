@@ -45,7 +45,7 @@ TMessageForm::TMessageForm(QWidget *parent)
     CloseBitBtn->setGeometry(155, 60, 106, 46);
     CloseBitBtn->setIcon(QIcon(ArtPixmap(QStringLiteral(":/glyphs/close.png"), devicePixelRatioF())));
     CloseBitBtn->setIconSize(QSize(32, 32));
-    connect(CloseBitBtn, &QPushButton::clicked, this, [this] { Guarded([this] { CloseBitBtnClick(); }); });
+    connect(CloseBitBtn, &QPushButton::clicked, this, Guard([this] { CloseBitBtnClick(); }));
 
     setTabOrder(Panel1, CloseBitBtn);
     CentreOnScreen(this);

@@ -1,7 +1,8 @@
 #include "dialogs/PreferencesRules.h"
+#include "dialogs/MaskedDigits.h"
 
 #include <algorithm>
-#include <charconv>
+#include <limits>
 
 int TPreferencesRules::ItemForCount(int stored, const prefs::TCountList &list)
 {
@@ -20,21 +21,8 @@ std::string TPreferencesRules::PaymentText(int64_t payment, int positions)
 
 int64_t TPreferencesRules::ReadPayment(const std::string &maskedText, int64_t fallback)
 {
-    std::string digits;
-    for (const char c : maskedText) {
-        if (c == ' ')
-            continue;
-        // Payments are never negative: a sign does not parse either.
-        if (c < '0' || c > '9')
-            return fallback;
-        digits.push_back(c);
-    }
-    int32_t value = 0;
-    const char *end = digits.data() + digits.size();
-    const auto [stop, error] = std::from_chars(digits.data(), end, value);
-    if (digits.empty() || error != std::errc() || stop != end)
-        return fallback;
-    return value;
+    const std::optional<int64_t> value = ReadMaskedDigits(maskedText);
+    return value && *value <= std::numeric_limits<int32_t>::max() ? *value : fallback;
 }
 
 bool TPreferencesRules::TopDivisionsOn(int marksIndex)

@@ -1,6 +1,6 @@
 #include "dialogs/PreferencesUnit.h"
 #include "coupon/ErrorReport.h"
-#include "coupon/Tombolix.h"
+#include "coupon/WindowMessages.h"
 #include "dialogs/DialogSupport.h"
 #include "dialogs/MaskedNumberEdit.h"
 #include "dialogs/MessageUnit.h"
@@ -15,7 +15,6 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QShowEvent>
 
 TPreferencesForm *PreferencesForm = nullptr;
 
@@ -70,29 +69,23 @@ QComboBox *MakeCountList(QWidget *parent, const TPlace &g, const prefs::TCountLi
     return Place(box, g);
 }
 
-QFrame *MakeBevel(QWidget *parent, const TPlace &g)
-{
-    auto *frame = new QFrame(parent);
-    frame->setFrameStyle(QFrame::Box | QFrame::Sunken);
-    return Place(frame, g);
-}
-
 } // namespace
 
-TPreferencesForm::TPreferencesForm(QWidget *parent)
-    : QWidget(parent)
+TPreferencesForm::TPreferencesForm(QWidget *mainWindow)
+    : FMainWindow(mainWindow)
 {
     SetUpDialog(
         this,
         {.name = "PreferencesForm", .title = "Drawvane Preferences", .size = QSize(680, 287), .font = DialogFont()});
     CreateControls();
     CentreOnScreen(this);
+    CallOnShow(this, [this] { FormShow(); });
 }
 
 void TPreferencesForm::CreateControls()
 {
-    Bevel1 = MakeBevel(this, kBevel1);
-    Bevel2 = MakeBevel(this, kBevel2);
+    Bevel1 = MakeFrame(this, kBevel1);
+    Bevel2 = MakeFrame(this, kBevel2);
     BoardTitleLabel = MakeLabel(this, kBoardTitleLabel, "Coupon Preferences", true);
     NoOfBoardsLabel = MakeLabel(this, kNoOfBoardsLabel, "Number of Boards:");
     BoardsComboBox = MakeCountList(this, kBoardsComboBox, prefs::kBoardsList);
@@ -109,10 +102,10 @@ void TPreferencesForm::CreateControls()
     }
     // The rule runs whenever the selected item changes, by a click or when
     // the opening selects the stored count.
-    connect(FMarksItems, &QButtonGroup::idToggled, this, [this](int, bool checked) {
-        if (checked)
-            Guarded([this] { MarksRadioGroupClick(); });
-    });
+    connect(FMarksItems, &QButtonGroup::idToggled, this, Guard([this](int, bool checked) {
+                if (checked)
+                    MarksRadioGroupClick();
+            }));
 
     DivisionsLabel = MakeLabel(this, kDivisionsLabel, "Prize Divisions", true);
     Label2 = MakeLabel(this, kLabel2, "Winning Numbers", true);
@@ -140,8 +133,8 @@ void TPreferencesForm::CreateControls()
                                   QSize(37, 42));
     CancelBitBtn = MakeGlyphButton(this, kCancelBitBtn, QStringLiteral("Cancel"), QStringLiteral(":/glyphs/cancel.png"),
                                    QSize(42, 42));
-    connect(CloseBitBtn, &QPushButton::clicked, this, [this] { Guarded([this] { CloseBitBtnClick(); }); });
-    connect(CancelBitBtn, &QPushButton::clicked, this, [this] { Guarded([this] { CancelBitBtnClick(); }); });
+    connect(CloseBitBtn, &QPushButton::clicked, this, Guard([this] { CloseBitBtnClick(); }));
+    connect(CancelBitBtn, &QPushButton::clicked, this, Guard([this] { CancelBitBtnClick(); }));
 
     // Keyboard order: Accept, Cancel, then the marks.
     setTabOrder(CloseBitBtn, CancelBitBtn);
@@ -157,13 +150,6 @@ int TPreferencesForm::MarksItemIndex() const
 void TPreferencesForm::SetMarksItemIndex(int index)
 {
     FMarksButtons[index]->setChecked(true);
-}
-
-void TPreferencesForm::showEvent(QShowEvent *event)
-{
-    QWidget::showEvent(event);
-    if (!event->spontaneous())
-        Guarded([this] { FormShow(); });
 }
 
 void TPreferencesForm::FormShow()
@@ -227,7 +213,7 @@ void TPreferencesForm::CloseBitBtnClick()
         TRegOptions store;
         WritePreferences(store, working);
     }
-    SendFormMessage(TombolixForm, WM_SETTINGSCHANGED, 1, 4);
+    SendFormMessage(FMainWindow, WM_SETTINGSCHANGED, 1, 4);
     hide();
 }
 

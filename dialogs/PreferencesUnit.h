@@ -20,7 +20,8 @@ struct TPreferencesControls;
 class TPreferencesForm : public QWidget {
     Q_OBJECT
 public:
-    explicit TPreferencesForm(QWidget *parent = nullptr);
+    // Accept tells mainWindow of the change through its window message.
+    explicit TPreferencesForm(QWidget *mainWindow);
 
     void FormShow();
     void MarksRadioGroupClick();
@@ -50,13 +51,11 @@ public:
     int MarksItemIndex() const;
     void SetMarksItemIndex(int index);
 
-protected:
-    void showEvent(QShowEvent *event) override;
-
 private:
     void CreateControls();
     TPreferencesControls ReadControls() const;
 
+    QWidget *FMainWindow;
     QButtonGroup *FMarksItems = nullptr;
     std::array<QRadioButton *, 2> FMarksButtons{};
 };

@@ -1,16 +1,16 @@
 #include "dialogs/SystemsUnit.h"
 #include "coupon/ErrorReport.h"
-#include "coupon/Tombolix.h"
+#include "coupon/WindowMessages.h"
 #include "dialogs/DialogSupport.h"
 #include "dialogs/SystemsRules.h"
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QFrame>
 #include <QLabel>
 #include <QProxyStyle>
 #include <QPushButton>
-#include <QShowEvent>
 #include <QStatusTipEvent>
 #include <QStyleOptionComplex>
 
@@ -50,13 +50,6 @@ QCheckBox *MakeCheckBox(QWidget *parent, const TPlace &g, const char *text, QSty
     box->setStyle(style);
     box->setFocusPolicy(Qt::ClickFocus);
     return Place(box, g);
-}
-
-QFrame *MakePanel(QWidget *parent, const TPlace &g)
-{
-    auto *frame = new QFrame(parent);
-    frame->setFrameStyle(QFrame::Box | QFrame::Sunken);
-    return Place(frame, g);
 }
 
 // The window's controls are narrow for their texts. The lists are 41
@@ -112,24 +105,25 @@ QComboBox *MakeNumberList(QWidget *panel, const QString &name, int index, QStyle
 
 } // namespace
 
-TSystemsForm::TSystemsForm(QWidget *parent)
-    : QWidget(parent)
+TSystemsForm::TSystemsForm(QWidget *mainWindow)
+    : FMainWindow(mainWindow)
 {
     SetUpDialog(this,
                 {.name = "SystemsForm", .title = "Drawvane Systems", .size = QSize(509, 260), .font = DialogFont()});
     CreateControls();
     CentreOnScreen(this);
+    CallOnShow(this, [this] { FormShow(); });
 }
 
 void TSystemsForm::CreateControls()
 {
     FStyle = new TSystemsStyle;
     FStyle->setParent(this);
-    Bevel1 = MakePanel(this, kBevel1);
+    Bevel1 = MakeFrame(this, kBevel1);
 
     ExclusionsCheckBox = MakeCheckBox(this, kExclusionsCheckBox, "Play Exclusions System", FStyle);
     SetHint(ExclusionsCheckBox, kExclusionsHint);
-    ExclusionsPanel = MakePanel(this, kExclusionsPanel);
+    ExclusionsPanel = MakeFrame(this, kExclusionsPanel);
     Label1 = Place(new QLabel(QStringLiteral("I expect that none of these numbers would be drawn"), ExclusionsPanel),
                    kLabel1);
     for (int i = 0; i < systems::kExclusionSlots; ++i) {
@@ -137,35 +131,35 @@ void TSystemsForm::CreateControls()
         // Only the player's pick is vetted, once per pick; the selections
         // the window makes itself are not.
         connect(ExcludeLists[i], &QComboBox::activated, this,
-                [this, i](int index) { Guarded([=, this] { ExcludeChange(i + 1, index); }); });
+                Guard([this, i](int index) { ExcludeChange(i + 1, index); }));
     }
 
     InclusionsCheckBox = MakeCheckBox(this, kInclusionsCheckBox, "Play Inclusions System", FStyle);
     SetHint(InclusionsCheckBox, kInclusionsHint);
-    InclusionsPanel = MakePanel(this, kInclusionsPanel);
+    InclusionsPanel = MakeFrame(this, kInclusionsPanel);
     Label2 = Place(new QLabel(QStringLiteral("I expect these numbers to be drawn"), InclusionsPanel), kLabel2);
     for (int i = 0; i < systems::kInclusionSlots; ++i) {
         IncludeLists[i] = MakeNumberList(InclusionsPanel, QStringLiteral("Include%1").arg(i + 1), i, FStyle);
         connect(IncludeLists[i], &QComboBox::activated, this,
-                [this, i](int index) { Guarded([=, this] { IncludeChange(i + 1, index); }); });
+                Guard([this, i](int index) { IncludeChange(i + 1, index); }));
     }
 
-    Panel2 = MakePanel(this, kPanel2);
+    Panel2 = MakeFrame(this, kPanel2);
     SumsCheckBox = MakeCheckBox(Panel2, kSumsCheckBox, "Show Punch Estimation", FStyle);
     StDevCheckBox = MakeCheckBox(Panel2, kStDevCheckBox, "Show Spread Estimation", FStyle);
 
     // A change of state runs the panel update, whether by a click or by the
     // opening setting the stored switch.
-    connect(ExclusionsCheckBox, &QCheckBox::toggled, this, [this] { Guarded([this] { ExclusionsCheckBoxClick(); }); });
-    connect(InclusionsCheckBox, &QCheckBox::toggled, this, [this] { Guarded([this] { InclusionsCheckBoxClick(); }); });
+    connect(ExclusionsCheckBox, &QCheckBox::toggled, this, Guard([this] { ExclusionsCheckBoxClick(); }));
+    connect(InclusionsCheckBox, &QCheckBox::toggled, this, Guard([this] { InclusionsCheckBoxClick(); }));
 
     CloseBitBtn = MakeGlyphButton(this, kCloseBitBtn, QStringLiteral("Accept"), QStringLiteral(":/glyphs/accept.png"),
                                   QSize(37, 42));
     SetHint(CloseBitBtn, kCloseHint);
     CancelBitBtn = MakeGlyphButton(this, kCancelBitBtn, QStringLiteral("Cancel"), QStringLiteral(":/glyphs/cancel.png"),
                                    QSize(42, 42));
-    connect(CloseBitBtn, &QPushButton::clicked, this, [this] { Guarded([this] { CloseBitBtnClick(); }); });
-    connect(CancelBitBtn, &QPushButton::clicked, this, [this] { Guarded([this] { CancelBitBtnClick(); }); });
+    connect(CloseBitBtn, &QPushButton::clicked, this, Guard([this] { CloseBitBtnClick(); }));
+    connect(CancelBitBtn, &QPushButton::clicked, this, Guard([this] { CancelBitBtnClick(); }));
     setTabOrder(CloseBitBtn, CancelBitBtn);
 }
 
@@ -174,21 +168,11 @@ bool TSystemsForm::event(QEvent *event)
     // Status tips stop at a window; the long hints belong in the main
     // window's status bar.
     if (event->type() == QEvent::StatusTip) {
-        const QString tip = static_cast<QStatusTipEvent *>(event)->tip();
-        Guarded([&] {
-            if (TombolixForm)
-                TombolixForm->SetStatusText(tip);
-        });
+        if (FMainWindow)
+            QCoreApplication::sendEvent(FMainWindow, event);
         return true;
     }
     return QWidget::event(event);
-}
-
-void TSystemsForm::showEvent(QShowEvent *event)
-{
-    QWidget::showEvent(event);
-    if (!event->spontaneous())
-        Guarded([this] { FormShow(); });
 }
 
 void TSystemsForm::FormShow()
@@ -276,7 +260,7 @@ void TSystemsForm::CloseBitBtnClick()
         TRegOptions store;
         WriteSystems(store, FWorking);
     }
-    SendFormMessage(TombolixForm, WM_SYSTEMSCHANGED, 1, 4);
+    SendFormMessage(FMainWindow, WM_SYSTEMSCHANGED, 1, 4);
     hide();
 }
 

@@ -19,7 +19,9 @@ class QPushButton;
 class TSystemsForm : public QWidget {
     Q_OBJECT
 public:
-    explicit TSystemsForm(QWidget *parent = nullptr);
+    // Accept tells mainWindow of the change through its window message, and
+    // the long hints go to its status bar.
+    explicit TSystemsForm(QWidget *mainWindow);
 
     void FormShow();
     void ExclusionsCheckBoxClick();
@@ -54,11 +56,11 @@ public:
 
 protected:
     bool event(QEvent *event) override;
-    void showEvent(QShowEvent *event) override;
 
 private:
     void CreateControls();
 
+    QWidget *FMainWindow;
     TGameSettings FWorking;
     QStyle *FStyle = nullptr; // the lists' and check boxes', owned by the window
 };

@@ -5,6 +5,7 @@
 #include "DesktopSession.h"
 
 #include "TestSupport.h"
+#include "WindowControls.h"
 #include "app/Application.h"
 #include "coupon/CouponImage.h"
 #include "coupon/CouponState.h"
@@ -72,7 +73,7 @@ protected:
     void ClickNumber(int board, int number)
     {
         const TPoint p = CellOrigin(board, number);
-        x11::Click(TombolixForm->CouponImage->mapToGlobal(QPoint(p.x + 8, p.y + 8)));
+        x11::Click(CouponPicture()->mapToGlobal(QPoint(p.x + 8, p.y + 8)));
     }
 
     const testsupport::ScopedConfigHome &Home() const { return *FHome; }

@@ -111,16 +111,16 @@ TEST_F(Desktop, CommandsBringMinimisedDialogAndMessageBoxBack)
 {
     StartProgram();
     TTombolixForm *form = TombolixForm;
-    ASSERT_TRUE(ShowByClick(form->PrefBitBtn, PreferencesForm));
+    ASSERT_TRUE(ShowByClick(Control(form, "PrefBitBtn"), PreferencesForm));
     x11::Minimise(Id(PreferencesForm));
     ASSERT_TRUE(x11::WaitFor([] { return x11::Minimised(Id(PreferencesForm)); }));
-    EXPECT_TRUE(ShowByClick(form->PrefBitBtn, PreferencesForm)) << "Options left Preferences minimised";
+    EXPECT_TRUE(ShowByClick(Control(form, "PrefBitBtn"), PreferencesForm)) << "Options left Preferences minimised";
 
     // Nothing is filled: Print answers in the message box.
-    ASSERT_TRUE(ShowByClick(form->PrintBitBtn, MessageForm));
+    ASSERT_TRUE(ShowByClick(Control(form, "PrintBitBtn"), MessageForm));
     x11::Minimise(Id(MessageForm));
     ASSERT_TRUE(x11::WaitFor([] { return x11::Minimised(Id(MessageForm)); }));
-    EXPECT_TRUE(ShowByClick(form->PrintBitBtn, MessageForm)) << "the next message stayed minimised";
+    EXPECT_TRUE(ShowByClick(Control(form, "PrintBitBtn"), MessageForm)) << "the next message stayed minimised";
     EXPECT_EQ(MessageForm->MessageLabel->text(), QStringLiteral("Please fill at least one of the boards"));
 }
 
@@ -128,7 +128,7 @@ TEST_F(Desktop, ErrorReportStandsAboveTheAlwaysOnTopDialogsAndTheProgramGoesOn)
 {
     StartProgram();
     TTombolixForm *form = TombolixForm;
-    ASSERT_TRUE(ShowByClick(form->PrefBitBtn, PreferencesForm));
+    ASSERT_TRUE(ShowByClick(Control(form, "PrefBitBtn"), PreferencesForm));
 
     // The exclusion list is damaged behind the program's back.
     std::string text = testsupport::ReadFile(Home().storeFile());
@@ -139,7 +139,7 @@ TEST_F(Desktop, ErrorReportStandsAboveTheAlwaysOnTopDialogsAndTheProgramGoesOn)
     testsupport::WriteFile(Home().storeFile(), text);
 
     TReportWatch watch;
-    x11::Click(CentreOf(form->SystemsBitBtn));
+    x11::Click(CentreOf(Control(form, "SystemsBitBtn")));
     ASSERT_TRUE(x11::WaitFor([&] { return !watch.seen.isEmpty() && !QApplication::activeModalWidget(); }));
     ASSERT_EQ(watch.seen.size(), 1);
     EXPECT_EQ(watch.seen[0].text, QStringLiteral("Failed to get data for '1'"));
@@ -174,16 +174,16 @@ TEST_F(Desktop, StoreThatCannotBeWrittenStartsCompleteAndABoardClickedFullShowsI
     EXPECT_EQ(shot.pixel(3, 440) | 0xFF000000u, 0xFFE8DEBAu);               // StatsPanel
     EXPECT_EQ(shot.pixel(3, 350) | 0xFF000000u, 0xFFDEC2C2u);               // CoefficientsPanel
     EXPECT_EQ(shot.pixel(8 + 120, 87 + 8 + 50) | 0xFF000000u, 0xFFDEBED7u); // the coupon's band
-    for (QLabel *label : TombolixForm->PunchLabels)
-        EXPECT_TRUE(label->text().isEmpty());
+    for (int b = 1; b <= 12; ++b)
+        EXPECT_TRUE(LabelText(QStringLiteral("p%1").arg(b).toLatin1().constData()).isEmpty());
 
     for (int n = 1; n <= 6; ++n)
         ClickNumber(2, n);
     ASSERT_TRUE(x11::WaitFor([] { return TombolixForm->Coupon().MarkCount(2) == 6; }));
-    EXPECT_EQ(TombolixForm->WinLabels[0]->text(), QStringLiteral("0.00000007"));
-    EXPECT_EQ(TombolixForm->WinLabels[7]->text(), QStringLiteral("0.017650"));
-    EXPECT_EQ(TombolixForm->OddsLabels[0]->text(), QStringLiteral("1 : 14285713"));
-    EXPECT_FALSE(TombolixForm->PunchLabels[1]->text().isEmpty());
+    EXPECT_EQ(LabelText("WinDiv1Label"), QStringLiteral("0.00000007"));
+    EXPECT_EQ(LabelText("TotalWinProbability"), QStringLiteral("0.017650"));
+    EXPECT_EQ(LabelText("Odds1Label"), QStringLiteral("1 : 14285713"));
+    EXPECT_FALSE(LabelText("p2").isEmpty());
     QTest::qWait(200);
     EXPECT_EQ(watch.seen.size(), 1) << "reading the store reported again";
 }

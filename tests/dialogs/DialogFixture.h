@@ -18,14 +18,6 @@
 #include <array>
 #include <vector>
 
-template <typename W = QWidget>
-W *Control(QWidget *window, const char *name)
-{
-    auto *widget = window->findChild<W *>(QString::fromLatin1(name));
-    EXPECT_NE(widget, nullptr) << name;
-    return widget;
-}
-
 inline void Click(QWidget *widget)
 {
     ASSERT_NE(widget, nullptr);

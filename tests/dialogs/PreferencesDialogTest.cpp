@@ -1,4 +1,5 @@
 #include "DialogFixture.h"
+#include "dialogs/MaskedDigits.h"
 
 #include <QGroupBox>
 
@@ -219,7 +220,7 @@ TEST_F(Preferences, AcceptWithoutChangeStillWritesEverythingAndClearsTheCoupon)
     EXPECT_EQ(stored.marks, 6);
     EXPECT_EQ(List(stored.payments), (std::vector<int64_t>{1000000, 300000, 20000, 5000, 200, 10, 2}));
     EXPECT_EQ(CellOf(2, 6), Cell::Plain);
-    EXPECT_TRUE(Form()->WinLabels[0]->text().isEmpty());
+    EXPECT_TRUE(LabelText("WinDiv1Label").isEmpty());
 }
 
 TEST_F(Preferences, NoDivisionCheckedIsRefusedInTheMessageBoxAndTheWindowStays)
@@ -265,7 +266,7 @@ TEST_F(Preferences, CancelWritesNothingAndTheNextOpeningShowsTheStore)
     EXPECT_EQ(form->BoardsComboBox->currentText(), QStringLiteral("12"));
     EXPECT_TRUE(MarksItem(form, "6 balls")->isChecked());
     EXPECT_TRUE(Division(form, 1)->isEnabled());
-    EXPECT_EQ(Payment(form, 7)->Value(), 2);
+    EXPECT_EQ(ReadMaskedDigits(Payment(form, 7)->MaskedText().toStdString()), 2);
 }
 
 TEST_F(Preferences, OpeningAgainWhileShownOnlyRaisesTheSameWindow)

@@ -24,11 +24,11 @@ TEST_F(NoPrinter, PrintGivesTheErrorReportAndNoMessage)
     StartProgram();
     for (int n : {1, 2, 3, 4, 5, 6})
         PressNumber(1, n);
-    const QImage before = Form()->CouponImage->Image();
+    const QImage before = CouponPicture()->Image();
     const QString report = TextOfModalBox([&] { Form()->PrintAction->trigger(); });
     EXPECT_EQ(report.toStdString(), "No default printer is installed.");
     EXPECT_FALSE(MessageForm->isVisible());
-    EXPECT_EQ(Form()->CouponImage->Image(), before);
+    EXPECT_EQ(CouponPicture()->Image(), before);
     EXPECT_EQ(Form()->Coupon().MarkCount(1), 6);
     EXPECT_EQ(Form()->findChild<QLabel *>(QStringLiteral("p1"))->text(), QStringLiteral("Punch  = 0"));
 }

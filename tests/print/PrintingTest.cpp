@@ -101,11 +101,11 @@ TEST_F(Printing, FilledBoardsReachTheDefaultQueueAsOneTitledJob)
 {
     StartProgram();
     FillBoards();
-    const QImage before = Form()->CouponImage->Image();
+    const QImage before = CouponPicture()->Image();
     EXPECT_EQ(TextOfModalBox([&] { Form()->PrintAction->trigger(); }), QString());
     EXPECT_TRUE(MessageForm->isVisible());
     EXPECT_EQ(MessageForm->MessageLabel->text(), QStringLiteral("Printing the selected numbers..."));
-    EXPECT_EQ(Form()->CouponImage->Image(), before);
+    EXPECT_EQ(CouponPicture()->Image(), before);
     EXPECT_EQ(Form()->Coupon().MarkCount(1), 6);
 
     ASSERT_TRUE(WaitForJobs()) << RunTool(QStringLiteral("lpstat"),

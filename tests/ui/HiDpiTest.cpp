@@ -45,7 +45,7 @@ TEST_F(HiDpi, CouponIsItsImageDoubledPixelForPixel)
         PressNumber(12, n);
     QCoreApplication::processEvents();
 
-    TCouponImage *coupon = Form()->CouponImage;
+    TCouponImage *coupon = CouponPicture();
     ASSERT_DOUBLE_EQ(coupon->devicePixelRatioF(), 2.0);
     ASSERT_EQ(coupon->size(), QSize(753, 241));
 

@@ -138,11 +138,11 @@ TEST_F(MainWindow, HintsGoToTheStatusBarAndNoToolTips)
         QCoreApplication::processEvents();
         return Form()->StatusText();
     };
-    EXPECT_EQ(hover(Form()->AboutBitBtn), QStringLiteral("A note about the author and his other programs"));
-    EXPECT_EQ(hover(Form()->CalculateBitBtn), QStringLiteral("Program usage and explanation"));
-    EXPECT_EQ(hover(Form()->PrefBitBtn), QStringLiteral("Show Program options"));
-    EXPECT_EQ(hover(Form()->ExitBitBtn), QStringLiteral("Close window and Exit program"));
-    EXPECT_EQ(hover(Form()->CouponImage), QString());
+    EXPECT_EQ(hover(Control(Form(), "AboutBitBtn")), QStringLiteral("A note about the author and his other programs"));
+    EXPECT_EQ(hover(Control(Form(), "CalculateBitBtn")), QStringLiteral("Program usage and explanation"));
+    EXPECT_EQ(hover(Control(Form(), "PrefBitBtn")), QStringLiteral("Show Program options"));
+    EXPECT_EQ(hover(Control(Form(), "ExitBitBtn")), QStringLiteral("Close window and Exit program"));
+    EXPECT_EQ(hover(CouponPicture()), QString());
 
     for (QWidget *w : Form()->findChildren<QWidget *>())
         EXPECT_TRUE(w->toolTip().isEmpty()) << w->objectName().toStdString();
@@ -172,7 +172,7 @@ TEST_F(MainWindow, ClearRedrawsFromScratchAndKeepsInclusions)
     PressNumber(1, 11);
     EXPECT_EQ(CellOf(2, 3), Cell::Plain);
     EXPECT_EQ(CellOf(1, 11), Cell::Marked);
-    Form()->ClearBitBtn->click();
+    Control<QToolButton>(Form(), "ClearBitBtn")->click();
     EXPECT_EQ(CellOf(2, 3), Cell::Marked);
     EXPECT_EQ(CellOf(2, 10), Cell::Plain);
     EXPECT_EQ(CellOf(1, 11), Cell::Plain);
@@ -247,13 +247,13 @@ TEST_F(MainWindow, RedrawsClicksAndMessagesReadTheStoreOnceEach)
         operation();
         return regstore::FileReads() - before;
     };
-    EXPECT_EQ(readsDuring([&] { Form()->ClearBitBtn->click(); }), 1u);
+    EXPECT_EQ(readsDuring([&] { Control<QToolButton>(Form(), "ClearBitBtn")->click(); }), 1u);
     // Board 1 holds the four included numbers.
     EXPECT_EQ(readsDuring([&] { PressNumber(1, 3); }), 1u);
     EXPECT_EQ(readsDuring([&] { Press(120, 50); }), 0u); // the band right of board 1
     EXPECT_EQ(readsDuring([&] { PressNumber(1, 4); }), 1u) << "the click that fills board 1";
-    EXPECT_FALSE(Form()->PunchLabels[0]->text().isEmpty());
-    EXPECT_FALSE(Form()->PayLabels[7]->text().isEmpty());
+    EXPECT_FALSE(LabelText("p1").isEmpty());
+    EXPECT_FALSE(LabelText("PayTotalLabel").isEmpty());
     EXPECT_EQ(readsDuring([&] { PressNumber(1, 6); }), 0u) << "a full board takes no new mark";
     EXPECT_EQ(readsDuring([&] { PressNumber(1, 4); }), 1u) << "the click that breaks it";
     EXPECT_EQ(readsDuring([&] { SendFormMessage(Form(), WM_SYSTEMSCHANGED); }), 1u);
@@ -289,7 +289,7 @@ TEST_F(MainWindow, StoreFailureReachesTheErrorReportAndTheLoopGoesOn)
         Store().RemoveValue("exclusions", std::to_string(n));
     Store().SetValue("", "playExclude", 1);
 
-    const QString report = TextOfModalBox([&] { Form()->ClearBitBtn->click(); });
+    const QString report = TextOfModalBox([&] { Control<QToolButton>(Form(), "ClearBitBtn")->click(); });
     // The quote sorts before the point, so no full stop is added.
     EXPECT_EQ(report.toStdString(), "Failed to get data for '1'");
     EXPECT_TRUE(Form()->isVisible());
@@ -299,7 +299,7 @@ TEST_F(MainWindow, StoreFailureReachesTheErrorReportAndTheLoopGoesOn)
     EXPECT_EQ(Form()->Coupon().MarkCount(2), 0);
 
     WriteStore([](TRegOptions &store) { store.SetPlayExclude(false); });
-    EXPECT_EQ(TextOfModalBox([&] { Form()->ClearBitBtn->click(); }), QString());
+    EXPECT_EQ(TextOfModalBox([&] { Control<QToolButton>(Form(), "ClearBitBtn")->click(); }), QString());
 }
 
 #ifndef _WIN32
@@ -326,8 +326,8 @@ TEST_F(MainWindow, StoreThatCannotBeWrittenStartsCompleteReportsOnceAndStaysUsab
                       PressNumber(4, n);
               }),
               QStringList());
-    EXPECT_EQ(Form()->WinLabels[7]->text(), QStringLiteral("0.017650"));
-    EXPECT_FALSE(Form()->PunchLabels[3]->text().isEmpty());
+    EXPECT_EQ(LabelText("TotalWinProbability"), QStringLiteral("0.017650"));
+    EXPECT_FALSE(LabelText("p4").isEmpty());
     EXPECT_EQ(ReadFileOr(blocker), "not a folder");
 }
 
@@ -449,7 +449,7 @@ TEST_F(MainWindow, CreatingAndClosingManyTimesLeavesNothingBehind)
 {
     for (int i = 0; i < 5; ++i) {
         StartProgram();
-        Form()->ExitBitBtn->click();
+        Control<QToolButton>(Form(), "ExitBitBtn")->click();
         EXPECT_FALSE(Form()->isVisible());
         DestroyForms();
         EXPECT_EQ(TombolixForm, nullptr);

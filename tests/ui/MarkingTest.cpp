@@ -26,9 +26,9 @@ TEST_F(Marking, ClickLeavesTheNeighboursLinesAlone)
 {
     StartProgram();
     const TPoint p = CellOrigin(1, 9); // column 1, row 1
-    const QImage before = Form()->CouponImage->Image().copy(p.x - 1, p.y - 1, 18, 18);
+    const QImage before = CouponPicture()->Image().copy(p.x - 1, p.y - 1, 18, 18);
     PressNumber(1, 9);
-    const QImage after = Form()->CouponImage->Image().copy(p.x - 1, p.y - 1, 18, 18);
+    const QImage after = CouponPicture()->Image().copy(p.x - 1, p.y - 1, 18, 18);
     // Only the 16 x 16 block from the cell's top-left pixel changed.
     for (int y = 0; y < 18; ++y)
         for (int x = 0; x < 18; ++x)

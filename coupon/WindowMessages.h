@@ -1,0 +1,34 @@
+#pragma once
+
+// The main window's private window messages. The dialogs send them
+// synchronously, after they have written the store, to the window they were
+// given; they know nothing else of it.
+
+#include <QEvent>
+
+#include <cstdint>
+
+class QWidget;
+
+inline constexpr int WM_USER = 0x400;
+inline constexpr int WM_SETTINGSCHANGED = WM_USER + 1;
+inline constexpr int WM_SYSTEMSCHANGED = WM_USER + 2;
+
+class TWindowMessage : public QEvent {
+public:
+    static QEvent::Type EventType();
+    TWindowMessage(int msg, intptr_t wParam, intptr_t lParam)
+        : QEvent(EventType())
+        , Msg(msg)
+        , WParam(wParam)
+        , LParam(lParam)
+    {
+    }
+    int Msg;
+    intptr_t WParam;
+    intptr_t LParam;
+    intptr_t Result = 0;
+};
+
+// Sends a message to a window and returns its result once handled.
+intptr_t SendFormMessage(QWidget *form, int msg, intptr_t wParam = 1, intptr_t lParam = 4);
