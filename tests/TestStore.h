@@ -2,85 +2,184 @@
 
 // A private settings store for one test, on Linux and on Windows alike, and
 // the changes a test makes to it behind the program's back.
-// - Linux: a fresh XDG_CONFIG_HOME folder, edited as a person edits the file.
-// - Windows: HKEY_CURRENT_USER\Software\drawvane, cleared before and after
-//   the test and changed through the registry's own calls. The tests refuse
-//   to touch a real registry: they run only where
+// - Linux: a fresh XDG_CONFIG_HOME folder, edited the way a person with a
+//   text editor would.
+// - Windows: HKEY_CURRENT_USER\\Software\\drawvane, cleared before and after
+//   the test and changed through the registry's own calls (TestStoreWin32.cpp,
+//   since <windows.h> defines names the program's headers use). The tests
+//   refuse to touch a real registry: they run only where
 //   DRAWVANE_TEST_SCRATCH_REGISTRY=1 says that the registry is a scratch one
 //   (a Wine prefix of the test run's own).
+// Contents() lists either in one form, so that the same tests hold for both.
 
 #include "TestSupport.h"
-
-#include <cstdint>
-#include <cstdio>
-#include <cstdlib>
-#include <memory>
-#include <string>
-
-#ifndef _WIN32
 #include "settings/RegistryFileFormat.h"
 
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstdint>
+#include <cstdio>
 #include <filesystem>
+#include <optional>
+#include <string>
+#include <utility>
+#include <vector>
+
+#ifndef _WIN32
+#include <sys/stat.h>
 #endif
 
 namespace testsupport {
 
-#ifdef _WIN32
-// The registry calls, in TestStoreWin32.cpp: <windows.h> defines names
-// (WM_USER among them) that the program's headers use.
-namespace scratch {
-void RequireScratchRegistry();
-void Clear();
-bool Exists();
-void SetValue(const std::string &subkey, const std::string &name, uint32_t data);
-void RemoveValue(const std::string &subkey, const std::string &name);
-} // namespace scratch
-#endif
+inline std::string SectionHeader(const std::string &subkey)
+{
+    return "[HKEY_CURRENT_USER\\Software\\drawvane" + (subkey.empty() ? "" : "\\" + subkey) + "]\n";
+}
+
+// A registry export's keys and values in one order, whoever wrote it:
+// sections by name, each with its values by name (the last of a name wins,
+// as on import), one line each as written; "" when it does not parse.
+inline std::string Canonical(const std::string &exportText)
+{
+    const std::optional<regfile::TDocument> document = regfile::Parse(exportText);
+    if (!document)
+        return "";
+    std::vector<const regfile::TSection *> sections;
+    for (const regfile::TSection &section : document->sections)
+        sections.push_back(&section);
+    std::stable_sort(sections.begin(), sections.end(), [](auto *a, auto *b) { return a->foldedName < b->foldedName; });
+    std::string out;
+    for (size_t i = 0; i < sections.size(); ++i) {
+        if (i > 0 && sections[i]->foldedName == sections[i - 1]->foldedName)
+            continue; // a repeated section adds its lines to the first
+        out += "[" + sections[i]->name + "]\n";
+        std::vector<std::pair<std::string, std::string>> values;
+        for (const regfile::TSection *section : sections)
+            if (section->foldedName == sections[i]->foldedName)
+                for (const regfile::TLine &line : section->lines) {
+                    if (line.kind == regfile::TLineKind::Unparsed)
+                        continue;
+                    auto same = std::find_if(values.begin(), values.end(),
+                                             [&](const auto &v) { return v.first == line.foldedName; });
+                    if (same != values.end())
+                        same->second = line.text;
+                    else
+                        values.emplace_back(line.foldedName, line.text);
+                }
+        std::stable_sort(values.begin(), values.end());
+        for (const auto &value : values)
+            out += value.second + "\n";
+    }
+    return out;
+}
 
 class ScopedStore {
 public:
 #ifdef _WIN32
-    ScopedStore()
-    {
-        scratch::RequireScratchRegistry();
-        scratch::Clear();
-    }
-    ~ScopedStore()
-    {
-        scratch::Clear();
-    }
-    ScopedStore(const ScopedStore &) = delete;
-    ScopedStore &operator=(const ScopedStore &) = delete;
-
-    bool Exists() const
-    {
-        return scratch::Exists();
-    }
-    void SetValue(const std::string &subkey, const std::string &name, uint32_t data) const
-    {
-        scratch::SetValue(subkey, name, data);
-    }
-    void RemoveValue(const std::string &subkey, const std::string &name) const
-    {
-        scratch::RemoveValue(subkey, name);
-    }
+    ScopedStore();
+    ~ScopedStore();
+    bool Exists() const;
+    std::string Contents() const;
+    // Replaces the whole store with what a registry export holds.
+    void Load(const std::string &exportText) const;
+    void RemoveStore() const;
+    // Changes whenever the store is written.
+    std::string WriteStamp() const;
+    // Sets the data of a value as a registry export writes it
+    // ("dword:0000012c", "\"text\"", "hex:01"), making its key if missing.
+    void SetRaw(const std::string &subkey, const std::string &name, const std::string &data) const;
+    void RemoveValue(const std::string &subkey, const std::string &name) const;
+    void RemoveSection(const std::string &subkey) const;
 #else
+    ScopedStore() = default;
     bool Exists() const
     {
         return std::filesystem::exists(FHome.storeFile());
     }
-
-    void SetValue(const std::string &subkey, const std::string &name, uint32_t data) const
+    std::string Contents() const
     {
-        Edit(subkey, [&](regfile::TSection &section) { section.SetDword(name, data); });
+        return Canonical(File());
+    }
+    void Load(const std::string &exportText) const
+    {
+        SetFile(exportText);
+    }
+    // A key cannot outlive its subkeys: the product key is gone only when
+    // the whole tree is.
+    void RemoveStore() const
+    {
+        std::filesystem::remove(FHome.storeFile());
+    }
+    // Changes whenever the store file is written.
+    std::string WriteStamp() const
+    {
+        struct stat st {};
+        if (stat(FHome.storeFile().c_str(), &st) != 0)
+            return "missing";
+        return std::to_string(st.st_ino) + ":" + std::to_string(st.st_mtim.tv_sec) + "."
+            + std::to_string(st.st_mtim.tv_nsec);
+    }
+
+    std::string File() const
+    {
+        return testsupport::ReadFile(FHome.storeFile());
+    }
+    void SetFile(const std::string &text) const
+    {
+        testsupport::WriteFile(FHome.storeFile(), text);
+    }
+
+    // The span of a section's value lines in text: [begin, end).
+    static std::pair<size_t, size_t> SectionBody(const std::string &text, const std::string &subkey)
+    {
+        const std::string header = SectionHeader(subkey);
+        const size_t at = text.find(header);
+        if (at == std::string::npos)
+            return {std::string::npos, std::string::npos};
+        const size_t begin = at + header.size();
+        size_t end = text.find("\n[", begin);
+        end = end == std::string::npos ? text.size() : end + 1;
+        return {begin, end};
+    }
+
+    // Sets the data part of value name in a section of the file by hand
+    // ("dword:0000012c", "\"text\"", "hex:01"), adding the line if missing.
+    void SetRaw(const std::string &subkey, const std::string &name, const std::string &data) const
+    {
+        std::string text = File();
+        const auto [begin, end] = SectionBody(text, subkey);
+        ASSERT_NE(begin, std::string::npos) << "no section " << subkey;
+        const std::string prefix = "\"" + name + "\"=";
+        size_t line = text.find(prefix, begin);
+        if (line != std::string::npos && line < end && text[line - 1] == '\n') {
+            text.replace(line, text.find('\n', line) - line, prefix + data);
+        } else {
+            text.insert(begin, prefix + data + "\n");
+        }
+        SetFile(text);
     }
 
     void RemoveValue(const std::string &subkey, const std::string &name) const
     {
-        const std::string folded = regfile::FoldCase(name);
-        Edit(subkey, [&](regfile::TSection &section) {
-            std::erase_if(section.lines, [&](const regfile::TLine &line) { return line.foldedName == folded; });
-        });
+        std::string text = File();
+        const auto [begin, end] = SectionBody(text, subkey);
+        ASSERT_NE(begin, std::string::npos) << "no section " << subkey;
+        const size_t line = text.find("\"" + name + "\"=", begin);
+        ASSERT_TRUE(line != std::string::npos && line < end) << "no value " << name;
+        text.erase(line, text.find('\n', line) + 1 - line);
+        SetFile(text);
+    }
+
+    void RemoveSection(const std::string &subkey) const
+    {
+        std::string text = File();
+        const std::string header = SectionHeader(subkey);
+        const size_t at = text.find(header);
+        ASSERT_NE(at, std::string::npos) << "no section " << subkey;
+        const auto body = SectionBody(text, subkey);
+        text.erase(at, body.second - at);
+        SetFile(text);
     }
 
     // The file store's own place, for the tests of what only it does.
@@ -88,23 +187,19 @@ public:
     {
         return FHome;
     }
+#endif
+    ScopedStore(const ScopedStore &) = delete;
+    ScopedStore &operator=(const ScopedStore &) = delete;
 
-private:
-    template <typename Change>
-    void Edit(const std::string &subkey, const Change &change) const
+    void SetValue(const std::string &subkey, const std::string &name, uint32_t data) const
     {
-        auto document = regfile::Parse(ReadFile(FHome.storeFile()));
-        if (!document)
-            return;
-        const std::string section = subkey.empty() ? "HKEY_CURRENT_USER\\Software\\drawvane"
-                                                   : "HKEY_CURRENT_USER\\Software\\drawvane\\" + subkey;
-        regfile::TSection *found = document->FindSection(regfile::FoldCase(section));
-        if (!found)
-            found = &document->AddSection(section);
-        change(*found);
-        WriteFile(FHome.storeFile(), regfile::Serialize(*document));
+        char text[32];
+        std::snprintf(text, sizeof text, "dword:%08x", static_cast<unsigned>(data));
+        SetRaw(subkey, name, text);
     }
 
+#ifndef _WIN32
+private:
     ScopedConfigHome FHome;
 #endif
 };

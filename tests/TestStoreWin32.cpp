@@ -1,70 +1,65 @@
-// The scratch registry of the UI tests on Windows (see TestStore.h).
+// The scratch store of the tests on Windows: the registry key itself (see
+// TestStore.h and RegistryScratch.h).
 
 #include "TestStore.h"
 
-#ifndef WIN32_LEAN_AND_MEAN
-#define WIN32_LEAN_AND_MEAN
-#endif
-#ifndef NOMINMAX
-#define NOMINMAX
-#endif
-#include <windows.h>
+#include "RegistryScratch.h"
 
-namespace testsupport::scratch {
+namespace testsupport {
 
-namespace {
-
-std::string Path(const std::string &subkey)
+ScopedStore::ScopedStore()
 {
-    return subkey.empty() ? "Software\\drawvane" : "Software\\drawvane\\" + subkey;
+    regscratch::RequireScratchRegistry();
+    regscratch::Clear();
 }
 
-} // namespace
-
-void RequireScratchRegistry()
+ScopedStore::~ScopedStore()
 {
-    const char *allowed = std::getenv("DRAWVANE_TEST_SCRATCH_REGISTRY");
-    if (!allowed || std::string(allowed) != "1") {
-        std::fprintf(stderr,
-                     "These tests clear HKEY_CURRENT_USER\\Software\\drawvane; they run only with "
-                     "DRAWVANE_TEST_SCRATCH_REGISTRY=1 in a scratch Wine prefix.\n");
-        std::abort();
-    }
+    regscratch::Clear();
 }
 
-void Clear()
-{
-    RegDeleteTreeA(HKEY_CURRENT_USER, "Software\\drawvane");
-    RegDeleteKeyA(HKEY_CURRENT_USER, "Software\\drawvane");
-}
-
-bool Exists()
+bool ScopedStore::Exists() const
 {
     HKEY key = nullptr;
-    if (RegOpenKeyExA(HKEY_CURRENT_USER, "Software\\drawvane", 0, KEY_READ, &key) != ERROR_SUCCESS)
+    if (RegOpenKeyExA(HKEY_CURRENT_USER, regscratch::kProductKey, 0, KEY_READ, &key) != ERROR_SUCCESS)
         return false;
     RegCloseKey(key);
     return true;
 }
 
-void SetValue(const std::string &subkey, const std::string &name, uint32_t data)
+std::string ScopedStore::Contents() const
 {
-    HKEY key = nullptr;
-    if (RegCreateKeyExA(HKEY_CURRENT_USER, Path(subkey).c_str(), 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &key, nullptr)
-        != ERROR_SUCCESS)
-        return;
-    const DWORD value = data;
-    RegSetValueExA(key, name.c_str(), 0, REG_DWORD, reinterpret_cast<const BYTE *>(&value), sizeof value);
-    RegCloseKey(key);
+    return Canonical(regscratch::Export());
 }
 
-void RemoveValue(const std::string &subkey, const std::string &name)
+void ScopedStore::Load(const std::string &exportText) const
 {
-    HKEY key = nullptr;
-    if (RegOpenKeyExA(HKEY_CURRENT_USER, Path(subkey).c_str(), 0, KEY_ALL_ACCESS, &key) != ERROR_SUCCESS)
-        return;
-    RegDeleteValueA(key, name.c_str());
-    RegCloseKey(key);
+    regscratch::Import(exportText);
 }
 
-} // namespace testsupport::scratch
+void ScopedStore::RemoveStore() const
+{
+    regscratch::Clear();
+}
+
+std::string ScopedStore::WriteStamp() const
+{
+    return regscratch::WriteStamp();
+}
+
+void ScopedStore::SetRaw(const std::string &subkey, const std::string &name, const std::string &data) const
+{
+    regscratch::SetRaw(subkey, name, data);
+}
+
+void ScopedStore::RemoveValue(const std::string &subkey, const std::string &name) const
+{
+    ASSERT_TRUE(regscratch::RemoveValue(subkey, name)) << "no value " << name;
+}
+
+void ScopedStore::RemoveSection(const std::string &subkey) const
+{
+    ASSERT_TRUE(regscratch::RemoveKey(subkey)) << "no key " << subkey;
+}
+
+} // namespace testsupport

@@ -2,6 +2,9 @@
 // run on: the file store in a private folder, or the registry on Windows.
 
 #include "StoreFixture.h"
+#ifdef _WIN32
+#include "RegistryScratch.h"
+#endif
 
 #include <algorithm>
 #include <cstdint>
