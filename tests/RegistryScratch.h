@@ -192,7 +192,11 @@ inline void ExportKey(const std::string &path, std::string &out)
         nameSize = sizeof name;
         RegEnumValueA(key, i, name, &nameSize, nullptr, &type, data.data(), &dataSize);
         data.resize(dataSize);
-        out += "\"" + std::string(name, nameSize) + "\"=" + RenderData(type, data) + "\n";
+        out += '"';
+        out.append(name, nameSize);
+        out += "\"=";
+        out += RenderData(type, data);
+        out += '\n';
     }
     out += "\n";
     const std::vector<std::string> subkeys = SubkeyNames(key);
