@@ -1,5 +1,6 @@
 #include "app/Application.h"
 #include "DrawvaneVersion.h"
+#include "coupon/Artwork.h"
 #include "coupon/ErrorReport.h"
 #include "coupon/ImageFormUnit.h"
 #include "coupon/Tombolix.h"
@@ -85,7 +86,9 @@ void CreateForms()
     QApplication::setApplicationVersion(QStringLiteral(DRAWVANE_FILE_VERSION));
     // Ties the windows to the menu entry and its icon on Wayland and X11.
     QGuiApplication::setDesktopFileName(QStringLiteral("org.drawvane.Drawvane"));
-    QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/drawvane.png")));
+    // From a picture: an icon made from a file name looks for icon engine
+    // plugins first.
+    QApplication::setWindowIcon(QIcon(ArtPixmap(QStringLiteral(":/icons/window.png"), 1.0)));
     QApplication::setQuitOnLastWindowClosed(false);
     EnsureFonts();
 

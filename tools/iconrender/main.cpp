@@ -40,7 +40,9 @@ QImage Draw(QSvgRenderer &renderer, QSize size)
 
 bool Render(QSvgRenderer &renderer, QSize size, const QString &output)
 {
-    if (!Draw(renderer, size).save(output, "PNG")) {
+    // Stored without compression: the program reads them at every start,
+    // and inflating costs more than the few bytes saved.
+    if (!Draw(renderer, size).save(output, "PNG", 100)) {
         std::fprintf(stderr, "drawvane_iconrender: cannot write %s\n", qPrintable(output));
         return false;
     }
