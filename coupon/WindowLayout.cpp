@@ -8,19 +8,23 @@
 #include <QIcon>
 #include <QLabel>
 #include <QPalette>
+#include <QPointer>
 #include <QPushButton>
 #include <QScreen>
 #include <QShowEvent>
 #include <QToolTip>
 
 #include <algorithm>
+#include <utility>
 
 QPushButton *MakeGlyphButton(QWidget *parent, const TPlace &place, const QString &caption, const QString &glyph,
                              QSize glyphSize)
 {
     auto *button = new QPushButton(caption, parent);
-    button->setIcon(QIcon(ArtPixmap(glyph, parent->devicePixelRatioF())));
     button->setIconSize(glyphSize);
+    WhenFirstShown(button, [glyph](QWidget *w) {
+        static_cast<QPushButton *>(w)->setIcon(QIcon(ArtPixmap(glyph, w->devicePixelRatioF())));
+    });
     button->setAutoDefault(false);
     button->setDefault(false);
     return Place(button, place);
@@ -35,31 +39,84 @@ void SetHint(QWidget *widget, const char *hint)
 
 namespace {
 
-class TShowHandler : public QObject {
+// What a window does when the program shows it. The first time: it builds
+// the controls that wait for it and shows them with the window, then does
+// the work that waits for it (natural sizes, pictures); every time: its
+// show handler. The window's Show event comes after its controls were
+// shown and before the window system shows it, so nothing of this shows
+// half done.
+class TWindowShowing : public QObject {
 public:
-    TShowHandler(QWidget *window, std::function<void()> handler)
+    explicit TWindowShowing(QWidget *window)
         : QObject(window)
-        , FHandler(std::move(handler))
+        , FWindow(window)
     {
+        window->installEventFilter(this);
     }
+
+    static TWindowShowing &Of(QWidget *window)
+    {
+        for (QObject *child : window->children())
+            if (auto *showing = dynamic_cast<TWindowShowing *>(child))
+                return *showing;
+        return *new TWindowShowing(window);
+    }
+
+    std::function<void()> build;
+    std::function<void()> handler;
+    QList<QPair<QPointer<QWidget>, std::function<void(QWidget *)>>> waiting;
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override
     {
-        if (event->type() == QEvent::Show && !event->spontaneous())
-            Guarded(FHandler);
+        if (event->type() != QEvent::Show || event->spontaneous())
+            return QObject::eventFilter(watched, event);
+        Guarded([this] {
+            if (build) {
+                std::exchange(build, {})();
+                // Controls made for a shown window are shown by hand.
+                for (QWidget *control : FWindow->findChildren<QWidget *>(QString(), Qt::FindDirectChildrenOnly))
+                    if (!control->isWindow() && !control->testAttribute(Qt::WA_WState_ExplicitShowHide))
+                        control->show();
+            }
+            for (const auto &[widget, work] : std::exchange(waiting, {}))
+                if (widget)
+                    work(widget);
+            if (handler)
+                handler();
+        });
         return QObject::eventFilter(watched, event);
     }
 
 private:
-    std::function<void()> FHandler;
+    QWidget *FWindow;
 };
 
 } // namespace
 
+void BuildOnFirstShowing(QWidget *window, std::function<void()> build)
+{
+    TWindowShowing::Of(window).build = std::move(build);
+}
+
+void WhenFirstShown(QWidget *widget, std::function<void(QWidget *)> work)
+{
+    TWindowShowing::Of(widget->window()).waiting.append({widget, std::move(work)});
+}
+
+void PlaceNaturally(QWidget *widget, const QRect &place)
+{
+    widget->move(place.topLeft());
+    WhenFirstShown(widget, [wanted = place.size()](QWidget *w) {
+        const QSize natural = w->sizeHint();
+        w->resize(wanted.width() ? wanted.width() : natural.width(),
+                  wanted.height() ? wanted.height() : natural.height());
+    });
+}
+
 void CallOnShow(QWidget *window, std::function<void()> handler)
 {
-    window->installEventFilter(new TShowHandler(window, std::move(handler)));
+    TWindowShowing::Of(window).handler = std::move(handler);
 }
 
 void SetLabelText(QLabel *label, const QString &text)

@@ -6,6 +6,7 @@
 #include <QColor>
 #include <QFont>
 #include <QPoint>
+#include <QRect>
 #include <QSize>
 #include <QString>
 #include <QWidget>
@@ -25,20 +26,38 @@ struct TPlace {
     int x, y, w, h;
 };
 
+// Builds a window's controls when it is first shown, before any of it shows
+// and before its show handler: a window that the player may never open
+// costs the program's start nothing but itself.
+void BuildOnFirstShowing(QWidget *window, std::function<void()> build);
+
+// Does work on a control when its window is first shown: what only a shown
+// window needs (the natural sizes of its controls, their pictures) need not
+// slow the program's start.
+void WhenFirstShown(QWidget *widget, std::function<void(QWidget *)> work);
+
+// Places a control whose width or height is 0 at its natural size, which
+// is measured when its window is first shown: measuring lays out the
+// control's text, and a window's texts need not be laid out before anyone
+// can see them.
+void PlaceNaturally(QWidget *widget, const QRect &place);
+
 // Names and places a control, shifted by offset (for rows of alike controls).
 template <typename W>
 W *Place(W *widget, const TPlace &place, QPoint offset = {})
 {
     if (place.name && *place.name)
         widget->setObjectName(QString::fromLatin1(place.name));
-    const QSize natural = place.w && place.h ? QSize() : widget->sizeHint();
-    widget->setGeometry(place.x + offset.x(), place.y + offset.y(), place.w ? place.w : natural.width(),
-                        place.h ? place.h : natural.height());
+    const QRect rect(place.x + offset.x(), place.y + offset.y(), place.w, place.h);
+    if (place.w && place.h)
+        widget->setGeometry(rect);
+    else
+        PlaceNaturally(widget, rect);
     return widget;
 }
 
-// A push button with a glyph of the artwork beside its caption. Neither Enter nor
-// Escape presses it.
+// A push button with a glyph of the artwork beside its caption, given when
+// its window is first shown. Neither Enter nor Escape presses it.
 QPushButton *MakeGlyphButton(QWidget *parent, const TPlace &place, const QString &caption, const QString &glyph,
                              QSize glyphSize = QSize(32, 32));
 

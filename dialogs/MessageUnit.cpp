@@ -29,7 +29,9 @@ TMessageForm::TMessageForm(QWidget *parent)
     Image1 = new QLabel(Panel1);
     Image1->setObjectName(QStringLiteral("Image1"));
     Image1->setGeometry(6, 6, 32, 32);
-    Image1->setPixmap(ArtPixmap(QStringLiteral(":/icons/ball23.png"), devicePixelRatioF()));
+    WhenFirstShown(Image1, [](QWidget *w) {
+        static_cast<QLabel *>(w)->setPixmap(ArtPixmap(QStringLiteral(":/icons/ball23.png"), w->devicePixelRatioF()));
+    });
     Image1->setAttribute(Qt::WA_TranslucentBackground);
 
     // One line that grows with its text and is cut off at the panel's edge.
@@ -40,11 +42,8 @@ TMessageForm::TMessageForm(QWidget *parent)
     MessageLabel->setFixedHeight(19);
     MessageLabel->adjustSize();
 
-    CloseBitBtn = new QPushButton(QStringLiteral("Close"), this);
-    CloseBitBtn->setObjectName(QStringLiteral("CloseBitBtn"));
-    CloseBitBtn->setGeometry(155, 60, 106, 46);
-    CloseBitBtn->setIcon(QIcon(ArtPixmap(QStringLiteral(":/glyphs/close.png"), devicePixelRatioF())));
-    CloseBitBtn->setIconSize(QSize(32, 32));
+    CloseBitBtn = MakeGlyphButton(this, {"CloseBitBtn", 155, 60, 106, 46}, QStringLiteral("Close"),
+                                  QStringLiteral(":/glyphs/close.png"));
     connect(CloseBitBtn, &QPushButton::clicked, this, Guard([this] { CloseBitBtnClick(); }));
 
     setTabOrder(Panel1, CloseBitBtn);

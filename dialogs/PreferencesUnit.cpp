@@ -77,7 +77,7 @@ TPreferencesForm::TPreferencesForm(QWidget *mainWindow)
     SetUpDialog(
         this,
         {.name = "PreferencesForm", .title = "Drawvane Preferences", .size = QSize(680, 287), .font = DialogFont()});
-    CreateControls();
+    BuildOnFirstShowing(this, [this] { CreateControls(); });
     CentreOnScreen(this);
     CallOnShow(this, [this] { FormShow(); });
 }

@@ -12,6 +12,7 @@
 #include <QProxyStyle>
 #include <QPushButton>
 #include <QStatusTipEvent>
+#include <QStringListModel>
 #include <QStyleOptionComplex>
 
 TSystemsForm *SystemsForm = nullptr;
@@ -90,15 +91,15 @@ public:
 };
 
 // Items "0" to "49": item n is the number n, 0 an empty slot. Not editable,
-// so that a list always has a selected item.
-QComboBox *MakeNumberList(QWidget *panel, const QString &name, int index, QStyle *style)
+// so that a list always has a selected item. The fourteen lists share one
+// model of the items; each has its own selection.
+QComboBox *MakeNumberList(QWidget *panel, const QString &name, int index, QAbstractItemModel *numbers, QStyle *style)
 {
     auto *list = new QComboBox(panel);
     list->setStyle(style);
     list->setObjectName(name);
     list->setEditable(false);
-    for (int number = 0; number <= systems::kLargestItem; ++number)
-        list->addItem(QString::number(number));
+    list->setModel(numbers);
     list->setFocusPolicy(Qt::ClickFocus);
     return Place(list, kNumberListRow, QPoint(kListPitch * index, 0));
 }
@@ -110,7 +111,7 @@ TSystemsForm::TSystemsForm(QWidget *mainWindow)
 {
     SetUpDialog(this,
                 {.name = "SystemsForm", .title = "Drawvane Systems", .size = QSize(509, 260), .font = DialogFont()});
-    CreateControls();
+    BuildOnFirstShowing(this, [this] { CreateControls(); });
     CentreOnScreen(this);
     CallOnShow(this, [this] { FormShow(); });
 }
@@ -119,6 +120,11 @@ void TSystemsForm::CreateControls()
 {
     FStyle = new TSystemsStyle;
     FStyle->setParent(this);
+    auto *numbers = new QStringListModel(this);
+    QStringList items;
+    for (int number = 0; number <= systems::kLargestItem; ++number)
+        items.append(QString::number(number));
+    numbers->setStringList(items);
     Bevel1 = MakeFrame(this, kBevel1);
 
     ExclusionsCheckBox = MakeCheckBox(this, kExclusionsCheckBox, "Play Exclusions System", FStyle);
@@ -127,7 +133,7 @@ void TSystemsForm::CreateControls()
     Label1 = Place(new QLabel(QStringLiteral("I expect that none of these numbers would be drawn"), ExclusionsPanel),
                    kLabel1);
     for (int i = 0; i < systems::kExclusionSlots; ++i) {
-        ExcludeLists[i] = MakeNumberList(ExclusionsPanel, QStringLiteral("Exclude%1").arg(i + 1), i, FStyle);
+        ExcludeLists[i] = MakeNumberList(ExclusionsPanel, QStringLiteral("Exclude%1").arg(i + 1), i, numbers, FStyle);
         // Only the player's pick is vetted, once per pick; the selections
         // the window makes itself are not.
         connect(ExcludeLists[i], &QComboBox::activated, this,
@@ -139,7 +145,7 @@ void TSystemsForm::CreateControls()
     InclusionsPanel = MakeFrame(this, kInclusionsPanel);
     Label2 = Place(new QLabel(QStringLiteral("I expect these numbers to be drawn"), InclusionsPanel), kLabel2);
     for (int i = 0; i < systems::kInclusionSlots; ++i) {
-        IncludeLists[i] = MakeNumberList(InclusionsPanel, QStringLiteral("Include%1").arg(i + 1), i, FStyle);
+        IncludeLists[i] = MakeNumberList(InclusionsPanel, QStringLiteral("Include%1").arg(i + 1), i, numbers, FStyle);
         connect(IncludeLists[i], &QComboBox::activated, this,
                 Guard([this, i](int index) { IncludeChange(i + 1, index); }));
     }

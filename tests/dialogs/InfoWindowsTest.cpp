@@ -240,6 +240,8 @@ TEST_F(InfoWindows, CommandsShowTheWindowsModelessInFrontAndCloseHidesThem)
 TEST_F(InfoWindows, ControlsCarryTheirNamesPlacesFontsAndTabOrder)
 {
     StartProgram();
+    // Each window as its command shows it.
+    Trigger(Form()->HelpAction);
     EXPECT_EQ(HelpForm->objectName(), QStringLiteral("HelpForm"));
     EXPECT_EQ(HelpForm->windowTitle(), QStringLiteral("Drawvane Help"));
     EXPECT_EQ(HelpForm->size(), QSize(686, 532));
@@ -255,6 +257,7 @@ TEST_F(InfoWindows, ControlsCarryTheirNamesPlacesFontsAndTabOrder)
     const QStringList helpOrder{QStringLiteral("CloseBitBtn"), QStringLiteral("HelpRichEdit")};
     EXPECT_EQ(ChainOrder(HelpForm, helpOrder), helpOrder);
 
+    Trigger(Form()->AboutAction);
     EXPECT_EQ(AboutForm->objectName(), QStringLiteral("AboutForm"));
     EXPECT_EQ(AboutForm->windowTitle(), QStringLiteral("Drawvane About"));
     EXPECT_EQ(AboutForm->size(), QSize(702, 475));
@@ -278,6 +281,7 @@ TEST_F(InfoWindows, ControlsCarryTheirNamesPlacesFontsAndTabOrder)
     EXPECT_EQ(ChainOrder(AboutForm, aboutOrder), aboutOrder);
     EXPECT_EQ(AboutForm->AboutRichEdit->toPlainText(), Q(infotexts::JoinLines(infotexts::kAboutLines)));
 
+    Trigger(Form()->LuckAction);
     EXPECT_EQ(LuckForm->objectName(), QStringLiteral("LuckForm"));
     EXPECT_EQ(LuckForm->windowTitle(), QStringLiteral("Drawvane Luck"));
     EXPECT_EQ(LuckForm->size(), QSize(399, 341));
