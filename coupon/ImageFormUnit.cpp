@@ -8,12 +8,14 @@ TImagesForm *ImagesForm = nullptr;
 
 TImagesForm::TImagesForm(QWidget *parent)
     : QWidget(parent)
-    , FAtlas(atlas::BuildGridAtlas())
 {
     setObjectName(QStringLiteral("ImagesForm"));
+    // The picture and the atlas share their pixels.
+    const QPixmap picture = QPixmap::fromImage(atlas::BuildGridAtlas());
+    FAtlas = picture.toImage();
     GridImage = new QLabel(this);
     GridImage->setObjectName(QStringLiteral("GridImage"));
     GridImage->setGeometry(0, 0, atlas::kWidth, atlas::kHeight);
-    GridImage->setPixmap(QPixmap::fromImage(FAtlas));
+    GridImage->setPixmap(picture);
     resize(atlas::kWidth, atlas::kHeight);
 }

@@ -150,11 +150,6 @@ void TTombolixForm::CreateToolbar()
     CoolBar1 = new TMainToolbar(this, buttons);
 }
 
-QString TTombolixForm::StatusText() const
-{
-    return FStatusPanel->text();
-}
-
 void TTombolixForm::SetStatusText(const QString &text)
 {
     FStatusPanel->setText(text);

@@ -65,11 +65,6 @@ public:
     void AboutActionExecute();
     void HelpActionExecute();
 
-    // Text of the status bar's panel; other windows send their long hints
-    // here as status tips.
-    QString StatusText() const;
-    void SetStatusText(const QString &text);
-
     // The commands, named as their objectName.
     QAction *FormCloseAction = nullptr;
     QAction *ShowOptionsAction = nullptr;
@@ -101,6 +96,9 @@ private:
     void WMSettingsChanged(TWindowMessage &message);
     void WMSystemsChanged(TWindowMessage &message);
 
+    // The status bar's panel shows the long hints, also those that other
+    // windows send here as status tips.
+    void SetStatusText(const QString &text);
     void CreateCommands();
     void CreateToolbar();
     void ReadShape(bool withDefaultsCheck, TErrorCollector &errors);

@@ -34,10 +34,6 @@ public:
     void UpdateExclusionsPanel();
     void UpdateInclusionsPanel();
 
-    // The working copy: boardsize, the switches of the two systems and the
-    // number slots.
-    const TGameSettings &Working() const { return FWorking; }
-
     // Controls, named as their objectName.
     QFrame *Bevel1 = nullptr;
     QCheckBox *ExclusionsCheckBox = nullptr;

@@ -93,18 +93,13 @@ struct TReading {
     std::string file;  // ... of this file
     bool bad = false;  // the file is not a registry file
     TDocumentPtr document;
+    uint64_t fileReads = 0; // by this process, for FileReads
 };
 
 TReading &Reading()
 {
     static TReading reading;
     return reading;
-}
-
-uint64_t &FileReadCount()
-{
-    static uint64_t count = 0;
-    return count;
 }
 
 const TDocumentPtr &EmptyDocument()
@@ -131,29 +126,23 @@ fs::path TargetOf(const std::string &file)
 bool ReadAll(int fd, std::string &bytes)
 {
     char buffer[16384];
-    while (true) {
-        const ssize_t n = read(fd, buffer, sizeof buffer);
-        if (n == 0)
-            return true;
-        if (n < 0) {
-            if (errno == EINTR)
-                continue;
+    for (ssize_t n; (n = read(fd, buffer, sizeof buffer)) != 0;) {
+        if (n < 0 && errno != EINTR)
             return false;
-        }
-        bytes.append(buffer, static_cast<size_t>(n));
+        if (n > 0)
+            bytes.append(buffer, static_cast<size_t>(n));
     }
+    return true;
 }
 
 bool WriteAll(int fd, std::string_view bytes)
 {
     while (!bytes.empty()) {
         const ssize_t n = write(fd, bytes.data(), bytes.size());
-        if (n < 0) {
-            if (errno == EINTR)
-                continue;
+        if (n < 0 && errno != EINTR)
             return false;
-        }
-        bytes.remove_prefix(static_cast<size_t>(n));
+        if (n > 0)
+            bytes.remove_prefix(static_cast<size_t>(n));
     }
     return true;
 }
@@ -163,7 +152,7 @@ bool WriteAll(int fd, std::string_view bytes)
 // which reads as an empty store.
 bool ReadFile(const std::string &file, TDocumentPtr &document, bool &bad)
 {
-    ++FileReadCount();
+    ++Reading().fileReads;
     const int fd = open(file.c_str(), O_RDONLY | O_CLOEXEC);
     if (fd < 0) {
         if (errno != ENOENT && errno != ENOTDIR)
@@ -451,7 +440,7 @@ void EndReading()
 
 uint64_t FileReads()
 {
-    return FileReadCount();
+    return Reading().fileReads;
 }
 
 } // namespace regstore

@@ -50,7 +50,7 @@ TEST_F(MainWindow, FirstStartWritesDefaultsAndShowsTheEmptyCoupon)
         ASSERT_NE(label, nullptr) << name;
         EXPECT_TRUE(label->text().isEmpty()) << name;
     }
-    EXPECT_EQ(Form()->StatusText(), QStringLiteral("Save All"));
+    EXPECT_EQ(LabelText("MainStatusPanel"), QStringLiteral("Save All"));
 }
 
 TEST_F(MainWindow, ControlsAndCommandsCarryTheirNamesAndPlaces)
@@ -136,7 +136,7 @@ TEST_F(MainWindow, HintsGoToTheStatusBarAndNoToolTips)
     const auto hover = [&](QWidget *w) {
         QCursor::setPos(w->mapToGlobal(w->rect().center()));
         QCoreApplication::processEvents();
-        return Form()->StatusText();
+        return LabelText("MainStatusPanel");
     };
     EXPECT_EQ(hover(Control(Form(), "AboutBitBtn")), QStringLiteral("A note about the author and his other programs"));
     EXPECT_EQ(hover(Control(Form(), "CalculateBitBtn")), QStringLiteral("Program usage and explanation"));
