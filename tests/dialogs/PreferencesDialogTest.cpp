@@ -143,6 +143,22 @@ TEST_F(Preferences, FiveMarksStoredWithTheTopDivisionsOffShowsThemOffAndDisabled
     EXPECT_TRUE(Division(form, 3)->isEnabled());
 }
 
+// The opening selects the marks first and sets the stored switches after:
+// what the marks rule did to the top divisions gives way to the store.
+TEST_F(Preferences, SixMarksStoredWithTheFirstDivisionOffShowsItOffAndEnabled)
+{
+    WriteStore([](TRegOptions &store) {
+        const uint8_t divisions[7] = {0, 1, 1, 1, 1, 1, 1};
+        store.SetDivisions(divisions);
+    });
+    StartProgram();
+    TPreferencesForm *form = OpenPreferences();
+    EXPECT_TRUE(MarksItem(form, "6 balls")->isChecked());
+    EXPECT_FALSE(Division(form, 1)->isChecked());
+    EXPECT_TRUE(Division(form, 1)->isEnabled());
+    EXPECT_TRUE(Division(form, 2)->isChecked());
+}
+
 TEST_F(Preferences, MarksRuleTurnsTheTopDivisionsOffAndOnAgain)
 {
     StartProgram();

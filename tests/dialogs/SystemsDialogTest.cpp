@@ -160,8 +160,16 @@ TEST_F(Systems, NumberBeyondTheBoardIsRefusedAndOneOnItTaken)
     });
     StartProgram();
     TSystemsForm *form = OpenSystems();
-    Pick(Exclude(form, 3), 41);
-    EXPECT_EQ(Exclude(form, 3)->currentText(), QStringLiteral("0"));
+    // Every list is vetted.
+    Click(form->InclusionsCheckBox);
+    for (int n = 1; n <= 10; ++n) {
+        Pick(Exclude(form, n), 41);
+        EXPECT_EQ(Exclude(form, n)->currentText(), QStringLiteral("0")) << "Exclude" << n;
+    }
+    for (int n = 1; n <= 4; ++n) {
+        Pick(Include(form, n), 41);
+        EXPECT_EQ(Include(form, n)->currentText(), QStringLiteral("0")) << "Include" << n;
+    }
     Pick(Exclude(form, 3), 40);
     EXPECT_EQ(Exclude(form, 3)->currentText(), QStringLiteral("40"));
     Click(form->CloseBitBtn);

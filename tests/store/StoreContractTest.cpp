@@ -223,13 +223,19 @@ INSTANTIATE_TEST_SUITE_P(
         StoredCase{"playExclude", "dword:ffffffff", "true"}, StoredCase{"playInclude", "dword:00000002", "true"},
         StoredCase{"playInclude", "\"1\"", "Invalid data type for 'playInclude'"}));
 
-TEST_F(StoreTest, WritingReplacesValueOfAnotherType)
+TEST_F(StoreTest, WritingReplacesValueOfAnotherTypeOrSize)
 {
     ASSERT_TRUE(store.InitDefaults());
     SetRaw("", "boards", "\"twelve\"");
     store.SetBoards(9);
     EXPECT_EQ(store.GetBoards(), 9);
     EXPECT_EQ(Contents().find("twelve"), std::string::npos);
+    // A 32-bit value whose data is not 4 bytes, read back in the reading
+    // that wrote it, as the main window reads what a dialog's Accept wrote.
+    SetRaw("", "marks", "hex(4):05,00");
+    TSettingsReading reading;
+    store.SetMarks(5);
+    EXPECT_EQ(store.GetMarks(), 5);
 }
 
 struct ListCase {

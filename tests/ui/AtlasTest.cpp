@@ -9,6 +9,16 @@
 
 namespace {
 
+// The coupon's colours, written out here rather than taken from the atlas's
+// own names, so that a changed colour there shows as a failure here.
+constexpr QRgb kLine = 0xFF000000;
+constexpr QRgb kPlainCell = 0xFFFFFFFF;
+constexpr QRgb kPlainDigit = 0xFF030345;
+constexpr QRgb kCross = 0xFF376A35;
+constexpr QRgb kExcludedCell = 0xFFEFF099;
+constexpr QRgb kExcludedDigit = 0xFF9292AF;
+constexpr QRgb kRest = 0xFFFFFFFF;
+
 QRgb At(const QImage &image, int x, int y)
 {
     return image.pixel(x, y) | 0xFF000000;
@@ -59,19 +69,19 @@ TEST(GridAtlas, SizeAndTheThreeGridsLines)
     ASSERT_EQ(grid.size(), QSize(339, 143));
     for (int k = 0; k <= 7; ++k) {
         for (int t = 0; t <= 112; ++t) {
-            EXPECT_EQ(At(grid, 16 * k, t), atlas::kLine) << "plain vertical " << k;
-            EXPECT_EQ(At(grid, t, 16 * k), atlas::kLine) << "plain horizontal " << k;
-            EXPECT_EQ(At(grid, 226 + 16 * k, t), atlas::kLine) << "excluded vertical " << k;
-            EXPECT_EQ(At(grid, 226 + t, 16 * k), atlas::kLine) << "excluded horizontal " << k;
-            EXPECT_EQ(At(grid, 112 + t, 16 * k), atlas::kLine) << "marked horizontal " << k;
+            EXPECT_EQ(At(grid, 16 * k, t), kLine) << "plain vertical " << k;
+            EXPECT_EQ(At(grid, t, 16 * k), kLine) << "plain horizontal " << k;
+            EXPECT_EQ(At(grid, 226 + 16 * k, t), kLine) << "excluded vertical " << k;
+            EXPECT_EQ(At(grid, 226 + t, 16 * k), kLine) << "excluded horizontal " << k;
+            EXPECT_EQ(At(grid, 112 + t, 16 * k), kLine) << "marked horizontal " << k;
         }
     }
     // The marked grid's vertical lines after the first stand one pixel right.
     for (int x : {112, 129, 145, 161, 177, 193, 209, 225})
         for (int t = 0; t <= 112; ++t)
-            EXPECT_EQ(At(grid, x, t), atlas::kLine) << "marked vertical at " << x;
+            EXPECT_EQ(At(grid, x, t), kLine) << "marked vertical at " << x;
     for (int x : {128, 144, 160, 176, 192, 208, 224})
-        EXPECT_NE(At(grid, x, 8), atlas::kLine) << "no marked line at " << x;
+        EXPECT_NE(At(grid, x, 8), kLine) << "no marked line at " << x;
 }
 
 TEST(GridAtlas, CellInteriorsDigitsAndCrosses)
@@ -82,29 +92,29 @@ TEST(GridAtlas, CellInteriorsDigitsAndCrosses)
     for (int c = 0; c < 7; ++c) {
         for (int r = 0; r < 7; ++r) {
             // Top interior row and the rows under the digits are bare.
-            EXPECT_EQ(At(grid, 16 * c + 1, 16 * r + 1), atlas::kPlainCell);
-            EXPECT_EQ(At(grid, 16 * c + 8, 16 * r + 14), atlas::kPlainCell);
-            EXPECT_EQ(At(grid, 226 + 16 * c + 1, 16 * r + 1), atlas::kExcludedCell);
+            EXPECT_EQ(At(grid, 16 * c + 1, 16 * r + 1), kPlainCell);
+            EXPECT_EQ(At(grid, 16 * c + 8, 16 * r + 14), kPlainCell);
+            EXPECT_EQ(At(grid, 226 + 16 * c + 1, 16 * r + 1), kExcludedCell);
             for (int y = 1; y < 16; ++y) {
                 for (int x = 1; x < 16; ++x) {
                     const QRgb plain = At(grid, 16 * c + x, 16 * r + y);
-                    EXPECT_TRUE(plain == atlas::kPlainCell || plain == atlas::kPlainDigit);
-                    navy += plain == atlas::kPlainDigit;
+                    EXPECT_TRUE(plain == kPlainCell || plain == kPlainDigit);
+                    navy += plain == kPlainDigit;
                     const QRgb excluded = At(grid, 226 + 16 * c + x, 16 * r + y);
-                    EXPECT_TRUE(excluded == atlas::kExcludedCell || excluded == atlas::kExcludedDigit);
-                    grey += excluded == atlas::kExcludedDigit;
+                    EXPECT_TRUE(excluded == kExcludedCell || excluded == kExcludedDigit);
+                    grey += excluded == kExcludedDigit;
                     // Digits stay within cell rows 4..12.
                     if (y < 4 || y > 12) {
-                        EXPECT_EQ(plain, atlas::kPlainCell);
+                        EXPECT_EQ(plain, kPlainCell);
                     }
                 }
             }
             // The cross runs corner to corner over the marked cell.
             const int left = (c == 0 ? 113 : 113 + 16 * c + 1);
-            EXPECT_EQ(At(grid, left, 16 * r + 1), atlas::kCross);
-            EXPECT_EQ(At(grid, left + 14, 16 * r + 15), atlas::kCross);
-            EXPECT_EQ(At(grid, left + 14, 16 * r + 1), atlas::kCross);
-            EXPECT_EQ(At(grid, left + 7, 16 * r + 8), atlas::kCross);
+            EXPECT_EQ(At(grid, left, 16 * r + 1), kCross);
+            EXPECT_EQ(At(grid, left + 14, 16 * r + 15), kCross);
+            EXPECT_EQ(At(grid, left + 14, 16 * r + 1), kCross);
+            EXPECT_EQ(At(grid, left + 7, 16 * r + 8), kCross);
         }
     }
     EXPECT_EQ(navy, grey);
@@ -135,10 +145,10 @@ TEST(GridAtlas, ColourRampsThroughTheirStops)
     }
     for (int x = 113; x < 339; ++x)
         for (int y = 113; y <= 120; ++y)
-            EXPECT_EQ(At(grid, x, y), atlas::kRest);
+            EXPECT_EQ(At(grid, x, y), kRest);
     for (int x = 0; x < 339; ++x)
         for (int y = 121; y < 143; ++y)
-            EXPECT_EQ(At(grid, x, y), atlas::kRest);
+            EXPECT_EQ(At(grid, x, y), kRest);
 }
 
 TEST(GridAtlas, ImagesFormShowsTheAtlasOneToOne)

@@ -100,7 +100,25 @@ TEST_F(MainWindow, ControlsAndCommandsCarryTheirNamesAndPlaces)
         EXPECT_EQ(p->y(), b <= 6 ? 5 : 50);
         EXPECT_EQ(s->y(), b <= 6 ? 25 : 70);
     }
-    EXPECT_EQ(Form()->findChild<QLabel *>(QStringLiteral("Label8"))->text(), QStringLiteral("Totals: "));
+    // The results panel's headings: text, place and weight.
+    const struct {
+        QString name;
+        QString text;
+        QPoint at;
+        bool bold;
+    } headings[] = {
+        {"Label9", "Win Probability", {123, 5}, true}, {"OddsLabel", "Odds", {301, 5}, true},
+        {"Label10", "Returns $", {411, 5}, true},      {"Label8", "Totals: ", {14, 164}, true},
+        {"Label1", "Division 1", {14, 28}, false},     {"Label4", "Division 4", {14, 85}, false},
+        {"Label7", "Division 7", {14, 142}, false},
+    };
+    for (const auto &h : headings) {
+        auto *label = Form()->findChild<QLabel *>(h.name);
+        ASSERT_NE(label, nullptr) << h.name.toStdString();
+        EXPECT_EQ(label->text(), h.text);
+        EXPECT_EQ(label->pos(), h.at) << h.name.toStdString();
+        EXPECT_EQ(label->font().bold(), h.bold) << h.name.toStdString();
+    }
     EXPECT_EQ(Form()->findChild<QLabel *>(QStringLiteral("PayTotalLabel"))->pos(), QPoint(406, 164));
     EXPECT_EQ(Form()->findChild<QLabel *>(QStringLiteral("Odds3Label"))->pos(), QPoint(282, 66));
 }

@@ -118,6 +118,11 @@ protected:
             if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget())) {
                 text = box->text();
                 seen = true;
+                // The general error report: an error box with one OK button,
+                // the program's title as its caption.
+                EXPECT_EQ(box->icon(), QMessageBox::Critical);
+                EXPECT_EQ(box->standardButtons(), QMessageBox::Ok);
+                EXPECT_EQ(box->windowTitle(), QStringLiteral("Drawvane"));
                 box->button(QMessageBox::Ok)->click();
             }
         });
@@ -138,6 +143,7 @@ protected:
         QObject::connect(&timer, &QTimer::timeout, [&] {
             if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget())) {
                 texts.append(box->text());
+                EXPECT_EQ(box->icon(), QMessageBox::Critical);
                 box->button(QMessageBox::Ok)->click();
             }
         });
