@@ -315,8 +315,8 @@ void TTombolixForm::CouponImageMouseDown(int x, int y)
         ShowSpread(hit->board);
         CalculateResults();
     } else if (result == TClickResult::UnmarkedFromFull) {
-        ClearPunch(hit->board);
-        ClearSpread(hit->board);
+        FView->ClearPunch(hit->board, CouponColor);
+        FView->ClearSpread(hit->board, CouponColor);
         CalculateResults();
     }
 }
@@ -339,16 +339,6 @@ void TTombolixForm::ShowSpread(uint8_t board)
     if (!TRegOptions().GetPlayStdev())
         return;
     FView->ShowSpread(board, TLottoCalc().SpreadCoefficient(Coupon().Flags(board), marks, boardsize));
-}
-
-void TTombolixForm::ClearPunch(uint8_t board)
-{
-    FView->ClearPunch(board, CouponColor);
-}
-
-void TTombolixForm::ClearSpread(uint8_t board)
-{
-    FView->ClearSpread(board, CouponColor);
 }
 
 void TTombolixForm::CalculateResults()

@@ -45,11 +45,10 @@ public:
     void ClearCoupon();
     void CouponImageMouseDown(int x, int y);
 
-    // A board's coefficients, shown while their switches are on.
+    // A board's coefficients, shown while their switches are on (the coupon
+    // view clears them).
     void ShowPunch(uint8_t board);
     void ShowSpread(uint8_t board);
-    void ClearPunch(uint8_t board);
-    void ClearSpread(uint8_t board);
 
     // The results panel over the full boards, with the stored payments.
     void CalculateResults();

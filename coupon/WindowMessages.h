@@ -4,11 +4,10 @@
 // synchronously, after they have written the store, to the window they were
 // given; they know nothing else of it.
 
+#include <QCoreApplication>
 #include <QEvent>
 
 #include <cstdint>
-
-class QWidget;
 
 inline constexpr int WM_USER = 0x400;
 inline constexpr int WM_SETTINGSCHANGED = WM_USER + 1;
@@ -16,7 +15,11 @@ inline constexpr int WM_SYSTEMSCHANGED = WM_USER + 2;
 
 class TWindowMessage : public QEvent {
 public:
-    static QEvent::Type EventType();
+    static QEvent::Type EventType()
+    {
+        static const auto type = static_cast<QEvent::Type>(QEvent::registerEventType());
+        return type;
+    }
     TWindowMessage(int msg, intptr_t wParam, intptr_t lParam)
         : QEvent(EventType())
         , Msg(msg)
@@ -31,4 +34,9 @@ public:
 };
 
 // Sends a message to a window and returns its result once handled.
-intptr_t SendFormMessage(QWidget *form, int msg, intptr_t wParam = 1, intptr_t lParam = 4);
+inline intptr_t SendFormMessage(QObject *form, int msg, intptr_t wParam = 1, intptr_t lParam = 4)
+{
+    TWindowMessage message(msg, wParam, lParam);
+    QCoreApplication::sendEvent(form, &message);
+    return message.Result;
+}

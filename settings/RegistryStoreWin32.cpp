@@ -102,14 +102,13 @@ void CloseKey(TKey *key)
     delete key;
 }
 
+// The registry is asked at every read.
 void BeginReading()
 {
 }
-
 void EndReading()
 {
 }
-
 uint64_t FileReads()
 {
     return 0;

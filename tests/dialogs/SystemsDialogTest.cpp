@@ -27,17 +27,6 @@ QComboBox *Include(TSystemsForm *form, int n)
     return form->findChild<QComboBox *>(QStringLiteral("Include%1").arg(n));
 }
 
-void SetSystems(bool include, bool exclude, const std::array<uint8_t, 4> &inclusions,
-                const std::array<uint8_t, 10> &exclusions)
-{
-    TRegOptions store;
-    store.InitDefaults();
-    store.SetPlayInclude(include);
-    store.SetPlayExclude(exclude);
-    store.SetInclusions(inclusions);
-    store.SetExclusions(exclusions);
-}
-
 TEST_F(Systems, WindowCarriesItsControlsCaptionsColoursAndHints)
 {
     StartProgram();

@@ -8,20 +8,13 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
-#include <cstdint>
 #include <cstdlib>
 #include <filesystem>
-#include <fstream>
 #include <functional>
 #include <optional>
-#include <sstream>
 #include <string>
-#include <utility>
-#include <vector>
 
 #ifndef _WIN32
-#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 #endif

@@ -202,14 +202,7 @@ TEST_F(MainWindow, SystemsMessageRedrawsWithTheStoredSystems)
 {
     StartProgram();
     PressNumber(1, 1);
-    WriteStore([](TRegOptions &store) {
-        store.SetPlayExclude(true);
-        const uint8_t exclusions[10] = {5, 17, 0, 0, 0, 0, 0, 0, 0, 0};
-        store.SetExclusions(exclusions);
-        store.SetPlayInclude(true);
-        const uint8_t inclusions[4] = {17, 12, 0, 0};
-        store.SetInclusions(inclusions);
-    });
+    SetSystems(true, true, {17, 12, 0, 0}, {5, 17, 0, 0, 0, 0, 0, 0, 0, 0});
     EXPECT_EQ(SendFormMessage(Form(), WM_SYSTEMSCHANGED), 1);
     EXPECT_EQ(Form()->excludedCount, 2);
     for (int b = 1; b <= 12; ++b) {
@@ -251,14 +244,7 @@ TEST_F(MainWindow, SettingsMessageReloadsTheShape)
 // it not at all.
 TEST_F(MainWindow, RedrawsClicksAndMessagesReadTheStoreOnceEach)
 {
-    WriteStore([](TRegOptions &store) {
-        store.SetPlayExclude(true);
-        const uint8_t exclusions[10] = {2, 5, 11, 17, 23, 29, 31, 37, 41, 47};
-        store.SetExclusions(exclusions);
-        store.SetPlayInclude(true);
-        const uint8_t inclusions[4] = {1, 13, 26, 49};
-        store.SetInclusions(inclusions);
-    });
+    SetSystems(true, true, {1, 13, 26, 49}, {2, 5, 11, 17, 23, 29, 31, 37, 41, 47});
     StartProgram();
     const auto readsDuring = [](const std::function<void()> &operation) {
         const uint64_t before = regstore::FileReads();

@@ -24,6 +24,7 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <functional>
 #include <memory>
 #include <ostream>
@@ -180,6 +181,18 @@ protected:
         TRegOptions store;
         store.InitDefaults();
         write(store);
+    }
+
+    // Both systems' switches and lists, stored.
+    static void SetSystems(bool include, bool exclude, const std::array<uint8_t, 4> &inclusions,
+                           const std::array<uint8_t, 10> &exclusions)
+    {
+        TRegOptions store;
+        store.InitDefaults();
+        store.SetPlayInclude(include);
+        store.SetPlayExclude(exclude);
+        store.SetInclusions(inclusions);
+        store.SetExclusions(exclusions);
     }
 
 private:
