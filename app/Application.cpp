@@ -13,6 +13,7 @@
 #include "dialogs/SystemsUnit.h"
 #include "settings/RegistryUnit.h"
 
+#include <QFont>
 #include <QFontDatabase>
 #include <QIcon>
 #include <QPointer>
@@ -48,6 +49,15 @@ bool TApplication::notify(QObject *receiver, QEvent *event)
 
 bool EnsureFonts()
 {
+#ifdef Q_OS_WIN
+    // Smoothed text. Windows leaves Tahoma unsmoothed at the windows' 16
+    // pixels, and under Wine Qt's font engine then draws every glyph without
+    // its leftmost column, "0" as a reversed "C"; smoothed, it is whole. The
+    // windows' own fonts take the strategy from the application's.
+    QFont font = QApplication::font();
+    font.setStyleStrategy(QFont::PreferAntialias);
+    QApplication::setFont(font);
+#endif
     if (QFontDatabase::families().contains(QStringLiteral("Tahoma")))
         return true;
     bool added = false;

@@ -18,6 +18,7 @@ void CreateForms();
 // Frees the windows that CreateForms made.
 void DestroyForms();
 
-// Makes sure the window fonts are there: Tahoma from Wine's font folder
-// when the system does not offer it. Returns false when it is missing.
+// Makes sure the window fonts are there and drawn whole: Tahoma from Wine's
+// font folder when the system does not offer it. Returns false when it is
+// missing.
 bool EnsureFonts();
