@@ -1,6 +1,8 @@
 #include "coupon/Printing.h"
+#include "coupon/Wine.h"
 
 #include <QFont>
+#include <QFontDatabase>
 #include <QPageLayout>
 #include <QPrinter>
 #include <QPrinterInfo>
@@ -12,6 +14,17 @@
 #endif
 
 namespace {
+
+// Courier New. Wine's PostScript printer driver (8.0) stops the program with
+// a page fault on text in the fonts it takes for a printer's own (Courier
+// New, Times New Roman, Arial); under Wine the list goes out in Courier
+// New's metric twin, Liberation Mono, where it is installed.
+QString PrintFontFamily()
+{
+    if (RunsUnderWine() && QFontDatabase::families().contains(QStringLiteral("Liberation Mono")))
+        return QStringLiteral("Liberation Mono");
+    return QStringLiteral("Courier New");
+}
 
 #if DRAWVANE_HAVE_CUPS
 // The printing system's library, loaded the first time something is
@@ -90,7 +103,7 @@ void PrintOnDefaultPrinter(const QString &text, const QString &title)
         throw TPrintError(QStringLiteral("The printer \"%1\" cannot be used").arg(target.printerName()).toStdString());
 
     QTextDocument document;
-    QFont font(QStringLiteral("Courier New"));
+    QFont font(PrintFontFamily());
     font.setPointSize(12);
     font.setStyleHint(QFont::Monospace);
     document.setDefaultFont(font);

@@ -1,4 +1,5 @@
 #include "dialogs/DialogSupport.h"
+#include "coupon/Wine.h"
 
 #include <QEvent>
 #include <QFrame>
@@ -48,8 +49,11 @@ void ShowInFront(QWidget *window)
     // Window managers that ignore the dialogs' hints let the player
     // minimise them; showing one brings it back. The toolkit's native window
     // only learns of a minimising that it asked for itself, so it is told
-    // first, then restored; the widget's own state follows.
-    if (window->isMinimized()) {
+    // first, then restored; the widget's own state follows. Under Wine a
+    // window without a minimise button of its own stays minimised on the X
+    // side while Windows takes it for shown, so a shown one is restored so
+    // too.
+    if (window->isMinimized() || (RunsUnderWine() && window->isVisible())) {
         if (QWindow *handle = window->windowHandle()) {
             handle->setWindowStates(Qt::WindowMinimized);
             handle->setWindowStates(Qt::WindowNoState);
