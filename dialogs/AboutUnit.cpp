@@ -35,28 +35,31 @@ TAboutForm::TAboutForm(QWidget *parent)
     : QWidget(parent)
 {
     SetUpDialog(this, {.name = "AboutForm", .title = "Drawvane About", .size = kClientSize, .font = DialogFont()});
+    // What only the shown window needs: its controls and their texts.
+    BuildOnFirstShowing(this, [this] {
+        AboutRichEdit = new QTextEdit(this);
+        Place(AboutRichEdit, kAboutRichEdit);
+        AboutRichEdit->setReadOnly(true);
+        AboutRichEdit->setFocusPolicy(Qt::ClickFocus);
+        AboutRichEdit->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        AboutRichEdit->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        AboutRichEdit->setLineWrapMode(QTextEdit::WidgetWidth);
+        AboutRichEdit->setPlainText(FromUtf16(infotexts::JoinLines(infotexts::kAboutLines)));
 
-    AboutRichEdit = new QTextEdit(this);
-    Place(AboutRichEdit, kAboutRichEdit);
-    AboutRichEdit->setReadOnly(true);
-    AboutRichEdit->setFocusPolicy(Qt::ClickFocus);
-    AboutRichEdit->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    AboutRichEdit->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    AboutRichEdit->setLineWrapMode(QTextEdit::WidgetWidth);
-    AboutRichEdit->setPlainText(FromUtf16(infotexts::JoinLines(infotexts::kAboutLines)));
+        VisitLottoBitBtn = MakeGlyphButton(this, kVisitLottoBitBtn, QStringLiteral("Visit Drawvane's Website"),
+                                           QStringLiteral(":/glyphs/web.png"));
+        VisitVeilmarkBitBtn = MakeGlyphButton(this, kVisitVeilmarkBitBtn, QStringLiteral("Visit Veilmark's Website"),
+                                              QStringLiteral(":/glyphs/web.png"));
+        CloseBitBtn =
+            MakeGlyphButton(this, kCloseBitBtn, QStringLiteral("Close"), QStringLiteral(":/glyphs/close.png"));
+        connect(VisitLottoBitBtn, &QPushButton::clicked, this, Guard([this] { VisitLottoBitBtnClick(); }));
+        connect(VisitVeilmarkBitBtn, &QPushButton::clicked, this, Guard([this] { VisitVeilmarkBitBtnClick(); }));
+        connect(CloseBitBtn, &QPushButton::clicked, this, Guard([this] { CloseBitBtnClick(); }));
 
-    VisitLottoBitBtn = MakeGlyphButton(this, kVisitLottoBitBtn, QStringLiteral("Visit Drawvane's Website"),
-                                       QStringLiteral(":/glyphs/web.png"));
-    VisitVeilmarkBitBtn = MakeGlyphButton(this, kVisitVeilmarkBitBtn, QStringLiteral("Visit Veilmark's Website"),
-                                          QStringLiteral(":/glyphs/web.png"));
-    CloseBitBtn = MakeGlyphButton(this, kCloseBitBtn, QStringLiteral("Close"), QStringLiteral(":/glyphs/close.png"));
-    connect(VisitLottoBitBtn, &QPushButton::clicked, this, Guard([this] { VisitLottoBitBtnClick(); }));
-    connect(VisitVeilmarkBitBtn, &QPushButton::clicked, this, Guard([this] { VisitVeilmarkBitBtnClick(); }));
-    connect(CloseBitBtn, &QPushButton::clicked, this, Guard([this] { CloseBitBtnClick(); }));
-
-    setTabOrder(CloseBitBtn, VisitLottoBitBtn);
-    setTabOrder(VisitLottoBitBtn, VisitVeilmarkBitBtn);
-    setTabOrder(VisitVeilmarkBitBtn, AboutRichEdit);
+        setTabOrder(CloseBitBtn, VisitLottoBitBtn);
+        setTabOrder(VisitLottoBitBtn, VisitVeilmarkBitBtn);
+        setTabOrder(VisitVeilmarkBitBtn, AboutRichEdit);
+    });
     CentreOnScreen(this);
     CallOnShow(this, [this] { FormShow(); });
 }

@@ -25,20 +25,23 @@ THelpForm::THelpForm(QWidget *parent)
     : QWidget(parent)
 {
     SetUpDialog(this, {.name = "HelpForm", .title = "Drawvane Help", .size = kClientSize, .font = DialogFont()});
+    // What only the shown window needs: its controls and their texts.
+    BuildOnFirstShowing(this, [this] {
+        HelpRichEdit = new QTextEdit(this);
+        Place(HelpRichEdit, kHelpRichEdit);
+        HelpRichEdit->setReadOnly(true);
+        HelpRichEdit->setFocusPolicy(Qt::ClickFocus);
+        HelpRichEdit->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+        HelpRichEdit->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        HelpRichEdit->setLineWrapMode(QTextEdit::WidgetWidth);
+        HelpRichEdit->setPlainText(FromUtf16(infotexts::JoinLines(infotexts::kHelpLines)));
 
-    HelpRichEdit = new QTextEdit(this);
-    Place(HelpRichEdit, kHelpRichEdit);
-    HelpRichEdit->setReadOnly(true);
-    HelpRichEdit->setFocusPolicy(Qt::ClickFocus);
-    HelpRichEdit->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    HelpRichEdit->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    HelpRichEdit->setLineWrapMode(QTextEdit::WidgetWidth);
-    HelpRichEdit->setPlainText(FromUtf16(infotexts::JoinLines(infotexts::kHelpLines)));
+        CloseBitBtn =
+            MakeGlyphButton(this, kCloseBitBtn, QStringLiteral("Close"), QStringLiteral(":/glyphs/close.png"));
+        connect(CloseBitBtn, &QPushButton::clicked, this, Guard([this] { CloseBitBtnClick(); }));
 
-    CloseBitBtn = MakeGlyphButton(this, kCloseBitBtn, QStringLiteral("Close"), QStringLiteral(":/glyphs/close.png"));
-    connect(CloseBitBtn, &QPushButton::clicked, this, Guard([this] { CloseBitBtnClick(); }));
-
-    setTabOrder(CloseBitBtn, HelpRichEdit);
+        setTabOrder(CloseBitBtn, HelpRichEdit);
+    });
     CentreOnScreen(this);
     CallOnShow(this, [this] { FormShow(); });
     FormCreate();

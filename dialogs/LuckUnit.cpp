@@ -46,45 +46,48 @@ TLuckForm::TLuckForm(QWidget *parent)
     : QWidget(parent)
 {
     SetUpDialog(this, {.name = "LuckForm", .title = "Drawvane Luck", .size = kClientSize, .font = TahomaFont()});
+    // What only the shown window needs: its controls and their texts.
+    BuildOnFirstShowing(this, [this] {
+        Panel1 = new QFrame(this);
+        Place(Panel1, kPanel1);
+        Panel1->setFrameStyle(QFrame::Panel | QFrame::Raised);
 
-    Panel1 = new QFrame(this);
-    Place(Panel1, kPanel1);
-    Panel1->setFrameStyle(QFrame::Panel | QFrame::Raised);
+        Memo1 = new QTextEdit(Panel1);
+        Place(Memo1, kMemo1);
+        Memo1->setReadOnly(true);
+        Memo1->setFocusPolicy(Qt::ClickFocus);
+        Memo1->setFrameStyle(QFrame::NoFrame);
+        Memo1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        Memo1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        Memo1->setPlainText(FromUtf16(infotexts::JoinLines(infotexts::kAppealLines)));
+        {
+            QTextCursor all(Memo1->document());
+            all.select(QTextCursor::Document);
+            QTextBlockFormat centred;
+            centred.setAlignment(Qt::AlignHCenter);
+            all.mergeBlockFormat(centred);
+        }
 
-    Memo1 = new QTextEdit(Panel1);
-    Place(Memo1, kMemo1);
-    Memo1->setReadOnly(true);
-    Memo1->setFocusPolicy(Qt::ClickFocus);
-    Memo1->setFrameStyle(QFrame::NoFrame);
-    Memo1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    Memo1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    Memo1->setPlainText(FromUtf16(infotexts::JoinLines(infotexts::kAppealLines)));
-    {
-        QTextCursor all(Memo1->document());
-        all.select(QTextCursor::Document);
-        QTextBlockFormat centred;
-        centred.setAlignment(Qt::AlignHCenter);
-        all.mergeBlockFormat(centred);
-    }
+        Label1 = new QLabel(QStringLiteral("Amount in USD"), this);
+        Label1->setObjectName(QStringLiteral("Label1"));
+        Label1->move(kLabel1);
+        Label1->adjustSize();
 
-    Label1 = new QLabel(QStringLiteral("Amount in USD"), this);
-    Label1->setObjectName(QStringLiteral("Label1"));
-    Label1->move(kLabel1);
-    Label1->adjustSize();
+        DonationMaskEdit = new TMaskedNumberEdit(kAmountPositions, this);
+        Place(DonationMaskEdit, kDonationMaskEdit);
+        DonationMaskEdit->SetMaskedText(kInitialAmount);
 
-    DonationMaskEdit = new TMaskedNumberEdit(kAmountPositions, this);
-    Place(DonationMaskEdit, kDonationMaskEdit);
-    DonationMaskEdit->SetMaskedText(kInitialAmount);
+        DonateBitBtn =
+            MakeGlyphButton(this, kDonateBitBtn, QStringLiteral("Donate"), QStringLiteral(":/glyphs/donate.png"));
+        CloseBitBtn =
+            MakeGlyphButton(this, kCloseBitBtn, QStringLiteral("Close"), QStringLiteral(":/glyphs/close.png"));
+        connect(DonateBitBtn, &QPushButton::clicked, this, Guard([this] { DonateBitBtnClick(); }));
+        connect(CloseBitBtn, &QPushButton::clicked, this, Guard([this] { CloseBitBtnClick(); }));
 
-    DonateBitBtn =
-        MakeGlyphButton(this, kDonateBitBtn, QStringLiteral("Donate"), QStringLiteral(":/glyphs/donate.png"));
-    CloseBitBtn = MakeGlyphButton(this, kCloseBitBtn, QStringLiteral("Close"), QStringLiteral(":/glyphs/close.png"));
-    connect(DonateBitBtn, &QPushButton::clicked, this, Guard([this] { DonateBitBtnClick(); }));
-    connect(CloseBitBtn, &QPushButton::clicked, this, Guard([this] { CloseBitBtnClick(); }));
-
-    setTabOrder(Panel1, DonateBitBtn);
-    setTabOrder(DonateBitBtn, CloseBitBtn);
-    setTabOrder(CloseBitBtn, DonationMaskEdit);
+        setTabOrder(Panel1, DonateBitBtn);
+        setTabOrder(DonateBitBtn, CloseBitBtn);
+        setTabOrder(CloseBitBtn, DonationMaskEdit);
+    });
     CentreOnScreen(this);
     CallOnShow(this, [this] { FormShow(); });
 }
