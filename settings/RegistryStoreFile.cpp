@@ -9,14 +9,15 @@
 // reading (BeginReading) the first read's look serves the reads after it,
 // so that an operation sees one state of the store and reads it once.
 //
-// Writing. Every change locks the store (flock on registry.reg.lock), reads
-// the file as it now is and replaces it whole: a temporary file beside it,
-// synced, renamed over it. The folder is not synced: after a crash the file
-// is the old one or the new one, whole. A registry.reg that is a symbolic
-// link is written through to its target. Concurrent writers lose nothing
-// but each other's value of the same name, and a reader sees either the old
-// file or the new one. The lock file is only a lock: its size and content
-// mean nothing.
+// Writing. Every change locks the store (flock on its folder), reads the
+// file as it now is and replaces it whole: a temporary file of the writer's
+// own beside it, synced, renamed over it. The folder is not synced: after a
+// crash the file is the old one or the new one, whole. A registry.reg that
+// is a symbolic link is written through to its target. Concurrent writers
+// lose nothing but each other's value of the same name, and a reader sees
+// either the old file or the new one. A registry.reg.lock in the folder is
+// left from earlier versions, which locked that file: nothing uses it, and
+// whatever becomes of it changes nothing.
 //
 // The program runs the store on its one user-interface thread.
 
@@ -27,6 +28,7 @@
 #include <cstdlib>
 #include <ctime>
 #include <filesystem>
+#include <fstream>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -60,7 +62,6 @@ namespace fs = std::filesystem;
 struct TPlace {
     std::string dir;  // .../drawvane
     std::string file; // .../drawvane/registry.reg
-    std::string lock; // .../drawvane/registry.reg.lock
 };
 
 // From XDG_CONFIG_HOME or HOME; a relative XDG_CONFIG_HOME is ignored, as
@@ -82,7 +83,6 @@ TPlace Place()
     TPlace place;
     place.dir = base + "/drawvane";
     place.file = place.dir + "/registry.reg";
-    place.lock = place.file + ".lock";
     return place;
 }
 
@@ -193,27 +193,34 @@ bool Current(const TPlace &place, TDocumentPtr &document, bool &bad)
     return true;
 }
 
-// Holds the store's write lock; released with the descriptor. A lock file
-// that cannot be written (left by a run as another user) still locks: flock
-// needs only a descriptor. A lock file removed or replaced while this waited
-// for it locks out nobody, so the lock is taken again on the file that the
-// path now names.
+// Holds the store's write lock, an exclusive flock on the store's folder;
+// released with the descriptor. The folder is locked, not a lock file in
+// it: a lock file can be removed while a writer holds it, and the next
+// writer then makes a new one and locks that, unopposed. The folder cannot
+// go while it holds the store's file; it can be renamed or replaced, and one
+// that was while this waited for it locks out nobody, so the lock is taken
+// again on the folder that the path now names. Locking needs only read
+// access to the folder: a folder the store cannot write in still locks.
 class TWriteLock {
 public:
-    explicit TWriteLock(const std::string &path)
+    explicit TWriteLock(const std::string &dir)
     {
         for (int attempt = 0; attempt < 8 && FFd < 0; ++attempt) {
-            int fd = open(path.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0666);
-            if (fd < 0 && (errno == EACCES || errno == EPERM || errno == EROFS))
-                fd = open(path.c_str(), O_RDONLY | O_CLOEXEC);
+            std::error_code error;
+            fs::create_directories(dir, error);
+            if (error)
+                return;
+            const int fd = open(dir.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+            if (fd < 0 && errno == ENOENT)
+                continue; // removed since it was made
             if (fd < 0)
                 return;
             int locked;
             while ((locked = flock(fd, LOCK_EX)) != 0 && errno == EINTR) {}
             struct stat held;
             struct stat named;
-            if (locked == 0 && fstat(fd, &held) == 0 && stat(path.c_str(), &named) == 0 && S_ISREG(held.st_mode)
-                && held.st_dev == named.st_dev && held.st_ino == named.st_ino) {
+            if (locked == 0 && fstat(fd, &held) == 0 && stat(dir.c_str(), &named) == 0 && held.st_dev == named.st_dev
+                && held.st_ino == named.st_ino) {
                 FFd = fd;
                 return;
             }
@@ -235,6 +242,64 @@ public:
 private:
     int FFd = -1;
 };
+
+// The process's umask, read without changing it: Linux shows it in
+// /proc/self/status. Elsewhere it is set and put back at once.
+mode_t Umask()
+{
+    std::ifstream status("/proc/self/status");
+    for (std::string line; std::getline(status, line);)
+        if (line.starts_with("Umask:"))
+            return static_cast<mode_t>(std::strtoul(line.c_str() + 6, nullptr, 8));
+    const mode_t mask = umask(0);
+    umask(mask);
+    return mask;
+}
+
+// The permission bits the rewritten file gets: those of the file it
+// replaces, or for a new file what creating it gives (0666 less the umask).
+mode_t FileMode(const std::string &file)
+{
+    struct stat st;
+    if (stat(file.c_str(), &st) == 0)
+        return st.st_mode & 0777;
+    return 0666 & ~Umask();
+}
+
+// The temporaries of a writer are the target's name, ".tmp-" and six
+// characters of mkstemp's. Under the write lock no other writer of the store
+// is at work, so one found then was left by a writer that died before its
+// rename, and is removed.
+void RemoveLeftoverTemporaries(const fs::path &target)
+{
+    const std::string prefix = target.filename().string() + ".tmp-";
+    std::error_code error;
+    for (fs::directory_iterator it(target.parent_path(), error), end; !error && it != end; it.increment(error)) {
+        const std::string name = it->path().filename().string();
+        if (name.size() == prefix.size() + 6 && name.starts_with(prefix))
+            unlink(it->path().c_str());
+    }
+}
+
+// Writes bytes to a new file renamed over target; on any failure the
+// temporary is removed and target is as it was.
+bool ReplaceFile(const fs::path &target, std::string_view bytes)
+{
+    const std::string targetFile = target.string();
+    const mode_t mode = FileMode(targetFile);
+    RemoveLeftoverTemporaries(target);
+    std::string temp = targetFile + ".tmp-XXXXXX";
+    const int fd = mkostemp(temp.data(), O_CLOEXEC);
+    if (fd < 0)
+        return false;
+    bool ok = fchmod(fd, mode) == 0 && WriteAll(fd, bytes) && fsync(fd) == 0;
+    ok = close(fd) == 0 && ok;
+    if (!ok || rename(temp.c_str(), targetFile.c_str()) != 0) {
+        unlink(temp.c_str());
+        return false;
+    }
+    return true;
+}
 
 // Moves a file that is not a registry file out of the way, to
 // registry.reg.bad-<UTC time>; kept receives its new full path.
@@ -278,17 +343,8 @@ bool WriteLocked(const TPlace &place, const Change &change, TDocumentPtr &result
         document = *current;
     }
     change(document);
-
-    const std::string temp = targetFile + ".tmp";
-    const int fd = open(temp.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
-    if (fd < 0)
+    if (!ReplaceFile(target, regfile::Serialize(document)))
         return false;
-    bool ok = WriteAll(fd, regfile::Serialize(document)) && fsync(fd) == 0;
-    ok = close(fd) == 0 && ok;
-    if (!ok || rename(temp.c_str(), targetFile.c_str()) != 0) {
-        unlink(temp.c_str());
-        return false;
-    }
     result = std::make_shared<const regfile::TDocument>(std::move(document));
     return true;
 }
@@ -299,12 +355,10 @@ bool WriteLocked(const TPlace &place, const Change &change, TDocumentPtr &result
 template <typename Change>
 bool Mutate(const TPlace &place, const Change &change, TDocumentPtr &result)
 {
-    std::error_code error;
-    fs::create_directories(place.dir, error);
     std::string notice;
     bool ok = false;
-    if (!error) {
-        TWriteLock lock(place.lock);
+    {
+        TWriteLock lock(place.dir);
         if (lock.Held())
             ok = WriteLocked(place, change, result, notice);
     }

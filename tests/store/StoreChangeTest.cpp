@@ -1,8 +1,8 @@
 // Changes to the file store from outside this process, and its writes: what
 // another copy of the program, an editor or a backup tool does is seen at
 // the next read; a reading sees one state of the store; nothing another
-// writer did is lost; a list is one write; a linked file stays linked; the
-// lock file is only a lock.
+// writer did is lost; a list is one write; a linked file stays linked; a
+// lock file left by an earlier version stops nothing.
 
 #include "StoreFixture.h"
 #include "TestSupport.h"
@@ -16,6 +16,7 @@
 #include <filesystem>
 #include <fstream>
 #include <functional>
+#include <ostream>
 #include <string>
 
 #include <fcntl.h>
@@ -212,40 +213,6 @@ TEST_F(StoreTest, DamagedStoreReplacedByNewDefaultsReadsAsTheNewStore)
     EXPECT_FALSE(store.GetPlayExclude());
 }
 
-TEST_F(StoreTest, LockFileEmptiedRemovedOrMadeAFolderNeverStopsTheStore)
-{
-    ASSERT_TRUE(store.InitDefaults());
-    const fs::path lock = home.storeFile().string() + ".lock";
-    ASSERT_TRUE(fs::exists(lock));
-
-    // Emptied by a clean-up tool, or holding anything at all.
-    std::ofstream(lock, std::ios::trunc).close();
-    EXPECT_EQ(store.GetBoards(), 12);
-    store.SetBoards(5);
-    EXPECT_EQ(store.GetBoards(), 5);
-    testsupport::WriteFile(lock, "not a counter\n");
-    store.SetBoards(6);
-    EXPECT_EQ(store.GetBoards(), 6);
-
-    // Removed: made again by the next write.
-    fs::remove(lock);
-    EXPECT_EQ(store.GetBoards(), 6);
-    store.SetBoards(7);
-    EXPECT_EQ(store.GetBoards(), 7);
-    EXPECT_TRUE(fs::is_regular_file(lock));
-
-    // A folder in its place: no lock can be taken, so writes fail as in any
-    // store that cannot be written, and reads go on.
-    fs::remove(lock);
-    fs::create_directory(lock);
-    EXPECT_EQ(ErrorOf([&] { store.SetBoards(8); }), "Failed to set data for 'boards'");
-    EXPECT_EQ(store.GetBoards(), 7);
-    EXPECT_FALSE(store.InitDefaults());
-    fs::remove(lock);
-    store.SetBoards(8);
-    EXPECT_EQ(store.GetBoards(), 8);
-}
-
 // A file system that keeps whole seconds: an edit in place by another
 // process, of the same size and within the same second, leaves the file's
 // size and every time it has as they were. Needs root for the loop mount.
@@ -337,24 +304,89 @@ TEST_F(StoreTest, LinkedSettingsFileIsWrittenThroughToItsTarget)
     EXPECT_TRUE(fs::is_symlink(home.storeFile()));
 }
 
-TEST_F(StoreTest, LockFileThatCannotBeWrittenStillLetsWritesThrough)
+// Every write makes a temporary of its own: it gets the permission bits of
+// the file it replaces (those of a new file for the first), and a writer's
+// leftover from a death before its rename is cleared by the next write,
+// nothing else.
+TEST_F(StoreTest, RewriteKeepsTheFilesModeAndClearsOnlyLeftoverTemporaries)
+{
+    const mode_t mask = umask(027);
+    ASSERT_TRUE(store.InitDefaults());
+    umask(mask);
+    const auto mode = [&] {
+        struct stat st {};
+        stat(home.storeFile().c_str(), &st);
+        return st.st_mode & 0777;
+    };
+    EXPECT_EQ(mode(), 0640u);
+    fs::permissions(home.storeFile(), fs::perms::owner_read | fs::perms::owner_write);
+    store.SetBoards(5);
+    EXPECT_EQ(mode(), 0600u);
+
+    const fs::path dir = home.storeFile().parent_path();
+    const char *kept[] = {"registry.reg.tmp", "registry.reg.tmp-1234567", "registry.reg.bad-20260101T000000Z",
+                          "other.reg.tmp-abcdef"};
+    for (const char *name : kept)
+        testsupport::WriteFile(dir / name, "kept");
+    testsupport::WriteFile(dir / "registry.reg.tmp-Ab3dE9", "left by a writer that died");
+    store.SetBoards(6);
+    EXPECT_FALSE(fs::exists(dir / "registry.reg.tmp-Ab3dE9"));
+    for (const char *name : kept)
+        EXPECT_EQ(testsupport::ReadFile(dir / name), "kept") << name;
+    EXPECT_EQ(store.GetBoards(), 6);
+}
+
+// A registry.reg.lock left by an earlier version of the store, which locked
+// that file, in whatever state a clean-up tool or a run as another user left
+// it. The store locks its folder and never looks at the file.
+struct LeftLockFile {
+    const char *label;
+    void (*leave)(const fs::path &lock);
+    bool otherUser = false; // the writes run as another user
+};
+
+void PrintTo(const LeftLockFile &left, std::ostream *os)
+{
+    *os << left.label;
+}
+
+class LeftLockFileTest : public StoreTest, public ::testing::WithParamInterface<LeftLockFile> {};
+
+TEST_P(LeftLockFileTest, NeverStopsAWrite)
 {
     ASSERT_TRUE(store.InitDefaults());
-    // Left by a run as another user: the lock file is read-only to us, the
-    // folder and the settings file are not.
-    const fs::path dir = home.storeFile().parent_path();
-    storetest::OpenForOthers(home.dir());
-    fs::permissions(dir, fs::perms::all);
-    fs::permissions(home.storeFile(), fs::perms::all);
-    fs::permissions(home.storeFile().string() + ".lock",
-                    fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
-    const int status = storetest::RunAsOtherUser([] {
+    GetParam().leave(home.storeFile().string() + ".lock");
+    const auto writeAndRead = [] {
         TRegOptions other;
-        other.SetBoards(5);
-        return other.GetBoards() == 5 ? 0 : 1;
-    });
-    EXPECT_EQ(status, 0);
+        const bool written =
+            ErrorOf([&] { other.SetBoards(5); }) == "<no error>" && ErrorOf([&] { other.SetMarks(5); }) == "<no error>";
+        return written && other.GetBoards() == 5 && other.GetMarks() == 5 ? 0 : 1;
+    };
+    if (GetParam().otherUser) {
+        storetest::OpenForOthers(home.dir());
+        fs::permissions(home.storeFile().parent_path(), fs::perms::all);
+        fs::permissions(home.storeFile(), fs::perms::all);
+        EXPECT_EQ(storetest::RunAsOtherUser(writeAndRead), 0);
+    } else {
+        EXPECT_EQ(writeAndRead(), 0);
+    }
     EXPECT_EQ(store.GetBoards(), 5);
+    EXPECT_FALSE(store.InitDefaults());
 }
+
+INSTANTIATE_TEST_SUITE_P(
+    LockFiles, LeftLockFileTest,
+    ::testing::Values(
+        LeftLockFile{"removed", [](const fs::path &) {}},
+        LeftLockFile{"emptied", [](const fs::path &lock) { std::ofstream(lock, std::ios::trunc).close(); }},
+        LeftLockFile{"holdingText", [](const fs::path &lock) { testsupport::WriteFile(lock, "not a counter\n"); }},
+        LeftLockFile{"aFolder", [](const fs::path &lock) { fs::create_directory(lock); }},
+        LeftLockFile{"readOnlyToTheWriter",
+                     [](const fs::path &lock) {
+                         testsupport::WriteFile(lock, "");
+                         fs::permissions(lock, fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
+                     },
+                     true}),
+    [](const auto &info) { return std::string(info.param.label); });
 
 } // namespace

@@ -1,9 +1,13 @@
-// Two copies of the program writing the same store at once.
+// Two copies of the program writing the same store at once, while a third
+// process meddles with the store's folder.
 
 #include "StoreFixture.h"
 #include "settings/RegistryFileFormat.h"
 #include "settings/RegistryStore.h"
 
+#include <csignal>
+#include <filesystem>
+#include <ostream>
 #include <string>
 
 #include <sys/wait.h>
@@ -51,11 +55,45 @@ const std::string RaceKey = "Software\\drawvane\\race";
     return ::testing::AssertionSuccess();
 }
 
+// What the third process does to the store's folder, over and over, for the
+// whole race; it never returns.
+using TMeddling = void (*)(const std::filesystem::path &dir);
+
+struct Race {
+    const char *label;
+    TMeddling meddle; // nullptr: no third process
+};
+
+void PrintTo(const Race &race, std::ostream *os)
+{
+    *os << race.label;
+}
+
+// A clean-up tool that deletes lock files it finds: the lock file that
+// earlier versions of the store locked, every two milliseconds.
+[[noreturn]] void RemoveLockFile(const std::filesystem::path &dir)
+{
+    const std::string lock = (dir / "registry.reg.lock").string();
+    while (true) {
+        unlink(lock.c_str());
+        usleep(2000);
+    }
+}
+
+class WritingRaceTest : public StoreTest, public ::testing::WithParamInterface<Race> {};
+
 } // namespace
 
-TEST_F(StoreTest, TwoWritingProcessesLoseNoValueAndNeverTearTheFile)
+TEST_P(WritingRaceTest, TwoWritingProcessesLoseNoValueAndNeverTearTheFile)
 {
     ASSERT_TRUE(store.InitDefaults());
+    pid_t meddler = 0;
+    if (GetParam().meddle) {
+        meddler = fork();
+        ASSERT_GE(meddler, 0);
+        if (meddler == 0)
+            GetParam().meddle(home.storeFile().parent_path());
+    }
     pid_t children[2];
     for (int c = 0; c < 2; ++c) {
         children[c] = fork();
@@ -83,6 +121,10 @@ TEST_F(StoreTest, TwoWritingProcessesLoseNoValueAndNeverTearTheFile)
             }
         }
     }
+    if (meddler > 0) {
+        kill(meddler, SIGKILL);
+        waitpid(meddler, nullptr, 0);
+    }
     for (int c = 0; c < 2; ++c)
         EXPECT_TRUE(WIFEXITED(status[c]) && WEXITSTATUS(status[c]) == 0) << "writer " << c << " failed a write";
     EXPECT_GT(reads, 1);
@@ -102,3 +144,7 @@ TEST_F(StoreTest, TwoWritingProcessesLoseNoValueAndNeverTearTheFile)
     EXPECT_TRUE(Whole(testsupport::ReadFile(home.storeFile())));
     EXPECT_EQ(store.GetBoards(), 12) << "the settings written before the race are intact";
 }
+
+INSTANTIATE_TEST_SUITE_P(Races, WritingRaceTest,
+                         ::testing::Values(Race{"alone", nullptr}, Race{"lockFileRemoved", RemoveLockFile}),
+                         [](const auto &info) { return std::string(info.param.label); });
