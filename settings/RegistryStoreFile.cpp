@@ -123,11 +123,19 @@ fs::path TargetOf(const std::string &file)
     return target.lexically_normal();
 }
 
-bool ReadAll(int fd, std::string &bytes)
+// No real store comes near this: a larger file is refused unread.
+constexpr off_t MaxFileSize = off_t{64} << 20;
+
+// The rest of the file, reserved from its size; false when it cannot be read
+// or has grown past MaxFileSize.
+bool ReadAll(int fd, off_t size, std::string &bytes)
 {
+    bytes.reserve(static_cast<size_t>(size));
     char buffer[16384];
     for (ssize_t n; (n = read(fd, buffer, sizeof buffer)) != 0;) {
         if (n < 0 && errno != EINTR)
+            return false;
+        if (n > 0 && bytes.size() + static_cast<size_t>(n) > static_cast<size_t>(MaxFileSize))
             return false;
         if (n > 0)
             bytes.append(buffer, static_cast<size_t>(n));
@@ -148,12 +156,14 @@ bool WriteAll(int fd, std::string_view bytes)
 }
 
 // The file as it is on disk now. A missing file is an empty store; false
-// when it cannot be read. bad tells a file that is not a registry file,
-// which reads as an empty store.
+// when it cannot be read, or is no regular file, or is larger than
+// MaxFileSize. bad tells a file that is not a registry file, which reads as
+// an empty store. The open never waits: a FIFO opens at once without a
+// writer (and a socket fails with ENXIO), and only a regular file is read.
 bool ReadFile(const std::string &file, TDocumentPtr &document, bool &bad)
 {
     ++Reading().fileReads;
-    const int fd = open(file.c_str(), O_RDONLY | O_CLOEXEC);
+    const int fd = open(file.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
     if (fd < 0) {
         if (errno != ENOENT && errno != ENOTDIR)
             return false;
@@ -163,7 +173,8 @@ bool ReadFile(const std::string &file, TDocumentPtr &document, bool &bad)
     }
     std::string bytes;
     struct stat st;
-    const bool ok = fstat(fd, &st) == 0 && S_ISREG(st.st_mode) && ReadAll(fd, bytes);
+    const bool ok =
+        fstat(fd, &st) == 0 && S_ISREG(st.st_mode) && st.st_size <= MaxFileSize && ReadAll(fd, st.st_size, bytes);
     close(fd);
     if (!ok)
         return false;

@@ -16,7 +16,9 @@
 #include <cstdio>
 
 #include <fcntl.h>
+#include <sys/socket.h>
 #include <sys/stat.h>
+#include <sys/un.h>
 #include <unistd.h>
 
 using storetest::ErrorOf;
@@ -145,6 +147,106 @@ INSTANTIATE_TEST_SUITE_P(Files, NotARegistryFileTest,
                                                    Bytes("\xFF\xFE\x00\xD8"
                                                          "garbage!")}),
                          [](const auto &info) { return std::string(info.param.label); });
+
+// Something in the settings file's place that cannot be read as one: the
+// store's reads serve the defaults, its writes fail with its error, none of
+// them waits, and the thing and its folder are left as they were.
+struct InPlace {
+    const char *label;
+    void (*make)(const fs::path &file);
+    bool otherUser = false; // the store is used by another user
+};
+
+void PrintTo(const InPlace &thing, std::ostream *os)
+{
+    *os << thing.label;
+}
+
+// Every entry of a folder, with what changes when it is written, replaced
+// or renamed.
+std::string Listing(const fs::path &dir)
+{
+    std::vector<std::string> entries;
+    for (const auto &entry : fs::directory_iterator(dir)) {
+        struct stat st {};
+        lstat(entry.path().c_str(), &st);
+        entries.push_back(entry.path().filename().string() + " " + std::to_string(st.st_mode) + " "
+                          + std::to_string(st.st_ino) + " " + std::to_string(st.st_size) + " "
+                          + std::to_string(st.st_ctim.tv_sec) + "." + std::to_string(st.st_ctim.tv_nsec));
+    }
+    std::sort(entries.begin(), entries.end());
+    std::string out;
+    for (const std::string &entry : entries)
+        out += entry + "\n";
+    return out;
+}
+
+class NotAFileToReadTest : public StoreTest, public ::testing::WithParamInterface<InPlace> {};
+
+TEST_P(NotAFileToReadTest, ServesTheDefaultsAndFailsEveryWriteWithoutWaiting)
+{
+    const fs::path dir = home.storeFile().parent_path();
+    fs::create_directories(dir);
+    GetParam().make(home.storeFile());
+    if (GetParam().otherUser) {
+        storetest::OpenForOthers(home.dir());
+        fs::permissions(dir, fs::perms::all);
+    }
+    const std::string before = Listing(dir);
+    const int status = storetest::RunInChild(
+        [] {
+            int failures = 0;
+            const auto check = [&](bool ok, const char *what) {
+                if (!ok) {
+                    std::fprintf(stderr, "%s\n", what);
+                    ++failures;
+                }
+            };
+            TRegOptions store;
+            check(ErrorOf([&] { store.InitDefaults(); }) == "Failed to set data for 'boards'", "InitDefaults");
+            check(store.GetBoards() == 12 && store.GetPlaySums(), "the defaults");
+            uint8_t exclusions[10] = {1, 2, 3};
+            check(ErrorOf([&] { store.GetExclusions(exclusions); }) == "<no error>" && exclusions[2] == 3, "a list");
+            check(ErrorOf([&] { store.SetMarks(5); }) == "Failed to set data for 'marks'", "a write");
+            return failures;
+        },
+        GetParam().otherUser);
+    EXPECT_EQ(status, 0) << "-1: the child hung or died";
+    EXPECT_EQ(Listing(dir), before);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Things, NotAFileToReadTest,
+    ::testing::Values(InPlace{"folder", [](const fs::path &file) { fs::create_directory(file); }},
+                      InPlace{"fifo", [](const fs::path &file) { ASSERT_EQ(mkfifo(file.c_str(), 0644), 0); }},
+                      InPlace{"socket",
+                              [](const fs::path &file) {
+                                  sockaddr_un address{};
+                                  address.sun_family = AF_UNIX;
+                                  ASSERT_LT(file.string().size(), sizeof address.sun_path);
+                                  file.string().copy(address.sun_path, sizeof address.sun_path - 1);
+                                  const int fd = socket(AF_UNIX, SOCK_STREAM, 0);
+                                  ASSERT_EQ(bind(fd, reinterpret_cast<const sockaddr *>(&address), sizeof address), 0);
+                                  close(fd);
+                              }},
+                      InPlace{"deviceThroughALink",
+                              [](const fs::path &file) { fs::create_symlink("/dev/zero", file); }},
+                      InPlace{"unreadableFile",
+                              [](const fs::path &file) {
+                                  testsupport::WriteFile(file, "Windows Registry Editor Version 5.00\n\n");
+                                  fs::permissions(file, fs::perms::none);
+                              },
+                              true},
+                      // Far beyond any real store: refused before it is read.
+                      InPlace{"over64MiB",
+                              [](const fs::path &file) {
+                                  testsupport::WriteFile(file,
+                                                         "Windows Registry Editor Version 5.00\n\n"
+                                                         "[HKEY_CURRENT_USER\\Software\\drawvane]\n"
+                                                         "\"boards\"=dword:00000007\n");
+                                  fs::resize_file(file, (64u << 20) + 1);
+                              }}),
+    [](const auto &info) { return std::string(info.param.label); });
 
 TEST_F(StoreTest, SingleGetterMeetingAnUnreadableFileGoesOnWithTheEmptyStore)
 {

@@ -66,14 +66,17 @@ using testsupport::Canonical;
 using testsupport::SectionHeader;
 
 #ifndef _WIN32
-// Runs check in a child process as an ordinary user (nobody) when the tests
-// run as root, whom permission bits do not stop; returns its result, or -1
-// when the child died.
-inline int RunAsOtherUser(const std::function<int()> &check)
+// Runs check in a child process, as an ordinary user (nobody) when asked and
+// the tests run as root, whom permission bits do not stop. The child is
+// killed after ten seconds, so that an operation that hangs fails the test
+// rather than stopping the run. Returns check's result, or -1 when the child
+// died.
+inline int RunInChild(const std::function<int()> &check, bool asOtherUser)
 {
     const pid_t child = fork();
     if (child == 0) {
-        if (geteuid() == 0 && (setgid(65534) != 0 || setuid(65534) != 0))
+        alarm(10);
+        if (asOtherUser && geteuid() == 0 && (setgid(65534) != 0 || setuid(65534) != 0))
             _exit(99);
         _exit(check());
     }
@@ -81,6 +84,11 @@ inline int RunAsOtherUser(const std::function<int()> &check)
     if (child < 0 || waitpid(child, &status, 0) != child || !WIFEXITED(status))
         return -1;
     return WEXITSTATUS(status);
+}
+
+inline int RunAsOtherUser(const std::function<int()> &check)
+{
+    return RunInChild(check, true);
 }
 
 // Lets every user into the folders from dir down to the root, so that a
