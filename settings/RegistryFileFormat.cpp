@@ -2,6 +2,9 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <cstring>
+#include <limits>
+#include <numeric>
 #include <utility>
 
 namespace regfile {
@@ -9,6 +12,9 @@ namespace regfile {
 namespace {
 
 constexpr std::string_view OldHeader = "REGEDIT4";
+
+// Spans are 32-bit: a text this long is no registry file.
+constexpr size_t MaxText = std::numeric_limits<uint32_t>::max() / 2;
 
 bool IsBlank(char c)
 {
@@ -40,10 +46,73 @@ int HexDigit(char c)
     return -1;
 }
 
+char Fold(char c)
+{
+    return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+}
+
+// FoldCase(a) compared with FoldCase(b), byte by byte as unsigned, without
+// making either.
+int CompareFolded(std::string_view a, std::string_view b)
+{
+    const size_t common = std::min(a.size(), b.size());
+    size_t i = 0;
+    // Bytes that are equal are equal folded: skipped eight at a time, as
+    // key names share long beginnings.
+    while (i + 8 <= common && std::memcmp(a.data() + i, b.data() + i, 8) == 0)
+        i += 8;
+    for (; i < common; ++i) {
+        const auto x = static_cast<unsigned char>(Fold(a[i]));
+        const auto y = static_cast<unsigned char>(Fold(b[i]));
+        if (x != y)
+            return x < y ? -1 : 1;
+    }
+    return a.size() == b.size() ? 0 : a.size() < b.size() ? -1 : 1;
+}
+
 bool StartsWithFolded(std::string_view text, std::string_view prefix)
 {
-    return text.size() >= prefix.size() && FoldCase(text.substr(0, prefix.size())) == prefix;
+    return text.size() >= prefix.size() && CompareFolded(text.substr(0, prefix.size()), prefix) == 0;
 }
+
+// The name in a section header line, trimmed; nullopt when the line is
+// none. "[-name]" deletes a key on import and is no section.
+std::optional<std::string_view> SectionName(std::string_view trimmed)
+{
+    if (trimmed.size() >= 2 && trimmed.front() == '[' && trimmed.back() == ']' && trimmed[1] != '-')
+        return trimmed.substr(1, trimmed.size() - 2);
+    return std::nullopt;
+}
+
+// A text's lines one by one, without their line ends ('\n' or "\r\n").
+class TLines {
+public:
+    TLines(std::string_view text, size_t from)
+        : FText(text)
+        , FAt(from)
+    {
+    }
+
+    bool AtEnd() const { return FAt >= FText.size(); }
+
+    std::string_view Next()
+    {
+        size_t end = FText.find('\n', FAt);
+        if (end == std::string_view::npos)
+            end = FText.size();
+        std::string_view line = FText.substr(FAt, end - FAt);
+        FAt = end + 1;
+        if (line.ends_with('\r'))
+            line.remove_suffix(1);
+        return line;
+    }
+
+    std::string_view Peek() const { return TLines(*this).Next(); }
+
+private:
+    std::string_view FText;
+    size_t FAt;
+};
 
 void AppendUtf8(std::string &out, uint32_t cp)
 {
@@ -92,30 +161,37 @@ std::string Utf16LeToUtf8(std::string_view bytes)
     return out;
 }
 
-// A quoted name or string with \\ and \" escapes; rest moves past the
-// closing quote.
-bool ParseQuoted(std::string_view &rest, std::string &out)
+// A quoted name or string with \\ and \" escapes: raw receives what lies
+// between the quotes as written, escaped whether it holds an escape; rest
+// moves past the closing quote.
+bool ParseQuoted(std::string_view &rest, std::string_view &raw, bool &escaped)
 {
     if (rest.empty() || rest.front() != '"')
         return false;
+    escaped = false;
     for (size_t i = 1; i < rest.size(); ++i) {
-        const char c = rest[i];
-        if (c == '\\' && i + 1 < rest.size()) {
-            out += rest[++i];
-        } else if (c == '"') {
+        if (rest[i] == '\\' && i + 1 < rest.size()) {
+            escaped = true;
+            ++i;
+        } else if (rest[i] == '"') {
+            raw = rest.substr(1, i - 1);
             rest.remove_prefix(i + 1);
             return true;
-        } else {
-            out += c;
         }
     }
     return false;
 }
 
-// Comma-separated two-digit hex bytes; nullopt when malformed.
-std::optional<std::vector<uint8_t>> ParseHexBytes(std::string_view data)
+// Comma-separated two-digit hex bytes: how many, and the first four.
+struct THexBytes {
+    size_t count = 0;
+    uint8_t first[4] = {};
+};
+
+// nullopt when malformed.
+std::optional<THexBytes> ParseHexBytes(std::string_view data)
 {
-    std::vector<uint8_t> bytes;
+    THexBytes bytes;
     data = TrimRight(TrimLeft(data));
     if (data.empty())
         return bytes;
@@ -123,7 +199,9 @@ std::optional<std::vector<uint8_t>> ParseHexBytes(std::string_view data)
         data = TrimLeft(data);
         if (data.size() < 2 || HexDigit(data[0]) < 0 || HexDigit(data[1]) < 0)
             return std::nullopt;
-        bytes.push_back(static_cast<uint8_t>(HexDigit(data[0]) * 16 + HexDigit(data[1])));
+        if (bytes.count < 4)
+            bytes.first[bytes.count] = static_cast<uint8_t>(HexDigit(data[0]) * 16 + HexDigit(data[1]));
+        ++bytes.count;
         data = TrimLeft(data.substr(2));
         if (data.empty())
             return bytes;
@@ -133,81 +211,84 @@ std::optional<std::vector<uint8_t>> ParseHexBytes(std::string_view data)
     }
 }
 
-// Fills kind, name and data of a value line from its logical text (hex
-// continuations already joined). Leaves the line Unparsed when it is not one.
-void ParseValue(std::string_view logical, TLine &line)
+// What a value line says. name is a part of the text parsed, empty for @.
+struct TValue {
+    TLineKind kind = TLineKind::Unparsed;
+    uint32_t dword = 0;
+    bool badSize = false;
+    std::string_view name;
+    bool escapedName = false;
+};
+
+// A value line's logical text (hex continuations already joined); nullopt
+// when it is not one.
+std::optional<TValue> ParseValue(std::string_view logical)
 {
     std::string_view rest = TrimRight(logical);
-    std::string name;
+    TValue value;
     if (!rest.empty() && rest.front() == '@') {
         rest.remove_prefix(1);
-    } else if (!ParseQuoted(rest, name)) {
-        return;
+    } else if (!ParseQuoted(rest, value.name, value.escapedName)) {
+        return std::nullopt;
     }
     rest = TrimLeft(rest);
     if (rest.empty() || rest.front() != '=')
-        return;
+        return std::nullopt;
     rest = TrimLeft(rest.substr(1));
 
-    TLine parsed;
     if (!rest.empty() && rest.front() == '"') {
-        std::string text;
-        if (!ParseQuoted(rest, text) || !TrimLeft(rest).empty())
-            return;
-        parsed.kind = TLineKind::String;
+        std::string_view text;
+        bool escaped = false;
+        if (!ParseQuoted(rest, text, escaped) || !TrimLeft(rest).empty())
+            return std::nullopt;
+        value.kind = TLineKind::String;
     } else if (StartsWithFolded(rest, "dword:")) {
         const std::string_view digits = rest.substr(6);
         if (digits.size() != 8) // a line cut short is not a smaller number
-            return;
-        uint32_t value = 0;
+            return std::nullopt;
         for (const char c : digits) {
             const int d = HexDigit(c);
             if (d < 0)
-                return;
-            value = value << 4 | static_cast<uint32_t>(d);
+                return std::nullopt;
+            value.dword = value.dword << 4 | static_cast<uint32_t>(d);
         }
-        parsed.kind = TLineKind::Dword;
-        parsed.dword = value;
+        value.kind = TLineKind::Dword;
     } else if (StartsWithFolded(rest, "hex")) {
         rest.remove_prefix(3);
         unsigned type = 3; // plain hex: is REG_BINARY
         if (!rest.empty() && rest.front() == '(') {
             const size_t close = rest.find(')');
             if (close == std::string_view::npos || close == 1 || close > 9)
-                return;
+                return std::nullopt;
             type = 0;
             for (const char c : rest.substr(1, close - 1)) {
                 const int d = HexDigit(c);
                 if (d < 0)
-                    return;
+                    return std::nullopt;
                 type = type << 4 | static_cast<unsigned>(d);
             }
             rest.remove_prefix(close + 1);
         }
         if (rest.empty() || rest.front() != ':')
-            return;
+            return std::nullopt;
         rest.remove_prefix(1);
         if (type == 4) { // REG_DWORD written out as bytes, little-endian
             const auto bytes = ParseHexBytes(rest);
             if (!bytes)
-                return;
-            parsed.kind = TLineKind::Dword;
-            if (bytes->size() == 4)
-                parsed.dword = static_cast<uint32_t>((*bytes)[0]) | static_cast<uint32_t>((*bytes)[1]) << 8
-                    | static_cast<uint32_t>((*bytes)[2]) << 16 | static_cast<uint32_t>((*bytes)[3]) << 24;
+                return std::nullopt;
+            value.kind = TLineKind::Dword;
+            if (bytes->count == 4)
+                value.dword = static_cast<uint32_t>(bytes->first[0]) | static_cast<uint32_t>(bytes->first[1]) << 8
+                    | static_cast<uint32_t>(bytes->first[2]) << 16 | static_cast<uint32_t>(bytes->first[3]) << 24;
             else
-                parsed.badSize = true;
+                value.badSize = true;
         } else {
-            parsed.kind = TLineKind::Other;
+            value.kind = TLineKind::Other;
         }
     } else {
-        return; // "-" (delete on import) and anything unknown
+        return std::nullopt; // "-" (delete on import) and anything unknown
     }
-    line.kind = parsed.kind;
-    line.dword = parsed.dword;
-    line.badSize = parsed.badSize;
-    line.foldedName = FoldCase(name);
-    line.name = std::move(name);
+    return value;
 }
 
 std::string EscapeName(std::string_view name)
@@ -221,171 +302,328 @@ std::string EscapeName(std::string_view name)
     return out + '"';
 }
 
-std::string DwordLine(std::string_view name, uint32_t value)
-{
-    char data[16];
-    std::snprintf(data, sizeof data, "%08x", value);
-    return (name.empty() ? std::string("@") : EscapeName(name)) + "=dword:" + data;
-}
-
 } // namespace
 
 std::string FoldCase(std::string_view text)
 {
     std::string out(text);
     for (char &c : out)
-        if (c >= 'A' && c <= 'Z')
-            c = static_cast<char>(c - 'A' + 'a');
+        c = Fold(c);
     return out;
 }
 
-const TLine *TSection::FindValue(std::string_view name) const
+std::string TDocument::NameOf(const TLine &line) const
 {
-    const auto fold = [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; };
-    for (auto it = lines.rbegin(); it != lines.rend(); ++it) {
-        if (it->kind == TLineKind::Unparsed || it->foldedName.size() != name.size())
-            continue;
-        if (std::equal(name.begin(), name.end(), it->foldedName.begin(), [&](char a, char b) { return fold(a) == b; }))
-            return &*it;
+    const std::string_view raw = Text(line.name);
+    if (!line.escapedName)
+        return std::string(raw);
+    std::string name;
+    for (size_t i = 0; i < raw.size(); ++i) {
+        if (raw[i] == '\\' && i + 1 < raw.size())
+            ++i;
+        name += raw[i];
     }
-    return nullptr;
+    return name;
 }
 
-void TSection::SetDword(std::string_view name, uint32_t value)
+bool TDocument::HasName(const TLine &line, std::string_view name) const
 {
-    const std::string folded = FoldCase(name);
-    TLine *target = nullptr;
-    for (auto it = lines.rbegin(); it != lines.rend() && !target; ++it)
-        if (it->kind != TLineKind::Unparsed && it->foldedName == folded)
-            target = &*it;
-    if (!target) {
-        target = &lines.emplace_back();
-        target->name = std::string(name);
-        target->foldedName = folded;
+    const std::string_view raw = Text(line.name);
+    if (!line.escapedName)
+        return raw.size() == name.size() && CompareFolded(raw, name) == 0;
+    size_t at = 0;
+    for (size_t i = 0; i < raw.size(); ++i, ++at) {
+        if (raw[i] == '\\' && i + 1 < raw.size())
+            ++i;
+        if (at == name.size() || Fold(raw[i]) != Fold(name[at]))
+            return false;
     }
-    // A value keeps the spelling of its name; its type becomes REG_DWORD.
-    target->kind = TLineKind::Dword;
-    target->dword = value;
-    target->badSize = false;
-    target->text = DwordLine(target->name, value);
-    target->openContinuation = false;
+    return at == name.size();
 }
 
-const TSection *TDocument::FindSection(std::string_view folded) const
+TSpan TDocument::Append(std::string_view text)
 {
-    for (const TSection &section : sections)
-        if (section.foldedName == folded)
-            return &section;
-    return nullptr;
+    const TSpan span{static_cast<uint32_t>(FText.size()), static_cast<uint32_t>(text.size())};
+    FText += text;
+    return span;
 }
 
-TSection *TDocument::FindSection(std::string_view folded)
+std::vector<uint32_t>::const_iterator TDocument::LowerBound(std::string_view name) const
 {
-    return const_cast<TSection *>(std::as_const(*this).FindSection(folded));
+    return std::lower_bound(FIndex.begin(), FIndex.end(), name, [&](uint32_t at, std::string_view key) {
+        return CompareFolded(NameOf(FSections[at]), key) < 0;
+    });
 }
 
-bool TDocument::KeyExists(std::string_view folded) const
+const TSection *TDocument::FindSection(std::string_view name) const
 {
-    for (const TSection &section : sections) {
-        const std::string_view name = section.foldedName;
-        if (name.starts_with(folded) && (name.size() == folded.size() || name[folded.size()] == '\\'))
-            return true;
-    }
-    return false;
+    const auto at = LowerBound(name);
+    if (at == FIndex.end() || CompareFolded(NameOf(FSections[*at]), name) != 0)
+        return nullptr;
+    return &FSections[*at];
+}
+
+TSection *TDocument::FindSection(std::string_view name)
+{
+    return const_cast<TSection *>(std::as_const(*this).FindSection(name));
+}
+
+bool TDocument::KeyExists(std::string_view name) const
+{
+    if (FindSection(name))
+        return true;
+    // The names of its subkeys begin with its own and a backslash, and so
+    // lie together in the index.
+    const std::string subkeys = std::string(name) + '\\';
+    const auto at = LowerBound(subkeys);
+    return at != FIndex.end() && StartsWithFolded(NameOf(FSections[*at]), subkeys);
 }
 
 TSection &TDocument::AddSection(std::string_view name)
 {
-    TSection &section = sections.emplace_back();
-    section.name = std::string(name);
-    section.foldedName = FoldCase(name);
+    const TSpan span = Append(name);
+    const auto at = std::upper_bound(FIndex.begin(), FIndex.end(), Text(span), [&](std::string_view key, uint32_t at) {
+        return CompareFolded(key, NameOf(FSections[at])) < 0;
+    });
+    FIndex.insert(at, static_cast<uint32_t>(FSections.size()));
+    TSection &section = FSections.emplace_back();
+    section.name = span;
     return section;
 }
 
-std::optional<TDocument> Parse(std::string_view bytes)
+const TLine *TDocument::FindValue(const TSection &section, std::string_view name) const
 {
-    std::string decoded;
-    if (bytes.starts_with("\xFF\xFE")) {
-        decoded = Utf16LeToUtf8(bytes.substr(2));
-        bytes = decoded;
-    } else if (bytes.starts_with("\xEF\xBB\xBF")) {
-        bytes.remove_prefix(3);
-    }
+    for (auto it = section.lines.rbegin(); it != section.lines.rend(); ++it)
+        if (it->kind != TLineKind::Unparsed && HasName(*it, name))
+            return &*it;
+    return nullptr;
+}
 
-    std::vector<std::string_view> lines;
-    for (size_t start = 0; start < bytes.size();) {
-        size_t end = bytes.find('\n', start);
-        if (end == std::string_view::npos)
-            end = bytes.size();
-        std::string_view line = bytes.substr(start, end - start);
-        if (line.ends_with('\r'))
-            line.remove_suffix(1);
-        lines.push_back(line);
-        start = end + 1;
-    }
+void TDocument::SetDword(TSection &section, std::string_view name, uint32_t value)
+{
+    TLine *target = nullptr;
+    for (auto it = section.lines.rbegin(); it != section.lines.rend() && !target; ++it)
+        if (it->kind != TLineKind::Unparsed && HasName(*it, name))
+            target = &*it;
+    // A value keeps the spelling of its name; its type becomes REG_DWORD.
+    const std::string spelling = target ? NameOf(*target) : std::string(name);
+    if (!target)
+        target = &section.lines.emplace_back();
+    std::string text = spelling.empty() ? std::string("@") : EscapeName(spelling);
+    const size_t nameSize = spelling.empty() ? 0 : text.size() - 2;
+    char data[16];
+    std::snprintf(data, sizeof data, "%08x", value);
+    text += "=dword:";
+    text += data;
+    target->text = Append(text);
+    target->name = {target->text.begin + (spelling.empty() ? 0 : 1), static_cast<uint32_t>(nameSize)};
+    target->escapedName = nameSize != spelling.size();
+    target->kind = TLineKind::Dword;
+    target->dword = value;
+    target->badSize = false;
+    target->openContinuation = false;
+}
 
+void TDocument::IndexSections()
+{
+    const size_t count = FSections.size();
+    FIndex.resize(count);
+    std::iota(FIndex.begin(), FIndex.end(), 0u);
+    std::sort(FIndex.begin(), FIndex.end(), [&](uint32_t a, uint32_t b) {
+        const int order = CompareFolded(NameOf(FSections[a]), NameOf(FSections[b]));
+        return order < 0 || (order == 0 && a < b);
+    });
+
+    // A key named twice is one key, as when the file is imported: the lines
+    // of its later sections go to its first, in the order of the file.
+    constexpr uint32_t Merged = std::numeric_limits<uint32_t>::max();
+    std::vector<uint32_t> moved; // each section's new position, or Merged
+    for (size_t run = 0; run < count;) {
+        const uint32_t first = FIndex[run];
+        size_t next = run + 1;
+        for (; next < count && CompareFolded(NameOf(FSections[FIndex[next]]), NameOf(FSections[first])) == 0; ++next) {
+            std::vector<TLine> &lines = FSections[first].lines;
+            std::vector<TLine> &later = FSections[FIndex[next]].lines;
+            lines.insert(lines.end(), later.begin(), later.end());
+            std::vector<TLine>().swap(later);
+            if (moved.empty())
+                moved.assign(count, 0);
+            moved[FIndex[next]] = Merged;
+        }
+        run = next;
+    }
+    if (moved.empty())
+        return;
+    uint32_t kept = 0;
+    for (uint32_t at = 0; at < count; ++at) {
+        if (moved[at] == Merged)
+            continue;
+        moved[at] = kept;
+        if (kept != at)
+            FSections[kept] = std::move(FSections[at]);
+        ++kept;
+    }
+    FSections.resize(kept);
+    size_t out = 0;
+    for (const uint32_t at : FIndex)
+        if (moved[at] != Merged)
+            FIndex[out++] = moved[at];
+    FIndex.resize(out);
+}
+
+std::optional<TDocument> Parse(std::string bytes)
+{
     TDocument document;
-    size_t first = 0;
-    while (first < lines.size() && TrimRight(TrimLeft(lines[first])).empty())
-        ++first;
-    if (first == lines.size())
+    std::string &text = document.FText;
+    size_t start = 0;
+    if (std::string_view(bytes).starts_with("\xFF\xFE")) {
+        text = Utf16LeToUtf8(std::string_view(bytes).substr(2));
+        std::string().swap(bytes);
+    } else {
+        text = std::move(bytes);
+        if (text.starts_with("\xEF\xBB\xBF"))
+            start = 3;
+    }
+    if (text.size() > MaxText)
+        return std::nullopt;
+    const std::string_view all = text;
+    const auto spanOf = [&](std::string_view part) {
+        return TSpan{static_cast<uint32_t>(part.data() - all.data()), static_cast<uint32_t>(part.size())};
+    };
+
+    TLines lines(all, start);
+    std::string_view first; // the first line that is not blank
+    while (!lines.AtEnd() && TrimRight(TrimLeft(first)).empty())
+        first = lines.Next();
+    if (TrimRight(TrimLeft(first)).empty()) {
+        std::string().swap(text);
         return document; // empty file: an empty store
-    const std::string_view header = TrimRight(lines[first]);
+    }
+    const std::string_view header = TrimRight(first);
     if (header != Header && header != OldHeader)
         return std::nullopt;
 
+    // Room for every section, and in each for its values, counted in a first
+    // look at the lines: vectors that grow line by line would hold up to
+    // three times their lines while they move.
+    std::vector<uint32_t> values; // of each section header in turn
+    for (TLines ahead = lines; !ahead.AtEnd();) {
+        const std::string_view trimmed = TrimRight(TrimLeft(ahead.Next()));
+        if (SectionName(trimmed))
+            values.push_back(0);
+        else if (!values.empty() && (trimmed.starts_with('"') || trimmed.starts_with('@')))
+            ++values.back();
+    }
+    document.FSections.reserve(values.size());
+
+    // Joins the text of a later line to a span, in the stretch of the text
+    // that they and the lines between them held: the span's lines are joined
+    // by '\n', and the later line moves down over what ended the one before
+    // it ('\r', blanks, blank lines).
+    const auto join = [&](TSpan &span, std::string_view later) {
+        const size_t end = span.begin + span.size;
+        text[end] = '\n';
+        std::memmove(text.data() + end + 1, later.data(), later.size());
+        span.size += static_cast<uint32_t>(1 + later.size());
+    };
     TSection *current = nullptr;
-    for (size_t i = first + 1; i < lines.size(); ++i) {
-        const std::string_view trimmed = TrimRight(TrimLeft(lines[i]));
+    // The line just parsed means nothing to the store: it joins the line
+    // before it when that one means nothing either, as both are written back
+    // the same way.
+    const auto keepAsItStands = [&] {
+        std::vector<TLine> &kept = current->lines;
+        if (kept.size() < 2 || kept.back().openContinuation)
+            return;
+        TLine &before = kept[kept.size() - 2];
+        if (before.kind != TLineKind::Unparsed || before.openContinuation)
+            return;
+        join(before.text, document.Text(kept.back().text));
+        kept.pop_back();
+    };
+    while (!lines.AtEnd()) {
+        const std::string_view raw = lines.Next();
+        const std::string_view trimmed = TrimRight(TrimLeft(raw));
         if (trimmed.empty())
             continue;
-        if (trimmed.size() >= 2 && trimmed.front() == '[' && trimmed.back() == ']' && trimmed[1] != '-') {
-            const std::string_view name = trimmed.substr(1, trimmed.size() - 2);
-            // A key named twice is one key, as when the file is imported.
-            current = document.FindSection(FoldCase(name));
-            if (!current)
-                current = &document.AddSection(name);
+        if (const auto name = SectionName(trimmed)) {
+            current = &document.FSections.emplace_back();
+            current->name = spanOf(*name);
+            current->lines.reserve(values[document.FSections.size() - 1]);
+            continue;
+        }
+        if (!current && document.FPreamble.size == 0) {
+            document.FPreamble = spanOf(TrimRight(raw));
             continue;
         }
         if (!current) {
-            document.preamble.emplace_back(TrimRight(lines[i]));
+            join(document.FPreamble, TrimRight(raw));
             continue;
         }
         TLine &line = current->lines.emplace_back();
-        line.text = std::string(TrimRight(lines[i]));
-        std::string logical(trimmed);
+        line.text = spanOf(TrimRight(raw));
+        std::string_view logical = trimmed;
+        std::string joined;
         // Hex data goes on over lines that end in a backslash.
-        const size_t equals = logical.find("=");
-        const bool hex =
-            equals != std::string::npos && StartsWithFolded(std::string_view(logical).substr(equals + 1), "hex");
+        const size_t equals = logical.find('=');
+        const bool hex = equals != std::string_view::npos && StartsWithFolded(logical.substr(equals + 1), "hex");
         // A blank line or the end of the file ends the data all the same.
-        while (hex && logical.ends_with('\\') && i + 1 < lines.size() && !TrimRight(TrimLeft(lines[i + 1])).empty()) {
-            logical.pop_back();
-            ++i;
-            line.text += '\n';
-            line.text += TrimRight(lines[i]);
-            logical += TrimRight(TrimLeft(lines[i]));
+        while (hex && logical.ends_with('\\') && !lines.AtEnd() && !TrimRight(TrimLeft(lines.Peek())).empty()) {
+            if (joined.empty())
+                joined = logical;
+            joined.pop_back();
+            const std::string_view next = lines.Next();
+            joined += TrimRight(TrimLeft(next));
+            logical = joined;
+            join(line.text, TrimRight(next));
         }
         line.openContinuation = hex && logical.ends_with('\\');
-        ParseValue(logical, line);
+        const std::optional<TValue> value = ParseValue(logical);
+        if (!value) {
+            keepAsItStands();
+            continue;
+        }
+        // The name, as a part of the first file line of the value. A name
+        // that a continued line cut through is none: the line is kept as it
+        // stands.
+        const size_t nameAt = value->name.empty() ? 0 : static_cast<size_t>(value->name.data() - logical.data());
+        const size_t firstSize = joined.empty() ? trimmed.size() : trimmed.size() - 1;
+        if (!value->name.empty() && nameAt + value->name.size() >= firstSize) {
+            keepAsItStands();
+            continue;
+        }
+        line.kind = value->kind;
+        line.dword = value->dword;
+        line.badSize = value->badSize;
+        line.name = {spanOf(trimmed).begin + static_cast<uint32_t>(nameAt), static_cast<uint32_t>(value->name.size())};
+        line.escapedName = value->escapedName;
     }
+    document.IndexSections();
     return document;
 }
 
 std::string Serialize(const TDocument &document)
 {
-    std::string out(Header);
+    size_t size = Header.size() + 2;
+    size += document.Preamble().empty() ? 0 : document.Preamble().size() + 2;
+    for (const TSection &section : document.Sections()) {
+        size += section.name.size + 4;
+        for (const TLine &line : section.lines)
+            size += line.text.size + (line.openContinuation ? 2 : 1);
+    }
+    std::string out;
+    out.reserve(size);
+    out += Header;
     out += "\n\n";
-    for (const std::string &line : document.preamble)
-        out += line + '\n';
-    if (!document.preamble.empty())
-        out += '\n';
-    for (const TSection &section : document.sections) {
+    if (!document.Preamble().empty()) {
+        out += document.Preamble();
+        out += "\n\n";
+    }
+    for (const TSection &section : document.Sections()) {
         out += '[';
-        out += section.name;
+        out += document.NameOf(section);
         out += "]\n";
         for (const TLine &line : section.lines) {
-            out += line.text;
+            out += document.Text(line.text);
             out += '\n';
             if (line.openContinuation)
                 out += '\n';

@@ -30,6 +30,7 @@
 #include <filesystem>
 #include <fstream>
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -155,20 +156,19 @@ bool WriteAll(int fd, std::string_view bytes)
     return true;
 }
 
-// The file as it is on disk now. A missing file is an empty store; false
-// when it cannot be read, or is no regular file, or is larger than
-// MaxFileSize. bad tells a file that is not a registry file, which reads as
-// an empty store. The open never waits: a FIFO opens at once without a
-// writer (and a socket fails with ENXIO), and only a regular file is read.
-bool ReadFile(const std::string &file, TDocumentPtr &document, bool &bad)
+// The file as it is on disk now, parsed; a missing file is an empty store.
+// False when it cannot be read, or is no regular file, or is larger than
+// MaxFileSize; document is nullopt for a file that is not a registry file.
+// The open never waits: a FIFO opens at once without a writer (and a socket
+// fails with ENXIO), and only a regular file is read.
+bool ReadFile(const std::string &file, std::optional<regfile::TDocument> &document)
 {
     ++Reading().fileReads;
     const int fd = open(file.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
     if (fd < 0) {
         if (errno != ENOENT && errno != ENOTDIR)
             return false;
-        document = EmptyDocument();
-        bad = false;
+        document.emplace();
         return true;
     }
     std::string bytes;
@@ -178,7 +178,17 @@ bool ReadFile(const std::string &file, TDocumentPtr &document, bool &bad)
     close(fd);
     if (!ok)
         return false;
-    std::optional<regfile::TDocument> parsed = regfile::Parse(bytes);
+    document = regfile::Parse(std::move(bytes));
+    return true;
+}
+
+// The same, shared with the keys that are open on it. bad tells a file that
+// is not a registry file, which reads as an empty store.
+bool ReadFile(const std::string &file, TDocumentPtr &document, bool &bad)
+{
+    std::optional<regfile::TDocument> parsed;
+    if (!ReadFile(file, parsed))
+        return false;
     bad = !parsed;
     document = parsed ? std::make_shared<const regfile::TDocument>(std::move(*parsed)) : EmptyDocument();
     return true;
@@ -332,9 +342,8 @@ bool WriteLocked(const TPlace &place, const Change &change, TDocumentPtr &result
 {
     // The file itself decides, never what a reading saw: another copy of
     // the program may have written since.
-    TDocumentPtr current;
-    bool bad = false;
-    if (!ReadFile(place.file, current, bad))
+    std::optional<regfile::TDocument> document;
+    if (!ReadFile(place.file, document))
         return false;
     const fs::path target = TargetOf(place.file);
     const std::string targetFile = target.string();
@@ -344,19 +353,17 @@ bool WriteLocked(const TPlace &place, const Change &change, TDocumentPtr &result
     if (access(targetFile.c_str(), F_OK) == 0 && access(targetFile.c_str(), W_OK) != 0)
         return false;
 
-    regfile::TDocument document;
-    if (bad) {
+    if (!document) {
         std::string kept;
         if (!KeepAside(place.file, kept))
             return false;
         notice = "The settings file could not be read and was kept as " + kept + ". The default settings are in use.";
-    } else {
-        document = *current;
+        document.emplace();
     }
-    change(document);
-    if (!ReplaceFile(target, regfile::Serialize(document)))
+    change(*document);
+    if (!ReplaceFile(target, regfile::Serialize(*document)))
         return false;
-    result = std::make_shared<const regfile::TDocument>(std::move(document));
+    result = std::make_shared<const regfile::TDocument>(std::move(*document));
     return true;
 }
 
@@ -456,8 +463,9 @@ bool KeyExists(std::string_view path)
 
 TValueInfo QueryValue(TKey *key, std::string_view name)
 {
-    const regfile::TSection *section = key->document->FindSection(key->folded);
-    const regfile::TLine *line = section ? section->FindValue(name) : nullptr;
+    const regfile::TDocument &document = *key->document;
+    const regfile::TSection *section = document.FindSection(key->folded);
+    const regfile::TLine *line = section ? document.FindValue(*section, name) : nullptr;
     if (!line)
         return {TQueryStatus::Missing, TValueType::Other, 0};
     switch (line->kind) {
@@ -479,7 +487,7 @@ bool SetDwords(TKey *key, std::span<const TNamedDword> values)
         if (!section)
             section = &d.AddSection(key->section);
         for (const TNamedDword &value : values)
-            section->SetDword(value.name, value.data);
+            d.SetDword(*section, value.name, value.data);
     };
     return Mutate(Place(), setValues, key->document);
 }

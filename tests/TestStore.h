@@ -45,27 +45,29 @@ inline std::string Canonical(const std::string &exportText)
     const std::optional<regfile::TDocument> document = regfile::Parse(exportText);
     if (!document)
         return "";
+    const auto folded = [&](const regfile::TSection *section) { return regfile::FoldCase(document->NameOf(*section)); };
     std::vector<const regfile::TSection *> sections;
-    for (const regfile::TSection &section : document->sections)
+    for (const regfile::TSection &section : document->Sections())
         sections.push_back(&section);
-    std::stable_sort(sections.begin(), sections.end(), [](auto *a, auto *b) { return a->foldedName < b->foldedName; });
+    std::stable_sort(sections.begin(), sections.end(), [&](auto *a, auto *b) { return folded(a) < folded(b); });
     std::string out;
     for (size_t i = 0; i < sections.size(); ++i) {
-        if (i > 0 && sections[i]->foldedName == sections[i - 1]->foldedName)
+        if (i > 0 && folded(sections[i]) == folded(sections[i - 1]))
             continue; // a repeated section adds its lines to the first
-        out += "[" + sections[i]->name + "]\n";
+        out += "[" + std::string(document->NameOf(*sections[i])) + "]\n";
         std::vector<std::pair<std::string, std::string>> values;
         for (const regfile::TSection *section : sections)
-            if (section->foldedName == sections[i]->foldedName)
+            if (folded(section) == folded(sections[i]))
                 for (const regfile::TLine &line : section->lines) {
                     if (line.kind == regfile::TLineKind::Unparsed)
                         continue;
-                    auto same = std::find_if(values.begin(), values.end(),
-                                             [&](const auto &v) { return v.first == line.foldedName; });
+                    const std::string name = regfile::FoldCase(document->NameOf(line));
+                    auto same =
+                        std::find_if(values.begin(), values.end(), [&](const auto &v) { return v.first == name; });
                     if (same != values.end())
-                        same->second = line.text;
+                        same->second = document->Text(line.text);
                     else
-                        values.emplace_back(line.foldedName, line.text);
+                        values.emplace_back(name, document->Text(line.text));
                 }
         std::stable_sort(values.begin(), values.end());
         for (const auto &value : values)

@@ -303,11 +303,10 @@ std::filesystem::path BackupWithExclusions(const std::filesystem::path &storeFil
     EXPECT_TRUE(document);
     if (!document)
         return {};
-    document->FindSection(regfile::FoldCase("HKEY_CURRENT_USER\\Software\\drawvane"))->SetDword("playExclude", 1);
-    regfile::TSection *list =
-        document->FindSection(regfile::FoldCase("HKEY_CURRENT_USER\\Software\\drawvane\\exclusions"));
+    document->SetDword(*document->FindSection("HKEY_CURRENT_USER\\Software\\drawvane"), "playExclude", 1);
+    regfile::TSection *list = document->FindSection("HKEY_CURRENT_USER\\Software\\drawvane\\exclusions");
     for (size_t i = 0; i < exclusions.size(); ++i)
-        list->SetDword(std::to_string(i), exclusions[i]);
+        document->SetDword(*list, std::to_string(i), exclusions[i]);
     testsupport::WriteFile(where / "drawvane" / "registry.reg", regfile::Serialize(*document));
     return where / "drawvane";
 }

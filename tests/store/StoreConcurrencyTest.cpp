@@ -48,10 +48,10 @@ const std::string RaceKey = "Software\\drawvane\\race";
     const auto document = regfile::Parse(bytes);
     if (!document)
         return ::testing::AssertionFailure() << "not a registry file:\n" << bytes;
-    for (const regfile::TSection &section : document->sections)
+    for (const regfile::TSection &section : document->Sections())
         for (const regfile::TLine &line : section.lines)
             if (line.kind != regfile::TLineKind::Dword)
-                return ::testing::AssertionFailure() << "unparsed line " << line.text;
+                return ::testing::AssertionFailure() << "unparsed line " << document->Text(line.text);
     return ::testing::AssertionSuccess();
 }
 
