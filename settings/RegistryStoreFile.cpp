@@ -8,6 +8,9 @@
 // editor or by a restore from backup shows at the very next read. Within a
 // reading (BeginReading) the first read's look serves the reads after it,
 // so that an operation sees one state of the store and reads it once.
+// Anything but a regular file in its place (a folder, a FIFO, a socket, a
+// device), or a file over 64 MiB, cannot be read: reads serve the defaults,
+// writes fail, and it is left as it is.
 //
 // Writing. Every change locks the store (flock on its folder), reads the
 // file as it now is and replaces it whole: a temporary file of the writer's
