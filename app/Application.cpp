@@ -19,6 +19,8 @@
 #include <QPointer>
 
 #include <cstdio>
+#include <initializer_list>
+#include <utility>
 
 namespace {
 
@@ -32,9 +34,42 @@ constexpr const char *kTahomaFiles[] = {
 
 } // namespace
 
-TApplication::TApplication(int &argc, char **argv)
-    : QApplication(argc, argv)
+namespace {
+
+#if defined(Q_OS_UNIX) && !defined(Q_OS_DARWIN)
+// Set while the application object chooses the platform.
+bool gPlatformChosen = false;
+#endif
+
+// On Linux the windows' rules (no maximise, dialogs without title-bar
+// buttons, centred, the dialogs above the main window) need an X11 window
+// manager: a Wayland compositor lets no client place its windows, keep one
+// on top of another application, or tell which buttons a title bar has.
+// Where the player has not chosen a platform, the program asks for X11
+// first, which on a Wayland desktop is Xwayland, and takes native Wayland
+// only where no X display answers. The choice is taken back once the
+// application object is made, so that what the program starts (the
+// browser) sees the player's own environment.
+int &ChoosePlatform(int &argc)
 {
+#if defined(Q_OS_UNIX) && !defined(Q_OS_DARWIN)
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+        qputenv("QT_QPA_PLATFORM", "xcb;wayland");
+        gPlatformChosen = true;
+    }
+#endif
+    return argc;
+}
+
+} // namespace
+
+TApplication::TApplication(int &argc, char **argv)
+    : QApplication(ChoosePlatform(argc), argv)
+{
+#if defined(Q_OS_UNIX) && !defined(Q_OS_DARWIN)
+    if (std::exchange(gPlatformChosen, false))
+        qunsetenv("QT_QPA_PLATFORM");
+#endif
 }
 
 bool TApplication::notify(QObject *receiver, QEvent *event)
@@ -112,6 +147,11 @@ void CreateForms()
     AboutForm = new TAboutForm;
     HelpForm = new THelpForm;
     MessageForm = new TMessageForm;
+    // The secondary windows belong to the main window, and stay above it
+    // where the window system leaves stacking to their owners (Wayland).
+    for (QWidget *window :
+         std::initializer_list<QWidget *>{PreferencesForm, SystemsForm, LuckForm, AboutForm, HelpForm, MessageForm})
+        SetOwner(window, TombolixForm);
     ConnectCommands();
 
     // A settings file that was not a registry file was kept aside; say so

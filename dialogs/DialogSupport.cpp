@@ -3,6 +3,8 @@
 
 #include <QEvent>
 #include <QFrame>
+#include <QPointer>
+#include <QStringList>
 #include <QWidget>
 #include <QWindow>
 
@@ -72,7 +74,35 @@ void SetUpDialog(QWidget *dialog, TWindowSetup setup)
     RefuseWindowManagerClose(dialog);
 }
 
+bool DesktopIsKde()
+{
+    // XDG_CURRENT_DESKTOP is a colon-separated list, such as "KDE" or
+    // "ubuntu:GNOME".
+    const QStringList desktops = qEnvironmentVariable("XDG_CURRENT_DESKTOP").split(QLatin1Char(':'));
+    return desktops.contains(QStringLiteral("KDE"), Qt::CaseInsensitive);
+}
+
 Qt::WindowFlags FixedDialogFlags()
 {
-    return Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowStaysOnTopHint;
+    // KWin gives every dialog that takes the keyboard a minimise button: it
+    // ignores the minimise function of the Motif hints, and the allowed
+    // actions are its own to set. Only the window type counts, and a
+    // utility window gets none. Under KDE the dialogs are therefore utility
+    // windows (KWin then hides them while another program is active, as it
+    // does every program's utility windows); elsewhere the window managers
+    // take the hints, and the dialogs stay dialogs.
+    const Qt::WindowType type = DesktopIsKde() ? Qt::Tool : Qt::Dialog;
+    return type | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowStaysOnTopHint;
+}
+
+void SetOwner(QWidget *window, QWidget *owner)
+{
+    // The window system learns of the owner as the window is first shown:
+    // X11 as WM_TRANSIENT_FOR, Wayland as the toplevel's parent, and a
+    // Wayland compositor then keeps the window above its owner.
+    WhenFirstShown(window, [owner = QPointer<QWidget>(owner)](QWidget *w) {
+        QWindow *handle = w->windowHandle();
+        if (handle && owner)
+            handle->setTransientParent(owner->window()->windowHandle());
+    });
 }

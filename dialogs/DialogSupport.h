@@ -30,3 +30,12 @@ void SetUpDialog(QWidget *dialog, TWindowSetup setup);
 // Window flags of a fixed dialog that stays on top and has no title-bar
 // buttons.
 Qt::WindowFlags FixedDialogFlags();
+
+// Whether the desktop is KDE Plasma, whose window manager reads a dialog's
+// title-bar buttons off its window type alone.
+bool DesktopIsKde();
+
+// Makes owner the window's transient parent, which the window is kept
+// above; the owner is told to the window system when the window is first
+// shown.
+void SetOwner(QWidget *window, QWidget *owner);
