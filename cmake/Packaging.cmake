@@ -22,9 +22,14 @@ set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT) # drawvane_<version>_<arch>.deb
 set(CPACK_DEBIAN_PACKAGE_SECTION "games")
 set(CPACK_DEBIAN_PACKAGE_PRIORITY "optional")
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-# The window needs a platform plugin (xcb, wayland) at run time; the
-# windows' fonts are Tahoma from Wine's fonts and Liberation Serif for
-# Times New Roman.
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, fonts-wine, fonts-liberation2")
+# The windows' fonts are Tahoma from Wine's fonts and Liberation Serif for
+# Times New Roman. The X11 platform plugin, which the program takes first,
+# comes with libqt6gui6, a library dependency. On a Wayland desktop the
+# program runs through Xwayland, where its window rules hold: GNOME and
+# Plasma bring it, so it is recommended, not required. Qt's own Wayland
+# platform serves only where no X display answers.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-wine, fonts-liberation2")
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "xwayland")
+set(CPACK_DEBIAN_PACKAGE_SUGGESTS "qt6-wayland")
 
 include(CPack)
