@@ -32,6 +32,17 @@ inline QPoint CentreOf(QWidget *widget)
     return widget->mapToGlobal(widget->rect().center());
 }
 
+// Keeps what the screen shows, as name.png, in the folder that
+// DRAWVANE_SCREENS_DIR names, for a person to look at; nothing without it.
+inline void KeepScreen(const char *name)
+{
+    const QString dir = qEnvironmentVariable("DRAWVANE_SCREENS_DIR");
+    if (dir.isEmpty())
+        return;
+    QDir().mkpath(dir);
+    EXPECT_TRUE(x11::Screen().save(dir + QLatin1Char('/') + QLatin1String(name) + QStringLiteral(".png"))) << name;
+}
+
 class Desktop : public ::testing::Test {
 protected:
     void SetUp() override { FHome = std::make_unique<testsupport::ScopedConfigHome>(); }
@@ -78,8 +89,15 @@ protected:
 
     const testsupport::ScopedConfigHome &Home() const { return *FHome; }
 
-    // What the screen shows of a window's client area.
-    static QImage Shot(QWidget *window) { return window->screen()->grabWindow(Id(window)).toImage(); }
+    // What the screen shows of a window's client area. Xwayland keeps no
+    // picture of a window, so in a Wayland desktop it is cut from the
+    // compositor's output.
+    static QImage Shot(QWidget *window)
+    {
+        if (qEnvironmentVariableIsEmpty("DRAWVANE_POINTER_DISPLAY"))
+            return window->screen()->grabWindow(Id(window)).toImage();
+        return x11::Screen().copy(x11::Geometry(Id(window)));
+    }
 
 private:
     std::unique_ptr<testsupport::ScopedConfigHome> FHome;

@@ -6,8 +6,12 @@
 // driven the way a player drives them, through the X server (xdotool), and
 // what the window manager sees is read back from it (xprop, xwininfo).
 
+#include <QImage>
 #include <QList>
 #include <QPoint>
+#include <QProcessEnvironment>
+#include <QRect>
+#include <QSize>
 #include <QString>
 #include <QStringList>
 
@@ -33,6 +37,43 @@ private:
     QString FError;
 };
 
+// A Wayland desktop as GNOME or Plasma starts it, nested on an X server of
+// its own (Xvfb): a session bus, the compositor (mutter or KWin) and its
+// Xwayland. A program started with Environment() runs as a Wayland session
+// starts it; the pointer is driven on the X server under the compositor,
+// whose output covers it from its top left corner.
+class TWaylandDesktop {
+public:
+    enum class TKind { Gnome, Plasma };
+
+    explicit TWaylandDesktop(TKind kind)
+        : FKind(kind)
+    {
+    }
+    bool Start();
+    void Stop();
+    ~TWaylandDesktop() { Stop(); }
+
+    QString Error() const { return FError; }
+    // XDG_SESSION_TYPE wayland, WAYLAND_DISPLAY and DISPLAY (Xwayland) set,
+    // QT_QPA_PLATFORM unset, and the pointer display for x11::Click.
+    QProcessEnvironment Environment() const;
+
+    static constexpr QSize kOutput{1280, 900};
+
+private:
+    TKind FKind;
+    pid_t FServer = -1;
+    pid_t FBus = -1;
+    pid_t FCompositor = -1;
+    QString FServerDisplay;
+    QString FXwayland;
+    QString FXauthority;
+    QString FBusAddress;
+    QString FRuntime;
+    QString FError;
+};
+
 namespace x11 {
 
 // Runs an X tool to its end while the program's event loop goes on, so the
@@ -51,6 +92,27 @@ bool Minimised(unsigned long window);
 // Whether the window is mapped and viewable.
 bool Viewable(unsigned long window);
 
+// What the window manager lets the player do with a window
+// (_NET_WM_ALLOWED_ACTIONS), such as "_NET_WM_ACTION_MINIMIZE".
+QStringList AllowedActions(unsigned long window);
+
+// The name the window manager gives itself (_NET_WM_NAME of its check
+// window), such as "Openbox", "GNOME Shell" or "KWin".
+QString WindowManager();
+
+// The decorations that the window's Motif hints ask for (_MOTIF_WM_HINTS).
+unsigned MotifDecorations(unsigned long window);
+
+// Asks the window manager to activate the window, restoring it when it is
+// minimised, as its task-bar button does.
+void Activate(unsigned long window);
+
+// The window that the window is transient for (WM_TRANSIENT_FOR), or 0.
+unsigned long TransientFor(unsigned long window);
+
+// Where the window's client area is on the screen.
+QRect Geometry(unsigned long window);
+
 // The managed windows from the bottom of the stack to its top
 // (_NET_CLIENT_LIST_STACKING).
 QList<unsigned long> Stacking();
@@ -59,8 +121,15 @@ QList<unsigned long> Stacking();
 // does.
 void Minimise(unsigned long window);
 
-// A real click of the left button at a point of the screen.
+// A real click of the left button at a point of the screen. In a nested
+// Wayland desktop (DRAWVANE_POINTER_DISPLAY set) the pointer is moved on
+// the X server under the compositor, first off the compositor's output and
+// back, so that the compositor sees it enter.
 void Click(QPoint global);
+
+// The screen as it is shown: the root window of the X server, or of the
+// pointer display in a nested Wayland desktop.
+QImage Screen();
 
 // Waits, with the event loop running, until condition holds or timeoutMs
 // passes; returns whether it held.

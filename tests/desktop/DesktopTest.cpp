@@ -29,8 +29,10 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
+#include <cstdlib>
 #include <fstream>
 #include <memory>
+#include <vector>
 
 namespace {
 
@@ -107,19 +109,158 @@ TEST_F(Desktop, EveryWindowReachesTheWindowManagerWithExactlyItsCaption)
         EXPECT_EQ(x11::Title(Id(w.window)).toStdString(), w.caption);
 }
 
+// The secondary windows, each with the toolbar button that shows it.
+struct TDialog {
+    const char *button;
+    QWidget *window;
+};
+
+std::vector<TDialog> DialogsAndButtons()
+{
+    return {{"PrefBitBtn", PreferencesForm}, {"SystemsBitBtn", SystemsForm}, {"LuckBitBtn", LuckForm},
+            {"AboutBitBtn", AboutForm},      {"CalculateBitBtn", HelpForm},  {"PrintBitBtn", MessageForm}};
+}
+
+// Where the stacking has the window, from the bottom; -1 when it is not
+// managed.
+qsizetype StackPlace(QWidget *window)
+{
+    return x11::Stacking().indexOf(Id(window));
+}
+
+// A point of the main window that covers no control with a command and
+// lies outside the other window's frame.
+QPoint MainWindowPointBeside(QWidget *other)
+{
+    const QRect frame = x11::Geometry(Id(other)).adjusted(-40, -60, 40, 40);
+    const QRect main = x11::Geometry(Id(TombolixForm));
+    // The status bar, the toolbar's spacer, the results and the captions.
+    for (const QPoint local : {QPoint(10, 636), QPoint(740, 636), QPoint(600, 40), QPoint(10, 400), QPoint(300, 600)}) {
+        const QPoint global = main.topLeft() + local;
+        if (!frame.contains(global))
+            return global;
+    }
+    ADD_FAILURE() << other->objectName().toStdString() << " covers the whole main window";
+    return main.topLeft();
+}
+
+TEST_F(Desktop, SecondaryWindowsBelongToTheMainWindowAreCentredAndHaveNoButtons)
+{
+    StartProgram();
+    TTombolixForm *form = TombolixForm;
+    for (QAction *command : {form->ShowOptionsAction, form->SystemsAction, form->LuckAction, form->AboutAction,
+                             form->HelpAction, form->PrintAction})
+        command->trigger();
+    const QRect screen = QGuiApplication::primaryScreen()->geometry();
+    const auto expectCentred = [&](QWidget *window) {
+        // The client area; the title bar above it moves it down.
+        const QRect client = x11::Geometry(Id(window));
+        EXPECT_EQ(client.size(), window->size()) << window->objectName().toStdString();
+        EXPECT_LE(std::abs(client.center().x() - screen.center().x()), 2) << window->objectName().toStdString();
+        EXPECT_LE(std::abs(client.center().y() - screen.center().y()), 60) << window->objectName().toStdString();
+    };
+    const auto has = [](const QStringList &actions, const char *action) {
+        return actions.contains(QLatin1String(action));
+    };
+
+    ASSERT_TRUE(x11::WaitFor([] { return x11::Viewable(Id(TombolixForm)); }));
+    const bool openbox = x11::WindowManager() == QStringLiteral("Openbox");
+    constexpr unsigned kMotifMinimise = 0x20;
+    constexpr unsigned kMotifMaximise = 0x40;
+    const QStringList main = x11::AllowedActions(Id(TombolixForm));
+    EXPECT_TRUE(has(main, "_NET_WM_ACTION_MINIMIZE")) << main.join(QLatin1Char(' ')).toStdString();
+    EXPECT_FALSE(has(main, "_NET_WM_ACTION_MAXIMIZE_HORZ") || has(main, "_NET_WM_ACTION_MAXIMIZE_VERT"))
+        << main.join(QLatin1Char(' ')).toStdString();
+    expectCentred(TombolixForm);
+    for (const TDialog &dialog : DialogsAndButtons()) {
+        QWidget *window = dialog.window;
+        const std::string name = window->objectName().toStdString();
+        ASSERT_TRUE(x11::WaitFor([&] { return x11::Viewable(Id(window)); })) << name;
+        EXPECT_EQ(x11::TransientFor(Id(window)), Id(TombolixForm)) << name;
+        if (openbox) {
+            // Openbox lets every window be minimised, and draws only the
+            // buttons that the Motif decorations ask for.
+            EXPECT_EQ(x11::MotifDecorations(Id(window)) & (kMotifMinimise | kMotifMaximise), 0u) << name;
+            continue;
+        }
+        const QStringList actions = x11::AllowedActions(Id(window));
+        for (const char *action :
+             {"_NET_WM_ACTION_MINIMIZE", "_NET_WM_ACTION_MAXIMIZE_HORZ", "_NET_WM_ACTION_MAXIMIZE_VERT"})
+            EXPECT_FALSE(has(actions, action)) << name << ": " << action;
+        expectCentred(window);
+    }
+    KeepScreen("every-window");
+}
+
+TEST_F(Desktop, SecondaryWindowsStayAboveTheMainWindowWhenItIsClicked)
+{
+    StartProgram();
+    for (const TDialog &dialog : DialogsAndButtons()) {
+        QWidget *window = dialog.window;
+        const std::string name = window->objectName().toStdString();
+        ASSERT_TRUE(ShowByClick(Control(TombolixForm, dialog.button), window)) << name;
+        x11::Click(MainWindowPointBeside(window));
+        // The click has reached the main window once it is active.
+        EXPECT_TRUE(x11::WaitFor([] { return TombolixForm->isActiveWindow(); }, 3000)) << name;
+        QTest::qWait(100);
+        EXPECT_GT(StackPlace(window), StackPlace(TombolixForm)) << name << " fell behind the main window";
+        if (window == AboutForm)
+            KeepScreen("about-above-the-clicked-main-window");
+        window->hide();
+    }
+}
+
+TEST_F(Desktop, OptionsAndPrintBringALoweredOrHiddenWindowToTheFront)
+{
+    StartProgram();
+    TTombolixForm *form = TombolixForm;
+    ASSERT_TRUE(ShowByClick(Control(form, "PrefBitBtn"), PreferencesForm));
+    ASSERT_TRUE(ShowByClick(Control(form, "SystemsBitBtn"), SystemsForm));
+    ASSERT_TRUE(x11::WaitFor([] { return StackPlace(SystemsForm) > StackPlace(PreferencesForm); }));
+
+    // Lowered beneath Systems: Options brings Preferences above it.
+    x11::Click(CentreOf(Control(form, "PrefBitBtn")));
+    EXPECT_TRUE(x11::WaitFor([] { return StackPlace(PreferencesForm) > StackPlace(SystemsForm); }))
+        << "Options left Preferences beneath Systems";
+
+    // Nothing is filled: Print answers in the message box, above the rest.
+    x11::Click(CentreOf(Control(form, "PrintBitBtn")));
+    EXPECT_TRUE(x11::WaitFor([] {
+        return x11::Viewable(Id(MessageForm)) && x11::Stacking().last() == Id(MessageForm);
+    })) << "the message box opened beneath another window";
+
+    // Hidden by its own button: Options shows it again, in front.
+    x11::Click(CentreOf(Control(PreferencesForm, "CancelBitBtn")));
+    ASSERT_TRUE(x11::WaitFor([] { return !PreferencesForm->isVisible(); }));
+    x11::Click(CentreOf(Control(form, "PrefBitBtn")));
+    EXPECT_TRUE(x11::WaitFor([] {
+        return x11::Viewable(Id(PreferencesForm)) && StackPlace(PreferencesForm) > StackPlace(SystemsForm);
+    })) << "Options did not bring the hidden Preferences back in front";
+}
+
+// A window manager that minimises an owned window may take its owner with
+// it, as openbox does; the player then brings the main window back first.
+void MinimiseWithItsOwner(QWidget *window)
+{
+    x11::Minimise(Id(window));
+    ASSERT_TRUE(x11::WaitFor([&] { return x11::Minimised(Id(window)); }));
+    if (x11::Minimised(Id(TombolixForm))) {
+        x11::Activate(Id(TombolixForm));
+        ASSERT_TRUE(x11::WaitFor([] { return !x11::Minimised(Id(TombolixForm)); }));
+    }
+}
+
 TEST_F(Desktop, CommandsBringMinimisedDialogAndMessageBoxBack)
 {
     StartProgram();
     TTombolixForm *form = TombolixForm;
     ASSERT_TRUE(ShowByClick(Control(form, "PrefBitBtn"), PreferencesForm));
-    x11::Minimise(Id(PreferencesForm));
-    ASSERT_TRUE(x11::WaitFor([] { return x11::Minimised(Id(PreferencesForm)); }));
+    MinimiseWithItsOwner(PreferencesForm);
     EXPECT_TRUE(ShowByClick(Control(form, "PrefBitBtn"), PreferencesForm)) << "Options left Preferences minimised";
 
     // Nothing is filled: Print answers in the message box.
     ASSERT_TRUE(ShowByClick(Control(form, "PrintBitBtn"), MessageForm));
-    x11::Minimise(Id(MessageForm));
-    ASSERT_TRUE(x11::WaitFor([] { return x11::Minimised(Id(MessageForm)); }));
+    MinimiseWithItsOwner(MessageForm);
     EXPECT_TRUE(ShowByClick(Control(form, "PrintBitBtn"), MessageForm)) << "the next message stayed minimised";
     EXPECT_EQ(MessageForm->MessageLabel->text(), QStringLiteral("Please fill at least one of the boards"));
 }
@@ -168,7 +309,7 @@ TEST_F(Desktop, StoreThatCannotBeWrittenStartsCompleteAndABoardClickedFullShowsI
 
     // The window as the screen shows it: its panels in their colours, the
     // coupon drawn, the captions empty.
-    const QImage shot = TombolixForm->screen()->grabWindow(Id(TombolixForm)).toImage();
+    const QImage shot = Shot(TombolixForm);
     ASSERT_EQ(shot.size(), QSize(773, 647));
     EXPECT_EQ(shot.pixel(3, 92) | 0xFF000000u, 0xFFDC78D2u);                // GamePanel
     EXPECT_EQ(shot.pixel(3, 440) | 0xFF000000u, 0xFFE8DEBAu);               // StatsPanel

@@ -1,0 +1,243 @@
+// The program on the desktops players start today: GNOME (mutter) and KDE
+// Plasma (KWin) Wayland sessions, nested on an X server of their own. Each
+// session runs this program inside it as the session starts a program, and
+// the window rules are checked there: through Xwayland, which the program
+// takes by default, with the desktop tests of the X11 session; and with
+// native Wayland forced, from screenshots, since a Wayland client learns
+// nothing of where its windows are.
+
+#include "DesktopFixture.h"
+#include "dialogs/MessageUnit.h"
+#include "dialogs/PreferencesUnit.h"
+
+#include <QCoreApplication>
+#include <QProcess>
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <memory>
+#include <optional>
+#include <ostream>
+
+namespace {
+
+struct TSessionRun {
+    const char *label;
+    TWaylandDesktop::TKind desktop;
+    bool nativeWayland; // QT_QPA_PLATFORM=wayland, as a player may choose
+    const char *tests;  // what runs in the session
+};
+
+void PrintTo(const TSessionRun &run, std::ostream *os)
+{
+    *os << run.label;
+}
+
+class WaylandDesktops : public ::testing::TestWithParam<TSessionRun> {};
+
+TEST_P(WaylandDesktops, KeepTheWindowRules)
+{
+    if (!qEnvironmentVariableIsEmpty("DRAWVANE_POINTER_DISPLAY"))
+        GTEST_SKIP() << "the session's own run";
+    const TSessionRun &row = GetParam();
+    TWaylandDesktop desktop(row.desktop);
+    ASSERT_TRUE(desktop.Start()) << desktop.Error().toStdString();
+
+    QProcessEnvironment env = desktop.Environment();
+    if (row.nativeWayland)
+        env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("wayland"));
+    const QString screens =
+        QDir().absoluteFilePath(QStringLiteral("desktop-shots/wayland/%1").arg(QLatin1String(row.label)));
+    QDir(screens).removeRecursively();
+    env.insert(QStringLiteral("DRAWVANE_SCREENS_DIR"), screens);
+    QProcess run;
+    run.setProcessEnvironment(env);
+    run.setProcessChannelMode(QProcess::MergedChannels);
+    // DRAWVANE_SESSION_TESTS runs other tests in the session, when a developer looks into one.
+    const QString tests = qEnvironmentVariableIsEmpty("DRAWVANE_SESSION_TESTS")
+        ? QLatin1String(row.tests)
+        : qEnvironmentVariable("DRAWVANE_SESSION_TESTS");
+    run.start(QCoreApplication::applicationFilePath(), {QStringLiteral("--gtest_filter=") + tests});
+    const bool finished = run.waitForFinished(100000);
+    const QString output = QString::fromLocal8Bit(run.readAll());
+    EXPECT_TRUE(finished && run.exitStatus() == QProcess::NormalExit && run.exitCode() == 0) << output.toStdString();
+    EXPECT_TRUE(output.contains(QStringLiteral("[  PASSED  ]"))) << output.toStdString();
+    EXPECT_FALSE(output.contains(QStringLiteral("[  SKIPPED ]"))) << output.toStdString();
+}
+
+// Neither mutter nor KWin minimises a dialog of the program, so there is
+// none to bring back from its minimised state.
+INSTANTIATE_TEST_SUITE_P(
+    Sessions, WaylandDesktops,
+    ::testing::Values(TSessionRun{"gnome", TWaylandDesktop::TKind::Gnome, false,
+                                  "Desktop.*-Desktop.DarkDesktopTheme*:Desktop.ShotsOfEveryWindow:Desktop."
+                                  "CommandsBringMinimisedDialogAndMessageBoxBack"},
+                      TSessionRun{"gnome_native", TWaylandDesktop::TKind::Gnome, true, "NativeWayland.*"},
+                      TSessionRun{"plasma", TWaylandDesktop::TKind::Plasma, false,
+                                  "Desktop.*-Desktop.DarkDesktopTheme*:Desktop.ShotsOfEveryWindow:Desktop."
+                                  "CommandsBringMinimisedDialogAndMessageBoxBack"},
+                      TSessionRun{"plasma_native", TWaylandDesktop::TKind::Plasma, true, "NativeWayland.*"}),
+    [](const auto &info) { return std::string(info.param.label); });
+
+// In a Wayland session the program takes Xwayland by itself, and what it
+// starts sees the player's environment.
+TEST_F(Desktop, WaylandSessionRunsTheProgramThroughXwayland)
+{
+    if (qEnvironmentVariable("XDG_SESSION_TYPE") != QStringLiteral("wayland"))
+        GTEST_SKIP() << "run in a Wayland session";
+    EXPECT_EQ(QGuiApplication::platformName(), QStringLiteral("xcb"));
+    EXPECT_TRUE(qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"));
+}
+
+// Where a window shows on the screen, and how much of it.
+struct TSeen {
+    QPoint topLeft;
+    double visible = 0; // of its pixels, as the window draws them
+};
+
+std::optional<TSeen> Find(const QImage &screen, QWidget *window)
+{
+    const QImage own = window->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    if (own.isNull() || own.width() > screen.width() || own.height() > screen.height())
+        return std::nullopt;
+    // A grid of samples over the window; a place whose samples nearly all
+    // match is where it shows.
+    QList<QPoint> samples;
+    for (int i = 0; i < 16; ++i)
+        for (int j = 0; j < 8; ++j)
+            samples.append(QPoint((2 * i + 1) * own.width() / 32, (2 * j + 1) * own.height() / 16));
+    const int allowed = static_cast<int>(samples.size()) / 10;
+    std::optional<QPoint> best;
+    int fewest = allowed + 1;
+    for (int y = 0; y + own.height() <= screen.height(); ++y) {
+        for (int x = 0; x + own.width() <= screen.width(); ++x) {
+            int misses = 0;
+            for (const QPoint &p : samples)
+                if (screen.pixel(x + p.x(), y + p.y()) != own.pixel(p) && ++misses >= fewest)
+                    break;
+            if (misses < fewest) {
+                fewest = misses;
+                best = QPoint(x, y);
+            }
+        }
+    }
+    if (!best)
+        return std::nullopt;
+    qint64 same = 0;
+    for (int y = 0; y < own.height(); ++y)
+        for (int x = 0; x < own.width(); ++x)
+            same += screen.pixel(best->x() + x, best->y() + y) == own.pixel(x, y);
+    return TSeen{*best, double(same) / (double(own.width()) * own.height())};
+}
+
+// Waits until the screen shows the window whole; returns where.
+std::optional<QPoint> WaitUntilShownWhole(QWidget *window)
+{
+    std::optional<QPoint> where;
+    x11::WaitFor(
+        [&] {
+            const std::optional<TSeen> seen = Find(x11::Screen(), window);
+            if (seen && seen->visible >= 0.97)
+                where = seen->topLeft;
+            return where.has_value();
+        },
+        8000);
+    return where;
+}
+
+class NativeWayland : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        if (QGuiApplication::platformName() != QStringLiteral("wayland"))
+            GTEST_SKIP() << "run on native Wayland";
+        FHome = std::make_unique<testsupport::ScopedConfigHome>();
+        CreateForms();
+        TombolixForm->show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(TombolixForm));
+        const std::optional<QPoint> main = WaitUntilShownWhole(TombolixForm);
+        ASSERT_TRUE(main) << "the main window is not on the screen";
+        FMain = *main;
+    }
+
+    void TearDown() override
+    {
+        if (TombolixForm)
+            DestroyForms();
+        FHome.reset();
+    }
+
+    // A real click on a control of a window that shows at origin.
+    static void ClickOn(QPoint origin, QWidget *control)
+    {
+        x11::Click(origin + control->mapTo(control->window(), control->rect().center()));
+    }
+
+    // A point of the main window outside the other window's frame.
+    QPoint MainWindowPointBeside(QPoint otherOrigin, QWidget *other) const
+    {
+        const QRect frame = QRect(otherOrigin, other->size()).adjusted(-40, -60, 40, 40);
+        for (const QPoint local : {QPoint(10, 636), QPoint(740, 636), QPoint(600, 40), QPoint(10, 400)})
+            if (!frame.contains(FMain + local))
+                return FMain + local;
+        ADD_FAILURE() << other->objectName().toStdString() << " covers the whole main window";
+        return FMain;
+    }
+
+    QPoint FMain;
+
+private:
+    std::unique_ptr<testsupport::ScopedConfigHome> FHome;
+};
+
+// The compositor keeps an owned window above its owner: a click on the main
+// window leaves Preferences and the message box in front of it.
+TEST_F(NativeWayland, DialogAndMessageBoxStayAboveTheMainWindowWhenItIsClicked)
+{
+    TTombolixForm *form = TombolixForm;
+    for (const auto &[button, window] : {std::pair<const char *, QWidget *>{"PrefBitBtn", PreferencesForm},
+                                         std::pair<const char *, QWidget *>{"PrintBitBtn", MessageForm}}) {
+        const std::string name = window->objectName().toStdString();
+        ClickOn(FMain, Control(form, button));
+        const std::optional<QPoint> shown = WaitUntilShownWhole(window);
+        ASSERT_TRUE(shown) << name << " did not show";
+        // The compositor places windows as it likes: mutter puts the
+        // message box beside the main window, where a click on it cannot
+        // cover the box. Preferences it puts over the main window.
+        const bool over = QRect(*shown, window->size()).intersects(QRect(FMain, form->size()));
+        if (window == PreferencesForm)
+            EXPECT_TRUE(over) << "Preferences was placed beside the main window: the click proves nothing";
+        if (!over) {
+            std::printf("%s: placed beside the main window\n", name.c_str());
+            window->hide();
+            continue;
+        }
+
+        x11::Click(MainWindowPointBeside(*shown, window));
+        EXPECT_TRUE(x11::WaitFor([] { return TombolixForm->isActiveWindow(); }, 3000)) << name;
+        QTest::qWait(300);
+        const std::optional<TSeen> seen = Find(x11::Screen(), window);
+        ASSERT_TRUE(seen) << name;
+        EXPECT_GE(seen->visible, 0.97) << name << " fell behind the main window";
+        KeepScreen(window == MessageForm ? "message-above-the-clicked-main-window"
+                                         : "preferences-above-the-clicked-main-window");
+        window->hide();
+    }
+}
+
+TEST_F(NativeWayland, OptionsBringsHiddenPreferencesBackAboveTheMainWindow)
+{
+    TTombolixForm *form = TombolixForm;
+    ClickOn(FMain, Control(form, "PrefBitBtn"));
+    const std::optional<QPoint> shown = WaitUntilShownWhole(PreferencesForm);
+    ASSERT_TRUE(shown);
+    ClickOn(*shown, Control(PreferencesForm, "CancelBitBtn"));
+    ASSERT_TRUE(x11::WaitFor([] { return !PreferencesForm->isVisible(); }));
+
+    x11::Click(MainWindowPointBeside(*shown, PreferencesForm));
+    ClickOn(FMain, Control(form, "PrefBitBtn"));
+    EXPECT_TRUE(WaitUntilShownWhole(PreferencesForm)) << "Options did not bring Preferences back in front";
+}
+
+} // namespace
