@@ -206,8 +206,9 @@ TEST_F(NativeWayland, DialogAndMessageBoxStayAboveTheMainWindowWhenItIsClicked)
         // message box beside the main window, where a click on it cannot
         // cover the box. Preferences it puts over the main window.
         const bool over = QRect(*shown, window->size()).intersects(QRect(FMain, form->size()));
-        if (window == PreferencesForm)
+        if (window == PreferencesForm) {
             EXPECT_TRUE(over) << "Preferences was placed beside the main window: the click proves nothing";
+        }
         if (!over) {
             std::printf("%s: placed beside the main window\n", name.c_str());
             window->hide();
