@@ -60,8 +60,4 @@ void PostNotice(const std::string &text);
 void BeginReading();
 void EndReading();
 
-// How many times the file store has read its file, for the tests and
-// benchmarks that hold an operation to one read; 0 on Windows.
-uint64_t FileReads();
-
 } // namespace regstore

@@ -26,6 +26,7 @@
 
 #include "settings/RegistryFileFormat.h"
 #include "settings/RegistryStore.h"
+#include "settings/RegistryStoreForTests.h"
 
 #include <cerrno>
 #include <cstdlib>
@@ -514,7 +515,7 @@ void EndReading()
     reading.document.reset();
 }
 
-uint64_t FileReads()
+uint64_t fortests::FileReads()
 {
     return Reading().fileReads;
 }

@@ -1,6 +1,7 @@
 // The registry store on Windows: the current user's registry itself.
 
 #include "settings/RegistryStore.h"
+#include "settings/RegistryStoreForTests.h"
 
 #include <string>
 #include <string_view>
@@ -109,7 +110,8 @@ void BeginReading()
 void EndReading()
 {
 }
-uint64_t FileReads()
+
+uint64_t fortests::FileReads()
 {
     return 0;
 }

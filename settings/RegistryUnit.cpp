@@ -126,46 +126,6 @@ void WriteBackDefault(std::string_view keyPath, std::string_view name, uint32_t 
     }
 }
 
-// A count under the product key: the stored value, or its fallback written
-// back when the value (or the key) is missing.
-uint8_t ReadCount(std::string_view keyPath, const TCountItem &item)
-{
-    {
-        TOpenKey key(keyPath, TAccess::Read);
-        if (key.ValueExists(item.name))
-            return key.ReadByte(item.name);
-    }
-    WriteBackDefault(keyPath, item.name, item.fallback);
-    return item.fallback;
-}
-
-// A switch under the product key, stored as 0 or 1; any other number is on.
-bool ReadSwitch(std::string_view keyPath, const TSwitchItem &item)
-{
-    {
-        TOpenKey key(keyPath, TAccess::Read);
-        if (key.ValueExists(item.name))
-            return key.ReadDword(item.name) != 0;
-    }
-    WriteBackDefault(keyPath, item.name, item.fallback ? 1 : 0);
-    return item.fallback;
-}
-
-void WriteSwitch(std::string_view keyPath, const TSwitchItem &item, bool value)
-{
-    WriteValue(keyPath, item.name, value ? 1 : 0);
-}
-
-void ReadByteList(std::string_view keyPath, std::span<uint8_t> values)
-{
-    TOpenKey key(keyPath, TAccess::Read);
-    if (!key.IsOpen())
-        return;
-    std::string spare;
-    for (size_t i = 0; i < values.size(); ++i)
-        values[i] = key.ReadByte(IndexName(i, spare));
-}
-
 // The whole list in one change of the store.
 void WriteList(std::string_view keyPath, std::span<const uint32_t> data)
 {
@@ -176,12 +136,6 @@ void WriteList(std::string_view keyPath, std::span<const uint32_t> data)
         values.push_back({IndexName(i, spares[i]), data[i]});
     TOpenKey key(keyPath);
     key.WriteDwords(values);
-}
-
-void WriteByteList(std::string_view keyPath, std::span<const uint8_t> values)
-{
-    const std::vector<uint32_t> data(values.begin(), values.end());
-    WriteList(keyPath, data);
 }
 
 // The notices for the player, and whoever shows them.
@@ -249,9 +203,17 @@ bool TRegOptions::InitDefaults()
     return true;
 }
 
+// A count: the stored value, or its fallback written back when the value
+// (or the key) is missing.
 uint8_t TRegOptions::Read(const TCountItem &item)
 {
-    return ReadCount(FKeyPath, item);
+    {
+        TOpenKey key(FKeyPath, TAccess::Read);
+        if (key.ValueExists(item.name))
+            return key.ReadByte(item.name);
+    }
+    WriteBackDefault(FKeyPath, item.name, item.fallback);
+    return item.fallback;
 }
 
 void TRegOptions::Write(const TCountItem &item, uint8_t value)
@@ -259,24 +221,37 @@ void TRegOptions::Write(const TCountItem &item, uint8_t value)
     WriteValue(FKeyPath, item.name, value);
 }
 
+// A switch, stored as 0 or 1; any other number is on.
 bool TRegOptions::Read(const TSwitchItem &item)
 {
-    return ReadSwitch(FKeyPath, item);
+    {
+        TOpenKey key(FKeyPath, TAccess::Read);
+        if (key.ValueExists(item.name))
+            return key.ReadDword(item.name) != 0;
+    }
+    WriteBackDefault(FKeyPath, item.name, item.fallback ? 1 : 0);
+    return item.fallback;
 }
 
 void TRegOptions::Write(const TSwitchItem &item, bool value)
 {
-    WriteSwitch(FKeyPath, item, value);
+    WriteValue(FKeyPath, item.name, value ? 1 : 0);
 }
 
 void TRegOptions::ReadBytes(std::string_view list, std::span<uint8_t> values)
 {
-    ReadByteList(ListKeyPath(list), values);
+    TOpenKey key(ListKeyPath(list), TAccess::Read);
+    if (!key.IsOpen())
+        return;
+    std::string spare;
+    for (size_t i = 0; i < values.size(); ++i)
+        values[i] = key.ReadByte(IndexName(i, spare));
 }
 
 void TRegOptions::WriteBytes(std::string_view list, std::span<const uint8_t> values)
 {
-    WriteByteList(ListKeyPath(list), values);
+    const std::vector<uint32_t> data(values.begin(), values.end());
+    WriteList(ListKeyPath(list), data);
 }
 
 // Payments are stored as signed 32-bit integers, in the dword's bits.
@@ -290,8 +265,8 @@ void TRegOptions::Read(const decltype(kPayments) &item, std::span<int64_t> value
         values[i] = static_cast<int32_t>(key.ReadDword(IndexName(i, spare)));
 }
 
-// Payments are stored as signed 32-bit integers, in the dword's bits. One
-// out of that range fails, after the payments before it were written.
+// One payment out of the stored range fails, after the payments before it
+// were written.
 void TRegOptions::Write(const decltype(kPayments) &item, std::span<const int64_t> values)
 {
     std::vector<uint32_t> data;
