@@ -25,7 +25,7 @@ public:
     int32_t SpreadCoefficient(const std::array<uint8_t, 49> &flags, uint8_t marks, uint8_t cells) const;
 };
 
-// Number of K-subsets of 1..N (K = marks 5..9, N = cells 36..49) whose spread
+// Number of K-subsets of 1..N (K = marks 5 or 6, N = cells 36..49) whose spread
 // index is `index` (0..200); 0 outside the tables.
 int64_t SpreadCounts(uint8_t marks, uint8_t index, uint8_t cells);
 
