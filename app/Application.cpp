@@ -1,16 +1,16 @@
 #include "app/Application.h"
 #include "DrawvaneVersion.h"
-#include "coupon/Artwork.h"
-#include "coupon/ErrorReport.h"
-#include "coupon/ImageFormUnit.h"
-#include "coupon/Tombolix.h"
-#include "dialogs/AboutUnit.h"
-#include "dialogs/DialogSupport.h"
-#include "dialogs/HelpUnit.h"
-#include "dialogs/LuckUnit.h"
-#include "dialogs/MessageUnit.h"
-#include "dialogs/PreferencesUnit.h"
-#include "dialogs/SystemsUnit.h"
+#include "coupon/kit/Artwork.h"
+#include "coupon/kit/ErrorReport.h"
+#include "coupon/kit/WindowStacking.h"
+#include "coupon/mainwindow/ImageFormUnit.h"
+#include "coupon/mainwindow/Tombolix.h"
+#include "dialogs/forms/AboutUnit.h"
+#include "dialogs/forms/HelpUnit.h"
+#include "dialogs/forms/LuckUnit.h"
+#include "dialogs/forms/MessageUnit.h"
+#include "dialogs/forms/PreferencesUnit.h"
+#include "dialogs/forms/SystemsUnit.h"
 #include "settings/RegistryUnit.h"
 
 #include <QFont>
@@ -28,9 +28,7 @@ namespace {
 // regular face: Wine's bold face draws thinner strokes than the regular one
 // at 16 pixels, so bold is made from the regular face by emboldening it,
 // which gives bold labels clearly more weight.
-constexpr const char *kTahomaFiles[] = {
-    "/usr/share/wine/fonts/tahoma.ttf",
-};
+constexpr const char *kTahomaFile = "/usr/share/wine/fonts/tahoma.ttf";
 
 } // namespace
 
@@ -95,9 +93,7 @@ bool EnsureFonts()
 #endif
     if (QFontDatabase::families().contains(QStringLiteral("Tahoma")))
         return true;
-    bool added = false;
-    for (const char *file : kTahomaFiles)
-        added = QFontDatabase::addApplicationFont(QString::fromLatin1(file)) >= 0 || added;
+    const bool added = QFontDatabase::addApplicationFont(QString::fromLatin1(kTahomaFile)) >= 0;
     if (!added || !QFontDatabase::families().contains(QStringLiteral("Tahoma"))) {
         std::fprintf(stderr, "drawvane: the Tahoma font is not installed (Debian package fonts-wine)\n");
         return false;
@@ -137,10 +133,10 @@ void CreateForms()
     QApplication::setQuitOnLastWindowClosed(false);
     EnsureFonts();
 
-    // The order matters: the main window first, the atlas second; the main
-    // window's show handler, run later, may use every one of them.
-    TombolixForm = new TTombolixForm;
+    // The atlas first: the main window's coupon copies its cells from it.
+    // The main window's show handler, run later, may use every window.
     ImagesForm = new TImagesForm;
+    TombolixForm = new TTombolixForm(ImagesForm->Atlas());
     PreferencesForm = new TPreferencesForm(TombolixForm);
     SystemsForm = new TSystemsForm(TombolixForm);
     LuckForm = new TLuckForm;
@@ -180,6 +176,6 @@ void DestroyForms()
     destroy(LuckForm);
     destroy(SystemsForm);
     destroy(PreferencesForm);
-    destroy(ImagesForm);
     destroy(TombolixForm);
+    destroy(ImagesForm);
 }

@@ -1,5 +1,5 @@
 #include "app/Application.h"
-#include "coupon/Tombolix.h"
+#include "coupon/mainwindow/Tombolix.h"
 
 int main(int argc, char **argv)
 {

@@ -2,6 +2,7 @@
 // click, a window opening) reads it once, in one reading; a dialog's Accept
 // writes a handful of items.
 
+#include "TestSupport.h"
 #include "settings/RegistryUnit.h"
 
 #include <benchmark/benchmark.h>
@@ -11,11 +12,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <new>
-#include <optional>
-#include <random>
 #include <string>
 
 #include <malloc.h>
@@ -56,34 +53,12 @@ namespace {
 // A private XDG_CONFIG_HOME with the defaults written, for one benchmark.
 class ScratchStore {
 public:
-    ScratchStore()
-    {
-        if (const char *old = std::getenv("XDG_CONFIG_HOME"))
-            FPrevious = old;
-        std::random_device rd;
-        FDir = std::filesystem::temp_directory_path()
-            / ("drawvane-bench-" + std::to_string(rd()) + "-" + std::to_string(rd()));
-        std::filesystem::create_directories(FDir);
-        setenv("XDG_CONFIG_HOME", FDir.c_str(), 1);
-        TRegOptions().InitDefaults();
-    }
-    ~ScratchStore()
-    {
-        if (FPrevious)
-            setenv("XDG_CONFIG_HOME", FPrevious->c_str(), 1);
-        else
-            unsetenv("XDG_CONFIG_HOME");
-        std::error_code error;
-        std::filesystem::remove_all(FDir, error);
-    }
-    ScratchStore(const ScratchStore &) = delete;
-    ScratchStore &operator=(const ScratchStore &) = delete;
+    ScratchStore() { TRegOptions().InitDefaults(); }
 
-    std::filesystem::path File() const { return FDir / "drawvane" / "registry.reg"; }
+    std::filesystem::path File() const { return FHome.storeFile(); }
 
 private:
-    std::filesystem::path FDir;
-    std::optional<std::string> FPrevious;
+    testsupport::ScopedConfigHome FHome;
 };
 
 // One read outside a reading: the file opened, read and parsed.
@@ -125,11 +100,7 @@ BENCHMARK(BM_ReadAllSettingsInOneReading);
 void BM_ReadAllSettingsBeside40000OtherKeys(benchmark::State &state)
 {
     ScratchStore scratch;
-    std::string text;
-    {
-        std::ifstream in(scratch.File(), std::ios::binary);
-        text.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-    }
+    std::string text = testsupport::ReadFile(scratch.File());
     for (int key = 0; key < 40000; ++key) {
         char line[96];
         std::snprintf(line, sizeof line, "[HKEY_CURRENT_USER\\Software\\Export\\Key%05d]\n", key);
@@ -140,7 +111,7 @@ void BM_ReadAllSettingsBeside40000OtherKeys(benchmark::State &state)
         }
         text += '\n';
     }
-    std::ofstream(scratch.File(), std::ios::binary | std::ios::trunc) << text;
+    testsupport::WriteFile(scratch.File(), text);
 
     size_t peak = 0;
     for (auto _ : state) {

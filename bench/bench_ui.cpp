@@ -1,13 +1,14 @@
 // Speed of the coupon window: full redraw, one click, start-up.
 
 #include "app/Application.h"
-#include "coupon/CouponSystems.h"
-#include "coupon/CouponView.h"
-#include "coupon/ImageFormUnit.h"
-#include "coupon/Tombolix.h"
-#include "dialogs/PreferencesUnit.h"
-#include "dialogs/SystemsUnit.h"
-#include "settings/RegistryStore.h"
+#include "coupon/logic/CouponForTests.h"
+#include "coupon/logic/CouponSystems.h"
+#include "coupon/mainwindow/CouponView.h"
+#include "coupon/mainwindow/ImageFormUnit.h"
+#include "coupon/mainwindow/Tombolix.h"
+#include "dialogs/forms/PreferencesUnit.h"
+#include "dialogs/forms/SystemsUnit.h"
+#include "settings/RegistryStoreForTests.h"
 #include "settings/RegistryUnit.h"
 
 #include <QApplication>
@@ -63,12 +64,12 @@ void StartForms()
 void BM_DrawCouponWithFileStore(benchmark::State &state)
 {
     StartForms();
-    const uint64_t reads = regstore::FileReads();
+    const uint64_t reads = regstore::fortests::FileReads();
     for (auto _ : state)
         TombolixForm->DrawCoupon();
     state.counters["excluded"] = TombolixForm->excludedCount;
     state.counters["file_reads"] =
-        static_cast<double>(regstore::FileReads() - reads) / static_cast<double>(state.iterations());
+        static_cast<double>(regstore::fortests::FileReads() - reads) / static_cast<double>(state.iterations());
 }
 BENCHMARK(BM_DrawCouponWithFileStore)->Unit(benchmark::kMicrosecond);
 
@@ -83,7 +84,7 @@ void BM_DrawCouponWithConstantSystems(benchmark::State &state)
     systems.SetInclusions(inclusions);
     QWidget game;
     QWidget coefficients;
-    TCouponView view(&game, &coefficients);
+    TCouponView view(&game, &coefficients, ImagesForm->Atlas());
     for (auto _ : state) {
         view.Fill(0xFFDEBED7);
         view.Clear();
@@ -97,12 +98,12 @@ void BM_ClickTogglesOneCell(benchmark::State &state)
 {
     StartForms();
     TombolixForm->DrawCoupon();
-    const TPoint p = CellOrigin(2, 3);
-    const uint64_t reads = regstore::FileReads();
+    const TPoint p = fortests::CellOrigin(2, 3);
+    const uint64_t reads = regstore::fortests::FileReads();
     for (auto _ : state)
         TombolixForm->CouponImageMouseDown(p.x + 8, p.y + 8);
     state.counters["file_reads"] =
-        static_cast<double>(regstore::FileReads() - reads) / static_cast<double>(state.iterations());
+        static_cast<double>(regstore::fortests::FileReads() - reads) / static_cast<double>(state.iterations());
 }
 BENCHMARK(BM_ClickTogglesOneCell)->Unit(benchmark::kMicrosecond);
 
@@ -116,7 +117,7 @@ void BM_ClickCompletesTwelfthBoard(benchmark::State &state)
     // Every board holds the included 1, 13, 26 and 49, plus two of its own.
     constexpr int free[] = {3, 4, 6, 7, 8, 9, 10, 12, 14, 15, 16, 18, 19, 20, 21, 22, 24, 25, 27, 28, 30, 32, 33, 34};
     const auto press = [](int board, int number) {
-        const TPoint p = CellOrigin(board, number);
+        const TPoint p = fortests::CellOrigin(board, number);
         TombolixForm->CouponImageMouseDown(p.x + 8, p.y + 8);
     };
     for (int b = 1; b <= 12; ++b) {
@@ -124,7 +125,7 @@ void BM_ClickCompletesTwelfthBoard(benchmark::State &state)
         if (b < 12)
             press(b, free[b + 11]);
     }
-    const TPoint last = CellOrigin(12, free[23]);
+    const TPoint last = fortests::CellOrigin(12, free[23]);
     for (auto _ : state) {
         TombolixForm->CouponImageMouseDown(last.x + 8, last.y + 8); // completes board 12
         state.PauseTiming();

@@ -4,7 +4,7 @@
 #include "FirstPaint.h"
 
 #include "app/Application.h"
-#include "coupon/Tombolix.h"
+#include "coupon/mainwindow/Tombolix.h"
 
 int main(int argc, char **argv)
 {

@@ -1,0 +1,164 @@
+#include "coupon/kit/WindowLayout.h"
+#include "coupon/kit/Artwork.h"
+#include "coupon/kit/ErrorReport.h"
+#include "coupon/kit/HintText.h"
+#include "coupon/kit/WindowPalette.h"
+
+#include <QGuiApplication>
+#include <QIcon>
+#include <QLabel>
+#include <QPalette>
+#include <QPointer>
+#include <QPushButton>
+#include <QScreen>
+#include <QShowEvent>
+#include <QToolTip>
+
+#include <algorithm>
+#include <utility>
+
+QPushButton *MakeGlyphButton(QWidget *parent, const TPlace &place, const QString &caption, const QString &glyph,
+                             QSize glyphSize)
+{
+    auto *button = new QPushButton(caption, parent);
+    button->setIconSize(glyphSize);
+    WhenFirstShown(button, [glyph](QWidget *w) {
+        static_cast<QPushButton *>(w)->setIcon(QIcon(ArtPixmap(glyph, w->devicePixelRatioF())));
+    });
+    button->setAutoDefault(false);
+    button->setDefault(false);
+    return Place(button, place);
+}
+
+void SetHint(QWidget *widget, const char *hint)
+{
+    const THint parts = SplitHint(hint);
+    widget->setToolTip(QString::fromStdString(parts.shortPart));
+    widget->setStatusTip(QString::fromStdString(parts.longPart));
+}
+
+namespace {
+
+// What a window does when the program shows it. The first time: it builds
+// the controls that wait for it and shows them with the window, then does
+// the work that waits for it (natural sizes, pictures); every time: its
+// show handler. The window's Show event comes after its controls were
+// shown and before the window system shows it, so nothing of this shows
+// half done.
+class TWindowShowing : public QObject {
+public:
+    explicit TWindowShowing(QWidget *window)
+        : QObject(window)
+        , FWindow(window)
+    {
+        window->installEventFilter(this);
+    }
+
+    static TWindowShowing &Of(QWidget *window)
+    {
+        for (QObject *child : window->children())
+            if (auto *showing = dynamic_cast<TWindowShowing *>(child))
+                return *showing;
+        return *new TWindowShowing(window);
+    }
+
+    std::function<void()> build;
+    std::function<void()> handler;
+    QList<QPair<QPointer<QWidget>, std::function<void(QWidget *)>>> waiting;
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() != QEvent::Show || event->spontaneous())
+            return QObject::eventFilter(watched, event);
+        Guarded([this] {
+            if (build) {
+                std::exchange(build, {})();
+                // Controls made for a shown window are shown by hand.
+                for (QWidget *control : FWindow->findChildren<QWidget *>(QString(), Qt::FindDirectChildrenOnly))
+                    if (!control->isWindow() && !control->testAttribute(Qt::WA_WState_ExplicitShowHide))
+                        control->show();
+            }
+            for (const auto &[widget, work] : std::exchange(waiting, {}))
+                if (widget)
+                    work(widget);
+            if (handler)
+                handler();
+        });
+        return QObject::eventFilter(watched, event);
+    }
+
+private:
+    QWidget *FWindow;
+};
+
+} // namespace
+
+void BuildOnFirstShowing(QWidget *window, std::function<void()> build)
+{
+    TWindowShowing::Of(window).build = std::move(build);
+}
+
+void WhenFirstShown(QWidget *widget, std::function<void(QWidget *)> work)
+{
+    TWindowShowing::Of(widget->window()).waiting.append({widget, std::move(work)});
+}
+
+void PlaceNaturally(QWidget *widget, const QRect &place)
+{
+    widget->move(place.topLeft());
+    WhenFirstShown(widget, [wanted = place.size()](QWidget *w) {
+        const QSize natural = w->sizeHint();
+        w->resize(wanted.width() ? wanted.width() : natural.width(),
+                  wanted.height() ? wanted.height() : natural.height());
+    });
+}
+
+void CallOnShow(QWidget *window, std::function<void()> handler)
+{
+    TWindowShowing::Of(window).handler = std::move(handler);
+}
+
+void SetLabelText(QLabel *label, const QString &text)
+{
+    if (label->text() == text)
+        return;
+    label->setText(text);
+    // Laying a label out again costs more than the rest of a recalculation;
+    // only a label whose text changed its size is resized.
+    const QSize wanted = label->sizeHint();
+    if (wanted != label->size())
+        label->resize(wanted);
+}
+
+void SetBackgroundColour(QWidget *widget, QRgb colour)
+{
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::Window, QColor::fromRgb(colour));
+    widget->setPalette(palette);
+    widget->setAutoFillBackground(true);
+}
+
+void SetUpWindow(QWidget *window, const TWindowSetup &setup)
+{
+    window->setWindowFlags(setup.flags);
+    window->setObjectName(QString::fromLatin1(setup.name));
+    window->setWindowTitle(QString::fromLatin1(setup.title));
+    window->setFixedSize(setup.size);
+    window->setFont(setup.font);
+    // The whole palette, so that nothing of a dark desktop theme shows
+    // through; the tool tips, windows of their own, take it too.
+    window->setPalette(ProgramPalette());
+    QToolTip::setPalette(ProgramPalette());
+    SetBackgroundColour(window, setup.colour);
+}
+
+void CentreOnScreen(QWidget *window)
+{
+    const QScreen *screen = QGuiApplication::primaryScreen();
+    if (!screen)
+        return;
+    const QRect desktop = screen->availableGeometry();
+    const QPoint topLeft = desktop.center() - window->rect().center();
+    window->move(std::max(topLeft.x(), desktop.left()), std::max(topLeft.y(), desktop.top()));
+}

@@ -1,0 +1,73 @@
+#include "coupon/mainwindow/CouponImage.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+
+#include <algorithm>
+#include <cstring>
+
+TCouponImage::TCouponImage(QWidget *parent)
+    : QWidget(parent)
+    , FImage(kWidth, kHeight, QImage::Format_RGB32)
+{
+    FImage.fill(Qt::white);
+    setFixedSize(kWidth, kHeight);
+    setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+void TCouponImage::FillRect(int left, int top, int right, int bottom, QRgb colour)
+{
+    left = std::max(left, 0);
+    top = std::max(top, 0);
+    right = std::min(right, kWidth);
+    bottom = std::min(bottom, kHeight);
+    if (left >= right || top >= bottom)
+        return;
+    for (int y = top; y < bottom; ++y) {
+        auto *line = reinterpret_cast<QRgb *>(FImage.scanLine(y));
+        std::fill(line + left, line + right, colour);
+    }
+    update(left, top, right - left, bottom - top);
+}
+
+void TCouponImage::CopyRect(const QImage &source, int sx, int sy, int width, int height, int dx, int dy)
+{
+    // Clip against both images: a start left of (or above) either image
+    // moves both starts in and shortens the run.
+    const auto clipStart = [](int &length, int &start, int &other) {
+        if (start < 0) {
+            length += start;
+            other -= start;
+            start = 0;
+        }
+    };
+    clipStart(width, sx, dx);
+    clipStart(height, sy, dy);
+    clipStart(width, dx, sx);
+    clipStart(height, dy, sy);
+    width = std::min({width, source.width() - sx, kWidth - dx});
+    height = std::min({height, source.height() - sy, kHeight - dy});
+    if (width <= 0 || height <= 0)
+        return;
+    const QImage &src = source.format() == QImage::Format_RGB32 ? source : source.convertToFormat(QImage::Format_RGB32);
+    for (int y = 0; y < height; ++y) {
+        const auto *from = reinterpret_cast<const QRgb *>(src.constScanLine(sy + y)) + sx;
+        auto *to = reinterpret_cast<QRgb *>(FImage.scanLine(dy + y)) + dx;
+        std::memcpy(to, from, sizeof(QRgb) * width);
+    }
+    update(dx, dy, width, height);
+}
+
+void TCouponImage::paintEvent(QPaintEvent *)
+{
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
+    painter.drawImage(QRect(0, 0, kWidth, kHeight), FImage);
+}
+
+void TCouponImage::mousePressEvent(QMouseEvent *event)
+{
+    const QPoint p = event->position().toPoint();
+    if (OnMouseDown)
+        OnMouseDown(p.x(), p.y());
+}

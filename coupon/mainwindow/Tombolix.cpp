@@ -1,0 +1,407 @@
+#include "coupon/mainwindow/Tombolix.h"
+#include "calc/CalculationsUnit.h"
+#include "coupon/kit/ErrorReport.h"
+#include "coupon/kit/HintText.h"
+#include "coupon/kit/WindowLayout.h"
+#include "coupon/logic/CouponSystems.h"
+#include "coupon/logic/PrintText.h"
+#include "coupon/mainwindow/CouponImage.h"
+#include "coupon/mainwindow/CouponView.h"
+#include "coupon/mainwindow/MainToolbar.h"
+#include "coupon/mainwindow/Printing.h"
+#include "coupon/mainwindow/ResultsPanel.h"
+#include "settings/RegistryUnit.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QFrame>
+#include <QLabel>
+#include <QStatusBar>
+#include <QThread>
+
+#include <algorithm>
+#include <exception>
+
+TTombolixForm *TombolixForm = nullptr;
+
+namespace {
+
+// Fixed layout of the window, in pixels relative to the parent.
+constexpr TPlace kGamePanel = {"GamePanel", 0, 87, 773, 259};
+constexpr TPlace kCoefficientsPanel = {"CoefficientsPanel", 0, 345, 773, 91};
+constexpr TPlace kStatusBar = {"MainStatusBar", 0, 625, 773, 22};
+
+struct ActionDef {
+    const char *name;
+    const char *caption;
+    const char *hint;
+    QAction *TTombolixForm::*action;
+    void (TTombolixForm::*execute)();
+};
+
+constexpr QRgb kWindowColour = 0xFFA6CAF0;
+constexpr QRgb kCoolBarColour = kCommonBackground;
+constexpr QRgb kGamePanelColour = 0xFFDC78D2;
+constexpr QRgb kStatsPanelColour = kCommonBackground;
+constexpr QRgb kCoefficientsColour = 0xFFDEC2C2;
+constexpr QRgb kCouponColour = 0xFFDEBED7;
+
+QFont WindowFont(int pixels)
+{
+    QFont font(QStringLiteral("Tahoma"));
+    font.setPixelSize(pixels);
+    return font;
+}
+
+} // namespace
+
+TTombolixForm::TTombolixForm(const QImage &atlas, QWidget *parent)
+    : QWidget(parent)
+{
+    SetUpWindow(this,
+                {.name = "TombolixForm",
+                 .title = "Drawvane",
+                 .size = QSize(773, 647),
+                 .font = WindowFont(16),
+                 .flags = Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
+                     | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint,
+                 .colour = kWindowColour});
+
+    CreateCommands();
+    CreateToolbar();
+    GamePanel = Place(new QFrame(this), kGamePanel);
+    CoefficientsPanel = Place(new QFrame(this), kCoefficientsPanel);
+    FView = std::make_unique<TCouponView>(GamePanel, CoefficientsPanel, atlas);
+    FView->Image()->OnMouseDown = Guard([this](int x, int y) { CouponImageMouseDown(x, y); });
+    StatsPanel = new TResultsPanel(this);
+
+    auto *statusBar = Place(new QStatusBar(this), kStatusBar);
+    statusBar->setSizeGripEnabled(false);
+    FStatusPanel = new QLabel(QStringLiteral("Save All"), statusBar);
+    FStatusPanel->setObjectName(QStringLiteral("MainStatusPanel"));
+    // One panel of 150 pixels which, being the last, runs on to the right
+    // edge, so that long hints are not cut off.
+    FStatusPanel->setMinimumWidth(150);
+    statusBar->addWidget(FStatusPanel, 1);
+
+    CentreOnScreen(this);
+    CallOnShow(this, [this] { FormShow(); });
+    Guarded([this] { FormCreate(); });
+}
+
+TTombolixForm::~TTombolixForm() = default;
+
+const TCouponState &TTombolixForm::Coupon() const
+{
+    return FView->Coupon();
+}
+
+void TTombolixForm::CreateCommands()
+{
+    static const ActionDef actions[] = {
+        {"FormCloseAction", "Exit", "|Close window and Exit program", &TTombolixForm::FormCloseAction,
+         &TTombolixForm::FormCloseActionExecute},
+        {"ShowOptionsAction", "Options", "|Show Program options", &TTombolixForm::ShowOptionsAction,
+         &TTombolixForm::ShowOptionsActionExecute},
+        {"CalculateAction", "Calculate", "|Calculate Probabilities and related data", &TTombolixForm::CalculateAction,
+         &TTombolixForm::CalculateActionExecute},
+        {"ClearAction", "Clear", "|Clear all marks and calculations", &TTombolixForm::ClearAction,
+         &TTombolixForm::ClearActionExecute},
+        {"SystemsAction", "Systems", "|Show Systems Window", &TTombolixForm::SystemsAction,
+         &TTombolixForm::SystemsActionExecute},
+        {"PrintAction", "Print", "|Print filled boards", &TTombolixForm::PrintAction,
+         &TTombolixForm::PrintActionExecute},
+        {"LuckAction", "Luck", "|Increas you winning chances", &TTombolixForm::LuckAction,
+         &TTombolixForm::LuckActionExecute},
+        {"AboutAction", "About", "|Contact the Author and read about his other programs", &TTombolixForm::AboutAction,
+         &TTombolixForm::AboutActionExecute},
+        {"HelpAction", "Help", "|Program usage and explanation", &TTombolixForm::HelpAction,
+         &TTombolixForm::HelpActionExecute},
+    };
+    for (const auto &def : actions) {
+        auto *action = new QAction(QString::fromLatin1(def.caption), this);
+        action->setObjectName(QString::fromLatin1(def.name));
+        action->setProperty("category", QStringLiteral("Form"));
+        const THint hint = SplitHint(def.hint);
+        action->setStatusTip(QString::fromStdString(hint.longPart));
+        action->setToolTip(QString::fromStdString(hint.shortPart));
+        action->setProperty("hint", QString::fromLatin1(def.hint));
+        const auto execute = def.execute;
+        connect(action, &QAction::triggered, this, Guard([this, execute] { (this->*execute)(); }));
+        this->*def.action = action;
+    }
+}
+
+void TTombolixForm::CreateToolbar()
+{
+    // clang-format off
+    const TMainToolbar::TButton buttons[] = {
+        {{"PrefBitBtn", 0, 2, 81, 74}, ":/toolbar/options.png", ShowOptionsAction},
+        {{"SystemsBitBtn", 81, 2, 81, 74}, ":/toolbar/systems.png", SystemsAction},
+        {{"ClearBitBtn", 162, 2, 81, 74}, ":/toolbar/clear.png", ClearAction},
+        {{"PrintBitBtn", 243, 2, 75, 74}, ":/toolbar/print.png", PrintAction},
+        {{"LuckBitBtn", 318, 2, 75, 74}, ":/toolbar/luck.png", LuckAction},
+        {{"CalculateBitBtn", 393, 2, 81, 74}, ":/toolbar/help.png", HelpAction},
+        {{"AboutBitBtn", 474, 2, 75, 74}, ":/toolbar/about.png", AboutAction, "|A note about the author and his other programs"},
+        {{"ExitBitBtn", 676, 2, 81, 74}, ":/toolbar/exit.png", FormCloseAction},
+    };
+    // clang-format on
+    CoolBar1 = new TMainToolbar(this, buttons);
+}
+
+void TTombolixForm::SetStatusText(const QString &text)
+{
+    FStatusPanel->setText(text);
+}
+
+void TTombolixForm::FormCreate()
+{
+    CouponColor = kCouponColour;
+    // No other window exists yet: a failure is told once the window is up.
+    FStartupErrors.Run([] { TRegOptions().InitDefaults(); });
+}
+
+void TTombolixForm::ReadShape(bool withDefaultsCheck, TErrorCollector &errors)
+{
+    TRegOptions store;
+    bool defaultsWritten = false;
+    if (withDefaultsCheck)
+        errors.Run([&] { defaultsWritten = store.InitDefaults(); });
+    if (defaultsWritten)
+        return;
+    // Each item on its own: a damaged item keeps its old value in the
+    // working copy and does not stop the others from being read.
+    uint8_t storedBoards = boards;
+    uint8_t storedSize = boardsize;
+    uint8_t storedMarks = marks;
+    errors.Run([&] { storedBoards = store.GetBoards(); });
+    errors.Run([&] { storedSize = store.GetBoardSize(); });
+    errors.Run([&] { storedMarks = store.GetMarks(); });
+    // A hand-edited store may hold counts the coupon cannot show; the
+    // working copy keeps them within the coupon's limits.
+    const TCouponShape shape = TCouponShape::Clamped(storedBoards, storedSize, storedMarks);
+    boards = shape.boards;
+    boardsize = shape.boardsize;
+    marks = shape.marks;
+    // A list that cannot be opened is left as it was; a copy with no
+    // division on (the state before the first load) takes the defaults.
+    if (std::ranges::none_of(divisions, [](uint8_t on) { return on != 0; }))
+        std::ranges::copy(TGameSettings().divisions, divisions.begin());
+    errors.Run([&] { store.GetDivisions(divisions); });
+}
+
+void TTombolixForm::SetColours()
+{
+    SetBackgroundColour(CoolBar1, kCoolBarColour);
+    SetBackgroundColour(GamePanel, kGamePanelColour);
+    SetBackgroundColour(StatsPanel, kStatsPanelColour);
+    SetBackgroundColour(CoefficientsPanel, kCoefficientsColour);
+}
+
+void TTombolixForm::FormShow()
+{
+    TSettingsReading reading;
+    // The window is always finished, whatever the store says: settings,
+    // colours, the coupon; what went wrong is reported afterwards, each
+    // problem once.
+    TErrorCollector &errors = FStartupErrors;
+    ReadShape(true, errors);
+    SetColours();
+    errors.Run([this] { DrawCoupon(); });
+    if (errors.Empty())
+        return;
+    QMetaObject::invokeMethod(
+        this, [this] { FStartupErrors.ReportAll(); }, Qt::QueuedConnection);
+}
+
+void TTombolixForm::closeEvent(QCloseEvent *event)
+{
+    QWidget::closeEvent(event);
+    // Closing the main window ends the program, even while other windows
+    // are shown. Outside a running event loop there is nothing to end.
+    if (QThread::currentThread()->loopLevel() > 0)
+        QCoreApplication::exit(0);
+}
+
+bool TTombolixForm::event(QEvent *event)
+{
+    if (event->type() == TWindowMessage::EventType()) {
+        auto &message = static_cast<TWindowMessage &>(*event);
+        Guarded([&] {
+            if (message.Msg == WM_SETTINGSCHANGED)
+                WMSettingsChanged(message);
+            else if (message.Msg == WM_SYSTEMSCHANGED)
+                WMSystemsChanged(message);
+        });
+        return true;
+    }
+    if (event->type() == QEvent::StatusTip) {
+        SetStatusText(static_cast<QStatusTipEvent *>(event)->tip());
+        return true;
+    }
+    return QWidget::event(event);
+}
+
+void TTombolixForm::WMSettingsChanged(TWindowMessage &message)
+{
+    TSettingsReading reading;
+    TErrorCollector errors;
+    ReadShape(false, errors);
+    errors.Run([this] { DrawCoupon(); });
+    message.Result = 1;
+    errors.RethrowFirst();
+}
+
+void TTombolixForm::WMSystemsChanged(TWindowMessage &message)
+{
+    DrawCoupon();
+    message.Result = 1;
+}
+
+// --- Coupon drawing ---------------------------------------------------------
+
+void TTombolixForm::DrawCoupon()
+{
+    FView->Fill(CouponColor);
+    ClearCoupon();
+    if (boards == 0)
+        return;
+    // The systems once for the whole redraw. When they cannot be read the
+    // boards are drawn plain, so that the coupon is whole and usable, and
+    // the failure goes on to be reported.
+    TCouponSystems systems;
+    std::exception_ptr failure;
+    try {
+        TSettingsReading reading;
+        TRegOptions store;
+        systems = TCouponSystems::Read(store);
+    } catch (...) {
+        failure = std::current_exception();
+    }
+    excludedCount = systems.ExcludedCount();
+    FView->DrawCells(Shape(), systems);
+    if (failure)
+        std::rethrow_exception(failure);
+}
+
+void TTombolixForm::ClearCoupon()
+{
+    FView->Clear();
+    StatsPanel->ClearWinLabels();
+    StatsPanel->ClearOddsLabels();
+    StatsPanel->ClearPayLabels();
+}
+
+// --- Marking ----------------------------------------------------------------
+
+void TTombolixForm::CouponImageMouseDown(int x, int y)
+{
+    const auto hit = CouponHitTest(x, y);
+    if (!hit)
+        return;
+    // One reading of the store for the click and what follows from it: the
+    // exclusions, and for a board that fills or stops being full the
+    // coefficients' switches and the payments.
+    TSettingsReading reading;
+    const TClickResult result = FView->Mark(*hit, Shape(), [this](uint8_t n) {
+        TRegOptions store;
+        const TCouponSystems systems = TCouponSystems::ReadExclusions(store);
+        excludedCount = systems.ExcludedCount();
+        return systems.IsExcluded(n);
+    });
+    if (result == TClickResult::MarkedFull) {
+        ShowPunch(hit->board);
+        ShowSpread(hit->board);
+        CalculateResults();
+    } else if (result == TClickResult::UnmarkedFromFull) {
+        FView->ClearPunch(hit->board, CouponColor);
+        FView->ClearSpread(hit->board, CouponColor);
+        CalculateResults();
+    }
+}
+
+// --- Coefficients and results -------------------------------------------------
+
+void TTombolixForm::ShowPunch(uint8_t board)
+{
+    if (!TRegOptions().GetPlaySums())
+        return;
+    int32_t sum = 0;
+    for (int n = 1; n <= boardsize; ++n)
+        if (Coupon().Marked(board, n))
+            sum += n;
+    FView->ShowPunch(board, TLottoCalc().PunchCoefficient(sum, marks, boardsize));
+}
+
+void TTombolixForm::ShowSpread(uint8_t board)
+{
+    if (!TRegOptions().GetPlayStdev())
+        return;
+    FView->ShowSpread(board, TLottoCalc().SpreadCoefficient(Coupon().Flags(board), marks, boardsize));
+}
+
+void TTombolixForm::CalculateResults()
+{
+    StatsPanel->CalculateResults(Coupon(), Shape(), divisions, excludedCount, [] {
+        // Payments the store cannot open stay 0.
+        TPayments payments{};
+        TRegOptions().GetPayments(payments);
+        return payments;
+    });
+}
+
+// --- Commands ---------------------------------------------------------------
+
+void TTombolixForm::FormCloseActionExecute()
+{
+    close();
+}
+
+void TTombolixForm::ShowOptionsActionExecute()
+{
+    emit optionsRequested();
+}
+
+void TTombolixForm::CalculateActionExecute()
+{
+    TSettingsReading reading;
+    CalculateResults();
+}
+
+void TTombolixForm::ClearActionExecute()
+{
+    DrawCoupon();
+}
+
+void TTombolixForm::SystemsActionExecute()
+{
+    emit systemsRequested();
+}
+
+void TTombolixForm::PrintActionExecute()
+{
+    const std::string text = ComposePrintText(Coupon(), marks);
+    if (text.empty()) {
+        emit messageRequested(QStringLiteral("Please fill at least one of the boards"));
+        return;
+    }
+    // A failure of the printing system goes to the general error report,
+    // and then no message says that printing is under way.
+    PrintOnDefaultPrinter(QString::fromStdString(text), QString::fromLatin1(kPrintJobTitle));
+    emit messageRequested(QStringLiteral("Printing the selected numbers..."));
+}
+void TTombolixForm::LuckActionExecute()
+{
+    emit luckRequested();
+}
+
+void TTombolixForm::AboutActionExecute()
+{
+    emit aboutRequested();
+}
+
+void TTombolixForm::HelpActionExecute()
+{
+    emit helpRequested();
+}

@@ -1,0 +1,120 @@
+#pragma once
+
+#include "coupon/kit/ErrorReport.h"
+#include "coupon/kit/WindowMessages.h"
+#include "coupon/logic/CouponState.h"
+
+#include <QWidget>
+
+#include <array>
+#include <cstdint>
+#include <memory>
+
+class QAction;
+class QFrame;
+class QImage;
+class QLabel;
+class TCouponView;
+class TResultsPanel;
+
+// The main window: the toolbar of nine commands, the coupon with its
+// coefficient captions, the results panel and the status bar. It keeps the
+// working copy of the game's shape; every other setting it reads from the
+// store when it needs it.
+class TTombolixForm : public QWidget {
+    Q_OBJECT
+public:
+    // The coupon copies its cells from atlas, which outlives the window.
+    explicit TTombolixForm(const QImage &atlas, QWidget *parent = nullptr);
+    ~TTombolixForm() override;
+
+    static constexpr uint8_t CellSize = kCellSize;
+
+    // Working copy of the game shape, and what the coupon derives from it.
+    uint8_t boards = TCouponShape{}.boards;
+    uint8_t boardsize = TCouponShape{}.boardsize;
+    uint8_t marks = TCouponShape{}.marks;
+    std::array<uint8_t, 7> divisions{};
+    // The exclusions' count as the last redraw or click read them.
+    uint8_t excludedCount = 0;
+    QRgb CouponColor = 0;
+
+    const TCouponState &Coupon() const;
+
+    // The coupon: a full redraw reads the systems once (TCouponSystems);
+    // ClearCoupon empties the marks, the captions and the results.
+    void DrawCoupon();
+    void ClearCoupon();
+    void CouponImageMouseDown(int x, int y);
+
+    // A board's coefficients, shown while their switches are on (the coupon
+    // view clears them).
+    void ShowPunch(uint8_t board);
+    void ShowSpread(uint8_t board);
+
+    // The results panel over the full boards, with the stored payments.
+    void CalculateResults();
+
+    // Commands.
+    void FormCloseActionExecute();
+    void ShowOptionsActionExecute();
+    void CalculateActionExecute();
+    void ClearActionExecute();
+    void SystemsActionExecute();
+    void PrintActionExecute();
+    void LuckActionExecute();
+    void AboutActionExecute();
+    void HelpActionExecute();
+
+    // The commands, named as their objectName.
+    QAction *FormCloseAction = nullptr;
+    QAction *ShowOptionsAction = nullptr;
+    QAction *CalculateAction = nullptr;
+    QAction *ClearAction = nullptr;
+    QAction *SystemsAction = nullptr;
+    QAction *PrintAction = nullptr;
+    QAction *LuckAction = nullptr;
+    QAction *AboutAction = nullptr;
+    QAction *HelpAction = nullptr;
+
+signals:
+    // The commands that open the other windows. The main window does not
+    // know them; the program connects these to them.
+    void optionsRequested();
+    void systemsRequested();
+    void luckRequested();
+    void aboutRequested();
+    void helpRequested();
+    void messageRequested(const QString &text);
+
+protected:
+    bool event(QEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
+
+private:
+    void FormCreate();
+    void FormShow();
+    void WMSettingsChanged(TWindowMessage &message);
+    void WMSystemsChanged(TWindowMessage &message);
+
+    // The status bar's panel shows the long hints, also those that other
+    // windows send here as status tips.
+    void SetStatusText(const QString &text);
+    void CreateCommands();
+    void CreateToolbar();
+    void ReadShape(bool withDefaultsCheck, TErrorCollector &errors);
+    void SetColours();
+    TCouponShape Shape() const { return {boards, boardsize, marks}; }
+
+    // Controls, named as their objectName.
+    QFrame *CoolBar1 = nullptr;
+    QFrame *GamePanel = nullptr;
+    QFrame *CoefficientsPanel = nullptr;
+    TResultsPanel *StatsPanel = nullptr;
+    QLabel *FStatusPanel = nullptr;
+    std::unique_ptr<TCouponView> FView;
+
+    TErrorCollector FStartupErrors;
+};
+
+extern TTombolixForm *TombolixForm;

@@ -1,0 +1,90 @@
+#include "dialogs/forms/AboutUnit.h"
+#include "coupon/kit/ErrorReport.h"
+#include "dialogs/forms/DialogSetup.h"
+#include "dialogs/forms/TextBoxFormat.h"
+#include "dialogs/forms/Utf16Text.h"
+#include "dialogs/rules/InfoTexts.h"
+
+#include <QDesktopServices>
+#include <QPushButton>
+#include <QTextEdit>
+#include <QUrl>
+
+TAboutForm *AboutForm = nullptr;
+
+namespace {
+
+constexpr QSize kClientSize(702, 475);
+constexpr TPlace kAboutRichEdit = {"AboutRichEdit", 0, 0, 702, 411};
+constexpr TPlace kVisitLottoBitBtn = {"VisitLottoBitBtn", 5, 415, 226, 56};
+constexpr TPlace kVisitVeilmarkBitBtn = {"VisitVeilmarkBitBtn", 245, 415, 226, 56};
+constexpr TPlace kCloseBitBtn = {"CloseBitBtn", 565, 415, 96, 56};
+
+constexpr QRgb kTextColour = 0xFFE8D2DE;
+constexpr QRgb kPhraseColour = 0xFF0000FF;
+
+// The outcome is not looked at: a site that cannot be opened leaves the
+// window as it was.
+void OpenAddress(std::u16string_view address)
+{
+    QDesktopServices::openUrl(QUrl(FromUtf16(address)));
+}
+
+} // namespace
+
+TAboutForm::TAboutForm(QWidget *parent)
+    : QWidget(parent)
+{
+    SetUpDialog(this, {.name = "AboutForm", .title = "Drawvane About", .size = kClientSize, .font = DialogFont()});
+    // What only the shown window needs: its controls and their texts.
+    BuildOnFirstShowing(this, [this] {
+        AboutRichEdit = new QTextEdit(this);
+        Place(AboutRichEdit, kAboutRichEdit);
+        AboutRichEdit->setReadOnly(true);
+        AboutRichEdit->setFocusPolicy(Qt::ClickFocus);
+        AboutRichEdit->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        AboutRichEdit->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        AboutRichEdit->setLineWrapMode(QTextEdit::WidgetWidth);
+        AboutRichEdit->setPlainText(FromUtf16(infotexts::JoinLines(infotexts::kAboutLines)));
+
+        VisitLottoBitBtn = MakeGlyphButton(this, kVisitLottoBitBtn, QStringLiteral("Visit Drawvane's Website"),
+                                           QStringLiteral(":/glyphs/web.png"));
+        VisitVeilmarkBitBtn = MakeGlyphButton(this, kVisitVeilmarkBitBtn, QStringLiteral("Visit Veilmark's Website"),
+                                              QStringLiteral(":/glyphs/web.png"));
+        CloseBitBtn =
+            MakeGlyphButton(this, kCloseBitBtn, QStringLiteral("Close"), QStringLiteral(":/glyphs/close.png"));
+        connect(VisitLottoBitBtn, &QPushButton::clicked, this, Guard([this] { VisitLottoBitBtnClick(); }));
+        connect(VisitVeilmarkBitBtn, &QPushButton::clicked, this, Guard([this] { VisitVeilmarkBitBtnClick(); }));
+        connect(CloseBitBtn, &QPushButton::clicked, this, Guard([this] { CloseBitBtnClick(); }));
+
+        setTabOrder(CloseBitBtn, VisitLottoBitBtn);
+        setTabOrder(VisitLottoBitBtn, VisitVeilmarkBitBtn);
+        setTabOrder(VisitVeilmarkBitBtn, AboutRichEdit);
+    });
+    CentreOnScreen(this);
+    CallOnShow(this, [this] { FormShow(); });
+}
+
+void TAboutForm::FormShow()
+{
+    SetBackgroundColour(this, kCommonBackground);
+    SetTextBackground(AboutRichEdit, kTextColour);
+    const QString text = AboutRichEdit->toPlainText();
+    for (const infotexts::TPhraseRange &phrase : infotexts::kAboutPhrases)
+        EmphasisePhrase(AboutRichEdit, Utf16View(text), phrase.phrase, phrase.start, phrase.span, kPhraseColour);
+}
+
+void TAboutForm::VisitLottoBitBtnClick()
+{
+    OpenAddress(infotexts::kDrawvaneSite);
+}
+
+void TAboutForm::VisitVeilmarkBitBtnClick()
+{
+    OpenAddress(infotexts::kVeilmarkSite);
+}
+
+void TAboutForm::CloseBitBtnClick()
+{
+    hide();
+}

@@ -1,0 +1,84 @@
+#include "dialogs/forms/HelpUnit.h"
+#include "coupon/kit/ErrorReport.h"
+#include "dialogs/forms/DialogSetup.h"
+#include "dialogs/forms/TextBoxFormat.h"
+#include "dialogs/forms/Utf16Text.h"
+#include "dialogs/rules/InfoTexts.h"
+
+#include <QPushButton>
+#include <QTextEdit>
+
+THelpForm *HelpForm = nullptr;
+
+namespace {
+
+constexpr QSize kClientSize(686, 532);
+constexpr TPlace kHelpRichEdit = {"HelpRichEdit", 0, 0, 686, 476};
+constexpr TPlace kCloseBitBtn = {"CloseBitBtn", 515, 480, 101, 50};
+
+constexpr QRgb kTextColour = 0xFFF2DCEB;
+constexpr QRgb kCommandColour = 0xFF0000FF;
+constexpr QRgb kTopicColour = 0xFF008000;
+
+} // namespace
+
+THelpForm::THelpForm(QWidget *parent)
+    : QWidget(parent)
+{
+    SetUpDialog(this, {.name = "HelpForm", .title = "Drawvane Help", .size = kClientSize, .font = DialogFont()});
+    // What only the shown window needs: its controls and their texts.
+    BuildOnFirstShowing(this, [this] {
+        HelpRichEdit = new QTextEdit(this);
+        Place(HelpRichEdit, kHelpRichEdit);
+        HelpRichEdit->setReadOnly(true);
+        HelpRichEdit->setFocusPolicy(Qt::ClickFocus);
+        HelpRichEdit->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+        HelpRichEdit->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        HelpRichEdit->setLineWrapMode(QTextEdit::WidgetWidth);
+        HelpRichEdit->setPlainText(FromUtf16(infotexts::JoinLines(infotexts::kHelpLines)));
+
+        CloseBitBtn =
+            MakeGlyphButton(this, kCloseBitBtn, QStringLiteral("Close"), QStringLiteral(":/glyphs/close.png"));
+        connect(CloseBitBtn, &QPushButton::clicked, this, Guard([this] { CloseBitBtnClick(); }));
+
+        setTabOrder(CloseBitBtn, HelpRichEdit);
+    });
+    CentreOnScreen(this);
+    CallOnShow(this, [this] { FormShow(); });
+    FormCreate();
+}
+
+THelpForm::~THelpForm()
+{
+    FormDestroy();
+}
+
+void THelpForm::FormCreate()
+{
+    FCommandHeadings.assign(infotexts::kCommandHeadings.begin(), infotexts::kCommandHeadings.end());
+    FTopicHeadings.assign(infotexts::kTopicHeadings.begin(), infotexts::kTopicHeadings.end());
+}
+
+void THelpForm::FormShow()
+{
+    SetBackgroundColour(this, kCommonBackground);
+    SetTextBackground(HelpRichEdit, kTextColour);
+    const QString text = HelpRichEdit->toPlainText();
+    const std::u16string_view view = Utf16View(text);
+    const int length = static_cast<int>(text.size());
+    for (const std::u16string_view heading : FCommandHeadings)
+        EmphasisePhrase(HelpRichEdit, view, heading, 0, length, kCommandColour);
+    for (const std::u16string_view heading : FTopicHeadings)
+        EmphasisePhrase(HelpRichEdit, view, heading, 0, length, kTopicColour);
+}
+
+void THelpForm::FormDestroy()
+{
+    FCommandHeadings.clear();
+    FTopicHeadings.clear();
+}
+
+void THelpForm::CloseBitBtnClick()
+{
+    hide();
+}
