@@ -7,10 +7,12 @@
 #include "TestSupport.h"
 #include "WindowControls.h"
 #include "app/Application.h"
-#include "coupon/CouponImage.h"
-#include "coupon/CouponState.h"
-#include "coupon/Tombolix.h"
+#include "coupon/logic/CouponForTests.h"
+#include "coupon/logic/CouponState.h"
+#include "coupon/mainwindow/CouponImage.h"
+#include "coupon/mainwindow/Tombolix.h"
 
+#include <QAction>
 #include <QDir>
 #include <QGuiApplication>
 #include <QScreen>
@@ -21,6 +23,8 @@
 
 #include <cstdio>
 #include <memory>
+
+using fortests::CellOrigin;
 
 inline unsigned long Id(QWidget *window)
 {
@@ -70,6 +74,15 @@ protected:
         ASSERT_TRUE(x11::WaitFor([] { return x11::Viewable(Id(TombolixForm)); }));
         // Placed by the window manager before anything is clicked.
         QTest::qWait(100);
+    }
+
+    // Opens the six secondary windows. They cover the toolbar once open, so
+    // the commands are given without the mouse.
+    static void OpenEveryWindow()
+    {
+        for (const char *command :
+             {"ShowOptionsAction", "SystemsAction", "LuckAction", "AboutAction", "HelpAction", "PrintAction"})
+            Command(command)->trigger();
     }
 
     // Shows window with a real click on button, and waits until the window

@@ -4,15 +4,15 @@
 
 #include "DesktopFixture.h"
 #include "app/Application.h"
-#include "coupon/CouponImage.h"
-#include "coupon/CouponState.h"
-#include "coupon/Tombolix.h"
-#include "dialogs/AboutUnit.h"
-#include "dialogs/HelpUnit.h"
-#include "dialogs/LuckUnit.h"
-#include "dialogs/MessageUnit.h"
-#include "dialogs/PreferencesUnit.h"
-#include "dialogs/SystemsUnit.h"
+#include "coupon/logic/CouponState.h"
+#include "coupon/mainwindow/CouponImage.h"
+#include "coupon/mainwindow/Tombolix.h"
+#include "dialogs/forms/AboutUnit.h"
+#include "dialogs/forms/HelpUnit.h"
+#include "dialogs/forms/LuckUnit.h"
+#include "dialogs/forms/MessageUnit.h"
+#include "dialogs/forms/PreferencesUnit.h"
+#include "dialogs/forms/SystemsUnit.h"
 
 #include <QAbstractButton>
 #include <QAction>
@@ -87,12 +87,7 @@ private:
 TEST_F(Desktop, EveryWindowReachesTheWindowManagerWithExactlyItsCaption)
 {
     StartProgram();
-    TTombolixForm *form = TombolixForm;
-    // The open windows cover the toolbar, so the commands are given here
-    // without the mouse.
-    for (QAction *command : {form->ShowOptionsAction, form->SystemsAction, form->LuckAction, form->AboutAction,
-                             form->HelpAction, form->PrintAction})
-        command->trigger();
+    OpenEveryWindow();
 
     const struct {
         QWidget *window;
@@ -147,10 +142,7 @@ QPoint MainWindowPointBeside(QWidget *other)
 TEST_F(Desktop, SecondaryWindowsBelongToTheMainWindowAreCentredAndHaveNoButtons)
 {
     StartProgram();
-    TTombolixForm *form = TombolixForm;
-    for (QAction *command : {form->ShowOptionsAction, form->SystemsAction, form->LuckAction, form->AboutAction,
-                             form->HelpAction, form->PrintAction})
-        command->trigger();
+    OpenEveryWindow();
     const QRect screen = QGuiApplication::primaryScreen()->geometry();
     const auto expectCentred = [&](QWidget *window) {
         // The client area; the title bar above it moves it down.
@@ -262,7 +254,8 @@ TEST_F(Desktop, CommandsBringMinimisedDialogAndMessageBoxBack)
     ASSERT_TRUE(ShowByClick(Control(form, "PrintBitBtn"), MessageForm));
     MinimiseWithItsOwner(MessageForm);
     EXPECT_TRUE(ShowByClick(Control(form, "PrintBitBtn"), MessageForm)) << "the next message stayed minimised";
-    EXPECT_EQ(MessageForm->MessageLabel->text(), QStringLiteral("Please fill at least one of the boards"));
+    EXPECT_EQ(Control<QLabel>(MessageForm, "MessageLabel")->text(),
+              QStringLiteral("Please fill at least one of the boards"));
 }
 
 TEST_F(Desktop, ErrorReportStandsAboveTheAlwaysOnTopDialogsAndTheProgramGoesOn)

@@ -6,12 +6,12 @@
 
 #include "Contrast.h"
 #include "DesktopFixture.h"
-#include "dialogs/AboutUnit.h"
-#include "dialogs/HelpUnit.h"
-#include "dialogs/LuckUnit.h"
-#include "dialogs/MessageUnit.h"
-#include "dialogs/PreferencesUnit.h"
-#include "dialogs/SystemsUnit.h"
+#include "dialogs/forms/AboutUnit.h"
+#include "dialogs/forms/HelpUnit.h"
+#include "dialogs/forms/LuckUnit.h"
+#include "dialogs/forms/MessageUnit.h"
+#include "dialogs/forms/PreferencesUnit.h"
+#include "dialogs/forms/SystemsUnit.h"
 
 #include <QAction>
 #include <QApplication>
@@ -31,12 +31,11 @@ constexpr const char *kShotsVariable = "DRAWVANE_SHOTS_DIR";
 // The windows as the player opens them, each shown by its command.
 std::vector<std::pair<QAction *, QWidget *>> Dialogs()
 {
-    TTombolixForm *form = TombolixForm;
-    return {{form->ShowOptionsAction, PreferencesForm},
-            {form->SystemsAction, SystemsForm},
-            {form->HelpAction, HelpForm},
-            {form->AboutAction, AboutForm},
-            {form->LuckAction, LuckForm}};
+    return {{Command("ShowOptionsAction"), PreferencesForm},
+            {Command("SystemsAction"), SystemsForm},
+            {Command("HelpAction"), HelpForm},
+            {Command("AboutAction"), AboutForm},
+            {Command("LuckAction"), LuckForm}};
 }
 
 // The font a control is drawn in, whatever the desktop's font is.

@@ -7,8 +7,8 @@
 // nothing of where its windows are.
 
 #include "DesktopFixture.h"
-#include "dialogs/MessageUnit.h"
-#include "dialogs/PreferencesUnit.h"
+#include "dialogs/forms/MessageUnit.h"
+#include "dialogs/forms/PreferencesUnit.h"
 
 #include <QCoreApplication>
 #include <QProcess>

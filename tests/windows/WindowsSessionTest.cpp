@@ -5,11 +5,11 @@
 // the installer has put the program in a Wine prefix:
 //   DRAWVANE_WINDOWS_EXE   the installed drawvane.exe (a Unix path)
 //   WINEPREFIX             the prefix it is installed in
-//   DRAWVANE_CUPS_SANDBOX  tests/print/cups-sandbox, for the printing case
+//   DRAWVANE_CUPS_SANDBOX  tests/coupon/mainwindow/cups-sandbox, for the printing case
 
 #include "DesktopSession.h"
-#include "dialogs/DonationAddress.h"
-#include "dialogs/InfoTexts.h"
+#include "dialogs/rules/DonationAddress.h"
+#include "dialogs/rules/InfoTexts.h"
 
 #include <QDir>
 #include <QFile>
@@ -28,11 +28,6 @@
 #include <optional>
 
 namespace {
-
-QString Id(unsigned long window)
-{
-    return QStringLiteral("0x%1").arg(window, 0, 16);
-}
 
 QString Wine(const QStringList &arguments)
 {
@@ -60,42 +55,10 @@ QList<unsigned long> WindowsTitled(const QString &title)
     return found;
 }
 
-QRect Geometry(unsigned long window)
-{
-    const QString info = x11::Run(QStringLiteral("xwininfo"), {QStringLiteral("-id"), Id(window)});
-    const auto number = [&](const char *label) {
-        const QRegularExpression pattern(QLatin1String(label) + QStringLiteral(":\\s+(-?\\d+)"));
-        return pattern.match(info).captured(1).toInt();
-    };
-    return {number("Absolute upper-left X"), number("Absolute upper-left Y"), number("Width"), number("Height")};
-}
-
-// _MOTIF_WM_HINTS: flags, functions, decorations, ...; the decorations are
-// the title-bar buttons that Wine asks the window manager for.
-std::optional<unsigned> Decorations(unsigned long window)
-{
-    const QString line =
-        x11::Run(QStringLiteral("xprop"), {QStringLiteral("-id"), Id(window), QStringLiteral("_MOTIF_WM_HINTS")});
-    const QStringList parts = line.section(QLatin1Char('='), 1).split(QLatin1Char(','), Qt::SkipEmptyParts);
-    if (parts.size() < 3)
-        return std::nullopt;
-    bool ok = false;
-    const unsigned value = parts[2].trimmed().toUInt(&ok, 16);
-    return ok ? std::optional<unsigned>(value) : std::nullopt;
-}
-
 constexpr unsigned kTitle = 0x08;
 constexpr unsigned kMenu = 0x10;
 constexpr unsigned kMinimise = 0x20;
 constexpr unsigned kMaximise = 0x40;
-
-QImage Shot(unsigned long window)
-{
-    QProcess grab;
-    grab.start(QStringLiteral("import"), {QStringLiteral("-window"), Id(window), QStringLiteral("png:-")});
-    grab.waitForFinished(10000);
-    return QImage::fromData(grab.readAllStandardOutput(), "PNG");
-}
 
 // The installed program, started afresh for each test in the test's own
 // settings, and stopped with everything Wine runs.
@@ -141,7 +104,7 @@ protected:
     // A real click at a point of a window's client area.
     void ClickIn(unsigned long window, QPoint at)
     {
-        x11::Click(Geometry(window).topLeft() + at);
+        x11::Click(x11::Geometry(window).topLeft() + at);
         x11::WaitFor([] { return false; }, 400);
     }
 
@@ -183,7 +146,7 @@ protected:
     // The report's OK button, at the bottom right of the box.
     void ClickOk(unsigned long report)
     {
-        const QRect box = Geometry(report);
+        const QRect box = x11::Geometry(report);
         ClickIn(report, QPoint(box.width() - 11 - 37, box.height() - 11 - 11));
     }
 
@@ -208,20 +171,19 @@ TEST_F(WindowsSession, SevenTitlesTheirTitleBarButtonsAndTheDialogsAboveTheMainW
     const char *dialogs[] = {"Drawvane Preferences", "Drawvane Systems", "Drawvane Luck",
                              "Drawvane About",       "Drawvane Message", "Drawvane Help"};
     EXPECT_EQ(x11::Title(main), QStringLiteral("Drawvane"));
-    const std::optional<unsigned> mainButtons = Decorations(main);
-    ASSERT_TRUE(mainButtons);
-    EXPECT_TRUE(*mainButtons & kMenu) << "the main window has its system menu";
-    EXPECT_TRUE(*mainButtons & kMinimise);
-    EXPECT_FALSE(*mainButtons & kMaximise);
+    // The title-bar buttons that Wine asks the window manager for.
+    const unsigned mainButtons = x11::MotifDecorations(main);
+    EXPECT_TRUE(mainButtons & kMenu) << "the main window has its system menu";
+    EXPECT_TRUE(mainButtons & kMinimise);
+    EXPECT_FALSE(mainButtons & kMaximise);
     const QList<unsigned long> stack = x11::Stacking();
     for (const char *title : dialogs) {
         const unsigned long dialog = WaitFor(QString::fromLatin1(title));
         ASSERT_NE(dialog, 0u) << title;
         EXPECT_EQ(x11::Title(dialog), QString::fromLatin1(title));
-        const std::optional<unsigned> buttons = Decorations(dialog);
-        ASSERT_TRUE(buttons) << title;
-        EXPECT_TRUE(*buttons & kTitle) << title;
-        EXPECT_FALSE(*buttons & (kMenu | kMinimise | kMaximise)) << title << ": title-bar buttons";
+        const unsigned buttons = x11::MotifDecorations(dialog);
+        EXPECT_TRUE(buttons & kTitle) << title;
+        EXPECT_FALSE(buttons & (kMenu | kMinimise | kMaximise)) << title << ": title-bar buttons";
         EXPECT_GT(stack.indexOf(dialog), stack.indexOf(main)) << title << " is beneath the main window";
     }
 }
@@ -245,7 +207,7 @@ TEST_F(WindowsSession, ErrorReportStandsAboveTheDialogsAndARealClickDismissesIt)
     // The program goes on: a click marks a number, drawn in the atlas's
     // green cross.
     ClickNumber(1);
-    const QImage shot = Shot(main);
+    const QImage shot = x11::Screen(main);
     int cross = 0;
     for (int y = 87 + 8; y < 87 + 8 + 16; ++y)
         for (int x = 8; x < 8 + 16; ++x)
@@ -256,24 +218,22 @@ TEST_F(WindowsSession, ErrorReportStandsAboveTheDialogsAndARealClickDismissesIt)
 TEST_F(WindowsSession, OptionsAndPrintBringTheMinimisedDialogAndMessageBoxBack)
 {
     ASSERT_NE(Start(), 0u);
-    Options();
-    const unsigned long preferences = WaitFor(QStringLiteral("Drawvane Preferences"));
-    ASSERT_NE(preferences, 0u);
-    x11::Minimise(preferences);
-    ASSERT_TRUE(x11::WaitFor([&] { return x11::Minimised(preferences); }));
-    Options();
-    EXPECT_TRUE(x11::WaitFor([&] { return x11::Viewable(preferences) && !x11::Minimised(preferences); }))
-        << "Options left Preferences minimised";
-    ClickIn(preferences, QPoint(535 + 53, 232 + 25)); // Cancel
-
-    Print(); // nothing filled: the message box answers
-    const unsigned long message = WaitFor(QStringLiteral("Drawvane Message"));
-    ASSERT_NE(message, 0u);
-    x11::Minimise(message);
-    ASSERT_TRUE(x11::WaitFor([&] { return x11::Minimised(message); }));
-    Print();
-    EXPECT_TRUE(x11::WaitFor([&] { return x11::Viewable(message) && !x11::Minimised(message); }))
-        << "the next message stayed minimised";
+    // The command's window minimised, then the command given again.
+    const auto reopened = [&](const std::function<void()> &command, const char *title) {
+        command();
+        const unsigned long window = WaitFor(QString::fromLatin1(title));
+        EXPECT_NE(window, 0u) << title;
+        if (!window)
+            return window;
+        x11::Minimise(window);
+        EXPECT_TRUE(x11::WaitFor([&] { return x11::Minimised(window); })) << title;
+        command();
+        EXPECT_TRUE(x11::WaitFor([&] { return x11::Viewable(window) && !x11::Minimised(window); }))
+            << title << " stayed minimised";
+        return window;
+    };
+    ClickIn(reopened([&] { Options(); }, "Drawvane Preferences"), QPoint(535 + 53, 232 + 25)); // Cancel
+    reopened([&] { Print(); }, "Drawvane Message"); // nothing filled: the message box answers
 }
 
 TEST_F(WindowsSession, DamagedStoreIsReportedOnceAndTheWindowIsComplete)
@@ -289,7 +249,7 @@ TEST_F(WindowsSession, DamagedStoreIsReportedOnceAndTheWindowIsComplete)
     ASSERT_TRUE(x11::WaitFor([&] { return Reports().isEmpty(); }, 5000));
     x11::WaitFor([] { return false; }, 1500);
     EXPECT_TRUE(Reports().isEmpty()) << "reported again";
-    const QImage shot = Shot(main);
+    const QImage shot = x11::Screen(main);
     ASSERT_FALSE(shot.isNull());
     EXPECT_EQ(shot.pixel(3, 92) | 0xFF000000u, 0xFFDC78D2u);  // GamePanel
     EXPECT_EQ(shot.pixel(3, 440) | 0xFF000000u, 0xFFE8DEBAu); // StatsPanel
@@ -306,7 +266,7 @@ TEST_F(WindowsSession, TextIsWhole)
     for (int n = 1; n <= 6; ++n)
         ClickNumber(n);
     x11::WaitFor([] { return false; }, 800);
-    const QImage shot = Shot(main);
+    const QImage shot = x11::Screen(main);
     ASSERT_FALSE(shot.isNull());
     // WinDiv1Label, "0.00000007", at (137, 28) of the panel at (0, 437).
     const QRect label(137, 437 + 28, 90, 19);

@@ -1,0 +1,63 @@
+#pragma once
+
+// The program's controls as the tests reach them: by objectName, as a
+// person names what they see.
+
+#include "coupon/mainwindow/CouponImage.h"
+#include "coupon/mainwindow/Tombolix.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QString>
+#include <QTextEdit>
+#include <QWidget>
+
+#include <gtest/gtest.h>
+
+template <typename W = QWidget>
+W *Control(QWidget *window, const char *name)
+{
+    auto *widget = window ? window->findChild<W *>(QString::fromLatin1(name)) : nullptr;
+    EXPECT_NE(widget, nullptr) << name;
+    return widget;
+}
+
+// The controls by their kind, as the tests reach them most.
+inline QPushButton *Button(QWidget *window, const char *name)
+{
+    return Control<QPushButton>(window, name);
+}
+inline QCheckBox *CheckBox(QWidget *window, const char *name)
+{
+    return Control<QCheckBox>(window, name);
+}
+inline QComboBox *ComboBox(QWidget *window, const char *name)
+{
+    return Control<QComboBox>(window, name);
+}
+inline QTextEdit *TextBox(QWidget *window, const char *name)
+{
+    return Control<QTextEdit>(window, name);
+}
+
+// One of the main window's commands.
+inline QAction *Command(const char *name)
+{
+    return Control<QAction>(TombolixForm, name);
+}
+
+// The main window's coupon picture.
+inline TCouponImage *CouponPicture()
+{
+    return Control<TCouponImage>(TombolixForm, "CouponImage");
+}
+
+// The text of a label of the main window.
+inline QString LabelText(const char *name)
+{
+    QLabel *label = Control<QLabel>(TombolixForm, name);
+    return label ? label->text() : QStringLiteral("<no label>");
+}
