@@ -4,7 +4,6 @@
 #include "UiFixture.h"
 
 #include <QCoreApplication>
-#include <QTimer>
 #include <QToolButton>
 
 namespace {

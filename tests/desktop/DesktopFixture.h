@@ -36,6 +36,20 @@ inline QPoint CentreOf(QWidget *widget)
     return widget->mapToGlobal(widget->rect().center());
 }
 
+// A point of the main window, whose client area is at main, that covers no
+// control with a command and lies outside the frame of the other window,
+// whose client area is at other.
+inline QPoint MainWindowPointBeside(const QRect &main, const QRect &other, QWidget *window)
+{
+    const QRect frame = other.adjusted(-40, -60, 40, 40);
+    // The status bar, the toolbar's spacer, the results and the captions.
+    for (const QPoint local : {QPoint(10, 636), QPoint(740, 636), QPoint(600, 40), QPoint(10, 400), QPoint(300, 600)})
+        if (!frame.contains(main.topLeft() + local))
+            return main.topLeft() + local;
+    ADD_FAILURE() << window->objectName().toStdString() << " covers the whole main window";
+    return main.topLeft();
+}
+
 // Keeps what the screen shows, as name.png, in the folder that
 // DRAWVANE_SCREENS_DIR names, for a person to look at; nothing without it.
 inline void KeepScreen(const char *name)

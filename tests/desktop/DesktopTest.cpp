@@ -3,36 +3,16 @@
 // that reach the program through the X server.
 
 #include "DesktopFixture.h"
-#include "app/Application.h"
-#include "coupon/logic/CouponState.h"
-#include "coupon/mainwindow/CouponImage.h"
-#include "coupon/mainwindow/Tombolix.h"
-#include "dialogs/forms/AboutUnit.h"
-#include "dialogs/forms/HelpUnit.h"
-#include "dialogs/forms/LuckUnit.h"
 #include "dialogs/forms/MessageUnit.h"
-#include "dialogs/forms/PreferencesUnit.h"
-#include "dialogs/forms/SystemsUnit.h"
 
 #include <QAbstractButton>
-#include <QAction>
 #include <QApplication>
-#include <QDir>
-#include <QGuiApplication>
-#include <QLabel>
 #include <QMessageBox>
-#include <QScreen>
-#include <QTest>
 #include <QTimer>
 #include <QToolButton>
 
-#include <gtest/gtest.h>
-
-#include <cstdio>
 #include <cstdlib>
 #include <fstream>
-#include <memory>
-#include <vector>
 
 namespace {
 
@@ -123,22 +103,6 @@ qsizetype StackPlace(QWidget *window)
     return x11::Stacking().indexOf(Id(window));
 }
 
-// A point of the main window that covers no control with a command and
-// lies outside the other window's frame.
-QPoint MainWindowPointBeside(QWidget *other)
-{
-    const QRect frame = x11::Geometry(Id(other)).adjusted(-40, -60, 40, 40);
-    const QRect main = x11::Geometry(Id(TombolixForm));
-    // The status bar, the toolbar's spacer, the results and the captions.
-    for (const QPoint local : {QPoint(10, 636), QPoint(740, 636), QPoint(600, 40), QPoint(10, 400), QPoint(300, 600)}) {
-        const QPoint global = main.topLeft() + local;
-        if (!frame.contains(global))
-            return global;
-    }
-    ADD_FAILURE() << other->objectName().toStdString() << " covers the whole main window";
-    return main.topLeft();
-}
-
 TEST_F(Desktop, SecondaryWindowsBelongToTheMainWindowAreCentredAndHaveNoButtons)
 {
     StartProgram();
@@ -191,7 +155,7 @@ TEST_F(Desktop, SecondaryWindowsStayAboveTheMainWindowWhenItIsClicked)
         QWidget *window = dialog.window;
         const std::string name = window->objectName().toStdString();
         ASSERT_TRUE(ShowByClick(Control(TombolixForm, dialog.button), window)) << name;
-        x11::Click(MainWindowPointBeside(window));
+        x11::Click(MainWindowPointBeside(x11::Geometry(Id(TombolixForm)), x11::Geometry(Id(window)), window));
         // The click has reached the main window once it is active.
         EXPECT_TRUE(x11::WaitFor([] { return TombolixForm->isActiveWindow(); }, 3000)) << name;
         QTest::qWait(100);

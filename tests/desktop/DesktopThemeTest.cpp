@@ -6,14 +6,8 @@
 
 #include "Contrast.h"
 #include "DesktopFixture.h"
-#include "dialogs/forms/AboutUnit.h"
-#include "dialogs/forms/HelpUnit.h"
-#include "dialogs/forms/LuckUnit.h"
 #include "dialogs/forms/MessageUnit.h"
-#include "dialogs/forms/PreferencesUnit.h"
-#include "dialogs/forms/SystemsUnit.h"
 
-#include <QAction>
 #include <QApplication>
 #include <QFile>
 #include <QFontInfo>
@@ -21,22 +15,9 @@
 #include <QProcess>
 #include <QToolButton>
 
-#include <utility>
-#include <vector>
-
 namespace {
 
 constexpr const char *kShotsVariable = "DRAWVANE_SHOTS_DIR";
-
-// The windows as the player opens them, each shown by its command.
-std::vector<std::pair<QAction *, QWidget *>> Dialogs()
-{
-    return {{Command("ShowOptionsAction"), PreferencesForm},
-            {Command("SystemsAction"), SystemsForm},
-            {Command("HelpAction"), HelpForm},
-            {Command("AboutAction"), AboutForm},
-            {Command("LuckAction"), LuckForm}};
-}
 
 // The font a control is drawn in, whatever the desktop's font is.
 void ExpectFont(QWidget *window, const QString &family)
@@ -78,7 +59,7 @@ TEST_F(Desktop, ShotsOfEveryWindow)
         ExpectFont(window, family);
     };
     shoot(TombolixForm, QStringLiteral("Tahoma"));
-    for (const auto &[command, window] : Dialogs()) {
+    for (const auto &[command, window] : CommandedDialogs()) {
         command->trigger();
         shoot(window, window == LuckForm ? QStringLiteral("Tahoma") : QStringLiteral("Times New Roman"));
         window->hide();

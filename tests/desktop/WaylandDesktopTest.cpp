@@ -8,15 +8,10 @@
 
 #include "DesktopFixture.h"
 #include "dialogs/forms/MessageUnit.h"
-#include "dialogs/forms/PreferencesUnit.h"
 
 #include <QCoreApplication>
 #include <QProcess>
 
-#include <gtest/gtest.h>
-
-#include <cstdio>
-#include <memory>
 #include <optional>
 #include <ostream>
 
@@ -174,17 +169,6 @@ protected:
         x11::Click(origin + control->mapTo(control->window(), control->rect().center()));
     }
 
-    // A point of the main window outside the other window's frame.
-    QPoint MainWindowPointBeside(QPoint otherOrigin, QWidget *other) const
-    {
-        const QRect frame = QRect(otherOrigin, other->size()).adjusted(-40, -60, 40, 40);
-        for (const QPoint local : {QPoint(10, 636), QPoint(740, 636), QPoint(600, 40), QPoint(10, 400)})
-            if (!frame.contains(FMain + local))
-                return FMain + local;
-        ADD_FAILURE() << other->objectName().toStdString() << " covers the whole main window";
-        return FMain;
-    }
-
     QPoint FMain;
 
 private:
@@ -215,7 +199,7 @@ TEST_F(NativeWayland, DialogAndMessageBoxStayAboveTheMainWindowWhenItIsClicked)
             continue;
         }
 
-        x11::Click(MainWindowPointBeside(*shown, window));
+        x11::Click(MainWindowPointBeside(QRect(FMain, TombolixForm->size()), QRect(*shown, window->size()), window));
         EXPECT_TRUE(x11::WaitFor([] { return TombolixForm->isActiveWindow(); }, 3000)) << name;
         QTest::qWait(300);
         const std::optional<TSeen> seen = Find(x11::Screen(), window);
@@ -236,7 +220,8 @@ TEST_F(NativeWayland, OptionsBringsHiddenPreferencesBackAboveTheMainWindow)
     ClickOn(*shown, Control(PreferencesForm, "CancelBitBtn"));
     ASSERT_TRUE(x11::WaitFor([] { return !PreferencesForm->isVisible(); }));
 
-    x11::Click(MainWindowPointBeside(*shown, PreferencesForm));
+    x11::Click(MainWindowPointBeside(QRect(FMain, TombolixForm->size()), QRect(*shown, PreferencesForm->size()),
+                                     PreferencesForm));
     ClickOn(FMain, Control(form, "PrefBitBtn"));
     EXPECT_TRUE(WaitUntilShownWhole(PreferencesForm)) << "Options did not bring Preferences back in front";
 }

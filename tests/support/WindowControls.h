@@ -5,6 +5,11 @@
 
 #include "coupon/mainwindow/CouponImage.h"
 #include "coupon/mainwindow/Tombolix.h"
+#include "dialogs/forms/AboutUnit.h"
+#include "dialogs/forms/HelpUnit.h"
+#include "dialogs/forms/LuckUnit.h"
+#include "dialogs/forms/PreferencesUnit.h"
+#include "dialogs/forms/SystemsUnit.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -14,6 +19,10 @@
 #include <QString>
 #include <QTextEdit>
 #include <QWidget>
+
+#include <span>
+#include <utility>
+#include <vector>
 
 #include <gtest/gtest.h>
 
@@ -47,6 +56,32 @@ inline QTextEdit *TextBox(QWidget *window, const char *name)
 inline QAction *Command(const char *name)
 {
     return Control<QAction>(TombolixForm, name);
+}
+
+// Where each named control stands in its parent.
+struct TPlaceOf {
+    const char *name;
+    QRect geometry;
+};
+
+inline void ExpectPlaces(QWidget *window, std::span<const TPlaceOf> controls)
+{
+    for (const TPlaceOf &c : controls) {
+        if (QWidget *widget = Control(window, c.name)) {
+            EXPECT_EQ(widget->geometry(), c.geometry) << c.name;
+        }
+    }
+}
+
+// The dialogs that the main window's commands open, each with its command,
+// in the order of the toolbar.
+inline std::vector<std::pair<QAction *, QWidget *>> CommandedDialogs()
+{
+    return {{Command("ShowOptionsAction"), PreferencesForm},
+            {Command("SystemsAction"), SystemsForm},
+            {Command("HelpAction"), HelpForm},
+            {Command("AboutAction"), AboutForm},
+            {Command("LuckAction"), LuckForm}};
 }
 
 // The main window's coupon picture.

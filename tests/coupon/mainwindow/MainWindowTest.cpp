@@ -1,17 +1,14 @@
 #include "UiFixture.h"
 #include "dialogs/forms/MessageUnit.h"
-#include "dialogs/forms/PreferencesUnit.h"
 #include "settings/RegistryStore.h"
 #include "settings/RegistryStoreForTests.h"
 
-#include <QAction>
 #include <QPainter>
 #include <QSignalSpy>
 #include <QStatusBar>
 #include <QToolButton>
 
 #include <fstream>
-#include <utility>
 
 namespace {
 
@@ -47,7 +44,7 @@ TEST_F(MainWindow, FirstStartWritesDefaultsAndShowsTheEmptyCoupon)
 
     for (const char *name : {"p1", "s1", "p12", "s12", "WinDiv1Label", "TotalWinProbability", "Odds7Label",
                              "OddsTotalLabel", "Pay1Label", "PayTotalLabel"}) {
-        auto *label = Form()->findChild<QLabel *>(QString::fromLatin1(name));
+        auto *label = Control<QLabel>(Form(), name);
         ASSERT_NE(label, nullptr) << name;
         EXPECT_TRUE(label->text().isEmpty()) << name;
     }
@@ -57,10 +54,7 @@ TEST_F(MainWindow, FirstStartWritesDefaultsAndShowsTheEmptyCoupon)
 TEST_F(MainWindow, ControlsAndCommandsCarryTheirNamesAndPlaces)
 {
     StartProgram();
-    const struct {
-        const char *name;
-        QRect geometry;
-    } controls[] = {
+    const TPlaceOf places[] = {
         {"CoolBar1", {0, 0, 773, 86}},        {"ToolBar1", {9, 0, 756, 81}},
         {"PrefBitBtn", {0, 2, 81, 74}},       {"SystemsBitBtn", {81, 2, 81, 74}},
         {"ClearBitBtn", {162, 2, 81, 74}},    {"PrintBitBtn", {243, 2, 75, 74}},
@@ -71,11 +65,7 @@ TEST_F(MainWindow, ControlsAndCommandsCarryTheirNamesAndPlaces)
         {"StatsPanel", {0, 437, 773, 189}},   {"LogoImage", {560, 10, 162, 170}},
         {"MainStatusBar", {0, 625, 773, 22}},
     };
-    for (const auto &c : controls) {
-        auto *widget = Form()->findChild<QWidget *>(QString::fromLatin1(c.name));
-        ASSERT_NE(widget, nullptr) << c.name;
-        EXPECT_EQ(widget->geometry(), c.geometry) << c.name;
-    }
+    ExpectPlaces(Form(), places);
     const struct {
         const char *button;
         const char *caption;
@@ -83,16 +73,14 @@ TEST_F(MainWindow, ControlsAndCommandsCarryTheirNamesAndPlaces)
                     {"PrintBitBtn", "Print"},  {"LuckBitBtn", "Luck"},       {"CalculateBitBtn", "Help"},
                     {"AboutBitBtn", "About"},  {"ExitBitBtn", "Exit"}};
     for (const auto &c : captions)
-        EXPECT_EQ(Form()->findChild<QToolButton *>(QString::fromLatin1(c.button))->text(),
-                  QString::fromLatin1(c.caption));
+        EXPECT_EQ(Control<QToolButton>(Form(), c.button)->text(), QString::fromLatin1(c.caption));
     for (const char *name : {"FormCloseAction", "ShowOptionsAction", "CalculateAction", "ClearAction", "SystemsAction",
                              "PrintAction", "LuckAction", "AboutAction", "HelpAction"}) {
-        auto *action = Form()->findChild<QAction *>(QString::fromLatin1(name));
+        auto *action = Control<QAction>(Form(), name);
         ASSERT_NE(action, nullptr) << name;
         EXPECT_EQ(action->property("category").toString(), QStringLiteral("Form"));
     }
-    EXPECT_EQ(Form()->findChild<QAction *>(QStringLiteral("LuckAction"))->statusTip(),
-              QStringLiteral("Increas you winning chances"));
+    EXPECT_EQ(Control<QAction>(Form(), "LuckAction")->statusTip(), QStringLiteral("Increas you winning chances"));
     for (int b = 1; b <= 12; ++b) {
         auto *p = Form()->findChild<QLabel *>(QStringLiteral("p%1").arg(b));
         auto *s = Form()->findChild<QLabel *>(QStringLiteral("s%1").arg(b));
@@ -120,15 +108,15 @@ TEST_F(MainWindow, ControlsAndCommandsCarryTheirNamesAndPlaces)
         EXPECT_EQ(label->pos(), h.at) << h.name.toStdString();
         EXPECT_EQ(label->font().bold(), h.bold) << h.name.toStdString();
     }
-    EXPECT_EQ(Form()->findChild<QLabel *>(QStringLiteral("PayTotalLabel"))->pos(), QPoint(406, 164));
-    EXPECT_EQ(Form()->findChild<QLabel *>(QStringLiteral("Odds3Label"))->pos(), QPoint(282, 66));
+    EXPECT_EQ(Control<QLabel>(Form(), "PayTotalLabel")->pos(), QPoint(406, 164));
+    EXPECT_EQ(Control<QLabel>(Form(), "Odds3Label")->pos(), QPoint(282, 66));
 }
 
 TEST_F(MainWindow, PanelColoursAndFont)
 {
     StartProgram();
     const auto colour = [&](const char *name) {
-        return Form()->findChild<QWidget *>(QString::fromLatin1(name))->palette().color(QPalette::Window).rgb();
+        return Control<QWidget>(Form(), name)->palette().color(QPalette::Window).rgb();
     };
     EXPECT_EQ(Form()->palette().color(QPalette::Window).rgb(), 0xFFA6CAF0);
     EXPECT_EQ(colour("CoolBar1"), 0xFFE8DEBA);
@@ -138,7 +126,7 @@ TEST_F(MainWindow, PanelColoursAndFont)
     EXPECT_EQ(Form()->font().family(), QStringLiteral("Tahoma"));
     EXPECT_EQ(Form()->font().pixelSize(), 16);
     EXPECT_EQ(QFontInfo(Form()->font()).family().toStdString(), "Tahoma");
-    const QFontInfo heading(Form()->findChild<QLabel *>(QStringLiteral("Label9"))->font());
+    const QFontInfo heading(Control<QLabel>(Form(), "Label9")->font());
     EXPECT_EQ(heading.family().toStdString(), "Tahoma");
     EXPECT_TRUE(heading.bold());
     EXPECT_EQ(heading.pixelSize(), 16);
@@ -374,7 +362,7 @@ TEST_F(MainWindow, BoldLabelsCarryClearlyMoreInkThanRegularOnes)
 {
     StartProgram();
     for (const char *name : {"Label9", "OddsLabel", "Label10", "Label8"}) {
-        auto *label = Form()->findChild<QLabel *>(QString::fromLatin1(name));
+        auto *label = Control<QLabel>(Form(), name);
         ASSERT_NE(label, nullptr) << name;
         ASSERT_TRUE(label->font().bold()) << name;
         QFont regular = label->font();

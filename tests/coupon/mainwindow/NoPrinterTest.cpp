@@ -3,8 +3,6 @@
 #include "UiFixture.h"
 #include "dialogs/forms/MessageUnit.h"
 
-#include <QPushButton>
-
 #include <cstdlib>
 
 namespace {

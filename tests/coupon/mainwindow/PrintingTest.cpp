@@ -6,7 +6,6 @@
 
 #include <QElapsedTimer>
 #include <QProcess>
-#include <QRegularExpression>
 #include <QThread>
 
 #include <cstdlib>

@@ -6,17 +6,9 @@
 #include "Contrast.h"
 #include "UiFixture.h"
 #include "coupon/kit/ErrorReport.h"
-#include "dialogs/forms/AboutUnit.h"
-#include "dialogs/forms/HelpUnit.h"
-#include "dialogs/forms/LuckUnit.h"
 #include "dialogs/forms/MessageUnit.h"
-#include "dialogs/forms/PreferencesUnit.h"
-#include "dialogs/forms/SystemsUnit.h"
-
-#include <QMessageBox>
 
 #include <map>
-#include <vector>
 
 namespace {
 
@@ -88,7 +80,7 @@ protected:
             pictures[window->objectName()] = window->grab().toImage();
         };
         take(Form());
-        for (const auto &[command, window] : Dialogs()) {
+        for (const auto &[command, window] : CommandedDialogs()) {
             command->trigger();
             take(window);
             window->hide();
@@ -97,16 +89,6 @@ protected:
         take(MessageForm);
         MessageForm->hide();
         return pictures;
-    }
-
-    // The commands of the main window and the windows they show.
-    std::vector<std::pair<QAction *, QWidget *>> Dialogs() const
-    {
-        return {{Command("ShowOptionsAction"), PreferencesForm},
-                {Command("SystemsAction"), SystemsForm},
-                {Command("HelpAction"), HelpForm},
-                {Command("AboutAction"), AboutForm},
-                {Command("LuckAction"), LuckForm}};
     }
 
 private:
@@ -141,7 +123,7 @@ TEST_F(Theme, EveryTextIsReadableOnADarkDesktop)
         PressNumber(1, n);
     contrast::ExpectReadableTexts(Form(), Grab);
     // Systems with both systems off: its lists are disabled.
-    for (const auto &[command, window] : Dialogs()) {
+    for (const auto &[command, window] : CommandedDialogs()) {
         command->trigger();
         QCoreApplication::processEvents();
         contrast::ExpectReadableTexts(window, Grab);
