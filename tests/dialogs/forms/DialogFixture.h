@@ -10,12 +10,10 @@
 #include "dialogs/forms/SystemsUnit.h"
 
 #include <QAbstractItemView>
-#include <QCheckBox>
-#include <QComboBox>
-#include <QPushButton>
 #include <QRadioButton>
 
 #include <array>
+#include <initializer_list>
 #include <vector>
 
 // Opens the list's drop-down, moves to the item of number and presses
@@ -34,6 +32,29 @@ inline void Pick(QComboBox *list, int number)
     EXPECT_FALSE(view->isVisible());
 }
 
+// One of a numbered row of controls: the name's %1 stands for n.
+template <typename W>
+W *Numbered(QWidget *window, const char *name, int n)
+{
+    return Control<W>(window, QString::fromLatin1(name).arg(n).toLatin1().constData());
+}
+
+// The caption a label or button of the window shows.
+struct Caption {
+    const char *name;
+    const char *text;
+};
+
+template <typename W>
+void ExpectCaptions(QWidget *window, std::initializer_list<Caption> captions)
+{
+    for (const Caption &c : captions) {
+        if (W *widget = Control<W>(window, c.name)) {
+            EXPECT_EQ(widget->text(), QString::fromUtf8(c.text)) << c.name;
+        }
+    }
+}
+
 class DialogTest : public UiTest {
 protected:
     TPreferencesForm *OpenPreferences()
@@ -48,6 +69,19 @@ protected:
         Command("SystemsAction")->trigger();
         QCoreApplication::processEvents();
         return SystemsForm;
+    }
+
+    // The program started and the window opened, as most tests begin.
+    TPreferencesForm *StartWithPreferences()
+    {
+        StartProgram();
+        return OpenPreferences();
+    }
+
+    TSystemsForm *StartWithSystems()
+    {
+        StartProgram();
+        return OpenSystems();
     }
 
     static TGameSettings Stored()

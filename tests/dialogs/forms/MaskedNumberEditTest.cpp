@@ -16,9 +16,11 @@ inline void PrintTo(const QString &text, std::ostream *os)
 
 namespace {
 
-// A field shown and focused, as a person finds it on a window.
+// A field shown and focused, as a person finds it on a window: seven
+// positions unless a test makes another.
 class MaskedField : public ::testing::Test {
 protected:
+    void SetUp() override { Make(7); }
     void Make(int positions)
     {
         field_ = std::make_unique<TMaskedNumberEdit>(positions);
@@ -30,6 +32,12 @@ protected:
     TMaskedNumberEdit &Field() { return *field_; }
     // The number the field holds, as the windows read it.
     std::optional<int64_t> Number() { return ReadMaskedDigits(field_->MaskedText().toStdString()); }
+    // Puts text on the clipboard and pastes it with Ctrl+V.
+    void Paste(const QString &text)
+    {
+        QGuiApplication::clipboard()->setText(text);
+        QTest::keyClick(field_.get(), Qt::Key_V, Qt::ControlModifier);
+    }
 
 private:
     std::unique_ptr<TMaskedNumberEdit> field_;
@@ -37,7 +45,6 @@ private:
 
 TEST_F(MaskedField, EmptyFieldShowsBlanksAndReadsBackAsSpaces)
 {
-    Make(7);
     EXPECT_EQ(Field().text(), QStringLiteral("_______"));
     EXPECT_EQ(Field().MaskedText(), QStringLiteral("       "));
     EXPECT_EQ(Number(), std::nullopt);
@@ -46,7 +53,6 @@ TEST_F(MaskedField, EmptyFieldShowsBlanksAndReadsBackAsSpaces)
 
 TEST_F(MaskedField, TypedDigitsGrowFromTheRightAndLettersAreDropped)
 {
-    Make(7);
     QTest::keyClicks(&Field(), QStringLiteral("1a2-b 3.4"));
     EXPECT_EQ(Field().text(), QStringLiteral("___1234"));
     EXPECT_EQ(Field().MaskedText(), QStringLiteral("   1234"));
@@ -61,7 +67,6 @@ TEST_F(MaskedField, TypedDigitsGrowFromTheRightAndLettersAreDropped)
 
 TEST_F(MaskedField, WordAndLineDeletesTakeTheDigitsBeforeOrAfterTheCaret)
 {
-    Make(7);
     QTest::keyClicks(&Field(), QStringLiteral("1234"));
     // Caret between 2 and 3: Ctrl+Backspace takes 1 and 2.
     Field().setCursorPosition(5);
@@ -78,7 +83,6 @@ TEST_F(MaskedField, WordAndLineDeletesTakeTheDigitsBeforeOrAfterTheCaret)
 
 TEST_F(MaskedField, BackspaceAndDeleteRemoveOneDigitAndRealign)
 {
-    Make(7);
     QTest::keyClicks(&Field(), QStringLiteral("1234"));
     QTest::keyClick(&Field(), Qt::Key_Backspace);
     EXPECT_EQ(Field().text(), QStringLiteral("____123"));
@@ -105,7 +109,6 @@ TEST_F(MaskedField, BackspaceAndDeleteRemoveOneDigitAndRealign)
 
 TEST_F(MaskedField, TypingInsideTheNumberInsertsAtTheCaret)
 {
-    Make(7);
     QTest::keyClicks(&Field(), QStringLiteral("1234"));
     QTest::keyClick(&Field(), Qt::Key_Left);
     QTest::keyClick(&Field(), Qt::Key_Left);
@@ -119,7 +122,6 @@ TEST_F(MaskedField, TypingInsideTheNumberInsertsAtTheCaret)
 
 TEST_F(MaskedField, SelectionIsReplacedByTypingAndRemovedByDelete)
 {
-    Make(7);
     QTest::keyClicks(&Field(), QStringLiteral("1234"));
     QTest::keyClick(&Field(), Qt::Key_A, Qt::ControlModifier);
     QTest::keyClicks(&Field(), QStringLiteral("5"));
@@ -134,31 +136,25 @@ TEST_F(MaskedField, SelectionIsReplacedByTypingAndRemovedByDelete)
 
 TEST_F(MaskedField, PastedTextKeepsItsDigitsOnlyAndWhatFits)
 {
-    Make(7);
-    QGuiApplication::clipboard()->setText(QStringLiteral("$ 1,234 dollars"));
-    QTest::keyClick(&Field(), Qt::Key_V, Qt::ControlModifier);
+    Paste(QStringLiteral("$ 1,234 dollars"));
     EXPECT_EQ(Field().text(), QStringLiteral("___1234"));
     EXPECT_EQ(Number(), 1234);
 
-    QGuiApplication::clipboard()->setText(QStringLiteral("ab987654cd"));
-    QTest::keyClick(&Field(), Qt::Key_V, Qt::ControlModifier);
+    Paste(QStringLiteral("ab987654cd"));
     EXPECT_EQ(Field().text(), QStringLiteral("1234987"));
 
     // Letters only: nothing changes.
-    QGuiApplication::clipboard()->setText(QStringLiteral("ten"));
     QTest::keyClick(&Field(), Qt::Key_A, Qt::ControlModifier);
-    QTest::keyClick(&Field(), Qt::Key_V, Qt::ControlModifier);
+    Paste(QStringLiteral("ten"));
     EXPECT_EQ(Field().text(), QStringLiteral("1234987"));
 
     // Pasting over a selection replaces it.
-    QGuiApplication::clipboard()->setText(QStringLiteral("x42"));
-    QTest::keyClick(&Field(), Qt::Key_V, Qt::ControlModifier);
+    Paste(QStringLiteral("x42"));
     EXPECT_EQ(Field().text(), QStringLiteral("_____42"));
 }
 
 TEST_F(MaskedField, CutAndCopyGiveTheDigitsWithoutBlanks)
 {
-    Make(7);
     QTest::keyClicks(&Field(), QStringLiteral("1234"));
     QTest::keyClick(&Field(), Qt::Key_A, Qt::ControlModifier);
     QTest::keyClick(&Field(), Qt::Key_C, Qt::ControlModifier);

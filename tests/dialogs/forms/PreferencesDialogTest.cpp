@@ -5,7 +5,23 @@
 
 namespace {
 
-using Preferences = DialogTest;
+class Preferences : public DialogTest {
+protected:
+    static QCheckBox *Division(TPreferencesForm *form, int n) { return Numbered<QCheckBox>(form, "Div%1CheckBox", n); }
+    static TMaskedNumberEdit *Payment(TPreferencesForm *form, int n)
+    {
+        return Numbered<TMaskedNumberEdit>(form, "Pay%1MaskEdit", n);
+    }
+
+    // The divisions each checked and enabled, or each neither.
+    static void ExpectDivisions(TPreferencesForm *form, std::initializer_list<int> divisions, bool on)
+    {
+        for (int n : divisions) {
+            EXPECT_EQ(Division(form, n)->isChecked(), on) << n;
+            EXPECT_EQ(Division(form, n)->isEnabled(), on) << n;
+        }
+    }
+};
 
 QRadioButton *MarksItem(TPreferencesForm *form, const char *caption)
 {
@@ -14,16 +30,6 @@ QRadioButton *MarksItem(TPreferencesForm *form, const char *caption)
             return button;
     ADD_FAILURE() << caption;
     return nullptr;
-}
-
-QCheckBox *Division(TPreferencesForm *form, int n)
-{
-    return form->findChild<QCheckBox *>(QStringLiteral("Div%1CheckBox").arg(n));
-}
-
-TMaskedNumberEdit *Payment(TPreferencesForm *form, int n)
-{
-    return form->findChild<TMaskedNumberEdit *>(QStringLiteral("Pay%1MaskEdit").arg(n));
 }
 
 // Empties a payment field the way a person does: select all, Delete.
@@ -42,8 +48,7 @@ void Type(TMaskedNumberEdit *field, const QString &text)
 
 TEST_F(Preferences, WindowCarriesItsControlsCaptionsAndPlaces)
 {
-    StartProgram();
-    TPreferencesForm *form = OpenPreferences();
+    TPreferencesForm *form = StartWithPreferences();
     ASSERT_TRUE(form->isVisible());
     EXPECT_EQ(form->windowTitle(), QStringLiteral("Drawvane Preferences"));
     EXPECT_EQ(form->size(), QSize(680, 287));
@@ -53,10 +58,7 @@ TEST_F(Preferences, WindowCarriesItsControlsCaptionsAndPlaces)
     EXPECT_EQ(form->palette().color(QPalette::Window), QColor(232, 222, 186));
     EXPECT_EQ(form->font().pixelSize(), 16);
 
-    const struct {
-        const char *name;
-        QRect geometry;
-    } places[] = {
+    const TPlaceOf places[] = {
         {"Bevel1", {5, 5, 221, 220}},
         {"Bevel2", {235, 5, 438, 220}},
         {"MarksRadioGroup", {25, 150, 185, 51}},
@@ -68,35 +70,30 @@ TEST_F(Preferences, WindowCarriesItsControlsCaptionsAndPlaces)
         {"CloseBitBtn", {405, 232, 106, 50}},
         {"CancelBitBtn", {535, 232, 106, 50}},
     };
-    for (const auto &p : places)
-        EXPECT_EQ(Control(form, p.name)->geometry(), p.geometry) << p.name;
+    ExpectPlaces(form, places);
     EXPECT_EQ(Control(form, "BoardsComboBox")->geometry().topLeft(), QPoint(160, 40));
     EXPECT_EQ(Control(form, "CellsComboBox")->width(), 49);
     EXPECT_EQ(Control(form, "Label9")->pos(), QPoint(280, 184));
     EXPECT_EQ(Control(form, "Label16")->pos(), QPoint(416, 184));
 
-    const struct {
-        const char *name;
-        const char *text;
-    } captions[] = {{"BoardTitleLabel", "Coupon Preferences"},
-                    {"NoOfBoardsLabel", "Number of Boards:"},
-                    {"NoOfCellsLabel", "Number of Cells:"},
-                    {"DivisionsLabel", "Prize Divisions"},
-                    {"Label2", "Winning Numbers"},
-                    {"Label3", "Payments $"},
-                    {"Label1", "Division one"},
-                    {"Label9", "Division seven"},
-                    {"Label10", "6"},
-                    {"Label11", "5 + bonus ball"},
-                    {"Label16", "3"}};
-    for (const auto &c : captions)
-        EXPECT_EQ(Control<QLabel>(form, c.name)->text(), QString::fromLatin1(c.text)) << c.name;
+    ExpectCaptions<QLabel>(form,
+                           {{"BoardTitleLabel", "Coupon Preferences"},
+                            {"NoOfBoardsLabel", "Number of Boards:"},
+                            {"NoOfCellsLabel", "Number of Cells:"},
+                            {"DivisionsLabel", "Prize Divisions"},
+                            {"Label2", "Winning Numbers"},
+                            {"Label3", "Payments $"},
+                            {"Label1", "Division one"},
+                            {"Label9", "Division seven"},
+                            {"Label10", "6"},
+                            {"Label11", "5 + bonus ball"},
+                            {"Label16", "3"}});
     EXPECT_TRUE(Control<QLabel>(form, "Label3")->font().bold());
     EXPECT_EQ(Control<QGroupBox>(form, "MarksRadioGroup")->title(), QStringLiteral("Number of Marks"));
-    EXPECT_EQ(Button(form, "CloseBitBtn")->text(), QStringLiteral("Accept"));
-    EXPECT_EQ(Button(form, "CancelBitBtn")->text(), QStringLiteral("Cancel"));
-    EXPECT_EQ(ComboBox(form, "BoardsComboBox")->count(), 9);
-    EXPECT_EQ(ComboBox(form, "BoardsComboBox")->itemText(0), QStringLiteral("4"));
+    ExpectCaptions<QPushButton>(form, {{"CloseBitBtn", "Accept"}, {"CancelBitBtn", "Cancel"}});
+    QComboBox *boards = ComboBox(form, "BoardsComboBox");
+    EXPECT_EQ(boards->count(), 9);
+    EXPECT_EQ(boards->itemText(0), QStringLiteral("4"));
     EXPECT_EQ(ComboBox(form, "CellsComboBox")->itemText(13), QStringLiteral("49"));
     const int positions[7] = {10, 9, 8, 6, 5, 4, 3};
     for (int n = 1; n <= 7; ++n)
@@ -104,7 +101,7 @@ TEST_F(Preferences, WindowCarriesItsControlsCaptionsAndPlaces)
 
     // Keyboard order starts at Accept, Cancel; lists, boxes and fields are no tab stops.
     EXPECT_EQ(Button(form, "CloseBitBtn")->nextInFocusChain(), Button(form, "CancelBitBtn"));
-    EXPECT_FALSE(ComboBox(form, "BoardsComboBox")->focusPolicy() & Qt::TabFocus);
+    EXPECT_FALSE(boards->focusPolicy() & Qt::TabFocus);
     EXPECT_FALSE(Division(form, 1)->focusPolicy() & Qt::TabFocus);
     EXPECT_FALSE(Payment(form, 1)->focusPolicy() & Qt::TabFocus);
     EXPECT_FALSE(Button(form, "CloseBitBtn")->autoDefault());
@@ -112,15 +109,11 @@ TEST_F(Preferences, WindowCarriesItsControlsCaptionsAndPlaces)
 
 TEST_F(Preferences, OpeningShowsTheStoredSettings)
 {
-    StartProgram();
-    TPreferencesForm *form = OpenPreferences();
+    TPreferencesForm *form = StartWithPreferences();
     EXPECT_EQ(ComboBox(form, "BoardsComboBox")->currentText(), QStringLiteral("12"));
     EXPECT_EQ(ComboBox(form, "CellsComboBox")->currentText(), QStringLiteral("49"));
     EXPECT_TRUE(MarksItem(form, "6 balls")->isChecked());
-    for (int n = 1; n <= 7; ++n) {
-        EXPECT_TRUE(Division(form, n)->isChecked()) << n;
-        EXPECT_TRUE(Division(form, n)->isEnabled()) << n;
-    }
+    ExpectDivisions(form, {1, 2, 3, 4, 5, 6, 7}, true);
     EXPECT_EQ(Payment(form, 1)->text(), QStringLiteral("___1000000"));
     EXPECT_EQ(Payment(form, 2)->text(), QStringLiteral("___300000"));
     EXPECT_EQ(Payment(form, 7)->text(), QStringLiteral("__2"));
@@ -133,13 +126,9 @@ TEST_F(Preferences, FiveMarksStoredWithTheTopDivisionsOffShowsThemOffAndDisabled
         const uint8_t divisions[7] = {0, 0, 1, 1, 1, 1, 1};
         store.SetDivisions(divisions);
     });
-    StartProgram();
-    TPreferencesForm *form = OpenPreferences();
+    TPreferencesForm *form = StartWithPreferences();
     EXPECT_TRUE(MarksItem(form, "5 balls")->isChecked());
-    for (int n : {1, 2}) {
-        EXPECT_FALSE(Division(form, n)->isChecked()) << n;
-        EXPECT_FALSE(Division(form, n)->isEnabled()) << n;
-    }
+    ExpectDivisions(form, {1, 2}, false);
     EXPECT_TRUE(Division(form, 3)->isEnabled());
 }
 
@@ -151,8 +140,7 @@ TEST_F(Preferences, SixMarksStoredWithTheFirstDivisionOffShowsItOffAndEnabled)
         const uint8_t divisions[7] = {0, 1, 1, 1, 1, 1, 1};
         store.SetDivisions(divisions);
     });
-    StartProgram();
-    TPreferencesForm *form = OpenPreferences();
+    TPreferencesForm *form = StartWithPreferences();
     EXPECT_TRUE(MarksItem(form, "6 balls")->isChecked());
     EXPECT_FALSE(Division(form, 1)->isChecked());
     EXPECT_TRUE(Division(form, 1)->isEnabled());
@@ -161,23 +149,16 @@ TEST_F(Preferences, SixMarksStoredWithTheFirstDivisionOffShowsItOffAndEnabled)
 
 TEST_F(Preferences, MarksRuleTurnsTheTopDivisionsOffAndOnAgain)
 {
-    StartProgram();
-    TPreferencesForm *form = OpenPreferences();
+    TPreferencesForm *form = StartWithPreferences();
     Click(Division(form, 1));
     Click(Division(form, 5));
     ASSERT_FALSE(Division(form, 1)->isChecked());
     ASSERT_FALSE(Division(form, 5)->isChecked());
 
     Click(MarksItem(form, "5 balls"));
-    for (int n : {1, 2}) {
-        EXPECT_FALSE(Division(form, n)->isChecked()) << n;
-        EXPECT_FALSE(Division(form, n)->isEnabled()) << n;
-    }
+    ExpectDivisions(form, {1, 2}, false);
     Click(MarksItem(form, "6 balls"));
-    for (int n : {1, 2}) {
-        EXPECT_TRUE(Division(form, n)->isChecked()) << n;
-        EXPECT_TRUE(Division(form, n)->isEnabled()) << n;
-    }
+    ExpectDivisions(form, {1, 2}, true);
     // The other divisions are left as they were.
     EXPECT_FALSE(Division(form, 5)->isChecked());
     EXPECT_TRUE(Division(form, 3)->isChecked());
@@ -188,8 +169,8 @@ TEST_F(Preferences, AcceptWritesTheChoicesAndTheMainWindowTakesTheNewShape)
     StartProgram();
     FillBoard(1, {1, 2, 3});
     TPreferencesForm *form = OpenPreferences();
-    ComboBox(form, "BoardsComboBox")->setCurrentIndex(ComboBox(form, "BoardsComboBox")->findText(QStringLiteral("6")));
-    ComboBox(form, "CellsComboBox")->setCurrentIndex(ComboBox(form, "CellsComboBox")->findText(QStringLiteral("40")));
+    ComboBox(form, "BoardsComboBox")->setCurrentText(QStringLiteral("6"));
+    ComboBox(form, "CellsComboBox")->setCurrentText(QStringLiteral("40"));
     Click(MarksItem(form, "5 balls"));
     for (int n = 1; n <= 6; ++n)
         if (Division(form, n)->isChecked())
@@ -241,8 +222,7 @@ TEST_F(Preferences, AcceptWithoutChangeStillWritesEverythingAndClearsTheCoupon)
 
 TEST_F(Preferences, NoDivisionCheckedIsRefusedInTheMessageBoxAndTheWindowStays)
 {
-    StartProgram();
-    TPreferencesForm *form = OpenPreferences();
+    TPreferencesForm *form = StartWithPreferences();
     ComboBox(form, "BoardsComboBox")->setCurrentIndex(0);
     for (int n = 1; n <= 7; ++n)
         Click(Division(form, n));
@@ -288,8 +268,7 @@ TEST_F(Preferences, CancelWritesNothingAndTheNextOpeningShowsTheStore)
 
 TEST_F(Preferences, OpeningAgainWhileShownOnlyRaisesTheSameWindow)
 {
-    StartProgram();
-    TPreferencesForm *form = OpenPreferences();
+    TPreferencesForm *form = StartWithPreferences();
     ComboBox(form, "BoardsComboBox")->setCurrentIndex(0);
     EXPECT_EQ(OpenPreferences(), form);
     EXPECT_EQ(ComboBox(form, "BoardsComboBox")->currentText(), QStringLiteral("4"));
@@ -304,8 +283,7 @@ TEST_F(Preferences, StoredValuesOutsideTheirRangesAreShownSoThatAcceptStoresSane
         const int64_t payments[7] = {-1, 300000, 20000, 5000, 200, 10, 1000};
         store.SetPayments(payments);
     });
-    StartProgram();
-    TPreferencesForm *form = OpenPreferences();
+    TPreferencesForm *form = StartWithPreferences();
     EXPECT_EQ(ComboBox(form, "BoardsComboBox")->currentText(), QStringLiteral("12"));
     EXPECT_EQ(ComboBox(form, "CellsComboBox")->currentText(), QStringLiteral("36"));
     EXPECT_TRUE(MarksItem(form, "6 balls")->isChecked());
@@ -347,8 +325,7 @@ TEST_F(Preferences, ReadFailureOnOpeningIsReportedAndAcceptStillStoresSaneValues
 
 TEST_F(Preferences, WindowManagerCloseDoesNotHideIt)
 {
-    StartProgram();
-    TPreferencesForm *form = OpenPreferences();
+    TPreferencesForm *form = StartWithPreferences();
     EXPECT_FALSE(form->close());
     EXPECT_TRUE(form->isVisible());
 }

@@ -12,55 +12,46 @@
 
 namespace {
 
-using Systems = DialogTest;
-
-QComboBox *Exclude(TSystemsForm *form, int n)
-{
-    return form->findChild<QComboBox *>(QStringLiteral("Exclude%1").arg(n));
-}
-
-QComboBox *Include(TSystemsForm *form, int n)
-{
-    return form->findChild<QComboBox *>(QStringLiteral("Include%1").arg(n));
-}
+class Systems : public DialogTest {
+protected:
+    static QComboBox *Exclude(TSystemsForm *form, int n) { return Numbered<QComboBox>(form, "Exclude%1", n); }
+    static QComboBox *Include(TSystemsForm *form, int n) { return Numbered<QComboBox>(form, "Include%1", n); }
+};
 
 TEST_F(Systems, WindowCarriesItsControlsCaptionsColoursAndHints)
 {
-    StartProgram();
-    TSystemsForm *form = OpenSystems();
+    TSystemsForm *form = StartWithSystems();
     ASSERT_TRUE(form->isVisible());
     EXPECT_EQ(form->windowTitle(), QStringLiteral("Drawvane Systems"));
     EXPECT_EQ(form->size(), QSize(509, 260));
     EXPECT_TRUE(form->windowFlags() & Qt::WindowStaysOnTopHint);
     EXPECT_FALSE(form->isModal());
 
-    const struct {
-        const char *name;
-        QRect geometry;
-    } places[] = {
+    const TPlaceOf places[] = {
         {"Bevel1", {10, 5, 491, 196}},           {"ExclusionsCheckBox", {25, 10, 171, 17}},
         {"ExclusionsPanel", {15, 30, 476, 66}},  {"InclusionsCheckBox", {25, 105, 171, 17}},
         {"InclusionsPanel", {15, 125, 246, 66}}, {"Panel2", {265, 125, 226, 66}},
         {"SumsCheckBox", {30, 10, 176, 17}},     {"StDevCheckBox", {30, 40, 186, 17}},
         {"CloseBitBtn", {265, 205, 100, 51}},    {"CancelBitBtn", {390, 205, 100, 51}},
     };
-    for (const auto &p : places)
-        EXPECT_EQ(Control(form, p.name)->geometry(), p.geometry) << p.name;
+    ExpectPlaces(form, places);
     EXPECT_EQ(Exclude(form, 10)->parentWidget(), Control<QFrame>(form, "ExclusionsPanel"));
     EXPECT_EQ(Exclude(form, 10)->geometry().topLeft(), QPoint(420, 30));
-    EXPECT_EQ(Include(form, 4)->parentWidget(), Control<QFrame>(form, "InclusionsPanel"));
-    EXPECT_EQ(Include(form, 4)->geometry().topLeft(), QPoint(150, 30));
-    EXPECT_EQ(Include(form, 4)->width(), 41);
-    EXPECT_EQ(Include(form, 1)->count(), 50);
-    EXPECT_EQ(Include(form, 1)->itemText(49), QStringLiteral("49"));
-    EXPECT_FALSE(Include(form, 1)->isEditable());
-    EXPECT_EQ(Control<QLabel>(form, "Label1")->text(),
-              QStringLiteral("I expect that none of these numbers would be drawn"));
-    EXPECT_EQ(Control<QLabel>(form, "Label2")->text(), QStringLiteral("I expect these numbers to be drawn"));
-    EXPECT_EQ(CheckBox(form, "ExclusionsCheckBox")->text(), QStringLiteral("Play Exclusions System"));
-    EXPECT_EQ(CheckBox(form, "InclusionsCheckBox")->text(), QStringLiteral("Play Inclusions System"));
-    EXPECT_EQ(CheckBox(form, "SumsCheckBox")->text(), QStringLiteral("Show Punch Estimation"));
-    EXPECT_EQ(CheckBox(form, "StDevCheckBox")->text(), QStringLiteral("Show Spread Estimation"));
+    QComboBox *last = Include(form, 4), *first = Include(form, 1);
+    EXPECT_EQ(last->parentWidget(), Control<QFrame>(form, "InclusionsPanel"));
+    EXPECT_EQ(last->geometry().topLeft(), QPoint(150, 30));
+    EXPECT_EQ(last->width(), 41);
+    EXPECT_EQ(first->count(), 50);
+    EXPECT_EQ(first->itemText(49), QStringLiteral("49"));
+    EXPECT_FALSE(first->isEditable());
+    ExpectCaptions<QLabel>(form,
+                           {{"Label1", "I expect that none of these numbers would be drawn"},
+                            {"Label2", "I expect these numbers to be drawn"}});
+    ExpectCaptions<QCheckBox>(form,
+                              {{"ExclusionsCheckBox", "Play Exclusions System"},
+                               {"InclusionsCheckBox", "Play Inclusions System"},
+                               {"SumsCheckBox", "Show Punch Estimation"},
+                               {"StDevCheckBox", "Show Spread Estimation"}});
 
     EXPECT_EQ(form->palette().color(QPalette::Window), QColor(232, 222, 186));
     EXPECT_EQ(Control<QFrame>(form, "ExclusionsPanel")->palette().color(QPalette::Window), QColor(212, 186, 222));
@@ -77,8 +68,7 @@ TEST_F(Systems, WindowCarriesItsControlsCaptionsColoursAndHints)
 
 TEST_F(Systems, EveryNumberIsReadableWholeInEveryList)
 {
-    StartProgram();
-    TSystemsForm *form = OpenSystems();
+    TSystemsForm *form = StartWithSystems();
     for (QComboBox *list : form->findChildren<QComboBox *>()) {
         ASSERT_EQ(list->width(), 41);
         QStyleOptionComboBox option;
@@ -100,8 +90,7 @@ TEST_F(Systems, EveryNumberIsReadableWholeInEveryList)
 
 TEST_F(Systems, LongHintsShowInTheMainWindowsStatusBar)
 {
-    StartProgram();
-    TSystemsForm *form = OpenSystems();
+    TSystemsForm *form = StartWithSystems();
     const struct {
         QWidget *control;
         const char *text;
@@ -125,8 +114,7 @@ TEST_F(Systems, OpeningShowsTheStoredSystemsAndSwitches)
         store.SetPlaySums(false);
         store.SetBoardSize(40);
     });
-    StartProgram();
-    TSystemsForm *form = OpenSystems();
+    TSystemsForm *form = StartWithSystems();
     EXPECT_TRUE(CheckBox(form, "ExclusionsCheckBox")->isChecked());
     EXPECT_TRUE(CheckBox(form, "InclusionsCheckBox")->isChecked());
     EXPECT_FALSE(CheckBox(form, "SumsCheckBox")->isChecked());
@@ -145,18 +133,14 @@ TEST_F(Systems, NumberBeyondTheBoardIsRefusedAndOneOnItTaken)
         store.SetBoardSize(40);
         store.SetPlayExclude(true);
     });
-    StartProgram();
-    TSystemsForm *form = OpenSystems();
+    TSystemsForm *form = StartWithSystems();
     // Every list is vetted.
     Click(CheckBox(form, "InclusionsCheckBox"));
-    for (int n = 1; n <= 10; ++n) {
-        Pick(Exclude(form, n), 41);
-        EXPECT_EQ(Exclude(form, n)->currentText(), QStringLiteral("0")) << "Exclude" << n;
-    }
-    for (int n = 1; n <= 4; ++n) {
-        Pick(Include(form, n), 41);
-        EXPECT_EQ(Include(form, n)->currentText(), QStringLiteral("0")) << "Include" << n;
-    }
+    for (const auto &[list, count] : {std::pair{&Exclude, 10}, std::pair{&Include, 4}})
+        for (int n = 1; n <= count; ++n) {
+            Pick(list(form, n), 41);
+            EXPECT_EQ(list(form, n)->currentText(), QStringLiteral("0")) << list(form, n)->objectName().toStdString();
+        }
     Pick(Exclude(form, 3), 40);
     EXPECT_EQ(Exclude(form, 3)->currentText(), QStringLiteral("40"));
     Click(Button(form, "CloseBitBtn"));
@@ -166,8 +150,7 @@ TEST_F(Systems, NumberBeyondTheBoardIsRefusedAndOneOnItTaken)
 TEST_F(Systems, NumberTakenElsewhereEmptiesTheSlotBeingChanged)
 {
     SetSystems(true, true, {0, 12, 0, 0}, {});
-    StartProgram();
-    TSystemsForm *form = OpenSystems();
+    TSystemsForm *form = StartWithSystems();
     // Picks in turn, each with what its list shows afterwards.
     const struct {
         QComboBox *(*list)(TSystemsForm *, int);
@@ -193,8 +176,7 @@ TEST_F(Systems, NumberTakenElsewhereEmptiesTheSlotBeingChanged)
 TEST_F(Systems, InclusionsOffFreesAStoredInclusionForTheExclusions)
 {
     SetSystems(false, true, {12, 0, 0, 0}, {});
-    StartProgram();
-    TSystemsForm *form = OpenSystems();
+    TSystemsForm *form = StartWithSystems();
     EXPECT_EQ(Include(form, 1)->currentText(), QStringLiteral("0"));
     EXPECT_FALSE(Include(form, 1)->isEnabled());
     Pick(Exclude(form, 1), 12);
@@ -204,28 +186,25 @@ TEST_F(Systems, InclusionsOffFreesAStoredInclusionForTheExclusions)
 TEST_F(Systems, SwitchingASystemOffEmptiesAndDisablesItsLists)
 {
     SetSystems(false, true, {}, {5, 6, 7, 0, 0, 0, 0, 0, 0, 9});
-    StartProgram();
-    TSystemsForm *form = OpenSystems();
+    TSystemsForm *form = StartWithSystems();
     ASSERT_EQ(Exclude(form, 1)->currentText(), QStringLiteral("5"));
-    Click(CheckBox(form, "ExclusionsCheckBox"));
-    ASSERT_FALSE(CheckBox(form, "ExclusionsCheckBox")->isChecked());
-    for (int n = 1; n <= 10; ++n) {
-        EXPECT_EQ(Exclude(form, n)->currentText(), QStringLiteral("0")) << n;
-        EXPECT_FALSE(Exclude(form, n)->isEnabled()) << n;
-    }
-    EXPECT_TRUE(Control<QFrame>(form, "ExclusionsPanel")->isEnabled());
-    Click(CheckBox(form, "ExclusionsCheckBox"));
-    for (int n = 1; n <= 10; ++n) {
-        EXPECT_EQ(Exclude(form, n)->currentText(), QStringLiteral("0")) << n;
-        EXPECT_TRUE(Exclude(form, n)->isEnabled()) << n;
+    // Off, then on again: the lists stay empty either way.
+    QCheckBox *exclusions = CheckBox(form, "ExclusionsCheckBox");
+    for (const bool on : {false, true}) {
+        Click(exclusions);
+        ASSERT_EQ(exclusions->isChecked(), on);
+        for (int n = 1; n <= 10; ++n) {
+            EXPECT_EQ(Exclude(form, n)->currentText(), QStringLiteral("0")) << n;
+            EXPECT_EQ(Exclude(form, n)->isEnabled(), on) << n;
+        }
+        EXPECT_TRUE(Control<QFrame>(form, "ExclusionsPanel")->isEnabled());
     }
 }
 
 TEST_F(Systems, AcceptLeavesTheListOfASystemThatIsOffUntouchedAndWritesTheSwitches)
 {
     SetSystems(true, true, {1, 2, 0, 0}, {5, 6, 0, 0, 0, 0, 0, 0, 0, 0});
-    StartProgram();
-    TSystemsForm *form = OpenSystems();
+    TSystemsForm *form = StartWithSystems();
     Click(CheckBox(form, "ExclusionsCheckBox")); // off
     Pick(Include(form, 3), 3);
     Click(CheckBox(form, "SumsCheckBox"));
@@ -280,8 +259,7 @@ TEST_F(Systems, MainWindowRedrawsWithTheNewSystemsRightAfterAccept)
 
 TEST_F(Systems, CancelWritesNothingAndTheNextOpeningRefills)
 {
-    StartProgram();
-    TSystemsForm *form = OpenSystems();
+    TSystemsForm *form = StartWithSystems();
     Click(CheckBox(form, "ExclusionsCheckBox"));
     Pick(Exclude(form, 2), 9);
     Click(CheckBox(form, "SumsCheckBox"));
