@@ -33,12 +33,6 @@
 
 using fortests::CellOrigin;
 
-// Readable QStrings in failure messages.
-inline void PrintTo(const QString &text, std::ostream *os)
-{
-    *os << '"' << text.toStdString() << '"';
-}
-
 // A click in the middle of a control, as the pointer gives it.
 inline void Click(QWidget *widget)
 {

@@ -20,6 +20,8 @@
 #include <QTextEdit>
 #include <QWidget>
 
+#include <initializer_list>
+#include <ostream>
 #include <span>
 #include <utility>
 #include <vector>
@@ -32,6 +34,35 @@ W *Control(QWidget *window, const char *name)
     auto *widget = window ? window->findChild<W *>(QString::fromLatin1(name)) : nullptr;
     EXPECT_NE(widget, nullptr) << name;
     return widget;
+}
+
+// Readable QStrings in failure messages.
+inline void PrintTo(const QString &text, std::ostream *os)
+{
+    *os << '"' << text.toStdString() << '"';
+}
+
+// One of a numbered row of controls: the name's %1 stands for n.
+template <typename W>
+W *Numbered(QWidget *window, const char *name, int n)
+{
+    return Control<W>(window, QString::fromLatin1(name).arg(n).toLatin1().constData());
+}
+
+// The caption a label or button of the window shows.
+struct Caption {
+    const char *name;
+    const char *text;
+};
+
+template <typename W>
+void ExpectCaptions(QWidget *window, std::initializer_list<Caption> captions)
+{
+    for (const Caption &c : captions) {
+        if (W *widget = Control<W>(window, c.name)) {
+            EXPECT_EQ(widget->text(), QString::fromUtf8(c.text)) << c.name;
+        }
+    }
 }
 
 // The controls by their kind, as the tests reach them most.

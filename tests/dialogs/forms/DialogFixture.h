@@ -13,7 +13,6 @@
 #include <QRadioButton>
 
 #include <array>
-#include <initializer_list>
 #include <vector>
 
 // Opens the list's drop-down, moves to the item of number and presses
@@ -30,29 +29,6 @@ inline void Pick(QComboBox *list, int number)
     QTest::keyClick(view, Qt::Key_Return);
     QCoreApplication::processEvents();
     EXPECT_FALSE(view->isVisible());
-}
-
-// One of a numbered row of controls: the name's %1 stands for n.
-template <typename W>
-W *Numbered(QWidget *window, const char *name, int n)
-{
-    return Control<W>(window, QString::fromLatin1(name).arg(n).toLatin1().constData());
-}
-
-// The caption a label or button of the window shows.
-struct Caption {
-    const char *name;
-    const char *text;
-};
-
-template <typename W>
-void ExpectCaptions(QWidget *window, std::initializer_list<Caption> captions)
-{
-    for (const Caption &c : captions) {
-        if (W *widget = Control<W>(window, c.name)) {
-            EXPECT_EQ(widget->text(), QString::fromUtf8(c.text)) << c.name;
-        }
-    }
 }
 
 class DialogTest : public UiTest {

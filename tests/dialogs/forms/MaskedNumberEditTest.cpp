@@ -1,4 +1,5 @@
 #include "dialogs/forms/MaskedNumberEdit.h"
+#include "WindowControls.h"
 #include "dialogs/rules/MaskedDigits.h"
 
 #include <QApplication>
@@ -6,13 +7,6 @@
 #include <QTest>
 
 #include <gtest/gtest.h>
-
-#include <ostream>
-
-inline void PrintTo(const QString &text, std::ostream *os)
-{
-    *os << '"' << text.toStdString() << '"';
-}
 
 namespace {
 
