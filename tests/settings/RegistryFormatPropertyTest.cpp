@@ -2,6 +2,7 @@
 // of every kind of line the parser accepts, the values read from the file
 // are the values read from its rewrite, and a second rewrite changes nothing.
 
+#include "StoreFixture.h"
 #include "settings/RegistryFileFormat.h"
 
 #include <gtest/gtest.h>
@@ -199,14 +200,9 @@ TEST(RegistryFormat, EdgesOfKeysNamesAndData)
 
     // A UTF-16 file: the characters on each side of UTF-8's two- and
     // three-byte boundary.
-    const std::u16string wide = u"Windows Registry Editor Version 5.00\r\n\r\n[HKEY_CURRENT_USER\\x]\r\n"
-                                u"\"\u07FF\u0800\"=dword:00000001\r\n";
-    std::string bytes = "\xFF\xFE";
-    for (const char16_t c : wide) {
-        bytes += static_cast<char>(c & 0xFF);
-        bytes += static_cast<char>(c >> 8);
-    }
-    const auto utf16 = regfile::Parse(bytes);
+    const auto utf16 =
+        regfile::Parse(storetest::Utf16Le(u"Windows Registry Editor Version 5.00\r\n\r\n"
+                                          u"[HKEY_CURRENT_USER\\x]\r\n\"\u07FF\u0800\"=dword:00000001\r\n"));
     ASSERT_TRUE(utf16);
     EXPECT_EQ(Reads(*utf16, "HKEY_CURRENT_USER\\x", "\xDF\xBF\xE0\xA0\x80"), 1);
 

@@ -5,25 +5,21 @@
 // lock file left by an earlier version stops nothing.
 
 #include "StoreFixture.h"
-#include "TestSupport.h"
 
 #include "settings/RegistryStore.h"
 #include "settings/RegistryStoreForTests.h"
 
-#include <cstdio>
+#include <array>
 #include <cstdlib>
-#include <cstring>
 #include <ctime>
 #include <filesystem>
 #include <fstream>
 #include <functional>
-#include <ostream>
 #include <string>
 
 #include <fcntl.h>
 #include <sys/inotify.h>
 #include <sys/stat.h>
-#include <sys/wait.h>
 #include <unistd.h>
 
 using storetest::ErrorOf;
@@ -59,12 +55,33 @@ int ReplacementsDuring(const fs::path &storeFile, const std::function<void()> &f
     return count;
 }
 
-// Sets the file's times to one fixed second, as a file system that keeps
-// whole seconds shows two writes within one second.
-void CoarseTimes(const fs::path &file)
+// A file's access and modification times, to be put back after a change.
+using TTimes = std::array<timespec, 2>;
+
+TTimes TimesOf(const fs::path &file)
 {
-    const timespec times[2] = {{1700000000, 0}, {1700000000, 0}};
-    utimensat(AT_FDCWD, file.c_str(), times, 0);
+    struct stat st {};
+    EXPECT_EQ(stat(file.c_str(), &st), 0) << file;
+    return {st.st_atim, st.st_mtim};
+}
+
+void SetTimes(const fs::path &file, const TTimes &times)
+{
+    ASSERT_EQ(utimensat(AT_FDCWD, file.c_str(), times.data(), 0), 0) << file;
+}
+
+// Writes text over the file's own bytes, as an editor that saves in place.
+bool WriteInPlace(const fs::path &file, const std::string &text)
+{
+    std::fstream out(file, std::ios::binary | std::ios::in | std::ios::out);
+    out << text;
+    return static_cast<bool>(out);
+}
+
+// text with from, which it must hold, changed to to.
+std::string Replaced(std::string text, const std::string &from, const std::string &to)
+{
+    return text.replace(text.find(from), from.size(), to);
 }
 
 TEST_F(StoreTest, AnotherCopysWritesWithinOneTimestampTickAreNeverLost)
@@ -80,7 +97,9 @@ TEST_F(StoreTest, AnotherCopysWritesWithinOneTimestampTickAreNeverLost)
             other.SetMarks(marks);
             return true;
         }));
-        CoarseTimes(home.storeFile());
+        // Both writes at one second, as a file system that keeps whole
+        // seconds shows them.
+        SetTimes(home.storeFile(), {timespec{1700000000, 0}, timespec{1700000000, 0}});
         // This copy, whose kept file may look unchanged, writes another item.
         store.SetBoards(static_cast<uint8_t>(4 + round % 9));
         TRegOptions fresh;
@@ -102,28 +121,21 @@ TEST_F(StoreTest, ChangesFromOutsideAreSeenAtTheNextRead)
     EXPECT_EQ(store.GetBoards(), 9);
 
     // An editor in this process: no event loop, no time passes.
-    std::string text = File();
-    text.replace(text.find("dword:00000009"), 14, "dword:00000008");
+    std::string text = Replaced(File(), "dword:00000009", "dword:00000008");
     SetFile(text);
     EXPECT_EQ(store.GetBoards(), 8);
 
     // An editor in another process that writes the file in place, keeping
     // its size and its times.
-    struct stat before {};
-    ASSERT_EQ(stat(home.storeFile().c_str(), &before), 0);
-    text.replace(text.find("dword:00000008"), 14, "dword:00000007");
-    ASSERT_TRUE(InOtherProcess([&] {
-        std::fstream out(home.storeFile(), std::ios::binary | std::ios::in | std::ios::out);
-        out << text;
-        return static_cast<bool>(out);
-    }));
-    const timespec times[2] = {before.st_atim, before.st_mtim};
-    utimensat(AT_FDCWD, home.storeFile().c_str(), times, 0);
+    const TTimes times = TimesOf(home.storeFile());
+    text = Replaced(text, "dword:00000008", "dword:00000007");
+    ASSERT_TRUE(InOtherProcess([&] { return WriteInPlace(home.storeFile(), text); }));
+    SetTimes(home.storeFile(), times);
     EXPECT_EQ(store.GetBoards(), 7);
 
     // A restore from a backup copy.
     const fs::path backup = home.dir() / "registry.reg.backup";
-    text.replace(text.find("dword:00000007"), 14, "dword:00000006");
+    text = Replaced(text, "dword:00000007", "dword:00000006");
     testsupport::WriteFile(backup, text);
     fs::rename(backup, home.storeFile());
     EXPECT_EQ(store.GetBoards(), 6);
@@ -133,11 +145,32 @@ TEST_F(StoreTest, ChangesFromOutsideAreSeenAtTheNextRead)
     EXPECT_EQ(store.GetBoards(), 12);
 
     // The whole folder replaced.
-    fs::remove_all(home.storeFile().parent_path());
-    fs::create_directories(home.storeFile().parent_path());
-    text.replace(text.find("dword:00000006"), 14, "dword:00000005");
-    testsupport::WriteFile(home.storeFile(), text);
+    fs::remove_all(folder);
+    testsupport::WriteFile(home.storeFile(), Replaced(text, "dword:00000006", "dword:00000005"));
     EXPECT_EQ(store.GetBoards(), 5);
+}
+
+TEST_F(StoreTest, FileReplacedKeepingItsSizeAndTimesIsReadAgain)
+{
+    ASSERT_TRUE(store.InitDefaults());
+    EXPECT_EQ(store.GetBoards(), 12);
+
+    // Same size and modification time, another inode.
+    TTimes times = TimesOf(home.storeFile());
+    const std::string text = Replaced(File(), "dword:0000000c", "dword:0000000b");
+    SetFile(text);
+    SetTimes(home.storeFile(), times);
+    EXPECT_EQ(store.GetBoards(), 11);
+
+    // Same inode and size, a modification time one nanosecond on.
+    times = TimesOf(home.storeFile());
+    ASSERT_TRUE(WriteInPlace(home.storeFile(), Replaced(text, "dword:0000000b", "dword:0000000a")));
+    if (++times[1].tv_nsec == 1000000000) {
+        times[1].tv_nsec = 0;
+        ++times[1].tv_sec;
+    }
+    SetTimes(home.storeFile(), times);
+    EXPECT_EQ(store.GetBoards(), 10);
 }
 
 TEST_F(StoreTest, EachListIsOneWriteEvenWhenAPaymentIsOutOfRange)
@@ -149,10 +182,9 @@ TEST_F(StoreTest, EachListIsOneWriteEvenWhenAPaymentIsOutOfRange)
     EXPECT_EQ(ReplacementsDuring(home.storeFile(), [&] { store.SetDivisions(divisions); }), 1);
 
     const int64_t payments[7] = {11, 22, int64_t{1} << 32, 44, 55, 66, 77};
-    EXPECT_EQ(
-        ReplacementsDuring(home.storeFile(),
-                           [&] { EXPECT_EQ(ErrorOf([&] { store.SetPayments(payments); }), "Range check error"); }),
-        1);
+    std::string error;
+    EXPECT_EQ(ReplacementsDuring(home.storeFile(), [&] { error = ErrorOf([&] { store.SetPayments(payments); }); }), 1);
+    EXPECT_EQ(error, "Range check error");
 }
 
 TEST_F(StoreTest, AReadingLooksOnceSeesItsOwnWritesAndTheNextOneLooksAgain)
@@ -198,7 +230,7 @@ TEST_F(StoreTest, DamagedStoreReplacedByNewDefaultsReadsAsTheNewStore)
     uint8_t exclusions[10] = {};
     EXPECT_EQ(ErrorOf([&] { store.GetExclusions(exclusions); }), "Failed to get data for '6'");
 
-    fs::remove_all(home.storeFile().parent_path());
+    fs::remove_all(folder);
     ASSERT_TRUE(InOtherProcess([] { return TRegOptions().InitDefaults(); }));
     EXPECT_EQ(ErrorOf([&] { store.GetExclusions(exclusions); }), "<no error>");
     EXPECT_FALSE(store.GetPlayExclude());
@@ -238,13 +270,8 @@ TEST_F(StoreTest, SameSizeEditWithinOneSecondOnACoarseClockFileSystemIsSeen)
         struct stat before {};
         ASSERT_EQ(stat(file.c_str(), &before), 0);
         ASSERT_EQ(before.st_mtim.tv_nsec, 0) << "the file system keeps finer times than seconds";
-        std::string text = testsupport::ReadFile(file);
-        text.replace(text.find("dword:0000000c"), 14, "dword:0000000b");
-        ASSERT_TRUE(InOtherProcess([&] {
-            std::fstream out(file, std::ios::binary | std::ios::in | std::ios::out);
-            out << text;
-            return static_cast<bool>(out);
-        }));
+        const std::string text = Replaced(testsupport::ReadFile(file), "dword:0000000c", "dword:0000000b");
+        ASSERT_TRUE(InOtherProcess([&] { return WriteInPlace(file, text); }));
         struct stat after {};
         ASSERT_EQ(stat(file.c_str(), &after), 0);
         withinOneSecond = after.st_mtim.tv_sec == before.st_mtim.tv_sec && after.st_ctim.tv_sec == before.st_ctim.tv_sec
@@ -260,38 +287,33 @@ TEST_F(StoreTest, LinkedSettingsFileIsWrittenThroughToItsTarget)
 {
     // A dotfile manager keeps the real file elsewhere and links to it.
     const fs::path dotfiles = home.dir() / "dotfiles";
+    const fs::path target = dotfiles / "registry.reg";
     fs::create_directories(dotfiles);
-    fs::create_directories(home.storeFile().parent_path());
+    fs::create_directories(folder);
     ASSERT_TRUE(store.InitDefaults());
-    fs::rename(home.storeFile(), dotfiles / "registry.reg");
+    fs::rename(home.storeFile(), target);
     fs::create_symlink("../dotfiles/registry.reg", home.storeFile());
 
     store.SetBoards(7);
     EXPECT_TRUE(fs::is_symlink(home.storeFile())) << "the write replaced the link with a plain file";
-    EXPECT_NE(testsupport::ReadFile(dotfiles / "registry.reg").find("\"boards\"=dword:00000007"), std::string::npos);
+    EXPECT_NE(testsupport::ReadFile(target).find("\"boards\"=dword:00000007"), std::string::npos);
     EXPECT_EQ(TRegOptions().GetBoards(), 7);
 
     // An edit of the target, through its own folder, is seen too.
-    std::string text = testsupport::ReadFile(dotfiles / "registry.reg");
-    text.replace(text.find("dword:00000007"), 14, "dword:00000006");
-    testsupport::WriteFile(dotfiles / "registry.reg", text);
+    testsupport::WriteFile(target, Replaced(testsupport::ReadFile(target), "dword:00000007", "dword:00000006"));
     EXPECT_EQ(store.GetBoards(), 6);
 
     // A target that cannot be written fails like any store that cannot.
-    storetest::OpenForOthers(home.dir());
-    fs::permissions(home.storeFile().parent_path(), fs::perms::all);
-    fs::permissions(dotfiles,
-                    fs::perms::owner_all | fs::perms::group_read | fs::perms::group_exec | fs::perms::others_read
-                        | fs::perms::others_exec);
-    fs::permissions(dotfiles / "registry.reg",
-                    fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read | fs::perms::others_read);
-    const int status = storetest::RunAsOtherUser([] {
+    OpenToOthers();
+    fs::permissions(dotfiles, fs::perms::owner_all | storetest::kOpenToAll);
+    fs::permissions(target, fs::perms::owner_write | storetest::kReadableByAll);
+    const auto readAndWrite = [] {
         TRegOptions other;
         const bool reads = other.GetBoards() == 6;
         const bool fails = ErrorOf([&] { other.SetBoards(5); }) == "Failed to set data for 'boards'";
         return reads && fails ? 0 : 1;
-    });
-    EXPECT_EQ(status, 0);
+    };
+    EXPECT_EQ(testsupport::RunInChild(readAndWrite, true), 0);
     EXPECT_TRUE(fs::is_symlink(home.storeFile()));
 }
 
@@ -314,32 +336,25 @@ TEST_F(StoreTest, RewriteKeepsTheFilesModeAndClearsOnlyLeftoverTemporaries)
     store.SetBoards(5);
     EXPECT_EQ(mode(), 0600u);
 
-    const fs::path dir = home.storeFile().parent_path();
     const char *kept[] = {"registry.reg.tmp", "registry.reg.tmp-1234567", "registry.reg.bad-20260101T000000Z",
                           "other.reg.tmp-abcdef"};
     for (const char *name : kept)
-        testsupport::WriteFile(dir / name, "kept");
-    testsupport::WriteFile(dir / "registry.reg.tmp-Ab3dE9", "left by a writer that died");
+        testsupport::WriteFile(folder / name, "kept");
+    testsupport::WriteFile(folder / "registry.reg.tmp-Ab3dE9", "left by a writer that died");
     store.SetBoards(6);
-    EXPECT_FALSE(fs::exists(dir / "registry.reg.tmp-Ab3dE9"));
+    EXPECT_FALSE(fs::exists(folder / "registry.reg.tmp-Ab3dE9"));
     for (const char *name : kept)
-        EXPECT_EQ(testsupport::ReadFile(dir / name), "kept") << name;
+        EXPECT_EQ(testsupport::ReadFile(folder / name), "kept") << name;
     EXPECT_EQ(store.GetBoards(), 6);
 }
 
 // A registry.reg.lock left by an earlier version of the store, which locked
 // that file, in whatever state a clean-up tool or a run as another user left
 // it. The store locks its folder and never looks at the file.
-struct LeftLockFile {
-    const char *label;
+struct LeftLockFile : storetest::TLabelled {
     void (*leave)(const fs::path &lock);
     bool otherUser = false; // the writes run as another user
 };
-
-void PrintTo(const LeftLockFile &left, std::ostream *os)
-{
-    *os << left.label;
-}
 
 class LeftLockFileTest : public StoreTest, public ::testing::WithParamInterface<LeftLockFile> {};
 
@@ -354,10 +369,9 @@ TEST_P(LeftLockFileTest, NeverStopsAWrite)
         return written && other.GetBoards() == 5 && other.GetMarks() == 5 ? 0 : 1;
     };
     if (GetParam().otherUser) {
-        storetest::OpenForOthers(home.dir());
-        fs::permissions(home.storeFile().parent_path(), fs::perms::all);
+        OpenToOthers();
         fs::permissions(home.storeFile(), fs::perms::all);
-        EXPECT_EQ(storetest::RunAsOtherUser(writeAndRead), 0);
+        EXPECT_EQ(testsupport::RunInChild(writeAndRead, true), 0);
     } else {
         EXPECT_EQ(writeAndRead(), 0);
     }
@@ -375,9 +389,9 @@ INSTANTIATE_TEST_SUITE_P(
         LeftLockFile{"readOnlyToTheWriter",
                      [](const fs::path &lock) {
                          testsupport::WriteFile(lock, "");
-                         fs::permissions(lock, fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
+                         fs::permissions(lock, storetest::kReadableByAll);
                      },
                      true}),
-    [](const auto &info) { return std::string(info.param.label); });
+    storetest::ByLabel);
 
 } // namespace

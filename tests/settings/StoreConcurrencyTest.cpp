@@ -7,7 +7,6 @@
 
 #include <csignal>
 #include <filesystem>
-#include <ostream>
 #include <string>
 
 #include <sys/wait.h>
@@ -55,19 +54,11 @@ const std::string RaceKey = "Software\\drawvane\\race";
     return ::testing::AssertionSuccess();
 }
 
-// What the third process does to the store's folder, over and over, for the
-// whole race; it never returns.
-using TMeddling = void (*)(const std::filesystem::path &dir);
-
-struct Race {
-    const char *label;
-    TMeddling meddle; // nullptr: no third process
+struct Race : storetest::TLabelled {
+    // What the third process does to the store's folder, over and over, for
+    // the whole race; it never returns. nullptr: no third process.
+    void (*meddle)(const std::filesystem::path &dir);
 };
-
-void PrintTo(const Race &race, std::ostream *os)
-{
-    *os << race.label;
-}
 
 // A clean-up tool that deletes lock files it finds: the lock file that
 // earlier versions of the store locked, every two milliseconds.
@@ -92,7 +83,7 @@ TEST_P(WritingRaceTest, TwoWritingProcessesLoseNoValueAndNeverTearTheFile)
         meddler = fork();
         ASSERT_GE(meddler, 0);
         if (meddler == 0)
-            GetParam().meddle(home.storeFile().parent_path());
+            GetParam().meddle(folder);
     }
     pid_t children[2];
     for (int c = 0; c < 2; ++c) {
@@ -107,19 +98,17 @@ TEST_P(WritingRaceTest, TwoWritingProcessesLoseNoValueAndNeverTearTheFile)
     int reads = 0;
     bool whole = true;
     while (running > 0) {
-        const std::string bytes = testsupport::ReadFile(home.storeFile());
-        const auto result = Whole(bytes);
+        const auto result = Whole(testsupport::ReadFile(home.storeFile()));
         if (whole && !result) {
             ADD_FAILURE() << result.message();
             whole = false;
         }
         ++reads;
-        for (int c = 0; c < 2; ++c) {
+        for (int c = 0; c < 2; ++c)
             if (children[c] > 0 && waitpid(children[c], &status[c], WNOHANG) == children[c]) {
                 children[c] = 0;
                 --running;
             }
-        }
     }
     if (meddler > 0) {
         kill(meddler, SIGKILL);
@@ -132,13 +121,12 @@ TEST_P(WritingRaceTest, TwoWritingProcessesLoseNoValueAndNeverTearTheFile)
     regstore::TKey *key = nullptr;
     ASSERT_TRUE(regstore::CreateKey(RaceKey, key));
     int missing = 0;
-    for (const char prefix : {'a', 'b'}) {
+    for (const char prefix : {'a', 'b'})
         for (int i = 0; i < Writes; ++i) {
             const regstore::TValueInfo info = regstore::QueryValue(key, prefix + std::to_string(i));
             if (info.status != regstore::TQueryStatus::Found || info.data != static_cast<uint32_t>(i))
                 ++missing;
         }
-    }
     regstore::CloseKey(key);
     EXPECT_EQ(missing, 0);
     EXPECT_TRUE(Whole(testsupport::ReadFile(home.storeFile())));
@@ -147,4 +135,4 @@ TEST_P(WritingRaceTest, TwoWritingProcessesLoseNoValueAndNeverTearTheFile)
 
 INSTANTIATE_TEST_SUITE_P(Races, WritingRaceTest,
                          ::testing::Values(Race{"alone", nullptr}, Race{"lockFileRemoved", RemoveLockFile}),
-                         [](const auto &info) { return std::string(info.param.label); });
+                         storetest::ByLabel);

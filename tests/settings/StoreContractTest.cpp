@@ -6,7 +6,7 @@
 #include "RegistryScratch.h"
 #endif
 
-#include <algorithm>
+#include <array>
 #include <cstdint>
 #include <cstdio>
 #include <filesystem>
@@ -56,27 +56,47 @@ const std::string DefaultsFile =
 template <typename Item>
 constexpr bool kSingleValue = std::is_same_v<Item, settings::TCountItem> || std::is_same_v<Item, settings::TSwitchItem>;
 
+// Calls visit(item, member) for the setting called name, if it is an item of
+// one value (SingleValue) or a list (!SingleValue).
+template <bool SingleValue, typename Visit>
+void ForSettingNamed(const std::string &name, Visit &&visit)
+{
+    ForEachSetting([&](const auto &item, auto member) {
+        if constexpr (kSingleValue<std::decay_t<decltype(item)>> == SingleValue) {
+            if (item.name == name)
+                visit(item, member);
+        }
+    });
+}
+
 void ExpectSame(const TGameSettings &a, const TGameSettings &b)
 {
     ForEachSetting([&](const auto &item, auto member) { EXPECT_EQ(a.*member, b.*member) << item.name; });
 }
 
 // Settings unlike the defaults in every item.
-TGameSettings Edited()
+const TGameSettings Edited{.boards = 5,
+                           .boardsize = 40,
+                           .marks = 5,
+                           .divisions = {1, 0, 1, 0, 0, 1, 1},
+                           .payments = {2147483647, 0, 5, 7, 11, 13, 17},
+                           .inclusions = {3, 0, 44, 49},
+                           .exclusions = {1, 2, 3, 4, 5, 6, 7, 8, 9, 255},
+                           .playExclude = true,
+                           .playInclude = true,
+                           .playSums = false,
+                           .playstdev = false};
+
+size_t OpenDescriptors()
 {
-    TGameSettings s;
-    s.boards = 5;
-    s.boardsize = 40;
-    s.marks = 5;
-    s.divisions = {1, 0, 1, 0, 0, 1, 1};
-    s.payments = {2147483647, 0, 5, 7, 11, 13, 17};
-    s.inclusions = {3, 0, 44, 49};
-    s.exclusions = {1, 2, 3, 4, 5, 6, 7, 8, 9, 255};
-    s.playExclude = true;
-    s.playInclude = true;
-    s.playSums = false;
-    s.playstdev = false;
-    return s;
+#ifdef _WIN32
+    return regscratch::OpenHandleCount();
+#else
+    size_t n = 0;
+    for ([[maybe_unused]] const auto &entry : std::filesystem::directory_iterator("/proc/self/fd"))
+        ++n;
+    return n;
+#endif
 }
 
 } // namespace
@@ -99,9 +119,9 @@ TEST_F(StoreTest, FirstRunWritesEveryDefaultAndSecondRunWritesNothing)
 TEST_F(StoreTest, EveryItemReadsBackAsWritten)
 {
     ASSERT_TRUE(store.InitDefaults());
-    WriteAllSettings(store, Edited());
-    ExpectSame(ReadAllSettings(store), Edited());
-    ExpectSame(ReadAllSettings(*std::make_unique<TRegOptions>()), Edited());
+    WriteAllSettings(store, Edited);
+    ExpectSame(ReadAllSettings(store), Edited);
+    ExpectSame(ReadAllSettings(*std::make_unique<TRegOptions>()), Edited);
 }
 
 class MissingKeyTest : public StoreTest, public ::testing::WithParamInterface<const char *> {};
@@ -109,13 +129,12 @@ class MissingKeyTest : public StoreTest, public ::testing::WithParamInterface<co
 TEST_P(MissingKeyTest, OneMissingKeyResetsEverySetting)
 {
     ASSERT_TRUE(store.InitDefaults());
-    WriteAllSettings(store, Edited());
+    WriteAllSettings(store, Edited);
     const std::string key = GetParam();
-    if (key.empty()) {
+    if (key.empty())
         RemoveStore();
-    } else {
+    else
         RemoveSection(key);
-    }
     EXPECT_TRUE(store.InitDefaults());
     ExpectSame(ReadAllSettings(store), TGameSettings{});
     if (key.empty()) {
@@ -128,9 +147,7 @@ TEST_P(MissingKeyTest, OneMissingKeyResetsEverySetting)
 }
 
 INSTANTIATE_TEST_SUITE_P(Keys, MissingKeyTest, ::testing::Values("", "div", "exclusions", "inclusions", "payments"),
-                         [](const auto &info) {
-                             return *info.param ? std::string(info.param) : std::string("product");
-                         });
+                         [](const auto &info) { return std::string(*info.param ? info.param : "product"); });
 
 TEST_F(StoreTest, ProductKeyWithoutOwnSectionStillExistsThroughItsSubkeys)
 {
@@ -146,22 +163,18 @@ class SingleValueTest : public StoreTest, public ::testing::WithParamInterface<c
 TEST_P(SingleValueTest, MissingValueReadsAsDefaultAndIsStoredAgain)
 {
     ASSERT_TRUE(store.InitDefaults());
-    WriteAllSettings(store, Edited());
+    WriteAllSettings(store, Edited);
     const std::string name = GetParam();
     RemoveValue("", name);
 
     // Only the missing value goes back to its default, and is stored again.
-    TGameSettings expected = Edited();
-    ForEachSetting([&](const auto &item, auto member) {
-        if constexpr (kSingleValue<std::decay_t<decltype(item)>>) {
-            if (item.name != name)
-                return;
-            EXPECT_EQ(store.Read(item), item.fallback);
-            char line[64];
-            std::snprintf(line, sizeof line, "\"%s\"=dword:%08x\n", name.c_str(), unsigned(item.fallback));
-            EXPECT_NE(Contents().find(line), std::string::npos) << Contents();
-            expected.*member = item.fallback;
-        }
+    TGameSettings expected = Edited;
+    ForSettingNamed<true>(name, [&](const auto &item, auto member) {
+        EXPECT_EQ(store.Read(item), item.fallback);
+        char line[64];
+        std::snprintf(line, sizeof line, "\"%s\"=dword:%08x\n", name.c_str(), unsigned(item.fallback));
+        EXPECT_NE(Contents().find(line), std::string::npos) << Contents();
+        expected.*member = item.fallback;
     });
     ExpectSame(ReadAllSettings(store), expected);
 }
@@ -187,21 +200,11 @@ class StoredNumberTest : public StoreTest, public ::testing::WithParamInterface<
 TEST_P(StoredNumberTest, ReadsStoredDataOrFails)
 {
     ASSERT_TRUE(store.InitDefaults());
-    SetRaw("", GetParam().name, GetParam().data);
     const std::string name = GetParam().name;
-    std::string result;
+    SetRaw("", name, GetParam().data);
+    std::string result; // a switch reads as 0 or 1
     const std::string error = ErrorOf([&] {
-        ForEachSetting([&](const auto &item, auto) {
-            if constexpr (kSingleValue<std::decay_t<decltype(item)>>) {
-                if (item.name != name)
-                    return;
-                const auto value = store.Read(item);
-                if constexpr (std::is_same_v<decltype(value), const bool>)
-                    result = value ? "true" : "false";
-                else
-                    result = std::to_string(value);
-            }
-        });
+        ForSettingNamed<true>(name, [&](const auto &item, auto) { result = std::to_string(store.Read(item)); });
     });
     EXPECT_EQ(error == "<no error>" ? result : error, GetParam().expected);
 }
@@ -219,8 +222,8 @@ INSTANTIATE_TEST_SUITE_P(
         StoredCase{"boards", "\"twelve\"", "Invalid data type for 'boards'"},
         StoredCase{"marks", "hex:06,00,00,00", "Invalid data type for 'marks'"},
         StoredCase{"playstdev", "hex(b):01,00,00,00,00,00,00,00", "Invalid data type for 'playstdev'"},
-        StoredCase{"playSums", "dword:00000007", "true"}, StoredCase{"playSums", "dword:00000000", "false"},
-        StoredCase{"playExclude", "dword:ffffffff", "true"}, StoredCase{"playInclude", "dword:00000002", "true"},
+        StoredCase{"playSums", "dword:00000007", "1"}, StoredCase{"playSums", "dword:00000000", "0"},
+        StoredCase{"playExclude", "dword:ffffffff", "1"}, StoredCase{"playInclude", "dword:00000002", "1"},
         StoredCase{"playInclude", "\"1\"", "Invalid data type for 'playInclude'"}));
 
 TEST_F(StoreTest, WritingReplacesValueOfAnotherTypeOrSize)
@@ -256,26 +259,20 @@ class ListReaderTest : public StoreTest, public ::testing::WithParamInterface<Li
 TEST_P(ListReaderTest, FailsAtBadElementKeepingThoseBefore)
 {
     ASSERT_TRUE(store.InitDefaults());
-    const TGameSettings edited = Edited();
-    WriteAllSettings(store, edited);
+    WriteAllSettings(store, Edited);
     if (GetParam().data)
         SetRaw(GetParam().subkey, GetParam().name, GetParam().data);
     else
         RemoveValue(GetParam().subkey, GetParam().name);
 
-    const std::string subkey = GetParam().subkey;
     std::vector<int64_t> got, stored;
     std::string error;
-    ForEachSetting([&](const auto &item, auto member) {
-        if constexpr (!kSingleValue<std::decay_t<decltype(item)>>) {
-            if (item.name != subkey)
-                return;
-            auto values = edited.*member;
-            values.fill(99); // the caller's values
-            error = ErrorOf([&] { store.Read(item, values); });
-            got.assign(values.begin(), values.end());
-            stored.assign((edited.*member).begin(), (edited.*member).end());
-        }
+    ForSettingNamed<false>(GetParam().subkey, [&](const auto &item, auto member) {
+        auto values = Edited.*member;
+        values.fill(99); // the caller's values
+        error = ErrorOf([&] { store.Read(item, values); });
+        got.assign(values.begin(), values.end());
+        stored.assign((Edited.*member).begin(), (Edited.*member).end());
     });
 
     EXPECT_EQ(error, GetParam().error);
@@ -300,19 +297,17 @@ TEST_F(StoreTest, PaymentsKeepTheSignOfTheirThirtyTwoBits)
     SetRaw("payments", "0", "dword:ffffffff");
     SetRaw("payments", "1", "dword:80000000");
     SetRaw("payments", "2", "dword:7fffffff");
-    int64_t payments[7] = {};
+    using TPayments = std::array<int64_t, 7>;
+    TPayments payments{};
     store.GetPayments(payments);
-    EXPECT_EQ(payments[0], -1);
-    EXPECT_EQ(payments[1], -2147483648LL);
-    EXPECT_EQ(payments[2], 2147483647);
-    EXPECT_EQ(payments[3], 5000);
+    EXPECT_EQ(payments, (TPayments{-1, -2147483648LL, 2147483647, 5000, 200, 10, 2}));
 
-    const int64_t extremes[7] = {-1, std::numeric_limits<int32_t>::min(), std::numeric_limits<int32_t>::max(), 0, 1, 2,
-                                 3};
+    const TPayments extremes = {-1, std::numeric_limits<int32_t>::min(), std::numeric_limits<int32_t>::max(), 0, 1, 2,
+                                3};
     store.SetPayments(extremes);
     EXPECT_NE(Contents().find("\"0\"=dword:ffffffff\n\"1\"=dword:80000000\n\"2\"=dword:7fffffff\n"), std::string::npos);
     store.GetPayments(payments);
-    EXPECT_TRUE(std::equal(std::begin(payments), std::end(payments), std::begin(extremes)));
+    EXPECT_EQ(payments, extremes);
 }
 
 class PaymentRangeTest : public StoreTest, public ::testing::WithParamInterface<int64_t> {};
@@ -322,10 +317,9 @@ TEST_P(PaymentRangeTest, PaymentOutsideThirtyTwoBitsFailsAfterEarlierOnesAreWrit
     ASSERT_TRUE(store.InitDefaults());
     const int64_t payments[7] = {11, 22, GetParam(), 44, 55, 66, 77};
     EXPECT_EQ(ErrorOf([&] { store.SetPayments(payments); }), "Range check error");
-    int64_t stored[7] = {};
+    std::array<int64_t, 7> stored{};
     store.GetPayments(stored);
-    const int64_t expected[7] = {11, 22, 20000, 5000, 200, 10, 2};
-    EXPECT_TRUE(std::equal(std::begin(stored), std::end(stored), std::begin(expected)));
+    EXPECT_EQ(stored, (std::array<int64_t, 7>{11, 22, 20000, 5000, 200, 10, 2}));
 }
 
 INSTANTIATE_TEST_SUITE_P(Values, PaymentRangeTest,
@@ -372,22 +366,6 @@ TEST_F(StoreTest, KeyAndValueNamesIgnoreCase)
     EXPECT_EQ(text.find("\"boards\""), std::string::npos) << text;
     EXPECT_EQ(text.find("[HKEY_CURRENT_USER\\Software\\drawvane]"), std::string::npos) << text;
 }
-
-namespace {
-
-size_t OpenDescriptors()
-{
-#ifdef _WIN32
-    return regscratch::OpenHandleCount();
-#else
-    size_t n = 0;
-    for ([[maybe_unused]] const auto &entry : std::filesystem::directory_iterator("/proc/self/fd"))
-        ++n;
-    return n;
-#endif
-}
-
-} // namespace
 
 TEST_F(StoreTest, NoDescriptorStaysOpenAfterAnyOperationOrFailure)
 {

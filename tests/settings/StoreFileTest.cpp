@@ -4,24 +4,22 @@
 #include "StoreFixture.h"
 
 #include <algorithm>
-#include <cstdlib>
+#include <array>
 #include <ctime>
 #include <filesystem>
-#include <optional>
-#include <ostream>
 #include <regex>
+#include <set>
 #include <string>
 #include <vector>
 
-#include <cstdio>
-
-#include <fcntl.h>
 #include <sys/socket.h>
 #include <sys/stat.h>
 #include <sys/un.h>
 #include <unistd.h>
 
+using namespace std::string_literals;
 using storetest::ErrorOf;
+using storetest::SectionHeader;
 using storetest::StoreTest;
 using testsupport::ScopedEnv;
 
@@ -54,65 +52,11 @@ std::vector<fs::path> KeptFiles(const fs::path &dir)
     return kept;
 }
 
-// UTF-8 to UTF-16LE with a byte-order mark; characters beyond the basic
-// plane become surrogate pairs.
-std::string Utf16Le(const std::string &utf8)
-{
-    std::string out = "\xFF\xFE";
-    const auto unit = [&](unsigned u) {
-        out += static_cast<char>(u & 0xFF);
-        out += static_cast<char>(u >> 8);
-    };
-    for (size_t i = 0; i < utf8.size(); ++i) {
-        const unsigned lead = static_cast<unsigned char>(utf8[i]);
-        const auto next = [&] { return static_cast<unsigned char>(utf8[++i]) & 0x3Fu; };
-        unsigned cp = lead;
-        if (lead >= 0xF0) {
-            cp = (lead & 0x07) << 18;
-            cp |= next() << 12;
-            cp |= next() << 6;
-            cp |= next();
-        } else if (lead >= 0xE0) {
-            cp = (lead & 0x0F) << 12;
-            cp |= next() << 6;
-            cp |= next();
-        } else if (lead >= 0xC0) {
-            cp = (lead & 0x1F) << 6;
-            cp |= next();
-        }
-        if (cp >= 0x10000) {
-            unit(0xD800 + ((cp - 0x10000) >> 10));
-            unit(0xDC00 + ((cp - 0x10000) & 0x3FF));
-        } else {
-            unit(cp);
-        }
-    }
-    return out;
-}
-
-// A literal's bytes, NULs included.
-template <size_t N>
-std::string Bytes(const char (&literal)[N])
-{
-    return std::string(literal, N - 1);
-}
-
-const std::string CompleteKeys = "[HKEY_CURRENT_USER\\Software\\drawvane\\div]\n"
-                                 "[HKEY_CURRENT_USER\\Software\\drawvane\\exclusions]\n"
-                                 "[HKEY_CURRENT_USER\\Software\\drawvane\\inclusions]\n"
-                                 "[HKEY_CURRENT_USER\\Software\\drawvane\\payments]\n";
-
 } // namespace
 
-struct BadFile {
-    const char *label;
+struct BadFile : storetest::TLabelled {
     std::string bytes;
 };
-
-void PrintTo(const BadFile &file, std::ostream *os)
-{
-    *os << file.label;
-}
 
 class NotARegistryFileTest : public StoreTest, public ::testing::WithParamInterface<BadFile> {};
 
@@ -124,7 +68,7 @@ TEST_P(NotARegistryFileTest, IsKeptAsideOnceAndTheDefaultsAreWritten)
 
     EXPECT_TRUE(store.InitDefaults());
     EXPECT_EQ(store.GetBoards(), 12);
-    const std::vector<fs::path> kept = KeptFiles(home.storeFile().parent_path());
+    const std::vector<fs::path> kept = KeptFiles(folder);
     ASSERT_EQ(kept.size(), 1u);
     EXPECT_EQ(testsupport::ReadFile(kept[0]), GetParam().bytes);
     EXPECT_TRUE(std::regex_match(kept[0].filename().string(), std::regex(R"(registry\.reg\.bad-\d{8}T\d{6}Z)")))
@@ -139,61 +83,48 @@ TEST_P(NotARegistryFileTest, IsKeptAsideOnceAndTheDefaultsAreWritten)
 
 INSTANTIATE_TEST_SUITE_P(Files, NotARegistryFileTest,
                          ::testing::Values(BadFile{"binary",
-                                                   Bytes("\x7F"
-                                                         "ELF\x02\x01\x01\x00\x00\xff\xfe garbage")},
-                                           BadFile{"textWithoutHeader", Bytes("boards=12\nmarks=6\n")},
-                                           BadFile{"cutInsideHeader", Bytes("Windows Registry Ed")},
+                                                   "\x7F"
+                                                   "ELF\x02\x01\x01\x00\x00\xff\xfe garbage"s},
+                                           BadFile{"textWithoutHeader", "boards=12\nmarks=6\n"},
+                                           BadFile{"cutInsideHeader", "Windows Registry Ed"},
                                            BadFile{"utf16Garbage",
-                                                   Bytes("\xFF\xFE\x00\xD8"
-                                                         "garbage!")}),
-                         [](const auto &info) { return std::string(info.param.label); });
+                                                   "\xFF\xFE\x00\xD8"
+                                                   "garbage!"s}),
+                         storetest::ByLabel);
 
 // Something in the settings file's place that cannot be read as one: the
 // store's reads serve the defaults, its writes fail with its error, none of
 // them waits, and the thing and its folder are left as they were.
-struct InPlace {
-    const char *label;
+struct InPlace : storetest::TLabelled {
     void (*make)(const fs::path &file);
     bool otherUser = false; // the store is used by another user
 };
 
-void PrintTo(const InPlace &thing, std::ostream *os)
-{
-    *os << thing.label;
-}
-
 // Every entry of a folder, with what changes when it is written, replaced
 // or renamed.
-std::string Listing(const fs::path &dir)
+std::set<std::string> Listing(const fs::path &dir)
 {
-    std::vector<std::string> entries;
+    std::set<std::string> entries;
     for (const auto &entry : fs::directory_iterator(dir)) {
         struct stat st {};
         lstat(entry.path().c_str(), &st);
-        entries.push_back(entry.path().filename().string() + " " + std::to_string(st.st_mode) + " "
-                          + std::to_string(st.st_ino) + " " + std::to_string(st.st_size) + " "
-                          + std::to_string(st.st_ctim.tv_sec) + "." + std::to_string(st.st_ctim.tv_nsec));
+        entries.insert(entry.path().filename().string() + " " + std::to_string(st.st_mode) + " "
+                       + std::to_string(st.st_ino) + " " + std::to_string(st.st_size) + " "
+                       + std::to_string(st.st_ctim.tv_sec) + "." + std::to_string(st.st_ctim.tv_nsec));
     }
-    std::sort(entries.begin(), entries.end());
-    std::string out;
-    for (const std::string &entry : entries)
-        out += entry + "\n";
-    return out;
+    return entries;
 }
 
 class NotAFileToReadTest : public StoreTest, public ::testing::WithParamInterface<InPlace> {};
 
 TEST_P(NotAFileToReadTest, ServesTheDefaultsAndFailsEveryWriteWithoutWaiting)
 {
-    const fs::path dir = home.storeFile().parent_path();
-    fs::create_directories(dir);
+    fs::create_directories(folder);
     GetParam().make(home.storeFile());
-    if (GetParam().otherUser) {
-        storetest::OpenForOthers(home.dir());
-        fs::permissions(dir, fs::perms::all);
-    }
-    const std::string before = Listing(dir);
-    const int status = storetest::RunInChild(
+    if (GetParam().otherUser)
+        OpenToOthers();
+    const std::set<std::string> before = Listing(folder);
+    const int status = testsupport::RunInChild(
         [] {
             storetest::TChildChecks check{""};
             TRegOptions store;
@@ -206,7 +137,7 @@ TEST_P(NotAFileToReadTest, ServesTheDefaultsAndFailsEveryWriteWithoutWaiting)
         },
         GetParam().otherUser);
     EXPECT_EQ(status, 0) << "-1: the child hung or died";
-    EXPECT_EQ(Listing(dir), before);
+    EXPECT_EQ(Listing(folder), before);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -240,13 +171,13 @@ INSTANTIATE_TEST_SUITE_P(
                                                          "\"boards\"=dword:00000007\n");
                                   fs::resize_file(file, (64u << 20) + 1);
                               }}),
-    [](const auto &info) { return std::string(info.param.label); });
+    storetest::ByLabel);
 
 TEST_F(StoreTest, SingleGetterMeetingAnUnreadableFileGoesOnWithTheEmptyStore)
 {
     NoticeLog log;
     log.Install();
-    SetFile(Bytes("\0\0\0\1\2\3"));
+    SetFile("\0\0\0\1\2\3"s);
     EXPECT_TRUE(store.GetPlaySums());
     EXPECT_EQ(log.notices.size(), 1u);
     EXPECT_EQ(File(),
@@ -287,7 +218,7 @@ TEST_F(StoreTest, EmptyFileIsAnEmptyStore)
     SetFile("");
     EXPECT_TRUE(store.InitDefaults());
     EXPECT_TRUE(log.notices.empty());
-    EXPECT_TRUE(KeptFiles(home.storeFile().parent_path()).empty());
+    EXPECT_TRUE(KeptFiles(folder).empty());
 }
 
 TEST_F(StoreTest, TruncatedFileKeepsWhatItHoldsAndItsCutLine)
@@ -300,7 +231,7 @@ TEST_F(StoreTest, TruncatedFileKeepsWhatItHoldsAndItsCutLine)
     // of another program could leave it.
     std::string text = File();
     const std::string cutAt = "\"7\"=dword:000";
-    ASSERT_TRUE(text.rfind(storetest::SectionHeader("exclusions")) < text.rfind(cutAt));
+    ASSERT_TRUE(text.rfind(SectionHeader("exclusions")) < text.rfind(cutAt));
     text.resize(text.rfind(cutAt) + cutAt.size());
     SetFile(text);
 
@@ -320,11 +251,12 @@ TEST_F(StoreTest, TruncatedFileKeepsWhatItHoldsAndItsCutLine)
 TEST_F(StoreTest, LaterValueOfTheSameNameWinsAndCharactersBeyondTheBasicPlaneSurvive)
 {
     ASSERT_TRUE(store.InitDefaults());
-    std::string text = File();
+    const std::string defaults = File();
+    std::u16string text(defaults.begin(), defaults.end()); // all ASCII
     // A second "boards" further down, as an import would take it; and a
     // value whose text needs a surrogate pair in UTF-16.
-    text.replace(text.find("\"marks\""), 0, "\"Boards\"=dword:00000009\n\"note\"=\"\xF0\x9F\x8E\xB2 luck\"\n");
-    SetFile(Utf16Le(text));
+    text.insert(text.find(u"\"marks\""), u"\"Boards\"=dword:00000009\n\"note\"=\"\U0001F3B2 luck\"\n");
+    SetFile(storetest::Utf16Le(text));
     EXPECT_EQ(store.GetBoards(), 9);
     store.SetMarks(5);
     EXPECT_NE(File().find("\"note\"=\"\xF0\x9F\x8E\xB2 luck\""), std::string::npos) << File();
@@ -335,8 +267,7 @@ TEST_F(StoreTest, LaterValueOfTheSameNameWinsAndCharactersBeyondTheBasicPlaneSur
 
 TEST_F(StoreTest, SecondSettingsFileKeptAsideWithinOneSecondGetsANameOfItsOwn)
 {
-    const fs::path dir = home.storeFile().parent_path();
-    fs::create_directories(dir);
+    fs::create_directories(folder);
     // Files kept aside a moment ago, for this second and the next.
     for (const int ahead : {0, 1}) {
         const std::time_t when = std::time(nullptr) + ahead;
@@ -344,49 +275,44 @@ TEST_F(StoreTest, SecondSettingsFileKeptAsideWithinOneSecondGetsANameOfItsOwn)
         gmtime_r(&when, &utc);
         char stamp[32];
         std::strftime(stamp, sizeof stamp, "%Y%m%dT%H%M%SZ", &utc);
-        testsupport::WriteFile(dir / ("registry.reg.bad-" + std::string(stamp)), "kept before");
+        testsupport::WriteFile(folder / ("registry.reg.bad-" + std::string(stamp)), "kept before");
     }
     testsupport::WriteFile(home.storeFile(), "not a registry file");
     ASSERT_TRUE(store.InitDefaults());
-    const std::vector<fs::path> kept = KeptFiles(dir);
+    const std::vector<fs::path> kept = KeptFiles(folder);
     ASSERT_EQ(kept.size(), 3u);
     int renamed = 0;
     for (const fs::path &file : kept) {
-        const std::string name = file.filename().string();
-        if (std::regex_match(name, std::regex(R"(registry\.reg\.bad-\d{8}T\d{6}Z-2)"))) {
-            ++renamed;
-            EXPECT_EQ(testsupport::ReadFile(file), "not a registry file");
-        } else {
-            EXPECT_EQ(testsupport::ReadFile(file), "kept before") << name;
-        }
+        const bool isNew =
+            std::regex_match(file.filename().string(), std::regex(R"(registry\.reg\.bad-\d{8}T\d{6}Z-2)"));
+        renamed += isNew;
+        EXPECT_EQ(testsupport::ReadFile(file), isNew ? "not a registry file" : "kept before") << file;
     }
     EXPECT_EQ(renamed, 1);
 }
 
 TEST_F(StoreTest, ReadsAWindowsExportInUtf16WithCrlf)
 {
-    const std::string exported =
-        "Windows Registry Editor Version 5.00\r\n\r\n"
-        "[HKEY_CURRENT_USER\\Software\\drawvane]\r\n"
-        "\"boards\"=dword:00000008\r\n"
-        "\"marks\"=dword:00000005\r\n"
-        "\"player\"=\"Zoë\"\r\n"
-        "\"history\"=hex(b):01,00,00,00,00,00,00,00\r\n\r\n"
-        "[HKEY_CURRENT_USER\\Software\\drawvane\\div]\r\n"
-        "\"0\"=dword:00000001\r\n\"1\"=dword:00000000\r\n\"2\"=dword:00000001\r\n\"3\"=dword:00000000\r\n"
-        "\"4\"=dword:00000001\r\n\"5\"=dword:00000000\r\n\"6\"=dword:00000001\r\n\r\n"
-        + std::string("[HKEY_CURRENT_USER\\Software\\drawvane\\exclusions]\r\n\r\n"
-                      "[HKEY_CURRENT_USER\\Software\\drawvane\\inclusions]\r\n\r\n"
-                      "[HKEY_CURRENT_USER\\Software\\drawvane\\payments]\r\n\r\n");
-    SetFile(Utf16Le(exported));
+    SetFile(storetest::Utf16Le(
+        u"Windows Registry Editor Version 5.00\r\n\r\n"
+        u"[HKEY_CURRENT_USER\\Software\\drawvane]\r\n"
+        u"\"boards\"=dword:00000008\r\n"
+        u"\"marks\"=dword:00000005\r\n"
+        u"\"player\"=\"Zoë\"\r\n"
+        u"\"history\"=hex(b):01,00,00,00,00,00,00,00\r\n\r\n"
+        u"[HKEY_CURRENT_USER\\Software\\drawvane\\div]\r\n"
+        u"\"0\"=dword:00000001\r\n\"1\"=dword:00000000\r\n\"2\"=dword:00000001\r\n\"3\"=dword:00000000\r\n"
+        u"\"4\"=dword:00000001\r\n\"5\"=dword:00000000\r\n\"6\"=dword:00000001\r\n\r\n"
+        u"[HKEY_CURRENT_USER\\Software\\drawvane\\exclusions]\r\n\r\n"
+        u"[HKEY_CURRENT_USER\\Software\\drawvane\\inclusions]\r\n\r\n"
+        u"[HKEY_CURRENT_USER\\Software\\drawvane\\payments]\r\n\r\n"));
 
     EXPECT_FALSE(store.InitDefaults());
     EXPECT_EQ(store.GetBoards(), 8);
     EXPECT_EQ(store.GetMarks(), 5);
-    uint8_t divisions[7] = {};
+    std::array<uint8_t, 7> divisions{};
     store.GetDivisions(divisions);
-    const uint8_t expected[7] = {1, 0, 1, 0, 1, 0, 1};
-    EXPECT_TRUE(std::equal(std::begin(divisions), std::end(divisions), std::begin(expected)));
+    EXPECT_EQ(divisions, (std::array<uint8_t, 7>{1, 0, 1, 0, 1, 0, 1}));
 
     store.SetBoards(10);
     const std::string text = File();
@@ -407,7 +333,8 @@ TEST_F(StoreTest, LinesTheStoreDoesNotUseSurviveARewrite)
     const std::string other = "[HKEY_CURRENT_USER\\Software\\Other]\n\"boards\"=dword:00000004\n";
     SetFile("Windows Registry Editor Version 5.00\n\n[HKEY_CURRENT_USER\\Software\\drawvane]\n"
             "\"boards\"=hex(2):31,00,32,00,\\\n  00,00\n"
-            + foreign + "\n" + other + "\n" + CompleteKeys);
+            + foreign + "\n" + other + "\n" + SectionHeader("div") + SectionHeader("exclusions")
+            + SectionHeader("inclusions") + SectionHeader("payments"));
 
     EXPECT_EQ(ErrorOf([&] { store.GetBoards(); }), "Invalid data type for 'boards'")
         << "a value continued over lines is one value";
@@ -449,37 +376,6 @@ TEST_F(StoreTest, WithoutAnAbsoluteConfigHomeTheStoreLivesInHomeConfig)
     EXPECT_FALSE(fs::exists(home.storeFile()));
 }
 
-TEST_F(StoreTest, FileReplacedKeepingItsSizeAndTimesIsReadAgain)
-{
-    ASSERT_TRUE(store.InitDefaults());
-    EXPECT_EQ(store.GetBoards(), 12);
-    struct stat st {};
-    ASSERT_EQ(stat(home.storeFile().c_str(), &st), 0);
-    const timespec times[2] = {st.st_atim, st.st_mtim};
-
-    // Same size and modification time, another inode.
-    std::string text = File();
-    text.replace(text.find("dword:0000000c"), 14, "dword:0000000b");
-    SetFile(text);
-    ASSERT_EQ(utimensat(AT_FDCWD, home.storeFile().c_str(), times, 0), 0);
-    EXPECT_EQ(store.GetBoards(), 11);
-
-    // Same inode and size, a modification time one nanosecond on.
-    ASSERT_EQ(stat(home.storeFile().c_str(), &st), 0);
-    text.replace(text.find("dword:0000000b"), 14, "dword:0000000a");
-    {
-        std::ofstream out(home.storeFile(), std::ios::binary | std::ios::in | std::ios::out);
-        out << text;
-    }
-    timespec later[2] = {st.st_atim, st.st_mtim};
-    if (++later[1].tv_nsec == 1000000000) {
-        later[1].tv_nsec = 0;
-        ++later[1].tv_sec;
-    }
-    ASSERT_EQ(utimensat(AT_FDCWD, home.storeFile().c_str(), later, 0), 0);
-    EXPECT_EQ(store.GetBoards(), 10);
-}
-
 TEST_F(StoreTest, StoreThatCannotBeCreatedServesDefaultsAndFailsEveryWrite)
 {
     const fs::path blocker = home.dir() / "not-a-folder";
@@ -517,14 +413,10 @@ TEST_F(StoreTest, ReadOnlyStoreServesItsValuesAndFailsOnlyWrites)
     store.SetPlaySums(false);
     RemoveValue("", "marks");
     const std::string before = File();
-    const fs::path dir = home.storeFile().parent_path();
-    storetest::OpenForOthers(home.dir());
-    fs::permissions(home.storeFile(), fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
-    fs::permissions(dir,
-                    fs::perms::owner_read | fs::perms::owner_exec | fs::perms::group_read | fs::perms::group_exec
-                        | fs::perms::others_read | fs::perms::others_exec);
+    fs::permissions(home.storeFile(), storetest::kReadableByAll);
+    OpenToOthers(storetest::kOpenToAll);
 
-    const int status = storetest::RunAsOtherUser([&] {
+    const auto readAndWrite = [&] {
         storetest::TChildChecks check{"read-only store: "};
         TRegOptions readOnly;
         check(!readOnly.InitDefaults(), "InitDefaults wrote");
@@ -536,10 +428,10 @@ TEST_F(StoreTest, ReadOnlyStoreServesItsValuesAndFailsOnlyWrites)
         check(divisions[0] == 1 && divisions[6] == 1, "divisions");
         check(ErrorOf([&] { readOnly.SetPlaySums(true); }) == "Failed to set data for 'playSums'", "write");
         return check.failures;
-    });
-    EXPECT_EQ(status, 0);
+    };
+    EXPECT_EQ(testsupport::RunInChild(readAndWrite, true), 0);
 
-    fs::permissions(dir, fs::perms::owner_all);
+    fs::permissions(folder, fs::perms::owner_all);
     fs::permissions(home.storeFile(), fs::perms::owner_read | fs::perms::owner_write);
     EXPECT_EQ(File(), before);
 }

@@ -11,7 +11,9 @@
 #include <cstdio>
 #include <filesystem>
 #include <functional>
+#include <ostream>
 #include <string>
+#include <string_view>
 
 namespace storetest {
 
@@ -26,20 +28,38 @@ inline std::string ErrorOf(const std::function<void()> &f)
     return "<no error>";
 }
 
-#ifndef _WIN32
-using testsupport::ScopedEnv;
-#endif
 using testsupport::Canonical;
 using testsupport::SectionHeader;
 
-#ifndef _WIN32
-using testsupport::RunInChild;
-
-// Runs check in a child process as an ordinary user (RunInChild).
-inline int RunAsOtherUser(const std::function<int()> &check)
+// Text as a Windows registry export holds it: UTF-16LE after a byte-order
+// mark.
+inline std::string Utf16Le(std::u16string_view text)
 {
-    return RunInChild(check, true);
+    std::string out = "\xFF\xFE";
+    for (const char16_t unit : text)
+        out += {static_cast<char>(unit & 0xFF), static_cast<char>(unit >> 8)};
+    return out;
 }
+
+// A row of a table of cases, printed as its label; ByLabel names each case
+// after its row.
+struct TLabelled {
+    const char *label;
+};
+
+inline std::ostream &operator<<(std::ostream &os, const TLabelled &row)
+{
+    return os << row.label;
+}
+
+inline constexpr auto ByLabel = [](const auto &info) { return std::string(info.param.label); };
+
+#ifndef _WIN32
+// Permission bits: readable by everyone, and for a folder, open to everyone.
+inline constexpr std::filesystem::perms kReadableByAll =
+    std::filesystem::perms::owner_read | std::filesystem::perms::group_read | std::filesystem::perms::others_read;
+inline constexpr std::filesystem::perms kOpenToAll = kReadableByAll | std::filesystem::perms::owner_exec
+    | std::filesystem::perms::group_exec | std::filesystem::perms::others_exec;
 
 // Checks in a child process, which reports to no test of its own: each
 // failure is printed after the context, and the count is the child's exit
@@ -56,23 +76,27 @@ struct TChildChecks {
         ++failures;
     }
 };
-
-// Lets every user into the folders from dir down to the root, so that a
-// child that gave up root can reach a test's files.
-inline void OpenForOthers(const std::filesystem::path &dir)
-{
-    namespace fs = std::filesystem;
-    for (fs::path p = dir; p.has_relative_path(); p = p.parent_path()) {
-        std::error_code error;
-        fs::permissions(p, fs::perms::others_exec | fs::perms::group_exec, fs::perm_options::add, error);
-    }
-}
 #endif
 
 class StoreTest : public ::testing::Test, protected testsupport::ScopedStore {
 protected:
 #ifndef _WIN32
+    // Lets every user into the folders from the test's own down to the
+    // root, so that a child that gave up root can reach its files, and
+    // gives the store's folder the bits asked for.
+    void OpenToOthers(std::filesystem::perms folderBits = std::filesystem::perms::all) const
+    {
+        namespace fs = std::filesystem;
+        for (fs::path p = home.dir(); p.has_relative_path(); p = p.parent_path()) {
+            std::error_code error;
+            fs::permissions(p, fs::perms::others_exec | fs::perms::group_exec, fs::perm_options::add, error);
+        }
+        fs::permissions(folder, folderBits);
+    }
+
     const testsupport::ScopedConfigHome &home = Home();
+    // The store file's folder.
+    const std::filesystem::path folder = home.storeFile().parent_path();
 #endif
     TRegOptions store;
 };
