@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <initializer_list>
+#include <span>
 #include <vector>
 
 namespace {
@@ -49,7 +50,7 @@ struct Cell {
     const char *text;
 };
 
-void ExpectCells(const Panel &panel, std::initializer_list<Cell> cells)
+void ExpectCells(const Panel &panel, std::span<const Cell> cells)
 {
     for (const Cell &c : cells) {
         const TResultColumn &column = c.column == 'w' ? panel.win.texts : c.column == 'o' ? panel.odds : panel.returns;
@@ -71,7 +72,8 @@ TEST(ResultFigures, IdenticalBoardsCountOnceAndDisjointBoardsTwice)
     EXPECT_EQ(Calculate(three, kFullGame).win.texts, Calculate(single, kFullGame).win.texts);
 
     const TCouponState two = CouponOf({{1, {1, 2, 3, 4, 5, 6}}, {2, {11, 12, 13, 14, 15, 16}}});
-    ExpectCells(Calculate(two, kFullGame), {{'w', 6, "0.03530081"}, {'w', 7, "0.035301"}, {'w', 0, "0.00000014"}});
+    const Cell cells[] = {{'w', 6, "0.03530081"}, {'w', 7, "0.035301"}, {'w', 0, "0.00000014"}};
+    ExpectCells(Calculate(two, kFullGame), cells);
 }
 
 TEST(ResultFigures, FiveSharedNumbersAreCorrectedPairwise)
@@ -79,7 +81,8 @@ TEST(ResultFigures, FiveSharedNumbersAreCorrectedPairwise)
     // Board 3 is not full: it takes no part.
     const TCouponState coupon = CouponOf({{1, {1, 2, 3, 4, 5, 6}}, {2, {1, 2, 3, 4, 5, 7}}, {3, {1, 2, 3, 4, 5}}});
     // Division 3: (2 x 258 - 43) / 13983816.
-    ExpectCells(Calculate(coupon, kFullGame), {{'w', 0, "0.00000014"}, {'w', 2, "0.00003382"}, {'w', 6, "0.02647561"}});
+    const Cell cells[] = {{'w', 0, "0.00000014"}, {'w', 2, "0.00003382"}, {'w', 6, "0.02647561"}};
+    ExpectCells(Calculate(coupon, kFullGame), cells);
 }
 
 // Where on the coupon two boards stand changes nothing: the last boards'
@@ -156,13 +159,9 @@ TEST(ResultFigures, CommaSeparatorThroughout)
     TCouponState coupon;
     Fill(coupon, kFullGame, 1, {3, 11, 19, 27, 35, 43});
     const Panel panel = Calculate(coupon, kFullGame, {1, 1, 1, 1, 1, 1, 0}, 0, ',');
-    ExpectCells(panel,
-                {{'w', 5, "0,00387448"},
-                 {'w', 6, "0,0"},
-                 {'w', 7, "0,003874"},
-                 {'o', 5, "1 : 257"},
-                 {'o', 6, "------"},
-                 {'r', 7, "1,26"}});
+    const Cell cells[] = {{'w', 5, "0,00387448"}, {'w', 6, "0,0"},    {'w', 7, "0,003874"},
+                          {'o', 5, "1 : 257"},    {'o', 6, "------"}, {'r', 7, "1,26"}};
+    ExpectCells(panel, cells);
 }
 
 TEST(ResultFigures, ValuesAboveOneAreCappedBeforeUse)
@@ -180,13 +179,9 @@ TEST(ResultFigures, ValuesAboveOneAreCappedBeforeUse)
             Fill(coupon, shape, b + 1, {n});
     ASSERT_EQ(coupon.FullBoardCount(6), 12);
     const Panel panel = Calculate(coupon, shape, kAllOn, 10);
-    ExpectCells(panel,
-                {{'w', 6, "0.99879556"},
-                 {'w', 5, "0.59418842"},
-                 {'w', 7, "0.998796"},
-                 {'o', 6, "1 : 0"},
-                 {'o', 7, "1 : 0"},
-                 {'r', 6, "2.00"}});
+    const Cell cells[] = {{'w', 6, "0.99879556"}, {'w', 5, "0.59418842"}, {'w', 7, "0.998796"},
+                          {'o', 6, "1 : 0"},      {'o', 7, "1 : 0"},      {'r', 6, "2.00"}};
+    ExpectCells(panel, cells);
     for (const auto &text : panel.win.texts)
         EXPECT_LE(*numfmt::Parse(text, '.'), 1.0);
 }
