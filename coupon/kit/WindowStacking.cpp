@@ -31,10 +31,18 @@ void SetOwner(QWidget *window, QWidget *owner)
 {
     // The window system learns of the owner as the window is first shown:
     // X11 as WM_TRANSIENT_FOR, Wayland as the toplevel's parent, and a
-    // Wayland compositor then keeps the window above its owner.
+    // Wayland compositor then keeps the window above its owner. Windows
+    // keeps the dialogs on top without an owner, and an owned window there
+    // that was minimised (Wine lets the player do it) does not come back
+    // when it is shown again.
+#ifdef Q_OS_WIN
+    Q_UNUSED(window);
+    Q_UNUSED(owner);
+#else
     WhenFirstShown(window, [owner = QPointer<QWidget>(owner)](QWidget *w) {
         QWindow *handle = w->windowHandle();
         if (handle && owner)
             handle->setTransientParent(owner->window()->windowHandle());
     });
+#endif
 }
