@@ -495,7 +495,7 @@ void Pointer(const QStringList &arguments)
 
 } // namespace
 
-void Click(QPoint global)
+void MoveTo(QPoint global)
 {
     if (!qEnvironmentVariableIsEmpty("DRAWVANE_POINTER_DISPLAY")) {
         const QSize output = TWaylandDesktop::kOutput;
@@ -507,15 +507,26 @@ void Click(QPoint global)
     Pointer({QStringLiteral("mousemove"), QString::number(global.x()), QString::number(global.y())});
     // Let the program see the pointer arrive before the button goes down.
     WaitFor([] { return false; }, 60);
+}
+
+void ClickWhereThePointerIs()
+{
     Pointer({QStringLiteral("click"), QStringLiteral("1")});
+}
+
+void Click(QPoint global)
+{
+    MoveTo(global);
+    ClickWhereThePointerIs();
 }
 
 QImage Screen(unsigned long window)
 {
-    const QByteArray png =
+    // As PPM: compressing a PNG of the screen took a second of every look.
+    const QByteArray picture =
         RunIn(PointerEnvironment(), QStringLiteral("import"),
-              {QStringLiteral("-window"), window ? Id(window) : QStringLiteral("root"), QStringLiteral("png:-")});
-    return QImage::fromData(png, "PNG").convertToFormat(QImage::Format_RGB32);
+              {QStringLiteral("-window"), window ? Id(window) : QStringLiteral("root"), QStringLiteral("ppm:-")});
+    return QImage::fromData(picture, "PPM").convertToFormat(QImage::Format_RGB32);
 }
 
 bool WaitFor(const std::function<bool()> &condition, int timeoutMs)

@@ -121,10 +121,17 @@ QList<unsigned long> Stacking();
 // does.
 void Minimise(unsigned long window);
 
-// A real click of the left button at a point of the screen. In a nested
-// Wayland desktop (DRAWVANE_POINTER_DISPLAY set) the pointer is moved on
-// the X server under the compositor, first off the compositor's output and
-// back, so that the compositor sees it enter.
+// Moves the pointer to a point of the screen. In a nested Wayland desktop
+// (DRAWVANE_POINTER_DISPLAY set) the pointer is moved on the X server under
+// the compositor, first off the compositor's output and back, so that the
+// compositor sees it enter.
+void MoveTo(QPoint global);
+
+// A real click of the left button where the pointer is.
+void ClickWhereThePointerIs();
+
+// A real click of the left button at a point of the screen: MoveTo, then
+// the click.
 void Click(QPoint global);
 
 // The screen as it is shown: the root window of the X server, or of the
