@@ -10,10 +10,13 @@
 #include "dialogs/forms/MessageUnit.h"
 
 #include <QCoreApplication>
+#include <QElapsedTimer>
 #include <QProcess>
 
+#include <memory>
 #include <optional>
 #include <ostream>
+#include <vector>
 
 namespace {
 
@@ -94,22 +97,37 @@ struct TSeen {
 std::optional<TSeen> Find(const QImage &screen, QWidget *window)
 {
     const QImage own = window->grab().toImage().convertToFormat(QImage::Format_RGB32);
-    if (own.isNull() || own.width() > screen.width() || own.height() > screen.height())
+    if (own.isNull() || screen.format() != QImage::Format_RGB32 || own.width() > screen.width()
+        || own.height() > screen.height())
         return std::nullopt;
+    const auto at = [](const QImage &image, int x, int y) {
+        return reinterpret_cast<const QRgb *>(image.constScanLine(y))[x];
+    };
     // A grid of samples over the window; a place whose samples nearly all
     // match is where it shows.
-    QList<QPoint> samples;
+    struct TSample {
+        QPoint place;
+        QRgb colour;
+    };
+    QList<TSample> samples;
     for (int i = 0; i < 16; ++i)
-        for (int j = 0; j < 8; ++j)
-            samples.append(QPoint((2 * i + 1) * own.width() / 32, (2 * j + 1) * own.height() / 16));
+        for (int j = 0; j < 8; ++j) {
+            const QPoint p((2 * i + 1) * own.width() / 32, (2 * j + 1) * own.height() / 16);
+            samples.append({p, at(own, p.x(), p.y())});
+        }
     const int allowed = static_cast<int>(samples.size()) / 10;
     std::optional<QPoint> best;
     int fewest = allowed + 1;
+    std::vector<const QRgb *> rows;
+    for (int y = 0; y < screen.height(); ++y)
+        rows.push_back(reinterpret_cast<const QRgb *>(screen.constScanLine(y)));
+    const TSample *const first = samples.constData();
+    const TSample *const last = first + samples.size();
     for (int y = 0; y + own.height() <= screen.height(); ++y) {
         for (int x = 0; x + own.width() <= screen.width(); ++x) {
             int misses = 0;
-            for (const QPoint &p : samples)
-                if (screen.pixel(x + p.x(), y + p.y()) != own.pixel(p) && ++misses >= fewest)
+            for (const TSample *sample = first; sample != last; ++sample)
+                if (rows[y + sample->place.y()][x + sample->place.x()] != sample->colour && ++misses >= fewest)
                     break;
             if (misses < fewest) {
                 fewest = misses;
@@ -122,7 +140,7 @@ std::optional<TSeen> Find(const QImage &screen, QWidget *window)
     qint64 same = 0;
     for (int y = 0; y < own.height(); ++y)
         for (int x = 0; x < own.width(); ++x)
-            same += screen.pixel(best->x() + x, best->y() + y) == own.pixel(x, y);
+            same += rows[best->y() + y][best->x() + x] == at(own, x, y);
     return TSeen{*best, double(same) / (double(own.width()) * own.height())};
 }
 
@@ -141,6 +159,34 @@ std::optional<QPoint> WaitUntilShownWhole(QWidget *window)
     return where;
 }
 
+// Sends the pointer to a control and waits until the control has it;
+// returns where its window shows. mutter may show a new window for a
+// moment at another place than the one it keeps, and may for a moment
+// deliver the pointer by the place the window had before: the window is
+// looked for and the move made again until the control has the pointer.
+std::optional<QPoint> PointAt(QWidget *control)
+{
+    for (int tries = 0; tries < 5; ++tries) {
+        const std::optional<QPoint> origin = WaitUntilShownWhole(control->window());
+        if (!origin)
+            return std::nullopt;
+        x11::MoveTo(*origin + control->mapTo(control->window(), control->rect().center()));
+        if (x11::WaitFor([control] { return control->underMouse(); }, 1000))
+            return origin;
+    }
+    return std::nullopt;
+}
+
+// A real click on a control, once the pointer is seen to reach it; returns
+// where its window shows.
+std::optional<QPoint> ClickOn(QWidget *control)
+{
+    const std::optional<QPoint> origin = PointAt(control);
+    if (origin)
+        x11::ClickWhereThePointerIs();
+    return origin;
+}
+
 class NativeWayland : public ::testing::Test {
 protected:
     void SetUp() override
@@ -151,25 +197,34 @@ protected:
         CreateForms();
         TombolixForm->show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(TombolixForm));
-        const std::optional<QPoint> main = WaitUntilShownWhole(TombolixForm);
-        ASSERT_TRUE(main) << "the main window is not on the screen";
-        FMain = *main;
+        // mutter may place a new window anew a moment after it first
+        // shows; the tests start once it has stayed in its place a while.
+        std::optional<QPoint> place;
+        QElapsedTimer still;
+        const bool settled = x11::WaitFor(
+            [&] {
+                const std::optional<TSeen> seen = Find(x11::Screen(), TombolixForm);
+                const std::optional<QPoint> now =
+                    seen && seen->visible >= 0.97 ? std::optional(seen->topLeft) : std::nullopt;
+                if (now != place || !still.isValid())
+                    still.start();
+                place = now;
+                return place && still.elapsed() >= 1000;
+            },
+            10000);
+        ASSERT_TRUE(settled) << "the main window does not stay whole in one place on the screen";
+        ASSERT_TRUE(PointAt(Control(TombolixForm, "PrefBitBtn"))) << "the pointer does not reach the main window";
     }
 
     void TearDown() override
     {
+        if (HasFailure())
+            KeepScreen(
+                ("failure-" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name())).c_str());
         if (TombolixForm)
             DestroyForms();
         FHome.reset();
     }
-
-    // A real click on a control of a window that shows at origin.
-    static void ClickOn(QPoint origin, QWidget *control)
-    {
-        x11::Click(origin + control->mapTo(control->window(), control->rect().center()));
-    }
-
-    QPoint FMain;
 
 private:
     std::unique_ptr<testsupport::ScopedConfigHome> FHome;
@@ -183,13 +238,15 @@ TEST_F(NativeWayland, DialogAndMessageBoxStayAboveTheMainWindowWhenItIsClicked)
     for (const auto &[button, window] : {std::pair<const char *, QWidget *>{"PrefBitBtn", PreferencesForm},
                                          std::pair<const char *, QWidget *>{"PrintBitBtn", MessageForm}}) {
         const std::string name = window->objectName().toStdString();
-        ClickOn(FMain, Control(form, button));
+        const std::optional<QPoint> main = ClickOn(Control(form, button));
+        ASSERT_TRUE(main) << name;
+        const QRect mainPlace(*main, form->size());
         const std::optional<QPoint> shown = WaitUntilShownWhole(window);
         ASSERT_TRUE(shown) << name << " did not show";
         // The compositor places windows as it likes: mutter puts the
         // message box beside the main window, where a click on it cannot
         // cover the box. Preferences it puts over the main window.
-        const bool over = QRect(*shown, window->size()).intersects(QRect(FMain, form->size()));
+        const bool over = QRect(*shown, window->size()).intersects(mainPlace);
         if (window == PreferencesForm) {
             EXPECT_TRUE(over) << "Preferences was placed beside the main window: the click proves nothing";
         }
@@ -199,7 +256,7 @@ TEST_F(NativeWayland, DialogAndMessageBoxStayAboveTheMainWindowWhenItIsClicked)
             continue;
         }
 
-        x11::Click(MainWindowPointBeside(QRect(FMain, TombolixForm->size()), QRect(*shown, window->size()), window));
+        x11::Click(MainWindowPointBeside(mainPlace, QRect(*shown, window->size()), window));
         EXPECT_TRUE(x11::WaitFor([] { return TombolixForm->isActiveWindow(); }, 3000)) << name;
         QTest::qWait(300);
         const std::optional<TSeen> seen = Find(x11::Screen(), window);
@@ -214,15 +271,16 @@ TEST_F(NativeWayland, DialogAndMessageBoxStayAboveTheMainWindowWhenItIsClicked)
 TEST_F(NativeWayland, OptionsBringsHiddenPreferencesBackAboveTheMainWindow)
 {
     TTombolixForm *form = TombolixForm;
-    ClickOn(FMain, Control(form, "PrefBitBtn"));
+    const std::optional<QPoint> main = ClickOn(Control(form, "PrefBitBtn"));
+    ASSERT_TRUE(main);
     const std::optional<QPoint> shown = WaitUntilShownWhole(PreferencesForm);
     ASSERT_TRUE(shown);
-    ClickOn(*shown, Control(PreferencesForm, "CancelBitBtn"));
+    ASSERT_TRUE(ClickOn(Control(PreferencesForm, "CancelBitBtn")));
     ASSERT_TRUE(x11::WaitFor([] { return !PreferencesForm->isVisible(); }));
 
-    x11::Click(MainWindowPointBeside(QRect(FMain, TombolixForm->size()), QRect(*shown, PreferencesForm->size()),
-                                     PreferencesForm));
-    ClickOn(FMain, Control(form, "PrefBitBtn"));
+    x11::Click(
+        MainWindowPointBeside(QRect(*main, form->size()), QRect(*shown, PreferencesForm->size()), PreferencesForm));
+    ASSERT_TRUE(ClickOn(Control(form, "PrefBitBtn")));
     EXPECT_TRUE(WaitUntilShownWhole(PreferencesForm)) << "Options did not bring Preferences back in front";
 }
 
