@@ -61,20 +61,27 @@ inline void KeepScreen(const char *name)
     EXPECT_TRUE(x11::Screen().save(dir + QLatin1Char('/') + QLatin1String(name) + QStringLiteral(".png"))) << name;
 }
 
+// What the screen shows when the running test has failed, kept as
+// desktop-failures/<test>.png beside the tests.
+inline void KeepScreenOfAFailure()
+{
+    if (!::testing::Test::HasFailure())
+        return;
+    const auto *test = ::testing::UnitTest::GetInstance()->current_test_info();
+    QDir().mkpath(QStringLiteral("desktop-failures"));
+    const QString file = QStringLiteral("desktop-failures/%1.png").arg(QLatin1String(test->name()));
+    if (x11::Screen().save(file))
+        std::printf("screenshot of the failure: %s\n", qPrintable(QDir().absoluteFilePath(file)));
+}
+
 class Desktop : public ::testing::Test {
 protected:
     void SetUp() override { FHome = std::make_unique<testsupport::ScopedConfigHome>(); }
 
     void TearDown() override
     {
-        // What the screen showed when a test failed, before the windows go.
-        if (HasFailure() && QGuiApplication::primaryScreen()) {
-            const auto *test = ::testing::UnitTest::GetInstance()->current_test_info();
-            QDir().mkpath(QStringLiteral("desktop-failures"));
-            const QString file = QStringLiteral("desktop-failures/%1.png").arg(QLatin1String(test->name()));
-            if (QGuiApplication::primaryScreen()->grabWindow(0).save(file))
-                std::printf("screenshot of the failure: %s\n", qPrintable(QDir().absoluteFilePath(file)));
-        }
+        // Before the windows go.
+        KeepScreenOfAFailure();
         if (TombolixForm)
             DestroyForms();
         FHome.reset();

@@ -118,6 +118,7 @@ std::optional<TSeen> Find(const QImage &screen, QWidget *window)
     const int allowed = static_cast<int>(samples.size()) / 10;
     std::optional<QPoint> best;
     int fewest = allowed + 1;
+    // The screen's rows once, for the search over every place.
     std::vector<const QRgb *> rows;
     for (int y = 0; y < screen.height(); ++y)
         rows.push_back(reinterpret_cast<const QRgb *>(screen.constScanLine(y)));
@@ -144,18 +145,20 @@ std::optional<TSeen> Find(const QImage &screen, QWidget *window)
     return TSeen{*best, double(same) / (double(own.width()) * own.height())};
 }
 
+// Where the screen shows the window whole, if it does.
+std::optional<QPoint> ShownWhole(QWidget *window)
+{
+    const std::optional<TSeen> seen = Find(x11::Screen(), window);
+    if (seen && seen->visible >= 0.97)
+        return seen->topLeft;
+    return std::nullopt;
+}
+
 // Waits until the screen shows the window whole; returns where.
 std::optional<QPoint> WaitUntilShownWhole(QWidget *window)
 {
     std::optional<QPoint> where;
-    x11::WaitFor(
-        [&] {
-            const std::optional<TSeen> seen = Find(x11::Screen(), window);
-            if (seen && seen->visible >= 0.97)
-                where = seen->topLeft;
-            return where.has_value();
-        },
-        8000);
+    x11::WaitFor([&] { return (where = ShownWhole(window)).has_value(); }, 8000);
     return where;
 }
 
@@ -203,9 +206,7 @@ protected:
         QElapsedTimer still;
         const bool settled = x11::WaitFor(
             [&] {
-                const std::optional<TSeen> seen = Find(x11::Screen(), TombolixForm);
-                const std::optional<QPoint> now =
-                    seen && seen->visible >= 0.97 ? std::optional(seen->topLeft) : std::nullopt;
+                const std::optional<QPoint> now = ShownWhole(TombolixForm);
                 if (now != place || !still.isValid())
                     still.start();
                 place = now;
@@ -218,9 +219,7 @@ protected:
 
     void TearDown() override
     {
-        if (HasFailure())
-            KeepScreen(
-                ("failure-" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name())).c_str());
+        KeepScreenOfAFailure();
         if (TombolixForm)
             DestroyForms();
         FHome.reset();
