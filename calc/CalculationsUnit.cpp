@@ -28,23 +28,18 @@ double TLottoCalc::Combinations(uint8_t n, uint8_t k) const
 
 double TLottoCalc::DivisionProbability(uint8_t drawable, uint8_t marks, uint8_t matches, uint8_t bonus) const
 {
-    if (marks < matches || matches + bonus > marks)
+    if (matches > marks || drawable <= marks)
         return 0.0;
-    const int hit = matches + bonus;
-    const double ways =
-        Combinations(marks, hit) * Combinations(drawable - marks, marks - hit) * Combinations(hit, matches);
-    return ways / Combinations(drawable, marks);
-}
-
-double TLottoCalc::SharedProbability(uint8_t drawable, uint8_t marks, uint8_t shared, uint8_t matches,
-                                     uint8_t bonus) const
-{
-    if (matches + bonus > shared)
+    // Main draws giving j matches, times the bonus numbers among the board's
+    // K - j others (b = 1) or among the N' - K - (K - j) numbers off it
+    // (b = 0), over every draw of K main numbers and a bonus.
+    const int undrawn = drawable - marks;
+    const int onBoard = marks - matches;
+    if (onBoard > undrawn)
         return 0.0;
-    const int hit = matches + bonus;
     const double ways =
-        Combinations(shared, hit) * Combinations(drawable - marks, marks - hit) * Combinations(hit, matches);
-    return ways / Combinations(drawable, marks);
+        Combinations(marks, matches) * Combinations(undrawn, onBoard) * (bonus != 0 ? onBoard : undrawn - onBoard);
+    return ways / (Combinations(drawable, marks) * undrawn);
 }
 
 int32_t TLottoCalc::PunchCoefficient(int32_t sum, uint8_t marks, uint8_t cells) const

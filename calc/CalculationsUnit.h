@@ -3,20 +3,19 @@
 #include <array>
 #include <cstdint>
 
-// The program's calculator: division probabilities, the overlap term of two
-// boards, and the Punch and Spread coefficients of one board. It holds no
-// state; create one for a calculation and drop it.
+// The program's calculator: the division probabilities of one board and
+// its Punch and Spread coefficients. It holds no state; create one for a
+// calculation and drop it. What a whole coupon wins is in CouponWins.h.
 class TLottoCalc {
 public:
     // C(n, k); 0 when k > n.
     double Combinations(uint8_t n, uint8_t k) const;
 
-    // Probability that one board of `marks` numbers out of `drawable` wins the
-    // division of `matches` main numbers plus `bonus` (0 or 1).
+    // Probability that one board of `marks` (K) numbers out of `drawable`
+    // (N') wins the division of `matches` (j) main numbers with the bonus
+    // number among its other K - j numbers (`bonus` 1) or not (0), when K
+    // main numbers and then a bonus are drawn and every division is on.
     double DivisionProbability(uint8_t drawable, uint8_t marks, uint8_t matches, uint8_t bonus) const;
-
-    // Overlap term of two boards that have `shared` numbers in common.
-    double SharedProbability(uint8_t drawable, uint8_t marks, uint8_t shared, uint8_t matches, uint8_t bonus) const;
 
     // Punch, 0..100, from the sum of the marked numbers.
     int32_t PunchCoefficient(int32_t sum, uint8_t marks, uint8_t cells) const;
