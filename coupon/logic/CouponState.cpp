@@ -77,17 +77,6 @@ TClickResult TCouponState::Click(const TCouponHit &hit, const TCouponShape &shap
     return FMarkCount[b - 1] == shape.marks - 1 ? TClickResult::UnmarkedFromFull : TClickResult::Unmarked;
 }
 
-uint8_t TCouponState::CommonNumbers(int a, int b, const TCouponShape &shape) const
-{
-    if (MarkCount(a) < shape.marks || MarkCount(b) < shape.marks)
-        return 0;
-    uint8_t common = 0;
-    for (int n = 1; n <= shape.boardsize; ++n)
-        if (Marked(a, n) && Marked(b, n))
-            ++common;
-    return common;
-}
-
 uint8_t TCouponState::FullBoardCount(uint8_t marks) const
 {
     return static_cast<uint8_t>(std::count(FMarkCount.begin(), FMarkCount.end(), marks));

@@ -73,8 +73,6 @@ public:
     TClickResult Click(const TCouponHit &hit, const TCouponShape &shape,
                        const std::function<bool(uint8_t)> &isExcluded);
 
-    // Numbers 1..boardsize marked on both boards; 0 unless both are full.
-    uint8_t CommonNumbers(int a, int b, const TCouponShape &shape) const;
     uint8_t FullBoardCount(uint8_t marks) const;
 
 private:

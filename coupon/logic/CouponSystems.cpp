@@ -26,13 +26,17 @@ TCouponSystems TCouponSystems::Read(TRegOptions &store)
 void TCouponSystems::SetExclusions(std::span<const uint8_t> slots)
 {
     FExcluded.reset();
-    FExcludedCount = 0;
-    for (const uint8_t slot : slots) {
-        if (slot == 0)
-            continue;
-        FExcluded.set(slot);
-        ++FExcludedCount;
-    }
+    for (const uint8_t slot : slots)
+        if (slot != 0)
+            FExcluded.set(slot);
+}
+
+uint8_t TCouponSystems::ExcludedCount(uint8_t boardsize) const
+{
+    uint8_t count = 0;
+    for (int n = 1; n <= boardsize; ++n)
+        count += FExcluded[static_cast<size_t>(n)] ? 1 : 0;
+    return count;
 }
 
 void TCouponSystems::SetInclusions(std::span<const uint8_t> slots)

@@ -29,12 +29,12 @@ public:
     bool IsExcluded(uint8_t n) const { return FExcluded[n]; }
     // An excluded number is never included.
     bool IsIncluded(uint8_t n) const { return FIncluded[n] && !FExcluded[n]; }
-    // The non-empty exclusion slots, those beyond the board and repeated
-    // numbers among them; 0 while the system is off.
-    uint8_t ExcludedCount() const { return FExcludedCount; }
+    // The different excluded numbers on a board of `boardsize` cells, which
+    // leave the draw; 0 while the system is off. A slot above the board
+    // (left when a smaller board was chosen later) excludes nothing.
+    uint8_t ExcludedCount(uint8_t boardsize) const;
 
 private:
     std::bitset<256> FExcluded; // by number; a slot holds any byte
     std::bitset<256> FIncluded;
-    uint8_t FExcludedCount = 0;
 };

@@ -1,9 +1,11 @@
 #include "coupon/logic/CouponState.h"
 #include "coupon/logic/CouponForTests.h"
+#include "coupon/logic/CouponSystems.h"
 
 #include <gtest/gtest.h>
 
 #include <optional>
+#include <vector>
 
 using fortests::CellOrigin;
 
@@ -95,21 +97,25 @@ TEST(CouponClick, RulesIgnoreBoardsCellsAndExclusionsOutsideTheGame)
     EXPECT_EQ(coupon.MarkCount(7), 1);
 }
 
-TEST(CouponState, CommonNumbersCountTheHighestNumberOfTheBoard)
+// Only different excluded numbers on the board leave the draw: a slot above
+// a board made smaller later, or a repeated one, takes nothing away.
+TEST(CouponSystems, ExcludedCountIsTheDifferentNumbersOnTheBoard)
 {
-    for (const uint8_t size : {uint8_t{49}, uint8_t{36}}) {
-        TCouponState coupon;
-        const TCouponShape shape{4, size, 5};
-        for (int n : {1, 2, 3, 4, int{size}})
-            coupon.Click(Hit(1, n), shape, kNeverExcluded);
-        for (int n : {5, 6, 7, 8, int{size}})
-            coupon.Click(Hit(2, n), shape, kNeverExcluded);
-        EXPECT_EQ(coupon.CommonNumbers(1, 2, shape), 1) << "board of " << +size;
-        EXPECT_EQ(coupon.CommonNumbers(1, 1, shape), 5) << "board of " << +size;
+    const struct {
+        std::vector<uint8_t> slots;
+        uint8_t boardsize;
+        uint8_t count;
+    } rows[] = {
+        {{5, 17, 0, 0}, 49, 2}, {{5, 5, 17}, 49, 2}, {{5, 40, 49}, 40, 2}, {{41, 49, 200}, 36, 0}, {{}, 49, 0},
+    };
+    for (const auto &row : rows) {
+        TCouponSystems systems;
+        systems.SetExclusions(row.slots);
+        EXPECT_EQ(systems.ExcludedCount(row.boardsize), row.count) << +row.boardsize;
     }
 }
 
-TEST(CouponState, IncludedNumbersOnEveryBoardInUseAndCommonNumbers)
+TEST(CouponState, IncludedNumbersOnEveryBoardInUse)
 {
     TCouponState coupon;
     const TCouponShape shape{4, 49, 6};
@@ -122,11 +128,9 @@ TEST(CouponState, IncludedNumbersOnEveryBoardInUseAndCommonNumbers)
 
     for (int n : {10, 11, 12, 13, 14})
         coupon.Click(Hit(1, n), shape, kNeverExcluded);
-    EXPECT_EQ(coupon.CommonNumbers(1, 2, shape), 0); // board 2 is not full
     for (int n : {10, 11, 40, 41, 42})
         coupon.Click(Hit(2, n), shape, kNeverExcluded);
     EXPECT_EQ(coupon.FullBoardCount(6), 2);
-    EXPECT_EQ(coupon.CommonNumbers(1, 2, shape), 3);
 
     coupon.Clear();
     EXPECT_EQ(coupon.FullBoardCount(6), 0);
