@@ -143,7 +143,7 @@ void BM_ReadCouponSystems(benchmark::State &state)
     for (auto _ : state) {
         TSettingsReading reading;
         TRegOptions store;
-        benchmark::DoNotOptimize(TCouponSystems::Read(store).ExcludedCount());
+        benchmark::DoNotOptimize(TCouponSystems::Read(store).ExcludedCount(49));
     }
 }
 BENCHMARK(BM_ReadCouponSystems)->Unit(benchmark::kMicrosecond);

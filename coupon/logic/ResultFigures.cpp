@@ -1,20 +1,20 @@
 #include "coupon/logic/ResultFigures.h"
-#include "calc/CalculationsUnit.h"
 #include "coupon/logic/NumberFormat.h"
+
+#include <vector>
 
 namespace {
 
-struct Division {
-    uint8_t matches;
-    uint8_t bonus;
-};
-
-// "6", "5 + bonus ball", "5", "4 + bonus ball", "4", "3 + bonus ball", "3".
-constexpr std::array<Division, 7> kDivisions = {{{6, 0}, {5, 1}, {5, 0}, {4, 1}, {4, 0}, {3, 1}, {3, 0}}};
-
-double Shown(const std::string &text, char separator)
+double Chance(uint64_t wins, uint64_t draws)
 {
-    return numfmt::Parse(text, separator).value_or(0.0);
+    return draws == 0 ? 0.0 : static_cast<double>(wins) / static_cast<double>(draws);
+}
+
+std::string OddsOf(uint64_t wins, uint64_t draws)
+{
+    if (wins == 0)
+        return "------";
+    return "1 : " + numfmt::Whole(static_cast<double>(draws - wins) / static_cast<double>(wins));
 }
 
 } // namespace
@@ -23,66 +23,52 @@ TWinColumn WinProbabilities(const TCouponState &coupon, const TCouponShape &shap
                             const std::array<uint8_t, 7> &divisions, uint8_t excludedCount, char separator)
 {
     TWinColumn column;
-    const TLottoCalc calc;
-    const auto drawable = static_cast<uint8_t>(shape.boardsize - excludedCount);
-    const uint8_t full = coupon.FullBoardCount(shape.marks);
-
-    // Numbers shared by each pair of full boards, the same for every division.
-    std::array<std::array<uint8_t, kMaxBoards + 1>, kMaxBoards + 1> common{};
-    for (int i = 1; i <= shape.boards; ++i)
-        for (int k = i + 1; k <= shape.boards; ++k)
-            if (coupon.IsFull(i, shape.marks) && coupon.IsFull(k, shape.marks))
-                common[i][k] = coupon.CommonNumbers(i, k, shape);
-
-    std::array<double, 7> values{};
-    for (size_t d = 0; d < kDivisions.size(); ++d) {
-        const auto [j, b] = kDivisions[d];
-        if (divisions[d] != 1) {
-            column.texts[d] = numfmt::Fixed(0.0, 1, separator);
+    std::vector<uint64_t> boards;
+    for (int b = 1; b <= shape.boards; ++b) {
+        if (!coupon.IsFull(b, shape.marks))
             continue;
-        }
-        const double p = calc.DivisionProbability(drawable, shape.marks, j, b);
-        double r = full * p;
-        double shared = 0.0;
-        for (int i = 1; i <= shape.boards; ++i)
-            for (int k = i + 1; k <= shape.boards; ++k)
-                if (common[i][k] > 0)
-                    shared += calc.SharedProbability(drawable, shape.marks, common[i][k], j, b);
-        r = full == 0 ? 0.0 : r - (2 * shared) / full;
-        if (r > 1.0)
-            r = kProbabilityCap;
-        values[d] = r;
-        column.texts[d] = numfmt::Fixed(r, 8, separator);
+        uint64_t board = 0;
+        for (int n = 1; n <= kMaxNumbers; ++n)
+            if (coupon.Marked(b, n))
+                board |= uint64_t{1} << n;
+        boards.push_back(board);
     }
+    column.fullBoards = static_cast<uint8_t>(boards.size());
+    if (boards.empty())
+        return column;
 
-    double largest = 0.0;
-    for (const double v : values)
-        if (v > largest)
-            largest = v;
-    if (largest > 1.0)
-        largest = kProbabilityCap;
-    column.shown = largest > 0.0;
-    column.texts[7] = column.shown ? numfmt::Fixed(largest, 6, separator) : std::string();
+    std::array<bool, 7> on{};
+    for (size_t d = 0; d < on.size(); ++d)
+        on[d] = divisions[d] == 1;
+    const auto drawable = static_cast<uint8_t>(shape.boardsize - excludedCount);
+    column.counts = CountWins(drawable, shape.marks, boards, on);
+
+    const TWinCounts &counts = column.counts;
+    for (size_t d = 0; d < on.size(); ++d)
+        column.texts[d] = on[d] ? numfmt::Fixed(Chance(counts.anyBoard[d], counts.draws), 8, separator)
+                                : numfmt::Fixed(0.0, 1, separator);
+    column.shown = counts.anyDivision > 0;
+    if (column.shown)
+        column.texts[7] = numfmt::Fixed(Chance(counts.anyDivision, counts.draws), 6, separator);
     return column;
 }
 
-TResultColumn OddsFromShown(const TResultColumn &win, char separator)
+TResultColumn Odds(const TWinColumn &win)
 {
     TResultColumn odds;
-    for (size_t row = 0; row < win.size(); ++row) {
-        const double q = Shown(win[row], separator);
-        odds[row] = q > 0 ? "1 : " + numfmt::Whole((1 - q) / q) : "------";
-    }
+    for (size_t d = 0; d < 7; ++d)
+        odds[d] = OddsOf(win.counts.anyBoard[d], win.counts.draws);
+    odds[7] = OddsOf(win.counts.anyDivision, win.counts.draws);
     return odds;
 }
 
-TResultColumn ReturnsFromShown(const TResultColumn &win, const std::array<int64_t, 7> &payments, char separator)
+TResultColumn Returns(const TWinColumn &win, const std::array<int64_t, 7> &payments, char separator)
 {
     TResultColumn returns;
     double total = 0.0;
     for (size_t d = 0; d < payments.size(); ++d) {
-        const double q = Shown(win[d], separator);
-        const double value = q > 0 ? static_cast<double>(payments[d]) * q : 0.0;
+        const double winners = win.fullBoards * Chance(win.counts.oneBoard[d], win.counts.draws);
+        const double value = static_cast<double>(payments[d]) * winners;
         returns[d] = numfmt::Fixed(value, 2, separator);
         total += value;
     }

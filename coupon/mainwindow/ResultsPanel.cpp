@@ -36,14 +36,6 @@ char DecimalSeparator()
     return point.size() == 1 && point.at(0).unicode() < 0x80 ? point.at(0).toLatin1() : '.';
 }
 
-TResultColumn TextsOf(const std::array<QLabel *, 8> &labels)
-{
-    TResultColumn texts;
-    for (size_t i = 0; i < labels.size(); ++i)
-        texts[i] = labels[i]->text().toStdString();
-    return texts;
-}
-
 void ShowTexts(const std::array<QLabel *, 8> &labels, const TResultColumn &texts)
 {
     for (size_t i = 0; i < labels.size(); ++i)
@@ -101,18 +93,18 @@ void TResultsPanel::CalculateResults(const TCouponState &coupon, const TCouponSh
         return;
     }
     ShowTexts(FWinLabels, win.texts);
-    ShowOdds();
-    ShowReturns(payments());
+    ShowOdds(win);
+    ShowReturns(win, payments());
 }
 
-void TResultsPanel::ShowOdds()
+void TResultsPanel::ShowOdds(const TWinColumn &win)
 {
-    ShowTexts(FOddsLabels, OddsFromShown(TextsOf(FWinLabels), DecimalSeparator()));
+    ShowTexts(FOddsLabels, Odds(win));
 }
 
-void TResultsPanel::ShowReturns(const TPayments &payments)
+void TResultsPanel::ShowReturns(const TWinColumn &win, const TPayments &payments)
 {
-    ShowTexts(FPayLabels, ReturnsFromShown(TextsOf(FWinLabels), payments, DecimalSeparator()));
+    ShowTexts(FPayLabels, Returns(win, payments, DecimalSeparator()));
 }
 
 void TResultsPanel::ClearWinLabels()

@@ -6,6 +6,7 @@
 // reads nothing itself.
 
 #include "coupon/logic/CouponState.h"
+#include "coupon/logic/ResultFigures.h"
 
 #include <QFrame>
 
@@ -26,14 +27,14 @@ public:
     // boards (divisions[d] == 1 switches division d + 1 on; excludedCount
     // numbers leave the draw), then ShowOdds and ShowReturns with the
     // payments, asked for once the probabilities are shown; or, when no
-    // division has a positive probability, every value emptied.
+    // draw wins anything, every value emptied.
     void CalculateResults(const TCouponState &coupon, const TCouponShape &shape,
                           const std::array<uint8_t, 7> &divisions, uint8_t excludedCount,
                           const std::function<TPayments()> &payments);
-    // The odds column from the shown probabilities.
-    void ShowOdds();
-    // The returns column from the shown probabilities and the payments.
-    void ShowReturns(const TPayments &payments);
+    // The odds column from the calculated chances.
+    void ShowOdds(const TWinColumn &win);
+    // The returns column from the calculated chances and the payments.
+    void ShowReturns(const TWinColumn &win, const TPayments &payments);
     void ClearWinLabels();
     void ClearOddsLabels();
     void ClearPayLabels();

@@ -279,7 +279,7 @@ void TTombolixForm::DrawCoupon()
     } catch (...) {
         failure = std::current_exception();
     }
-    excludedCount = systems.ExcludedCount();
+    excludedCount = systems.ExcludedCount(boardsize);
     FView->DrawCells(Shape(), systems);
     if (failure)
         std::rethrow_exception(failure);
@@ -307,7 +307,7 @@ void TTombolixForm::CouponImageMouseDown(int x, int y)
     const TClickResult result = FView->Mark(*hit, Shape(), [this](uint8_t n) {
         TRegOptions store;
         const TCouponSystems systems = TCouponSystems::ReadExclusions(store);
-        excludedCount = systems.ExcludedCount();
+        excludedCount = systems.ExcludedCount(boardsize);
         return systems.IsExcluded(n);
     });
     if (result == TClickResult::MarkedFull) {

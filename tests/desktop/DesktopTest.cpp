@@ -279,8 +279,8 @@ TEST_F(Desktop, StoreThatCannotBeWrittenStartsCompleteAndABoardClickedFullShowsI
         ClickNumber(2, n);
     ASSERT_TRUE(x11::WaitFor([] { return TombolixForm->Coupon().MarkCount(2) == 6; }));
     EXPECT_EQ(LabelText("WinDiv1Label"), QStringLiteral("0.00000007"));
-    EXPECT_EQ(LabelText("TotalWinProbability"), QStringLiteral("0.017650"));
-    EXPECT_EQ(LabelText("Odds1Label"), QStringLiteral("1 : 14285713"));
+    EXPECT_EQ(LabelText("TotalWinProbability"), QStringLiteral("0.018638"));
+    EXPECT_EQ(LabelText("Odds1Label"), QStringLiteral("1 : 13983815"));
     EXPECT_FALSE(LabelText("p2").isEmpty());
     QTest::qWait(200);
     EXPECT_EQ(watch.seen.size(), 1) << "reading the store reported again";

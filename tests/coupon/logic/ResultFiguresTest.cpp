@@ -1,6 +1,6 @@
 #include "coupon/logic/ResultFigures.h"
 #include "CouponFill.h"
-#include "calc/CalculationsUnit.h"
+#include "EveryDraw.h"
 #include "coupon/logic/NumberFormat.h"
 
 #include <gtest/gtest.h>
@@ -25,8 +25,8 @@ Panel Calculate(const TCouponState &coupon, const TCouponShape &shape, const std
 {
     Panel panel;
     panel.win = WinProbabilities(coupon, shape, divisions, excluded, separator);
-    panel.odds = OddsFromShown(panel.win.texts, separator);
-    panel.returns = ReturnsFromShown(panel.win.texts, kPayments, separator);
+    panel.odds = Odds(panel.win);
+    panel.returns = Returns(panel.win, kPayments, separator);
     return panel;
 }
 
@@ -65,28 +65,20 @@ TEST(ResultFigures, NoFullBoardShowsNothing)
     EXPECT_FALSE(WinProbabilities(coupon, kFullGame, kAllOn, 0, '.').shown);
 }
 
-TEST(ResultFigures, IdenticalBoardsCountOnceAndDisjointBoardsTwice)
+TEST(ResultFigures, IdenticalBoardsWinTogether)
 {
     const TCouponState single = CouponOf({{1, {1, 2, 3, 4, 5, 6}}});
     const TCouponState three = CouponOf({{1, {1, 2, 3, 4, 5, 6}}, {5, {1, 2, 3, 4, 5, 6}}, {9, {1, 2, 3, 4, 5, 6}}});
-    EXPECT_EQ(Calculate(three, kFullGame).win.texts, Calculate(single, kFullGame).win.texts);
-
-    const TCouponState two = CouponOf({{1, {1, 2, 3, 4, 5, 6}}, {2, {11, 12, 13, 14, 15, 16}}});
-    const Cell cells[] = {{'w', 6, "0.03530081"}, {'w', 7, "0.035301"}, {'w', 0, "0.00000014"}};
-    ExpectCells(Calculate(two, kFullGame), cells);
+    const Panel one = Calculate(single, kFullGame);
+    const Panel same = Calculate(three, kFullGame);
+    EXPECT_EQ(same.win.texts, one.win.texts);
+    EXPECT_EQ(same.odds, one.odds);
+    // Each of the three boards is paid: three times the one board's return.
+    const Cell cells[] = {{'r', 0, "0.21"}, {'r', 7, "3.05"}};
+    ExpectCells(same, cells);
 }
 
-TEST(ResultFigures, FiveSharedNumbersAreCorrectedPairwise)
-{
-    // Board 3 is not full: it takes no part.
-    const TCouponState coupon = CouponOf({{1, {1, 2, 3, 4, 5, 6}}, {2, {1, 2, 3, 4, 5, 7}}, {3, {1, 2, 3, 4, 5}}});
-    // Division 3: (2 x 258 - 43) / 13983816.
-    const Cell cells[] = {{'w', 0, "0.00000014"}, {'w', 2, "0.00003382"}, {'w', 6, "0.02647561"}};
-    ExpectCells(Calculate(coupon, kFullGame), cells);
-}
-
-// Where on the coupon two boards stand changes nothing: the last boards'
-// pair is corrected as the first boards' pair is.
+// Where on the coupon two boards stand changes nothing.
 TEST(ResultFigures, SharedNumbersCountWhereverTheBoardsStand)
 {
     const TCouponState first = CouponOf({{1, {1, 2, 3, 4, 5, 6}}, {2, {1, 2, 3, 4, 5, 7}}});
@@ -97,7 +89,7 @@ TEST(ResultFigures, SharedNumbersCountWhereverTheBoardsStand)
     EXPECT_EQ(Calculate(apart, kFullGame).win.texts, expected.win.texts);
 }
 
-// One full board: every column of the panel.
+// One full board: every column of the panel, the lottery's own figures.
 TEST(ResultFigures, OneFullBoardsColumns)
 {
     const struct {
@@ -113,17 +105,17 @@ TEST(ResultFigures, OneFullBoardsColumns)
          1,
          {3, 11, 19, 27, 35, 43},
          kAllOn,
-         {"0.00000007", "0.00000043", "0.00001845", "0.00009225", "0.00096862", "0.00387448", "0.01765040", "0.017650"},
-         {"1 : 14285713", "1 : 2325580", "1 : 54200", "1 : 10839", "1 : 1031", "1 : 257", "1 : 56", "1 : 56"},
-         {"0.07", "0.13", "0.37", "0.46", "0.19", "0.04", "0.04", "1.30"}},
+         {"0.00000007", "0.00000043", "0.00001802", "0.00004505", "0.00092357", "0.00123142", "0.01641898", "0.018638"},
+         {"1 : 13983815", "1 : 2330635", "1 : 55490", "1 : 22196", "1 : 1082", "1 : 811", "1 : 60", "1 : 53"},
+         {"0.07", "0.13", "0.36", "0.23", "0.18", "0.01", "0.03", "1.02"}},
         {"small game with divisions off",
          {12, 36, 5},
          4,
          {2, 9, 17, 30, 36},
          {0, 0, 1, 1, 1, 1, 1},
-         {"0.0", "0.0", "0.00000265", "0.00001326", "0.00041115", "0.00164460", "0.01233448", "0.012334"},
-         {"------", "------", "1 : 377357", "1 : 75414", "1 : 2431", "1 : 607", "1 : 80", "1 : 80"},
-         {"0.00", "0.00", "0.05", "0.07", "0.08", "0.02", "0.02", "0.24"}},
+         {"0.0", "0.0", "0.00000265", "0.00001326", "0.00039789", "0.00079577", "0.01153871", "0.012748"},
+         {"------", "------", "1 : 376991", "1 : 75397", "1 : 2512", "1 : 1256", "1 : 86", "1 : 77"},
+         {"0.00", "0.00", "0.05", "0.07", "0.08", "0.01", "0.02", "0.23"}},
     };
     for (const auto &g : games) {
         TCouponState coupon;
@@ -144,14 +136,10 @@ TEST(ResultFigures, ExcludedNumbersLeaveTheDraw)
     EXPECT_EQ(Calculate(coupon, kFullGame, kAllOn, 4).win.texts[0], "0.00000012");
 }
 
-TEST(ResultFigures, DivisionRoundingToZeroHasNoOddsOrReturn)
+TEST(ResultFigures, EveryDivisionOffEmptiesThePanel)
 {
-    TCouponState coupon;
-    Fill(coupon, kFullGame, 1, {1, 2, 3, 4, 5, 6});
-    TResultColumn shown = Calculate(coupon, kFullGame).win.texts;
-    shown[0] = "0.00000000";
-    EXPECT_EQ(OddsFromShown(shown, '.')[0], "------");
-    EXPECT_EQ(ReturnsFromShown(shown, kPayments, '.')[0], "0.00");
+    const TCouponState coupon = CouponOf({{1, {1, 2, 3, 4, 5, 6}}});
+    EXPECT_FALSE(Calculate(coupon, kFullGame, {0, 0, 0, 0, 0, 0, 0}).win.shown);
 }
 
 TEST(ResultFigures, CommaSeparatorThroughout)
@@ -159,46 +147,40 @@ TEST(ResultFigures, CommaSeparatorThroughout)
     TCouponState coupon;
     Fill(coupon, kFullGame, 1, {3, 11, 19, 27, 35, 43});
     const Panel panel = Calculate(coupon, kFullGame, {1, 1, 1, 1, 1, 1, 0}, 0, ',');
-    const Cell cells[] = {{'w', 5, "0,00387448"}, {'w', 6, "0,0"},    {'w', 7, "0,003874"},
-                          {'o', 5, "1 : 257"},    {'o', 6, "------"}, {'r', 7, "1,26"}};
+    const Cell cells[] = {{'w', 5, "0,00123142"}, {'w', 6, "0,0"},    {'w', 7, "0,002219"},
+                          {'o', 5, "1 : 811"},    {'o', 6, "------"}, {'r', 7, "0,98"}};
     ExpectCells(panel, cells);
 }
 
-TEST(ResultFigures, ValuesAboveOneAreCappedBeforeUse)
+// Twelve boards on the smallest draw, 36 cells less ten excluded, which
+// win together so often that adding up the boards' chances passes 1: the
+// panel shows the draws counted one by one.
+TEST(ResultFigures, TwelveBoardsOnTheSmallestDrawAreTheDrawsCounted)
 {
-    // 26 drawable numbers, twelve boards sharing at most two numbers pairwise:
-    // the pairwise correction takes division 7 to about 1.188.
     const TCouponShape shape{12, 36, 6};
     const int boards[12][6] = {{11, 17, 25, 31, 32, 34}, {12, 17, 19, 20, 22, 29}, {16, 18, 20, 23, 26, 27},
                                {12, 16, 22, 24, 33, 34}, {16, 21, 22, 27, 31, 32}, {11, 14, 15, 21, 33, 36},
                                {14, 16, 17, 18, 22, 35}, {13, 17, 26, 33, 35, 36}, {24, 28, 30, 32, 34, 36},
                                {15, 16, 22, 26, 30, 36}, {12, 19, 25, 27, 31, 36}, {21, 23, 29, 30, 31, 33}};
     TCouponState coupon;
-    for (int b = 0; b < 12; ++b)
-        for (int n : boards[b])
+    std::vector<uint64_t> drawn; // numbers 11..36 as 1..26 of the draw
+    for (int b = 0; b < 12; ++b) {
+        uint64_t board = 0;
+        for (int n : boards[b]) {
             Fill(coupon, shape, b + 1, {n});
+            board |= uint64_t{1} << (n - 10);
+        }
+        drawn.push_back(board);
+    }
     ASSERT_EQ(coupon.FullBoardCount(6), 12);
     const Panel panel = Calculate(coupon, shape, kAllOn, 10);
-    const Cell cells[] = {{'w', 6, "0.99879556"}, {'w', 5, "0.59418842"}, {'w', 7, "0.998796"},
-                          {'o', 6, "1 : 0"},      {'o', 7, "1 : 0"},      {'r', 6, "2.00"}};
+    const TWinCounts counts = everydraw::Count(26, 6, drawn, {true, true, true, true, true, true, true});
+    const auto chance = [&](uint64_t wins) { return static_cast<double>(wins) / static_cast<double>(counts.draws); };
+    for (size_t d = 0; d < 7; ++d)
+        EXPECT_EQ(panel.win.texts[d], numfmt::Fixed(chance(counts.anyBoard[d]), 8, '.')) << "division " << d + 1;
+    EXPECT_EQ(panel.win.texts[7], numfmt::Fixed(chance(counts.anyDivision), 6, '.'));
+    const Cell cells[] = {{'w', 6, "0.68250532"}, {'w', 7, "0.809873"}, {'o', 7, "1 : 0"}, {'r', 6, "2.02"}};
     ExpectCells(panel, cells);
-    for (const auto &text : panel.win.texts)
-        EXPECT_LE(*numfmt::Parse(text, '.'), 1.0);
-}
-
-TEST(ResultFigures, CorrectedValueLiesBetweenOneBoardAndAllBoards)
-{
-    // For n full boards the corrected chance stays within p .. n p.
-    TCouponState coupon;
-    Fill(coupon, kFullGame, 1, {1, 2, 3, 4, 5, 6});
-    Fill(coupon, kFullGame, 2, {4, 5, 6, 7, 8, 9});
-    Fill(coupon, kFullGame, 3, {1, 5, 9, 13, 17, 21});
-    const auto win = WinProbabilities(coupon, kFullGame, kAllOn, 0, '.');
-    const TLottoCalc calc;
-    const double p7 = calc.DivisionProbability(49, 6, 3, 0);
-    const double shown = *numfmt::Parse(win.texts[6], '.');
-    EXPECT_GE(shown, p7 - 5e-9);
-    EXPECT_LE(shown, 3 * p7 + 5e-9);
 }
 
 } // namespace

@@ -36,9 +36,9 @@ TEST_F(Coefficients, FullBoardShowsCaptionsBarsAndResults)
     EXPECT_EQ(BarLength(0, 113, 113), 112 * 89 / 100);
     EXPECT_EQ(BarLength(0, 117, 117), 112);
     EXPECT_EQ(LabelText("WinDiv1Label"), QStringLiteral("0.00000007"));
-    EXPECT_EQ(LabelText("TotalWinProbability"), QStringLiteral("0.017650"));
-    EXPECT_EQ(LabelText("Odds7Label"), QStringLiteral("1 : 56"));
-    EXPECT_EQ(LabelText("PayTotalLabel"), QStringLiteral("1.30"));
+    EXPECT_EQ(LabelText("TotalWinProbability"), QStringLiteral("0.018638"));
+    EXPECT_EQ(LabelText("Odds7Label"), QStringLiteral("1 : 60"));
+    EXPECT_EQ(LabelText("PayTotalLabel"), QStringLiteral("1.02"));
     // Labels size themselves to their text.
     auto *label = Control<QLabel>(Form(), "p1");
     EXPECT_EQ(label->width(), label->sizeHint().width());
@@ -126,9 +126,9 @@ TEST_F(Coefficients, PaymentsAreReadAtEachCalculation)
     const int64_t payments[7] = {0, 0, 0, 0, 0, 0, 1000};
     WriteStore([&](TRegOptions &store) { store.SetPayments(payments); });
     FillBoard(1, {13, 19, 20, 33, 38, 43});
-    EXPECT_EQ(LabelText("Pay7Label"), QStringLiteral("17.65"));
+    EXPECT_EQ(LabelText("Pay7Label"), QStringLiteral("16.42"));
     EXPECT_EQ(LabelText("Pay1Label"), QStringLiteral("0.00"));
-    EXPECT_EQ(LabelText("PayTotalLabel"), QStringLiteral("17.65"));
+    EXPECT_EQ(LabelText("PayTotalLabel"), QStringLiteral("16.42"));
 }
 
 } // namespace

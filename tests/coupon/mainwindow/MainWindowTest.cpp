@@ -319,7 +319,7 @@ TEST_F(MainWindow, StoreThatCannotBeWrittenStartsCompleteReportsOnceAndStaysUsab
                       PressNumber(4, n);
               }),
               QStringList());
-    EXPECT_EQ(LabelText("TotalWinProbability"), QStringLiteral("0.017650"));
+    EXPECT_EQ(LabelText("TotalWinProbability"), QStringLiteral("0.018638"));
     EXPECT_FALSE(LabelText("p4").isEmpty());
     EXPECT_EQ(ReadFileOr(blocker), "not a folder");
 }
