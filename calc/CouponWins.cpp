@@ -276,8 +276,8 @@ private:
                 if (outcome.withoutBonus >= 0)
                     FAnyBoard[static_cast<size_t>(outcome.withoutBonus)] += weight * (FUndrawn - onBoard);
             }
-            const uint64_t anyBonus = (outcome.withBonus >= 0 ? onBoard : 0)
-                + (outcome.withoutBonus >= 0 ? FUndrawn - onBoard : 0);
+            const uint64_t anyBonus =
+                (outcome.withBonus >= 0 ? onBoard : 0) + (outcome.withoutBonus >= 0 ? FUndrawn - onBoard : 0);
             FAnyDivision += weight * anyBonus;
         }
     }
@@ -310,8 +310,9 @@ TWinCounts CountWins(uint8_t drawable, uint8_t marks, std::span<const uint64_t> 
             distinct.push_back(board);
     if (distinct.size() > kMaxCounted)
         throw std::length_error("CountWins: more than 16 different boards");
-    if (marks > 7 || std::any_of(distinct.begin(), distinct.end(),
-                                 [marks](uint64_t board) { return std::popcount(board) != marks; }))
+    if (marks > 7 || std::any_of(distinct.begin(), distinct.end(), [marks](uint64_t board) {
+            return std::popcount(board) != marks;
+        }))
         throw std::invalid_argument("CountWins: a board without exactly `marks` numbers");
     return TCounter(drawable, marks, std::move(distinct), on).Count();
 }

@@ -41,5 +41,4 @@ struct TWinCounts {
 // win together. Every number on a board is taken to be drawable: if the
 // boards hold more different numbers than `drawable`, there are that many
 // instead. No draw at all (K >= N) gives counts of 0.
-TWinCounts CountWins(uint8_t drawable, uint8_t marks, std::span<const uint64_t> boards,
-                     const std::array<bool, 7> &on);
+TWinCounts CountWins(uint8_t drawable, uint8_t marks, std::span<const uint64_t> boards, const std::array<bool, 7> &on);
