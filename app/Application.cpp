@@ -2,6 +2,7 @@
 #include "DrawvaneVersion.h"
 #include "coupon/kit/Artwork.h"
 #include "coupon/kit/ErrorReport.h"
+#include "coupon/kit/KeyboardAccess.h"
 #include "coupon/kit/WindowStacking.h"
 #include "coupon/mainwindow/ImageFormUnit.h"
 #include "coupon/mainwindow/Tombolix.h"
@@ -132,6 +133,8 @@ void CreateForms()
     QApplication::setWindowIcon(QIcon(ArtPixmap(QStringLiteral(":/icons/window.png"), 1.0)));
     QApplication::setQuitOnLastWindowClosed(false);
     EnsureFonts();
+    ShowKeyboardFocus();
+    InstallAccessibleRoles();
 
     // The atlas first: the main window's coupon copies its cells from it.
     // The main window's show handler, run later, may use every window.

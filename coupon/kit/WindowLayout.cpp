@@ -2,6 +2,7 @@
 #include "coupon/kit/Artwork.h"
 #include "coupon/kit/ErrorReport.h"
 #include "coupon/kit/HintText.h"
+#include "coupon/kit/KeyboardAccess.h"
 #include "coupon/kit/WindowPalette.h"
 
 #include <QGuiApplication>
@@ -82,6 +83,11 @@ protected:
             for (const auto &[widget, work] : std::exchange(waiting, {}))
                 if (widget)
                     work(widget);
+            // The first showing gives the focus to the start of the tab
+            // chain; later ones leave it where the player left it.
+            if (!std::exchange(FShownBefore, true))
+                if (auto *first = qobject_cast<QWidget *>(FWindow->property(kFirstFocusProperty).value<QObject *>()))
+                    first->setFocus(Qt::OtherFocusReason);
             if (handler)
                 handler();
         });
@@ -90,6 +96,7 @@ protected:
 
 private:
     QWidget *FWindow;
+    bool FShownBefore = false;
 };
 
 } // namespace
@@ -151,6 +158,7 @@ void SetUpWindow(QWidget *window, const TWindowSetup &setup)
     window->setPalette(ProgramPalette());
     QToolTip::setPalette(ProgramPalette());
     SetBackgroundColour(window, setup.colour);
+    SetAccessibleRole(window, setup.role);
 }
 
 void CentreOnScreen(QWidget *window)

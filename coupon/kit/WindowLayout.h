@@ -3,6 +3,7 @@
 // Fixed layouts: every window of the program places its controls by number,
 // from one table per window.
 
+#include <QAccessible>
 #include <QColor>
 #include <QFont>
 #include <QPoint>
@@ -73,6 +74,7 @@ struct TWindowSetup {
     QFont font;
     Qt::WindowFlags flags = Qt::Window;
     QRgb colour = kCommonBackground;
+    QAccessible::Role role = QAccessible::Window; // as a screen reader names it
 };
 
 // Names the window and gives it its caption, flags, fixed size, font and

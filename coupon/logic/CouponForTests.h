@@ -10,8 +10,7 @@ namespace fortests {
 // Top-left pixel of number n (1..49) on board b (1..12).
 inline TPoint CellOrigin(int board, int number)
 {
-    const TPoint origin = BoardOrigin(board);
-    return {origin.x + kCellSize * ((number - 1) / 7), origin.y + kCellSize * ((number - 1) % 7)};
+    return NumberOrigin(board, number);
 }
 
 } // namespace fortests

@@ -34,6 +34,12 @@ TPoint BoardOrigin(int board)
     return {kBoardPitch * ((board - 1) % 6), kBoardPitch * ((board - 1) / 6)};
 }
 
+TPoint NumberOrigin(int board, int number)
+{
+    const TPoint origin = BoardOrigin(board);
+    return {origin.x + kCellSize * ((number - 1) / 7), origin.y + kCellSize * ((number - 1) % 7)};
+}
+
 void TCouponState::Clear()
 {
     FMarkCount.fill(0);

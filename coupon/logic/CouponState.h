@@ -45,6 +45,9 @@ struct TPoint {
     int y;
 };
 TPoint BoardOrigin(int board);
+// Top-left pixel of number n (1..49) on board b: numbers run down the
+// columns, seven to a column.
+TPoint NumberOrigin(int board, int number);
 
 // What a press did to the coupon.
 enum class TClickResult {

@@ -1,4 +1,5 @@
 #include "coupon/mainwindow/CouponImage.h"
+#include "coupon/kit/KeyboardAccess.h"
 
 #include <QMouseEvent>
 #include <QPainter>
@@ -13,6 +14,33 @@ TCouponImage::TCouponImage(QWidget *parent)
     FImage.fill(Qt::white);
     setFixedSize(kWidth, kHeight);
     setAttribute(Qt::WA_OpaquePaintEvent);
+    setFocusPolicy(Qt::StrongFocus);
+    setProperty("drawsOwnFocus", true);
+}
+
+void TCouponImage::SetCursorCell(const QRect &cell)
+{
+    update(CursorFrame());
+    FCursorCell = cell;
+    update(CursorFrame());
+}
+
+QRect TCouponImage::CursorFrame() const
+{
+    // The cell with its four grid lines.
+    return FCursorCell.isEmpty() ? QRect() : FCursorCell.adjusted(0, 0, 1, 1);
+}
+
+void TCouponImage::focusInEvent(QFocusEvent *event)
+{
+    QWidget::focusInEvent(event);
+    update(CursorFrame());
+}
+
+void TCouponImage::focusOutEvent(QFocusEvent *event)
+{
+    QWidget::focusOutEvent(event);
+    update(CursorFrame());
 }
 
 void TCouponImage::FillRect(int left, int top, int right, int bottom, QRgb colour)
@@ -63,6 +91,22 @@ void TCouponImage::paintEvent(QPaintEvent *)
     QPainter painter(this);
     painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
     painter.drawImage(QRect(0, 0, kWidth, kHeight), FImage);
+    if (!hasFocus() || !KeyboardInUse() || FCursorCell.isEmpty())
+        return;
+    // Over the cell's grid lines and kFocusFrameWidth device pixels inside
+    // them, in whole device pixels.
+    const qreal ratio = devicePixelRatioF();
+    const QRect cell = CursorFrame();
+    const QRect frame(qRound(cell.left() * ratio), qRound(cell.top() * ratio), qRound(cell.width() * ratio),
+                      qRound(cell.height() * ratio));
+    const int width = qRound(ratio) + kFocusFrameWidth;
+    const QColor colour = QColor::fromRgb(kFocusFrameColour);
+    painter.resetTransform();
+    painter.scale(1 / ratio, 1 / ratio);
+    painter.fillRect(QRect(frame.left(), frame.top(), frame.width(), width), colour);
+    painter.fillRect(QRect(frame.left(), frame.bottom() - width + 1, frame.width(), width), colour);
+    painter.fillRect(QRect(frame.left(), frame.top(), width, frame.height()), colour);
+    painter.fillRect(QRect(frame.right() - width + 1, frame.top(), width, frame.height()), colour);
 }
 
 void TCouponImage::mousePressEvent(QMouseEvent *event)

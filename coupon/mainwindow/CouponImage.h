@@ -23,13 +23,25 @@ public:
     // Copies width x height pixels of source at (sx, sy) to (dx, dy).
     void CopyRect(const QImage &source, int sx, int sy, int width, int height, int dx, int dy);
 
-    // Called on every button press with the position in image pixels.
+    // Called on every button press with the position in image pixels; the
+    // keyboard presses a cell through it too.
     std::function<void(int x, int y)> OnMouseDown;
+
+    // The keyboard's cell, framed on the screen (never in the picture)
+    // while the coupon has the focus and the keyboard is in use; an empty
+    // rectangle for none.
+    void SetCursorCell(const QRect &cell);
+    QRect CursorCell() const { return FCursorCell; }
 
 protected:
     void paintEvent(QPaintEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
+    void focusInEvent(QFocusEvent *event) override;
+    void focusOutEvent(QFocusEvent *event) override;
 
 private:
+    QRect CursorFrame() const;
+
     QImage FImage;
+    QRect FCursorCell;
 };

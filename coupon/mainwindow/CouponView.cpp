@@ -1,10 +1,13 @@
 #include "coupon/mainwindow/CouponView.h"
 #include "coupon/kit/WindowLayout.h"
 #include "coupon/logic/CouponSystems.h"
+#include "coupon/mainwindow/CouponAccessible.h"
 #include "coupon/mainwindow/CouponImage.h"
 #include "coupon/mainwindow/GridAtlas.h"
 
 #include <QLabel>
+
+#include <algorithm>
 
 namespace {
 
@@ -34,6 +37,7 @@ TCouponView::TCouponView(QWidget *gamePanel, QWidget *coefficientsPanel, const Q
     : FAtlas(atlas)
     , FImage(Place(new TCouponImage(gamePanel), kCouponImage))
 {
+    couponaccess::Install(this);
     // The captions' design-time texts, emptied by the first redraw before
     // the window is shown.
     for (int b = 1; b <= kMaxBoards; ++b) {
@@ -50,6 +54,11 @@ TCouponView::TCouponView(QWidget *gamePanel, QWidget *coefficientsPanel, const Q
     }
 }
 
+TCouponView::~TCouponView()
+{
+    couponaccess::Uninstall(this);
+}
+
 void TCouponView::Fill(QRgb background)
 {
     FImage->FillRect(0, 0, TCouponImage::kWidth, TCouponImage::kHeight, background);
@@ -57,6 +66,9 @@ void TCouponView::Fill(QRgb background)
 
 void TCouponView::DrawCells(const TCouponShape &shape, const TCouponSystems &systems)
 {
+    FShape = shape;
+    for (int n = 1; n <= kMaxNumbers; ++n)
+        FExcluded[n - 1] = n <= shape.boardsize && systems.IsExcluded(static_cast<uint8_t>(n));
     for (int b = 1; b <= shape.boards && b <= kMaxBoards; ++b) {
         const TPoint origin = BoardOrigin(b);
         int j = 0;
@@ -75,11 +87,13 @@ void TCouponView::DrawCells(const TCouponShape &shape, const TCouponSystems &sys
             }
         }
     }
+    couponaccess::MarksChanged(this, 0, 0);
 }
 
 void TCouponView::Clear()
 {
     FCoupon.Clear();
+    couponaccess::MarksChanged(this, 0, 0);
     for (int b = 1; b <= kMaxBoards; ++b) {
         SetPunchCaption(b, -1);
         SetSpreadCaption(b, -1);
@@ -98,6 +112,7 @@ TClickResult TCouponView::Mark(const TCouponHit &hit, const TCouponShape &shape,
     const bool marked = result == TClickResult::Marked || result == TClickResult::MarkedFull;
     const int grid = marked ? atlas::kMarkedX : atlas::kPlainX;
     FImage->CopyRect(FAtlas, grid + column, row, kCellSize, kCellSize, origin.x + column, origin.y + row);
+    couponaccess::MarksChanged(this, hit.board, hit.number);
     return result;
 }
 
@@ -134,12 +149,19 @@ void TCouponView::SetPunchCaption(int board, int value)
 {
     if (board < 1 || board > kMaxBoards)
         return;
-    SetLabelText(FPunchLabels[board - 1], value < 0 ? QString() : QStringLiteral("Punch  = %1").arg(value));
+    FPunchValues[board - 1] = std::max(value, -1);
+    QLabel *label = FPunchLabels[board - 1];
+    SetLabelText(label, value < 0 ? QString() : QStringLiteral("Punch  = %1").arg(value));
+    // A screen reader hears whose it is.
+    label->setAccessibleName(value < 0 ? QString() : QStringLiteral("Board %1 Punch %2").arg(board).arg(value));
 }
 
 void TCouponView::SetSpreadCaption(int board, int value)
 {
     if (board < 1 || board > kMaxBoards)
         return;
-    SetLabelText(FSpreadLabels[board - 1], value < 0 ? QString() : QStringLiteral("Spread = %1").arg(value));
+    FSpreadValues[board - 1] = std::max(value, -1);
+    QLabel *label = FSpreadLabels[board - 1];
+    SetLabelText(label, value < 0 ? QString() : QStringLiteral("Spread = %1").arg(value));
+    label->setAccessibleName(value < 0 ? QString() : QStringLiteral("Board %1 Spread %2").arg(board).arg(value));
 }

@@ -25,9 +25,15 @@ public:
     // in coefficientsPanel. The cells and bars are copied from the grid
     // atlas, which outlives the view.
     TCouponView(QWidget *gamePanel, QWidget *coefficientsPanel, const QImage &atlas);
+    ~TCouponView();
+    TCouponView(const TCouponView &) = delete;
+    TCouponView &operator=(const TCouponView &) = delete;
 
     const TCouponState &Coupon() const { return FCoupon; }
     TCouponImage *Image() const { return FImage; }
+    // The shape of the last redraw, and whether it drew n excluded.
+    const TCouponShape &Shape() const { return FShape; }
+    bool IsExcluded(int number) const { return number >= 1 && number <= kMaxNumbers && FExcluded[number - 1]; }
 
     // The whole picture filled with the background, which erases every bar.
     void Fill(QRgb background);
@@ -52,6 +58,9 @@ public:
     // filled with the background.
     void ClearPunch(int board, QRgb background);
     void ClearSpread(int board, QRgb background);
+    // The value a board's bar shows, -1 for none.
+    int PunchValue(int board) const { return FPunchValues[board - 1]; }
+    int SpreadValue(int board) const { return FSpreadValues[board - 1]; }
     // The caption for value, empty for a negative value; a board outside
     // 1..12 changes nothing.
     void SetPunchCaption(int board, int value);
@@ -63,4 +72,15 @@ private:
     std::array<QLabel *, 12> FPunchLabels{};  // p1..p12
     std::array<QLabel *, 12> FSpreadLabels{}; // s1..s12
     TCouponState FCoupon;
+    TCouponShape FShape;
+    std::array<bool, kMaxNumbers> FExcluded{};
+    std::array<int, kMaxBoards> FPunchValues = Unshown();
+    std::array<int, kMaxBoards> FSpreadValues = Unshown();
+
+    static std::array<int, kMaxBoards> Unshown()
+    {
+        std::array<int, kMaxBoards> values{};
+        values.fill(-1);
+        return values;
+    }
 };

@@ -37,7 +37,9 @@ TMainToolbar::TMainToolbar(QWidget *window, std::span<const TButton> buttons)
         button->setIconSize(picture.deviceIndependentSize().toSize());
         button->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
         button->setAutoRaise(true);
-        button->setFocusPolicy(Qt::NoFocus);
+        // Tab reaches the button; a click leaves the focus where it is.
+        button->setFocusPolicy(Qt::TabFocus);
+        button->setAccessibleDescription(QString::fromStdString(hint.longPart));
         button->setFont(captionFont);
         connect(button, &QToolButton::clicked, def.action, &QAction::trigger);
     }

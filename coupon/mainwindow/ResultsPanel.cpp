@@ -36,16 +36,25 @@ char DecimalSeparator()
     return point.size() == 1 && point.at(0).unicode() < 0x80 ? point.at(0).toLatin1() : '.';
 }
 
-void ShowTexts(const std::array<QLabel *, 8> &labels, const TResultColumn &texts)
+// A value as a screen reader reads it: with its row and column ("Division 1
+// win probability 0.00000007"), since it stands apart from both headings.
+void ShowTexts(const std::array<QLabel *, 8> &labels, const TResultColumn &texts, const char *column)
 {
-    for (size_t i = 0; i < labels.size(); ++i)
-        SetLabelText(labels[i], QString::fromStdString(texts[i]));
+    for (size_t i = 0; i < labels.size(); ++i) {
+        const QString text = QString::fromStdString(texts[i]);
+        SetLabelText(labels[i], text);
+        const QString row = i < 7 ? QStringLiteral("Division %1").arg(i + 1) : QStringLiteral("Totals");
+        labels[i]->setAccessibleName(text.isEmpty() ? QString()
+                                                    : QStringLiteral("%1 %2 %3").arg(row, QLatin1String(column), text));
+    }
 }
 
 void ClearTexts(const std::array<QLabel *, 8> &labels)
 {
-    for (QLabel *label : labels)
+    for (QLabel *label : labels) {
         SetLabelText(label, QString());
+        label->setAccessibleName(QString());
+    }
 }
 
 } // namespace
@@ -92,19 +101,19 @@ void TResultsPanel::CalculateResults(const TCouponState &coupon, const TCouponSh
         ClearPayLabels();
         return;
     }
-    ShowTexts(FWinLabels, win.texts);
+    ShowTexts(FWinLabels, win.texts, "win probability");
     ShowOdds(win);
     ShowReturns(win, payments());
 }
 
 void TResultsPanel::ShowOdds(const TWinColumn &win)
 {
-    ShowTexts(FOddsLabels, Odds(win));
+    ShowTexts(FOddsLabels, Odds(win), "odds");
 }
 
 void TResultsPanel::ShowReturns(const TWinColumn &win, const TPayments &payments)
 {
-    ShowTexts(FPayLabels, Returns(win, payments, DecimalSeparator()));
+    ShowTexts(FPayLabels, Returns(win, payments, DecimalSeparator()), "return");
 }
 
 void TResultsPanel::ClearWinLabels()

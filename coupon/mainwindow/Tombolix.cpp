@@ -5,7 +5,9 @@
 #include "coupon/kit/WindowLayout.h"
 #include "coupon/logic/CouponSystems.h"
 #include "coupon/logic/PrintText.h"
+#include "coupon/mainwindow/CouponAccessible.h"
 #include "coupon/mainwindow/CouponImage.h"
+#include "coupon/mainwindow/CouponKeyboard.h"
 #include "coupon/mainwindow/CouponView.h"
 #include "coupon/mainwindow/MainToolbar.h"
 #include "coupon/mainwindow/Printing.h"
@@ -22,6 +24,7 @@
 
 #include <algorithm>
 #include <exception>
+#include <vector>
 
 TTombolixForm *TombolixForm = nullptr;
 
@@ -32,13 +35,53 @@ constexpr TPlace kGamePanel = {"GamePanel", 0, 87, 773, 259};
 constexpr TPlace kCoefficientsPanel = {"CoefficientsPanel", 0, 345, 773, 91};
 constexpr TPlace kStatusBar = {"MainStatusBar", 0, 625, 773, 22};
 
-struct ActionDef {
+// A command: its name, caption, hint and keys, what it runs, and the
+// toolbar button that shows it (a button of no name for none), with the
+// button's picture and a hint of its own where it does not take the
+// command's.
+struct TCommand {
     const char *name;
     const char *caption;
     const char *hint;
+    QKeySequence::StandardKey keys;
     QAction *TTombolixForm::*action;
     void (TTombolixForm::*execute)();
+    TPlace button;
+    const char *picture;
+    const char *buttonHint;
 };
+
+// clang-format off
+const TCommand kCommands[] = {
+    {"ShowOptionsAction", "Options", "|Show Program options", QKeySequence::Preferences,
+     &TTombolixForm::ShowOptionsAction, &TTombolixForm::ShowOptionsActionExecute,
+     {"PrefBitBtn", 0, 2, 81, 74}, ":/toolbar/options.png", nullptr},
+    {"SystemsAction", "Systems", "|Show Systems Window", QKeySequence::UnknownKey,
+     &TTombolixForm::SystemsAction, &TTombolixForm::SystemsActionExecute,
+     {"SystemsBitBtn", 81, 2, 81, 74}, ":/toolbar/systems.png", nullptr},
+    {"ClearAction", "Clear", "|Clear all marks and calculations", QKeySequence::New,
+     &TTombolixForm::ClearAction, &TTombolixForm::ClearActionExecute,
+     {"ClearBitBtn", 162, 2, 81, 74}, ":/toolbar/clear.png", nullptr},
+    {"PrintAction", "Print", "|Print filled boards", QKeySequence::Print,
+     &TTombolixForm::PrintAction, &TTombolixForm::PrintActionExecute,
+     {"PrintBitBtn", 243, 2, 75, 74}, ":/toolbar/print.png", nullptr},
+    {"LuckAction", "Luck", "|Increas you winning chances", QKeySequence::UnknownKey,
+     &TTombolixForm::LuckAction, &TTombolixForm::LuckActionExecute,
+     {"LuckBitBtn", 318, 2, 75, 74}, ":/toolbar/luck.png", nullptr},
+    {"HelpAction", "Help", "|Program usage and explanation", QKeySequence::HelpContents,
+     &TTombolixForm::HelpAction, &TTombolixForm::HelpActionExecute,
+     {"CalculateBitBtn", 393, 2, 81, 74}, ":/toolbar/help.png", nullptr},
+    {"AboutAction", "About", "|Contact the Author and read about his other programs", QKeySequence::UnknownKey,
+     &TTombolixForm::AboutAction, &TTombolixForm::AboutActionExecute,
+     {"AboutBitBtn", 474, 2, 75, 74}, ":/toolbar/about.png", "|A note about the author and his other programs"},
+    {"FormCloseAction", "Exit", "|Close window and Exit program", QKeySequence::Quit,
+     &TTombolixForm::FormCloseAction, &TTombolixForm::FormCloseActionExecute,
+     {"ExitBitBtn", 676, 2, 81, 74}, ":/toolbar/exit.png", nullptr},
+    {"CalculateAction", "Calculate", "|Calculate Probabilities and related data", QKeySequence::UnknownKey,
+     &TTombolixForm::CalculateAction, &TTombolixForm::CalculateActionExecute,
+     {nullptr, 0, 0, 0, 0}, nullptr, nullptr},
+};
+// clang-format on
 
 constexpr QRgb kWindowColour = 0xFFA6CAF0;
 constexpr QRgb kCoolBarColour = kCommonBackground;
@@ -74,6 +117,8 @@ TTombolixForm::TTombolixForm(const QImage &atlas, QWidget *parent)
     CoefficientsPanel = Place(new QFrame(this), kCoefficientsPanel);
     FView = std::make_unique<TCouponView>(GamePanel, CoefficientsPanel, atlas);
     FView->Image()->OnMouseDown = Guard([this](int x, int y) { CouponImageMouseDown(x, y); });
+    FKeyboard = new TCouponKeyboard(FView.get());
+    FKeyboard->OnCursorMoved = [this](int board, int number) { couponaccess::CursorMoved(FView.get(), board, number); };
     StatsPanel = new TResultsPanel(this);
 
     auto *statusBar = Place(new QStatusBar(this), kStatusBar);
@@ -99,27 +144,7 @@ const TCouponState &TTombolixForm::Coupon() const
 
 void TTombolixForm::CreateCommands()
 {
-    static const ActionDef actions[] = {
-        {"FormCloseAction", "Exit", "|Close window and Exit program", &TTombolixForm::FormCloseAction,
-         &TTombolixForm::FormCloseActionExecute},
-        {"ShowOptionsAction", "Options", "|Show Program options", &TTombolixForm::ShowOptionsAction,
-         &TTombolixForm::ShowOptionsActionExecute},
-        {"CalculateAction", "Calculate", "|Calculate Probabilities and related data", &TTombolixForm::CalculateAction,
-         &TTombolixForm::CalculateActionExecute},
-        {"ClearAction", "Clear", "|Clear all marks and calculations", &TTombolixForm::ClearAction,
-         &TTombolixForm::ClearActionExecute},
-        {"SystemsAction", "Systems", "|Show Systems Window", &TTombolixForm::SystemsAction,
-         &TTombolixForm::SystemsActionExecute},
-        {"PrintAction", "Print", "|Print filled boards", &TTombolixForm::PrintAction,
-         &TTombolixForm::PrintActionExecute},
-        {"LuckAction", "Luck", "|Increas you winning chances", &TTombolixForm::LuckAction,
-         &TTombolixForm::LuckActionExecute},
-        {"AboutAction", "About", "|Contact the Author and read about his other programs", &TTombolixForm::AboutAction,
-         &TTombolixForm::AboutActionExecute},
-        {"HelpAction", "Help", "|Program usage and explanation", &TTombolixForm::HelpAction,
-         &TTombolixForm::HelpActionExecute},
-    };
-    for (const auto &def : actions) {
+    for (const TCommand &def : kCommands) {
         auto *action = new QAction(QString::fromLatin1(def.caption), this);
         action->setObjectName(QString::fromLatin1(def.name));
         action->setProperty("category", QStringLiteral("Form"));
@@ -127,6 +152,11 @@ void TTombolixForm::CreateCommands()
         action->setStatusTip(QString::fromStdString(hint.longPart));
         action->setToolTip(QString::fromStdString(hint.shortPart));
         action->setProperty("hint", QString::fromLatin1(def.hint));
+        if (def.keys != QKeySequence::UnknownKey) {
+            action->setShortcuts(def.keys);
+            action->setShortcutContext(Qt::WindowShortcut);
+            addAction(action);
+        }
         const auto execute = def.execute;
         connect(action, &QAction::triggered, this, Guard([this, execute] { (this->*execute)(); }));
         this->*def.action = action;
@@ -135,18 +165,10 @@ void TTombolixForm::CreateCommands()
 
 void TTombolixForm::CreateToolbar()
 {
-    // clang-format off
-    const TMainToolbar::TButton buttons[] = {
-        {{"PrefBitBtn", 0, 2, 81, 74}, ":/toolbar/options.png", ShowOptionsAction},
-        {{"SystemsBitBtn", 81, 2, 81, 74}, ":/toolbar/systems.png", SystemsAction},
-        {{"ClearBitBtn", 162, 2, 81, 74}, ":/toolbar/clear.png", ClearAction},
-        {{"PrintBitBtn", 243, 2, 75, 74}, ":/toolbar/print.png", PrintAction},
-        {{"LuckBitBtn", 318, 2, 75, 74}, ":/toolbar/luck.png", LuckAction},
-        {{"CalculateBitBtn", 393, 2, 81, 74}, ":/toolbar/help.png", HelpAction},
-        {{"AboutBitBtn", 474, 2, 75, 74}, ":/toolbar/about.png", AboutAction, "|A note about the author and his other programs"},
-        {{"ExitBitBtn", 676, 2, 81, 74}, ":/toolbar/exit.png", FormCloseAction},
-    };
-    // clang-format on
+    std::vector<TMainToolbar::TButton> buttons;
+    for (const TCommand &def : kCommands)
+        if (def.button.name)
+            buttons.push_back({def.button, def.picture, this->*def.action, def.buttonHint});
     CoolBar1 = new TMainToolbar(this, buttons);
 }
 
@@ -281,6 +303,7 @@ void TTombolixForm::DrawCoupon()
     }
     excludedCount = systems.ExcludedCount(boardsize);
     FView->DrawCells(Shape(), systems);
+    FKeyboard->MoveTo(FKeyboard->Cursor().Board(), FKeyboard->Cursor().Number());
     if (failure)
         std::rethrow_exception(failure);
 }

@@ -14,6 +14,7 @@ class QAction;
 class QFrame;
 class QImage;
 class QLabel;
+class TCouponKeyboard;
 class TCouponView;
 class TResultsPanel;
 
@@ -113,6 +114,7 @@ private:
     TResultsPanel *StatsPanel = nullptr;
     QLabel *FStatusPanel = nullptr;
     std::unique_ptr<TCouponView> FView;
+    TCouponKeyboard *FKeyboard = nullptr; // a child of the coupon's picture
 
     TErrorCollector FStartupErrors;
 };

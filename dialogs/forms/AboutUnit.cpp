@@ -1,5 +1,6 @@
 #include "dialogs/forms/AboutUnit.h"
 #include "coupon/kit/ErrorReport.h"
+#include "coupon/kit/KeyboardAccess.h"
 #include "dialogs/forms/DialogSetup.h"
 #include "dialogs/forms/TextBoxFormat.h"
 #include "dialogs/forms/Utf16Text.h"
@@ -57,10 +58,11 @@ TAboutForm::TAboutForm(QWidget *parent)
         connect(VisitVeilmarkBitBtn, &QPushButton::clicked, this, Guard([this] { VisitVeilmarkBitBtnClick(); }));
         connect(CloseBitBtn, &QPushButton::clicked, this, Guard([this] { CloseBitBtnClick(); }));
 
-        setTabOrder(CloseBitBtn, VisitLottoBitBtn);
-        setTabOrder(VisitLottoBitBtn, VisitVeilmarkBitBtn);
-        setTabOrder(VisitVeilmarkBitBtn, AboutRichEdit);
+        SetTabChain({CloseBitBtn, VisitLottoBitBtn, VisitVeilmarkBitBtn, AboutRichEdit});
+        AboutRichEdit->setAccessibleName(QStringLiteral("About text"));
     });
+    const TButtonOf close = [this] { return CloseBitBtn; };
+    SetWindowKeys(this, close, close);
     CentreOnScreen(this);
     CallOnShow(this, [this] { FormShow(); });
 }

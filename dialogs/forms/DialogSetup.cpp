@@ -46,6 +46,8 @@ void RefuseWindowManagerClose(QWidget *window)
 void SetUpDialog(QWidget *dialog, TWindowSetup setup)
 {
     setup.flags = FixedDialogFlags();
+    if (setup.role == QAccessible::Window)
+        setup.role = QAccessible::Dialog;
     SetUpWindow(dialog, setup);
     RefuseWindowManagerClose(dialog);
 }

@@ -1,5 +1,6 @@
 #include "dialogs/forms/HelpUnit.h"
 #include "coupon/kit/ErrorReport.h"
+#include "coupon/kit/KeyboardAccess.h"
 #include "dialogs/forms/DialogSetup.h"
 #include "dialogs/forms/TextBoxFormat.h"
 #include "dialogs/forms/Utf16Text.h"
@@ -41,8 +42,12 @@ THelpForm::THelpForm(QWidget *parent)
             MakeGlyphButton(this, kCloseBitBtn, QStringLiteral("Close"), QStringLiteral(":/glyphs/close.png"));
         connect(CloseBitBtn, &QPushButton::clicked, this, Guard([this] { CloseBitBtnClick(); }));
 
-        setTabOrder(CloseBitBtn, HelpRichEdit);
+        // The text scrolls with the keys once Tab gives it the focus.
+        SetTabChain({CloseBitBtn, HelpRichEdit});
+        HelpRichEdit->setAccessibleName(QStringLiteral("Help text"));
     });
+    const TButtonOf close = [this] { return CloseBitBtn; };
+    SetWindowKeys(this, close, close);
     CentreOnScreen(this);
     CallOnShow(this, [this] { FormShow(); });
     FormCreate();

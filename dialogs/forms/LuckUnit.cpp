@@ -1,5 +1,6 @@
 #include "dialogs/forms/LuckUnit.h"
 #include "coupon/kit/ErrorReport.h"
+#include "coupon/kit/KeyboardAccess.h"
 #include "dialogs/forms/DialogSetup.h"
 #include "dialogs/forms/MaskedNumberEdit.h"
 #include "dialogs/forms/TextBoxFormat.h"
@@ -85,10 +86,13 @@ TLuckForm::TLuckForm(QWidget *parent)
         connect(DonateBitBtn, &QPushButton::clicked, this, Guard([this] { DonateBitBtnClick(); }));
         connect(CloseBitBtn, &QPushButton::clicked, this, Guard([this] { CloseBitBtnClick(); }));
 
-        setTabOrder(Panel1, DonateBitBtn);
-        setTabOrder(DonateBitBtn, CloseBitBtn);
-        setTabOrder(CloseBitBtn, DonationMaskEdit);
+        SetTabChain({DonateBitBtn, CloseBitBtn, DonationMaskEdit, Memo1});
+        DonationMaskEdit->setAccessibleName(QStringLiteral("Donation amount"));
+        Memo1->setAccessibleName(QStringLiteral("Appeal text"));
+        Label1->setBuddy(DonationMaskEdit);
     });
+    const TButtonOf close = [this] { return CloseBitBtn; };
+    SetWindowKeys(this, close, close);
     CentreOnScreen(this);
     CallOnShow(this, [this] { FormShow(); });
 }

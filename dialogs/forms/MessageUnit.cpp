@@ -1,6 +1,7 @@
 #include "dialogs/forms/MessageUnit.h"
 #include "coupon/kit/Artwork.h"
 #include "coupon/kit/ErrorReport.h"
+#include "coupon/kit/KeyboardAccess.h"
 #include "coupon/kit/WindowStacking.h"
 #include "dialogs/forms/DialogSetup.h"
 
@@ -20,7 +21,11 @@ TMessageForm::TMessageForm(QWidget *parent)
     : QWidget(parent)
 {
     SetUpDialog(this,
-                {.name = "MessageForm", .title = "Drawvane Message", .size = QSize(290, 108), .font = DialogFont()});
+                {.name = "MessageForm",
+                 .title = "Drawvane Message",
+                 .size = QSize(290, 108),
+                 .font = DialogFont(),
+                 .role = QAccessible::AlertMessage});
 
     Panel1 = new QFrame(this);
     Panel1->setObjectName(QStringLiteral("Panel1"));
@@ -47,7 +52,9 @@ TMessageForm::TMessageForm(QWidget *parent)
                                   QStringLiteral(":/glyphs/close.png"));
     connect(CloseBitBtn, &QPushButton::clicked, this, Guard([this] { CloseBitBtnClick(); }));
 
-    setTabOrder(Panel1, CloseBitBtn);
+    SetTabChain({CloseBitBtn});
+    const TButtonOf close = [this] { return CloseBitBtn; };
+    SetWindowKeys(this, close, close);
     CentreOnScreen(this);
 }
 
@@ -57,7 +64,10 @@ void TMessageForm::ShowText(const QString &text)
     SetBackgroundColour(Panel1, kPanelColour);
     MessageLabel->setText(text);
     MessageLabel->adjustSize();
+    // A screen reader reads the box as its text.
+    setAccessibleDescription(text);
     ShowInFront(this);
+    AnnounceAlert(this);
 }
 
 void TMessageForm::CloseBitBtnClick()

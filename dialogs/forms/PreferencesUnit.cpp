@@ -1,5 +1,6 @@
 #include "dialogs/forms/PreferencesUnit.h"
 #include "coupon/kit/ErrorReport.h"
+#include "coupon/kit/KeyboardAccess.h"
 #include "coupon/kit/WindowMessages.h"
 #include "dialogs/forms/DialogSetup.h"
 #include "dialogs/forms/MaskedNumberEdit.h"
@@ -60,9 +61,9 @@ QLabel *MakeLabel(QWidget *parent, const TPlace &g, const char *text, bool bold 
     return Place(label, g, QPoint(0, dy));
 }
 
-QComboBox *MakeCountList(QWidget *parent, const TPlace &g, const prefs::TCountList &list)
+QComboBox *MakeCountList(QWidget *parent, const TPlace &g, const prefs::TCountList &list, const char *name)
 {
-    auto *box = new QComboBox(parent);
+    auto *box = new TNamedList(QString::fromLatin1(name), parent);
     for (int i = 0; i < list.items; ++i)
         box->addItem(QString::number(list.first + i));
     box->setFocusPolicy(Qt::ClickFocus);
@@ -78,6 +79,8 @@ TPreferencesForm::TPreferencesForm(QWidget *mainWindow)
         this,
         {.name = "PreferencesForm", .title = "Drawvane Preferences", .size = QSize(680, 287), .font = DialogFont()});
     BuildOnFirstShowing(this, [this] { CreateControls(); });
+    SetWindowKeys(
+        this, [this] { return CloseBitBtn; }, [this] { return CancelBitBtn; });
     CentreOnScreen(this);
     CallOnShow(this, [this] { FormShow(); });
 }
@@ -88,9 +91,9 @@ void TPreferencesForm::CreateControls()
     Bevel2 = MakeFrame(this, kBevel2);
     BoardTitleLabel = MakeLabel(this, kBoardTitleLabel, "Coupon Preferences", true);
     NoOfBoardsLabel = MakeLabel(this, kNoOfBoardsLabel, "Number of Boards:");
-    BoardsComboBox = MakeCountList(this, kBoardsComboBox, prefs::kBoardsList);
+    BoardsComboBox = MakeCountList(this, kBoardsComboBox, prefs::kBoardsList, "Number of Boards");
     NoOfCellsLabel = MakeLabel(this, kNoOfCellsLabel, "Number of Cells:");
-    CellsComboBox = MakeCountList(this, kCellsComboBox, prefs::kCellsList);
+    CellsComboBox = MakeCountList(this, kCellsComboBox, prefs::kCellsList, "Number of Cells");
 
     MarksRadioGroup = Place(new QGroupBox(QStringLiteral("Number of Marks"), this), kMarksRadioGroup);
     FMarksItems = new QButtonGroup(this);
@@ -136,10 +139,20 @@ void TPreferencesForm::CreateControls()
     connect(CloseBitBtn, &QPushButton::clicked, this, Guard([this] { CloseBitBtnClick(); }));
     connect(CancelBitBtn, &QPushButton::clicked, this, Guard([this] { CancelBitBtnClick(); }));
 
-    // Keyboard order: Accept, Cancel, then the marks.
-    setTabOrder(CloseBitBtn, CancelBitBtn);
-    setTabOrder(CancelBitBtn, FMarksButtons[0]);
-    setTabOrder(FMarksButtons[0], FMarksButtons[1]);
+    // Keyboard: Accept, Cancel, then the controls as they read, the
+    // coupon's panel first; each named for a screen reader, by its label.
+    QList<QWidget *> chain = {CloseBitBtn,   CancelBitBtn,     BoardsComboBox,
+                              CellsComboBox, FMarksButtons[0], FMarksButtons[1]};
+    for (int n = 0; n < 7; ++n) {
+        chain << DivCheckBoxes[n] << PayMaskEdits[n];
+        DivCheckBoxes[n]->setAccessibleName(QStringLiteral("Division %1").arg(n + 1));
+        PayMaskEdits[n]->setAccessibleName(QStringLiteral("Division %1 payment").arg(n + 1));
+        DivisionLabels[n]->setBuddy(DivCheckBoxes[n]);
+        WinningLabels[n]->setBuddy(PayMaskEdits[n]);
+    }
+    SetTabChain(chain);
+    NoOfBoardsLabel->setBuddy(BoardsComboBox);
+    NoOfCellsLabel->setBuddy(CellsComboBox);
 }
 
 int TPreferencesForm::MarksItemIndex() const

@@ -1,5 +1,6 @@
 #include "dialogs/forms/SystemsUnit.h"
 #include "coupon/kit/ErrorReport.h"
+#include "coupon/kit/KeyboardAccess.h"
 #include "coupon/kit/WindowMessages.h"
 #include "dialogs/forms/DialogSetup.h"
 #include "dialogs/rules/SystemsRules.h"
@@ -93,9 +94,10 @@ public:
 // Items "0" to "49": item n is the number n, 0 an empty slot. Not editable,
 // so that a list always has a selected item. The fourteen lists share one
 // model of the items; each has its own selection.
-QComboBox *MakeNumberList(QWidget *panel, const QString &name, int index, QAbstractItemModel *numbers, QStyle *style)
+QComboBox *MakeNumberList(QWidget *panel, const QString &name, const QString &spoken, int index,
+                          QAbstractItemModel *numbers, QStyle *style)
 {
-    auto *list = new QComboBox(panel);
+    auto *list = new TNamedList(spoken, panel);
     list->setStyle(style);
     list->setObjectName(name);
     list->setEditable(false);
@@ -112,6 +114,8 @@ TSystemsForm::TSystemsForm(QWidget *mainWindow)
     SetUpDialog(this,
                 {.name = "SystemsForm", .title = "Drawvane Systems", .size = QSize(509, 260), .font = DialogFont()});
     BuildOnFirstShowing(this, [this] { CreateControls(); });
+    SetWindowKeys(
+        this, [this] { return CloseBitBtn; }, [this] { return CancelBitBtn; });
     CentreOnScreen(this);
     CallOnShow(this, [this] { FormShow(); });
 }
@@ -133,7 +137,8 @@ void TSystemsForm::CreateControls()
     Label1 = Place(new QLabel(QStringLiteral("I expect that none of these numbers would be drawn"), ExclusionsPanel),
                    kLabel1);
     for (int i = 0; i < systems::kExclusionSlots; ++i) {
-        ExcludeLists[i] = MakeNumberList(ExclusionsPanel, QStringLiteral("Exclude%1").arg(i + 1), i, numbers, FStyle);
+        ExcludeLists[i] = MakeNumberList(ExclusionsPanel, QStringLiteral("Exclude%1").arg(i + 1),
+                                         QStringLiteral("Exclusion %1").arg(i + 1), i, numbers, FStyle);
         // Only the player's pick is vetted, once per pick; the selections
         // the window makes itself are not.
         connect(ExcludeLists[i], &QComboBox::activated, this,
@@ -145,7 +150,8 @@ void TSystemsForm::CreateControls()
     InclusionsPanel = MakeFrame(this, kInclusionsPanel);
     Label2 = Place(new QLabel(QStringLiteral("I expect these numbers to be drawn"), InclusionsPanel), kLabel2);
     for (int i = 0; i < systems::kInclusionSlots; ++i) {
-        IncludeLists[i] = MakeNumberList(InclusionsPanel, QStringLiteral("Include%1").arg(i + 1), i, numbers, FStyle);
+        IncludeLists[i] = MakeNumberList(InclusionsPanel, QStringLiteral("Include%1").arg(i + 1),
+                                         QStringLiteral("Inclusion %1").arg(i + 1), i, numbers, FStyle);
         connect(IncludeLists[i], &QComboBox::activated, this,
                 Guard([this, i](int index) { IncludeChange(i + 1, index); }));
     }
@@ -166,7 +172,16 @@ void TSystemsForm::CreateControls()
                                    QSize(42, 42));
     connect(CloseBitBtn, &QPushButton::clicked, this, Guard([this] { CloseBitBtnClick(); }));
     connect(CancelBitBtn, &QPushButton::clicked, this, Guard([this] { CancelBitBtnClick(); }));
-    setTabOrder(CloseBitBtn, CancelBitBtn);
+
+    // Keyboard: Accept, Cancel, then the controls as they read.
+    QList<QWidget *> chain = {CloseBitBtn, CancelBitBtn, ExclusionsCheckBox};
+    for (QComboBox *list : ExcludeLists)
+        chain << list;
+    chain << InclusionsCheckBox;
+    for (QComboBox *list : IncludeLists)
+        chain << list;
+    chain << SumsCheckBox << StDevCheckBox;
+    SetTabChain(chain);
 }
 
 bool TSystemsForm::event(QEvent *event)

@@ -99,11 +99,6 @@ TEST_F(Preferences, WindowCarriesItsControlsCaptionsAndPlaces)
     for (int n = 1; n <= 7; ++n)
         EXPECT_EQ(Payment(form, n)->Positions(), positions[n - 1]) << n;
 
-    // Keyboard order starts at Accept, Cancel; lists, boxes and fields are no tab stops.
-    EXPECT_EQ(Button(form, "CloseBitBtn")->nextInFocusChain(), Button(form, "CancelBitBtn"));
-    EXPECT_FALSE(boards->focusPolicy() & Qt::TabFocus);
-    EXPECT_FALSE(Division(form, 1)->focusPolicy() & Qt::TabFocus);
-    EXPECT_FALSE(Payment(form, 1)->focusPolicy() & Qt::TabFocus);
     EXPECT_FALSE(Button(form, "CloseBitBtn")->autoDefault());
 }
 

@@ -61,9 +61,6 @@ TEST_F(Systems, WindowCarriesItsControlsCaptionsColoursAndHints)
     EXPECT_EQ(CheckBox(form, "ExclusionsCheckBox")->toolTip(), QStringLiteral("Exclude some numbers"));
     EXPECT_EQ(CheckBox(form, "InclusionsCheckBox")->toolTip(), QStringLiteral("Include some numbers"));
     EXPECT_EQ(Button(form, "CloseBitBtn")->toolTip(), QStringLiteral("Close"));
-    EXPECT_EQ(Button(form, "CloseBitBtn")->nextInFocusChain(), Button(form, "CancelBitBtn"));
-    EXPECT_FALSE(Exclude(form, 1)->focusPolicy() & Qt::TabFocus);
-    EXPECT_FALSE(CheckBox(form, "SumsCheckBox")->focusPolicy() & Qt::TabFocus);
 }
 
 TEST_F(Systems, EveryNumberIsReadableWholeInEveryList)

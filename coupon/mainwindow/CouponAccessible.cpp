@@ -1,0 +1,385 @@
+#include "coupon/mainwindow/CouponAccessible.h"
+#include "coupon/mainwindow/CouponImage.h"
+#include "coupon/mainwindow/CouponView.h"
+
+#include <QAccessibleWidget>
+#include <QHash>
+
+#include <vector>
+
+namespace {
+
+std::vector<const TCouponView *> Views;
+
+const TCouponView *ViewOf(const QObject *image)
+{
+    for (const TCouponView *view : Views)
+        if (view->Image() == image)
+            return view;
+    return nullptr;
+}
+
+QPoint CellOrigin(int board, int number)
+{
+    const TPoint origin = NumberOrigin(board, number);
+    return {origin.x, origin.y};
+}
+
+class TCouponTable;
+
+// A part of the coupon's picture that has no widget of its own and no
+// parts: a cell or a bar.
+class TCouponPart : public QAccessibleInterface {
+public:
+    explicit TCouponPart(TCouponTable *table)
+        : FTable(table)
+    {
+    }
+
+    QObject *object() const override { return nullptr; }
+    QWindow *window() const override;
+    QAccessibleInterface *childAt(int, int) const override { return nullptr; }
+    QAccessibleInterface *parent() const override;
+    QAccessibleInterface *child(int) const override { return nullptr; }
+    int childCount() const override { return 0; }
+    int indexOfChild(const QAccessibleInterface *) const override { return -1; }
+    void setText(QAccessible::Text, const QString &) override {}
+
+protected:
+    TCouponTable *FTable;
+};
+
+// One number of one board.
+class TCellAccessible : public TCouponPart, public QAccessibleTableCellInterface, public QAccessibleActionInterface {
+public:
+    TCellAccessible(TCouponTable *table, int board, int number)
+        : TCouponPart(table)
+        , FBoard(board)
+        , FNumber(number)
+    {
+    }
+
+    bool isValid() const override;
+    QString text(QAccessible::Text t) const override
+    {
+        return t == QAccessible::Name ? QStringLiteral("Board %1, number %2").arg(FBoard).arg(FNumber) : QString();
+    }
+    QRect rect() const override;
+    QAccessible::Role role() const override { return QAccessible::Cell; }
+    QAccessible::State state() const override;
+    void *interface_cast(QAccessible::InterfaceType type) override
+    {
+        if (type == QAccessible::TableCellInterface)
+            return static_cast<QAccessibleTableCellInterface *>(this);
+        if (type == QAccessible::ActionInterface)
+            return static_cast<QAccessibleActionInterface *>(this);
+        return nullptr;
+    }
+
+    // The table cell.
+    bool isSelected() const override { return false; }
+    QList<QAccessibleInterface *> columnHeaderCells() const override { return {}; }
+    QList<QAccessibleInterface *> rowHeaderCells() const override { return {}; }
+    int columnIndex() const override { return FNumber - 1; }
+    int rowIndex() const override { return FBoard - 1; }
+    int columnExtent() const override { return 1; }
+    int rowExtent() const override { return 1; }
+    QAccessibleInterface *table() const override { return parent(); }
+
+    // Toggle, which a click does.
+    QStringList actionNames() const override { return {toggleAction()}; }
+    void doAction(const QString &name) override;
+    QStringList keyBindingsForAction(const QString &) const override { return {QStringLiteral("Space")}; }
+
+private:
+    int FBoard;
+    int FNumber;
+};
+
+// The bar of one coefficient of one board.
+class TBarAccessible : public TCouponPart, public QAccessibleValueInterface {
+public:
+    TBarAccessible(TCouponTable *table, int board, bool spread)
+        : TCouponPart(table)
+        , FBoard(board)
+        , FSpread(spread)
+    {
+    }
+
+    bool isValid() const override;
+    QString text(QAccessible::Text t) const override;
+    QRect rect() const override;
+    QAccessible::Role role() const override { return QAccessible::ProgressBar; }
+    QAccessible::State state() const override
+    {
+        QAccessible::State state;
+        state.readOnly = true;
+        state.invisible = Value() < 0;
+        return state;
+    }
+    void *interface_cast(QAccessible::InterfaceType type) override
+    {
+        return type == QAccessible::ValueInterface ? static_cast<QAccessibleValueInterface *>(this) : nullptr;
+    }
+
+    QVariant currentValue() const override { return Value() < 0 ? QVariant() : QVariant(Value()); }
+    void setCurrentValue(const QVariant &) override {}
+    QVariant maximumValue() const override { return 100; }
+    QVariant minimumValue() const override { return 0; }
+    QVariant minimumStepSize() const override { return 1; }
+
+private:
+    int Value() const;
+
+    int FBoard;
+    bool FSpread;
+};
+
+class TCouponTable : public QAccessibleWidget, public QAccessibleTableInterface {
+public:
+    explicit TCouponTable(TCouponImage *image)
+        : QAccessibleWidget(image, QAccessible::Table, QStringLiteral("Coupon"))
+    {
+    }
+
+    ~TCouponTable() override { Forget(); }
+
+    const TCouponView *View() const { return ViewOf(widget()); }
+    TCouponImage *Image() const { return static_cast<TCouponImage *>(widget()); }
+    TCouponShape Shape() const { return View() ? View()->Shape() : TCouponShape{}; }
+    int CellCount() const { return Shape().boards * Shape().boardsize; }
+
+    // The interfaces made so far, dropped when the shape changes.
+    void Forget()
+    {
+        for (const QAccessible::Id id : std::as_const(FChildren))
+            QAccessible::deleteAccessibleInterface(id);
+        FChildren.clear();
+    }
+
+    void *interface_cast(QAccessible::InterfaceType type) override
+    {
+        if (type == QAccessible::TableInterface)
+            return static_cast<QAccessibleTableInterface *>(this);
+        return QAccessibleWidget::interface_cast(type);
+    }
+
+    int childCount() const override { return CellCount() + 2 * Shape().boards; }
+
+    QAccessibleInterface *child(int index) const override
+    {
+        if (index < 0 || index >= childCount())
+            return nullptr;
+        if (const auto known = FChildren.constFind(index); known != FChildren.constEnd())
+            return QAccessible::accessibleInterface(*known);
+        auto *self = const_cast<TCouponTable *>(this);
+        QAccessibleInterface *made = nullptr;
+        const int size = Shape().boardsize;
+        if (index < CellCount()) {
+            made = new TCellAccessible(self, index / size + 1, index % size + 1);
+        } else {
+            const int bar = index - CellCount();
+            made = new TBarAccessible(self, bar / 2 + 1, bar % 2 == 1);
+        }
+        self->FChildren.insert(index, QAccessible::registerAccessibleInterface(made));
+        return made;
+    }
+
+    int indexOfChild(const QAccessibleInterface *child) const override
+    {
+        for (auto it = FChildren.constBegin(); it != FChildren.constEnd(); ++it)
+            if (QAccessible::accessibleInterface(it.value()) == child)
+                return it.key();
+        return -1;
+    }
+
+    QAccessibleInterface *childAt(int x, int y) const override
+    {
+        const QPoint p = Image()->mapFromGlobal(QPoint(x, y));
+        const auto hit = CouponHitTest(p.x(), p.y());
+        if (!hit || hit->board > Shape().boards || hit->number > Shape().boardsize)
+            return nullptr;
+        return cellAt(hit->board - 1, hit->number - 1);
+    }
+
+    QAccessibleInterface *focusChild() const override
+    {
+        if (!Image()->hasFocus() || Image()->CursorCell().isEmpty())
+            return nullptr;
+        const QPoint centre = Image()->CursorCell().center();
+        const auto hit = CouponHitTest(centre.x(), centre.y());
+        return hit ? cellAt(hit->board - 1, hit->number - 1) : nullptr;
+    }
+
+    // The table.
+    QAccessibleInterface *caption() const override { return nullptr; }
+    QAccessibleInterface *summary() const override { return nullptr; }
+    QAccessibleInterface *cellAt(int row, int column) const override
+    {
+        if (row < 0 || row >= rowCount() || column < 0 || column >= columnCount())
+            return nullptr;
+        return child(row * columnCount() + column);
+    }
+    int selectedCellCount() const override { return 0; }
+    QList<QAccessibleInterface *> selectedCells() const override { return {}; }
+    QString columnDescription(int column) const override { return QStringLiteral("Number %1").arg(column + 1); }
+    QString rowDescription(int row) const override { return QStringLiteral("Board %1").arg(row + 1); }
+    int selectedColumnCount() const override { return 0; }
+    int selectedRowCount() const override { return 0; }
+    int columnCount() const override { return Shape().boardsize; }
+    int rowCount() const override { return Shape().boards; }
+    QList<int> selectedColumns() const override { return {}; }
+    QList<int> selectedRows() const override { return {}; }
+    bool isColumnSelected(int) const override { return false; }
+    bool isRowSelected(int) const override { return false; }
+    bool selectRow(int) override { return false; }
+    bool selectColumn(int) override { return false; }
+    bool unselectRow(int) override { return false; }
+    bool unselectColumn(int) override { return false; }
+    void modelChange(QAccessibleTableModelChangeEvent *) override { Forget(); }
+
+private:
+    QHash<int, QAccessible::Id> FChildren;
+};
+
+bool TCellAccessible::isValid() const
+{
+    const TCouponShape shape = FTable->Shape();
+    return FTable->View() && FBoard <= shape.boards && FNumber <= shape.boardsize;
+}
+
+QWindow *TCouponPart::window() const
+{
+    return FTable->window();
+}
+
+QAccessibleInterface *TCouponPart::parent() const
+{
+    return FTable;
+}
+
+QRect TCellAccessible::rect() const
+{
+    return QRect(FTable->Image()->mapToGlobal(CellOrigin(FBoard, FNumber)), QSize(kCellSize + 1, kCellSize + 1));
+}
+
+QAccessible::State TCellAccessible::state() const
+{
+    QAccessible::State state;
+    const TCouponView *view = FTable->View();
+    state.checkable = true;
+    state.focusable = true;
+    if (!view)
+        return state;
+    state.checked = view->Coupon().Marked(FBoard, FNumber);
+    state.disabled = view->IsExcluded(FNumber);
+    const QRect cursor = FTable->Image()->CursorCell();
+    state.focused = FTable->Image()->hasFocus() && cursor.topLeft() == CellOrigin(FBoard, FNumber);
+    return state;
+}
+
+void TCellAccessible::doAction(const QString &name)
+{
+    if (name != toggleAction() && name != pressAction())
+        return;
+    TCouponImage *image = FTable->Image();
+    const QPoint cell = CellOrigin(FBoard, FNumber);
+    if (image->OnMouseDown)
+        image->OnMouseDown(cell.x() + kCellSize / 2, cell.y() + kCellSize / 2);
+}
+
+bool TBarAccessible::isValid() const
+{
+    return FTable->View() && FBoard <= FTable->Shape().boards;
+}
+
+int TBarAccessible::Value() const
+{
+    const TCouponView *view = FTable->View();
+    if (!view)
+        return -1;
+    return FSpread ? view->SpreadValue(FBoard) : view->PunchValue(FBoard);
+}
+
+QString TBarAccessible::text(QAccessible::Text t) const
+{
+    if (t == QAccessible::Name)
+        return QStringLiteral("Board %1 %2 bar")
+            .arg(FBoard)
+            .arg(FSpread ? QStringLiteral("Spread") : QStringLiteral("Punch"));
+    if (t == QAccessible::Value)
+        return Value() < 0 ? QString() : QString::number(Value());
+    return QString();
+}
+
+QRect TBarAccessible::rect() const
+{
+    // The bars lie in the band below each row of boards.
+    const TPoint origin = BoardOrigin(FBoard);
+    const int y = (FBoard <= 6 ? 113 : 121) + (FSpread ? 4 : 0);
+    return QRect(FTable->Image()->mapToGlobal(QPoint(origin.x, y)), QSize(7 * kCellSize, 4));
+}
+
+QAccessibleInterface *CouponFactory(const QString &, QObject *object)
+{
+    auto *image = qobject_cast<TCouponImage *>(object);
+    return image ? new TCouponTable(image) : nullptr;
+}
+
+TCouponTable *TableOf(const TCouponView *view)
+{
+    if (!QAccessible::isActive())
+        return nullptr;
+    return dynamic_cast<TCouponTable *>(QAccessible::queryAccessibleInterface(view->Image()));
+}
+
+} // namespace
+
+namespace couponaccess {
+
+void Install(const TCouponView *view)
+{
+    static const bool installed = [] {
+        QAccessible::installFactory(CouponFactory);
+        return true;
+    }();
+    (void)installed;
+    Views.push_back(view);
+}
+
+void Uninstall(const TCouponView *view)
+{
+    std::erase(Views, view);
+}
+
+void MarksChanged(const TCouponView *view, int board, int number)
+{
+    TCouponTable *table = TableOf(view);
+    if (!table)
+        return;
+    if (board == 0) {
+        QAccessibleTableModelChangeEvent reset(view->Image(), QAccessibleTableModelChangeEvent::ModelReset);
+        QAccessible::updateAccessibility(&reset);
+        return;
+    }
+    QAccessibleInterface *cell = table->cellAt(board - 1, number - 1);
+    if (!cell)
+        return;
+    QAccessible::State changed;
+    changed.checked = true;
+    QAccessibleStateChangeEvent event(cell, changed);
+    QAccessible::updateAccessibility(&event);
+}
+
+void CursorMoved(const TCouponView *view, int board, int number)
+{
+    TCouponTable *table = TableOf(view);
+    if (!table || !view->Image()->hasFocus())
+        return;
+    if (QAccessibleInterface *cell = table->cellAt(board - 1, number - 1)) {
+        QAccessibleEvent event(cell, QAccessible::Focus);
+        QAccessible::updateAccessibility(&event);
+    }
+}
+
+} // namespace couponaccess

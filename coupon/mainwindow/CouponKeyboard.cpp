@@ -1,0 +1,117 @@
+#include "coupon/mainwindow/CouponKeyboard.h"
+#include "coupon/mainwindow/CouponImage.h"
+#include "coupon/mainwindow/CouponView.h"
+
+#include <QKeyEvent>
+#include <QMouseEvent>
+
+#include <chrono>
+
+namespace {
+
+QPoint CellOrigin(int board, int number)
+{
+    const TPoint origin = NumberOrigin(board, number);
+    return {origin.x, origin.y};
+}
+
+int64_t SteadyMilliseconds()
+{
+    return std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now().time_since_epoch())
+        .count();
+}
+
+} // namespace
+
+TCouponKeyboard::TCouponKeyboard(TCouponView *view)
+    : QObject(view->Image())
+    , Clock(SteadyMilliseconds)
+    , FView(view)
+{
+    view->Image()->installEventFilter(this);
+    MoveTo(1, 1);
+}
+
+void TCouponKeyboard::MoveTo(int board, int number)
+{
+    FCursor.MoveTo(board, number, FView->Shape());
+    Moved();
+}
+
+void TCouponKeyboard::Moved()
+{
+    FView->Image()->SetCursorCell(QRect(CellOrigin(FCursor.Board(), FCursor.Number()), QSize(kCellSize, kCellSize)));
+    if (OnCursorMoved)
+        OnCursorMoved(FCursor.Board(), FCursor.Number());
+}
+
+void TCouponKeyboard::Press()
+{
+    FCursor.Fit(FView->Shape());
+    const QPoint cell = CellOrigin(FCursor.Board(), FCursor.Number());
+    TCouponImage *image = FView->Image();
+    if (image->OnMouseDown)
+        image->OnMouseDown(cell.x() + kCellSize / 2, cell.y() + kCellSize / 2);
+}
+
+bool TCouponKeyboard::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::KeyPress) {
+        const auto *key = static_cast<QKeyEvent *>(event);
+        if (key->modifiers() & ~Qt::KeypadModifier)
+            return false;
+        return KeyPressed(key->key());
+    }
+    if (event->type() == QEvent::MouseButtonPress) {
+        // The cursor follows the mouse, so that the keys go on from there.
+        const QPoint p = static_cast<QMouseEvent *>(event)->position().toPoint();
+        const auto hit = CouponHitTest(p.x(), p.y());
+        if (hit && hit->board <= FView->Shape().boards && hit->number <= FView->Shape().boardsize) {
+            FCursor.MoveTo(hit->board, hit->number, FView->Shape());
+            Moved();
+        }
+    }
+    return QObject::eventFilter(watched, event);
+}
+
+bool TCouponKeyboard::KeyPressed(int key)
+{
+    using TMove = TCouponCursor::TMove;
+    const TCouponShape &shape = FView->Shape();
+    const auto move = [&](TMove way) {
+        FCursor.Move(way, shape);
+        Moved();
+        return true;
+    };
+    switch (key) {
+    case Qt::Key_Up:
+        return move(TMove::Up);
+    case Qt::Key_Down:
+        return move(TMove::Down);
+    case Qt::Key_Left:
+        return move(TMove::Left);
+    case Qt::Key_Right:
+        return move(TMove::Right);
+    case Qt::Key_PageUp:
+        return move(TMove::PreviousBoard);
+    case Qt::Key_PageDown:
+        return move(TMove::NextBoard);
+    case Qt::Key_Home:
+        return move(TMove::First);
+    case Qt::Key_End:
+        return move(TMove::Last);
+    case Qt::Key_Space:
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        Press();
+        return true;
+    default:
+        break;
+    }
+    if (key >= Qt::Key_0 && key <= Qt::Key_9) {
+        if (FCursor.Type(key - Qt::Key_0, Clock(), shape))
+            Moved();
+        return true;
+    }
+    return false;
+}
