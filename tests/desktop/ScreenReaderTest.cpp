@@ -63,9 +63,9 @@ protected:
         FProgram.setProcessEnvironment(env);
         FProgram.start(QStringLiteral(DRAWVANE_PROGRAM), {});
         ASSERT_TRUE(FProgram.waitForStarted());
-        const QString window = x11::Run(QStringLiteral("xdotool"),
-                                        {"search", "--sync", "--onlyvisible", "--name", "^Drawvane$"})
-                                   .trimmed();
+        const QString window =
+            x11::Run(QStringLiteral("xdotool"), {"search", "--sync", "--onlyvisible", "--name", "^Drawvane$"})
+                .trimmed();
         ASSERT_FALSE(window.isEmpty());
         x11::Run(QStringLiteral("xdotool"), {"windowactivate", "--sync", window.section(QLatin1Char('\n'), 0, 0)});
     }
@@ -124,7 +124,8 @@ TEST_F(ScreenReader, BoardFilledByKeyboardAloneIsReadBackCellByCell)
 
     // The reader's Toggle marks a number as a click does.
     const QStringList after = Read({QStringLiteral("toggle"), QStringLiteral("Board 2, number 5")});
-    EXPECT_TRUE(after.contains(QStringLiteral("marked Board 2, number 5"))) << after.join(QLatin1Char('|')).toStdString();
+    EXPECT_TRUE(after.contains(QStringLiteral("marked Board 2, number 5")))
+        << after.join(QLatin1Char('|')).toStdString();
 }
 
 } // namespace
