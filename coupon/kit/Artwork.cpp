@@ -3,6 +3,8 @@
 #include <QImageReader>
 #include <QPixmapCache>
 
+#include <iterator>
+
 namespace {
 
 // The artwork is PNG: read as such, without asking the image format
@@ -18,22 +20,28 @@ QPixmap ReadPng(const QString &path)
 
 QPixmap ArtPixmap(const QString &path, qreal devicePixelRatio)
 {
+    // The scales the artwork is rendered for (tools/iconrender): the first
+    // that is at least the screen's, the largest beyond it.
+    static constexpr qreal kScales[] = {1.0, 1.25, 1.5, 1.75, 2.0};
+    qreal scale = kScales[std::size(kScales) - 1];
+    for (const qreal s : kScales)
+        if (s >= devicePixelRatio - 0.01) {
+            scale = s;
+            break;
+        }
+    QString scaledPath = path;
+    if (scale > 1.0)
+        scaledPath.insert(scaledPath.lastIndexOf(QLatin1Char('.')), QStringLiteral("@%1x").arg(scale));
     // Several buttons carry the same glyph: each picture is decoded once.
-    const bool dense = devicePixelRatio > 1.0;
-    const QString key = dense ? path + QLatin1String("@2x") : path;
     QPixmap pixmap;
-    if (QPixmapCache::find(key, &pixmap))
+    if (QPixmapCache::find(scaledPath, &pixmap))
         return pixmap;
-    if (dense) {
-        QString densePath = path;
-        densePath.insert(densePath.lastIndexOf(QLatin1Char('.')), QLatin1String("@2x"));
-        pixmap = ReadPng(densePath);
-        pixmap.setDevicePixelRatio(2.0);
-    }
+    pixmap = ReadPng(scaledPath);
+    pixmap.setDevicePixelRatio(scale);
     if (pixmap.isNull()) {
         pixmap = ReadPng(path);
         pixmap.setDevicePixelRatio(1.0);
     }
-    QPixmapCache::insert(key, pixmap);
+    QPixmapCache::insert(scaledPath, pixmap);
     return pixmap;
 }

@@ -149,7 +149,9 @@ public:
     TCouponShape Shape() const { return View() ? View()->Shape() : TCouponShape{}; }
     int CellCount() const { return Shape().boards * Shape().boardsize; }
 
-    // The interfaces made so far, dropped when the shape changes.
+    // The interfaces made so far, each kept under what it stands for (a
+    // board's number, or a board's bar), which a change of shape does not
+    // change; dropped when the coupon is redrawn.
     void Forget()
     {
         for (const QAccessible::Id id : std::as_const(FChildren))
@@ -170,18 +172,16 @@ public:
     {
         if (index < 0 || index >= childCount())
             return nullptr;
-        if (const auto known = FChildren.constFind(index); known != FChildren.constEnd())
+        const int key = KeyOf(index);
+        if (const auto known = FChildren.constFind(key); known != FChildren.constEnd())
             return QAccessible::accessibleInterface(*known);
         auto *self = const_cast<TCouponTable *>(this);
         QAccessibleInterface *made = nullptr;
-        const int size = Shape().boardsize;
-        if (index < CellCount()) {
-            made = new TCellAccessible(self, index / size + 1, index % size + 1);
-        } else {
-            const int bar = index - CellCount();
-            made = new TBarAccessible(self, bar / 2 + 1, bar % 2 == 1);
-        }
-        self->FChildren.insert(index, QAccessible::registerAccessibleInterface(made));
+        if (key < kBarKeys)
+            made = new TCellAccessible(self, key / kMaxNumbers + 1, key % kMaxNumbers + 1);
+        else
+            made = new TBarAccessible(self, (key - kBarKeys) / 2 + 1, (key - kBarKeys) % 2 == 1);
+        self->FChildren.insert(key, QAccessible::registerAccessibleInterface(made));
         return made;
     }
 
@@ -189,7 +189,7 @@ public:
     {
         for (auto it = FChildren.constBegin(); it != FChildren.constEnd(); ++it)
             if (QAccessible::accessibleInterface(it.value()) == child)
-                return it.key();
+                return IndexOf(it.key());
         return -1;
     }
 
@@ -239,6 +239,29 @@ public:
     void modelChange(QAccessibleTableModelChangeEvent *) override { Forget(); }
 
 private:
+    // Keys: a cell's is (board - 1) x 49 + number - 1, a bar's comes after
+    // every cell's.
+    static constexpr int kBarKeys = kMaxBoards * kMaxNumbers;
+
+    int KeyOf(int index) const
+    {
+        const int size = Shape().boardsize;
+        if (index < CellCount())
+            return (index / size) * kMaxNumbers + index % size;
+        return kBarKeys + index - CellCount();
+    }
+
+    int IndexOf(int key) const
+    {
+        if (key >= kBarKeys)
+            return (key - kBarKeys) / 2 < Shape().boards ? CellCount() + key - kBarKeys : -1;
+        const int board = key / kMaxNumbers;
+        const int number = key % kMaxNumbers;
+        if (board >= Shape().boards || number >= Shape().boardsize)
+            return -1;
+        return board * Shape().boardsize + number;
+    }
+
     QHash<int, QAccessible::Id> FChildren;
 };
 
@@ -358,6 +381,7 @@ void MarksChanged(const TCouponView *view, int board, int number)
     if (!table)
         return;
     if (board == 0) {
+        table->Forget();
         QAccessibleTableModelChangeEvent reset(view->Image(), QAccessibleTableModelChangeEvent::ModelReset);
         QAccessible::updateAccessibility(&reset);
         return;

@@ -2,9 +2,9 @@
 // program itself needs no SVG renderer:
 //   drawvane_iconrender <input.svg> <size in pixels> <output.png>
 //     a square picture of the given size (the program icon for the desktop);
-//   drawvane_iconrender --art <input.svg> <output.png> <output@2x.png>
-//     the picture at its own size and at twice its size, for ordinary and
-//     high-density screens;
+//   drawvane_iconrender --art <input.svg> <output.png> [<scale> <output>]...
+//     the picture at its own size and at each scale given (1.25, 1.5, ...),
+//     for ordinary and scaled screens;
 //   drawvane_iconrender --ico <input.svg> <output.ico>
 //     a Windows icon holding the picture at 16, 24, 32, 48 and 256 pixels.
 // Runs without a display: the artwork is shapes and gradients only.
@@ -105,12 +105,12 @@ bool WriteIco(QSvgRenderer &renderer, const QString &output)
 
 int main(int argc, char **argv)
 {
-    const bool art = argc == 5 && std::strcmp(argv[1], "--art") == 0;
+    const bool art = argc >= 4 && argc % 2 == 0 && std::strcmp(argv[1], "--art") == 0;
     const bool ico = argc == 4 && std::strcmp(argv[1], "--ico") == 0;
     if (argc != 4 && !art) {
         std::fprintf(stderr,
                      "usage: %s <input.svg> <size> <output.png>\n"
-                     "       %s --art <input.svg> <output.png> <output@2x.png>\n"
+                     "       %s --art <input.svg> <output.png> [<scale> <output>]...\n"
                      "       %s --ico <input.svg> <output.ico>\n",
                      argv[0], argv[0], argv[0]);
         return 2;
@@ -131,10 +131,21 @@ int main(int argc, char **argv)
         return WriteIco(renderer, QString::fromLocal8Bit(argv[3])) ? 0 : 1;
     if (art) {
         const QSize size = renderer.defaultSize();
-        return Render(renderer, size, QString::fromLocal8Bit(argv[3]))
-                && Render(renderer, size * 2, QString::fromLocal8Bit(argv[4]))
-            ? 0
-            : 1;
+        if (!Render(renderer, size, QString::fromLocal8Bit(argv[3])))
+            return 1;
+        for (int i = 4; i + 1 < argc; i += 2) {
+            const double scale = std::atof(argv[i]);
+            if (scale < 1.0 || scale > 4.0) {
+                std::fprintf(stderr, "drawvane_iconrender: bad scale %s\n", argv[i]);
+                return 2;
+            }
+            // Whole device pixels: the program takes the picture's size
+            // over the scale as its size on the screen.
+            const QSize scaled(qRound(size.width() * scale), qRound(size.height() * scale));
+            if (!Render(renderer, scaled, QString::fromLocal8Bit(argv[i + 1])))
+                return 1;
+        }
+        return 0;
     }
     const int size = std::atoi(argv[2]);
     if (size <= 0 || size > 4096) {

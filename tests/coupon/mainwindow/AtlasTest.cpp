@@ -1,3 +1,4 @@
+#include "coupon/kit/Artwork.h"
 #include "coupon/mainwindow/CouponImage.h"
 #include "coupon/mainwindow/GridAtlas.h"
 #include "coupon/mainwindow/ImageFormUnit.h"
@@ -188,6 +189,26 @@ TEST(GridAtlas, ImagesFormShowsTheAtlasOneToOne)
     EXPECT_EQ(shown, atlas::BuildGridAtlas().convertToFormat(QImage::Format_RGB32));
     EXPECT_EQ(shown, form.Atlas());
     EXPECT_FALSE(form.isVisible());
+}
+
+// The artwork comes rendered for each usual screen scale: a screen gets the
+// picture made for it, or for the next denser one, never one enlarged.
+TEST(Artwork, EachScreenScaleGetsThePictureRenderedForIt)
+{
+    const struct {
+        qreal screen;
+        qreal picture;
+    } rows[] = {{1.0, 1.0}, {1.1, 1.25}, {1.25, 1.25}, {1.5, 1.5}, {1.75, 1.75}, {2.0, 2.0}, {3.0, 2.0}};
+    for (const char *art : {":/toolbar/options.png", ":/logo.png", ":/icons/ball23.png", ":/glyphs/close.png"}) {
+        const QSize own = ArtPixmap(QString::fromLatin1(art), 1.0).size();
+        ASSERT_FALSE(own.isEmpty()) << art;
+        for (const auto &row : rows) {
+            const QPixmap picture = ArtPixmap(QString::fromLatin1(art), row.screen);
+            EXPECT_EQ(picture.devicePixelRatio(), row.picture) << art << " on " << row.screen;
+            EXPECT_EQ(picture.size(), QSize(qRound(own.width() * row.picture), qRound(own.height() * row.picture)))
+                << art << " on " << row.screen;
+        }
+    }
 }
 
 } // namespace

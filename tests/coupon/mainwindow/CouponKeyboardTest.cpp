@@ -137,6 +137,21 @@ TEST_F(CouponKeys, ScreenReaderReadsAndMarksTheCells)
     EXPECT_TRUE(Cell(3, 40)->state().focused);
 }
 
+// A smaller board changes which cell stands where in the table, not what
+// a cell already known stands for.
+TEST_F(CouponKeys, CellsKeepTheirNumberWhenTheBoardChangesSize)
+{
+    StartProgram();
+    QAccessibleInterface *cell = Cell(2, 5);
+    EXPECT_EQ(Table()->indexOfChild(cell), 49 + 4);
+    WriteStore([](TRegOptions &store) { store.SetBoardSize(40); });
+    EXPECT_EQ(SendFormMessage(Form(), WM_SETTINGSCHANGED), 1);
+    EXPECT_EQ(Cell(2, 5)->text(QAccessible::Name), QStringLiteral("Board 2, number 5"));
+    EXPECT_EQ(Table()->indexOfChild(Cell(2, 5)), 40 + 4);
+    EXPECT_EQ(Cell(2, 14)->text(QAccessible::Name), QStringLiteral("Board 2, number 14"));
+    EXPECT_EQ(Cell(2, 41), nullptr);
+}
+
 // What the results and the coefficients say to a screen reader.
 TEST_F(CouponKeys, FiguresAreNamedWithTheirRowColumnAndBoard)
 {
