@@ -5,6 +5,7 @@
 #include "coupon/logic/CouponSystems.h"
 #include "coupon/mainwindow/CouponView.h"
 #include "coupon/mainwindow/ImageFormUnit.h"
+#include "coupon/mainwindow/ScaledCoupon.h"
 #include "coupon/mainwindow/Tombolix.h"
 #include "dialogs/forms/PreferencesUnit.h"
 #include "dialogs/forms/SystemsUnit.h"
@@ -21,6 +22,7 @@
 #include <sys/resource.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <array>
 #include <chrono>
 #include <cstdlib>
@@ -92,6 +94,34 @@ void BM_DrawCouponWithConstantSystems(benchmark::State &state)
     }
 }
 BENCHMARK(BM_DrawCouponWithConstantSystems)->Unit(benchmark::kMicrosecond);
+
+// The coupon of twelve full boards, both systems on and every bar shown,
+// drawn whole for a screen scaled by range(0) / 100 (100: the 96-dpi
+// picture as above, copied from the atlas).
+void BM_RedrawTwelveFullBoardsScaled(benchmark::State &state)
+{
+    StartForms();
+    const qreal ratio = static_cast<qreal>(state.range(0)) / 100;
+    const std::array<uint8_t, 10> exclusions = {2, 5, 11, 17, 23, 29, 31, 37, 41, 47};
+    for (auto _ : state) {
+        TScaledCoupon scaled;
+        scaled.Fill(0xFFDEBED7);
+        for (int b = 1; b <= 12; ++b) {
+            for (int n = 1; n <= 49; ++n) {
+                const bool excluded = std::find(exclusions.begin(), exclusions.end(), n) != exclusions.end();
+                const bool marked = n % 8 == b % 8 || n == 1 || n == 13;
+                scaled.SetCell(b, n,
+                               excluded     ? TScaledCoupon::TCell::Excluded
+                                   : marked ? TScaledCoupon::TCell::Marked
+                                            : TScaledCoupon::TCell::Plain);
+            }
+            scaled.SetBar(b, false, 40 + 5 * b);
+            scaled.SetBar(b, true, 90 - 5 * b);
+        }
+        benchmark::DoNotOptimize(scaled.Picture(ratio).constBits());
+    }
+}
+BENCHMARK(BM_RedrawTwelveFullBoardsScaled)->Arg(125)->Arg(150)->Arg(200)->Unit(benchmark::kMillisecond);
 
 // One press that marks or unmarks number 3 of board 2, which never fills it.
 void BM_ClickTogglesOneCell(benchmark::State &state)

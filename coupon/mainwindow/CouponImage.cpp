@@ -90,12 +90,22 @@ void TCouponImage::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
     painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
-    painter.drawImage(QRect(0, 0, kWidth, kHeight), FImage);
+    // The ratio is looked at on every paint: a window moved to a screen of
+    // another scale is drawn anew for it.
+    const qreal ratio = devicePixelRatioF();
+    if (ratio == 1.0) {
+        painter.drawImage(QRect(0, 0, kWidth, kHeight), FImage);
+    } else {
+        // In device pixels, one for one.
+        painter.save();
+        painter.scale(1 / ratio, 1 / ratio);
+        painter.drawImage(QPointF(0, 0), FScaled.Picture(ratio));
+        painter.restore();
+    }
     if (!hasFocus() || !KeyboardInUse() || FCursorCell.isEmpty())
         return;
     // Over the cell's grid lines and kFocusFrameWidth device pixels inside
     // them, in whole device pixels.
-    const qreal ratio = devicePixelRatioF();
     const QRect cell = CursorFrame();
     const QRect frame(qRound(cell.left() * ratio), qRound(cell.top() * ratio), qRound(cell.width() * ratio),
                       qRound(cell.height() * ratio));

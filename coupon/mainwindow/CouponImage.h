@@ -1,22 +1,28 @@
 #pragma once
 
+#include "coupon/mainwindow/ScaledCoupon.h"
+
 #include <QImage>
 #include <QWidget>
 
 #include <functional>
 
-// The coupon picture: a retained 753 x 241 image painted 1:1, without
-// smoothing, also on a high-density screen. All drawing on it is a
-// rectangle fill or a pixel-for-pixel copy from another image.
+// The coupon picture: a retained 753 x 241 image painted 1:1. All drawing
+// on it is a rectangle fill or a pixel-for-pixel copy from another image.
+// A scaled screen shows the same coupon drawn at its own resolution
+// (TScaledCoupon), never the picture enlarged.
 class TCouponImage : public QWidget {
     Q_OBJECT
 public:
-    static constexpr int kWidth = 753;
-    static constexpr int kHeight = 241;
+    static constexpr int kWidth = kCouponWidth;
+    static constexpr int kHeight = kCouponHeight;
 
     explicit TCouponImage(QWidget *parent = nullptr);
 
     const QImage &Image() const { return FImage; }
+    // What a scaled screen shows instead of the picture enlarged; told of
+    // every change the picture gets.
+    TScaledCoupon &Scaled() { return FScaled; }
 
     // Fills left..right-1 by top..bottom-1.
     void FillRect(int left, int top, int right, int bottom, QRgb colour);
@@ -43,5 +49,6 @@ private:
     QRect CursorFrame() const;
 
     QImage FImage;
+    TScaledCoupon FScaled;
     QRect FCursorCell;
 };

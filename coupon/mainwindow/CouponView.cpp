@@ -62,6 +62,7 @@ TCouponView::~TCouponView()
 void TCouponView::Fill(QRgb background)
 {
     FImage->FillRect(0, 0, TCouponImage::kWidth, TCouponImage::kHeight, background);
+    FImage->Scaled().Fill(background);
 }
 
 void TCouponView::DrawCells(const TCouponShape &shape, const TCouponSystems &systems)
@@ -83,6 +84,10 @@ void TCouponView::DrawCells(const TCouponShape &shape, const TCouponSystems &sys
                 }
                 FImage->CopyRect(FAtlas, kCellSize * c + excludedOffset + includedOffset, kCellSize * r, kCellSize + 1,
                                  kCellSize + 1, origin.x + kCellSize * c, origin.y + kCellSize * r);
+                FImage->Scaled().SetCell(b, n,
+                                         excludedOffset       ? TScaledCoupon::TCell::Excluded
+                                             : includedOffset ? TScaledCoupon::TCell::Marked
+                                                              : TScaledCoupon::TCell::Plain);
                 ++j;
             }
         }
@@ -112,6 +117,8 @@ TClickResult TCouponView::Mark(const TCouponHit &hit, const TCouponShape &shape,
     const bool marked = result == TClickResult::Marked || result == TClickResult::MarkedFull;
     const int grid = marked ? atlas::kMarkedX : atlas::kPlainX;
     FImage->CopyRect(FAtlas, grid + column, row, kCellSize, kCellSize, origin.x + column, origin.y + row);
+    FImage->Scaled().SetCell(hit.board, hit.number,
+                             marked ? TScaledCoupon::TCell::Marked : TScaledCoupon::TCell::Plain);
     couponaccess::MarksChanged(this, hit.board, hit.number);
     return result;
 }
@@ -121,6 +128,7 @@ void TCouponView::ShowPunch(int board, int value)
     SetPunchCaption(board, value);
     FImage->CopyRect(FAtlas, 0, atlas::kPunchBarY, BarLength(value), atlas::kBarHeight, BoardOrigin(board).x,
                      PunchBarY(board));
+    FImage->Scaled().SetBar(board, false, value);
 }
 
 void TCouponView::ShowSpread(int board, int value)
@@ -128,6 +136,7 @@ void TCouponView::ShowSpread(int board, int value)
     SetSpreadCaption(board, value);
     FImage->CopyRect(FAtlas, 0, atlas::kSpreadBarY, BarLength(value), atlas::kBarHeight, BoardOrigin(board).x,
                      SpreadBarY(board));
+    FImage->Scaled().SetBar(board, true, value);
 }
 
 void TCouponView::ClearPunch(int board, QRgb background)
@@ -136,6 +145,7 @@ void TCouponView::ClearPunch(int board, QRgb background)
     SetSpreadCaption(board, -1);
     const int x = BoardOrigin(board).x;
     FImage->FillRect(x, PunchBarY(board), x + 7 * kCellSize, PunchBarY(board) + atlas::kBarHeight, background);
+    FImage->Scaled().SetBar(board, false, -1);
 }
 
 void TCouponView::ClearSpread(int board, QRgb background)
@@ -143,6 +153,7 @@ void TCouponView::ClearSpread(int board, QRgb background)
     SetSpreadCaption(board, -1);
     const int x = BoardOrigin(board).x;
     FImage->FillRect(x, SpreadBarY(board), x + 7 * kCellSize, SpreadBarY(board) + atlas::kBarHeight, background);
+    FImage->Scaled().SetBar(board, true, -1);
 }
 
 void TCouponView::SetPunchCaption(int board, int value)
