@@ -5,6 +5,7 @@
 #include "coupon/kit/KeyboardAccess.h"
 #include "coupon/kit/WindowPalette.h"
 
+#include <QApplication>
 #include <QGuiApplication>
 #include <QIcon>
 #include <QLabel>
@@ -12,8 +13,11 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QScreen>
+#include <QScrollArea>
 #include <QShowEvent>
+#include <QStyle>
 #include <QToolTip>
+#include <QWindow>
 
 #include <algorithm>
 #include <utility>
@@ -83,6 +87,7 @@ protected:
             for (const auto &[widget, work] : std::exchange(waiting, {}))
                 if (widget)
                     work(widget);
+            FitOnScreen(FWindow);
             // The first showing gives the focus to the start of the tab
             // chain; later ones leave it where the player left it.
             if (!std::exchange(FShownBefore, true))
@@ -146,12 +151,71 @@ void SetBackgroundColour(QWidget *widget, QRgb colour)
     widget->setAutoFillBackground(true);
 }
 
+void FitOnScreen(QWidget *window)
+{
+    const QScreen *screen = window->screen();
+    const QSize designed = window->property(kDesignedSizeProperty).toSize();
+    if (!screen || designed.isEmpty())
+        return;
+    // The frame the window system puts around the window; before the
+    // window is mapped, a title bar's worth.
+    QMargins frame = window->windowHandle() ? window->windowHandle()->frameMargins() : QMargins();
+    if (frame.isNull())
+        frame = QMargins(4, 30, 4, 4);
+    const QRect available = screen->availableGeometry();
+    const QSize room(available.width() - frame.left() - frame.right(),
+                     available.height() - frame.top() - frame.bottom());
+    auto *area = window->findChild<QScrollArea *>(QStringLiteral("WindowScrollArea"), Qt::FindDirectChildrenOnly);
+    if (designed.width() <= room.width() && designed.height() <= room.height() && !area)
+        return;
+    if (!area) {
+        // The window's controls move, as they stand, onto a page that
+        // scrolls inside the window.
+        auto *page = new QWidget;
+        page->setObjectName(QStringLiteral("WindowPage"));
+        page->setFixedSize(designed);
+        page->setAutoFillBackground(true);
+        page->setPalette(window->palette());
+        const QObjectList children = window->children(); // a copy: each move takes one out
+        for (QObject *child : children)
+            if (auto *control = qobject_cast<QWidget *>(child); control && !control->isWindow()) {
+                const QRect place = control->geometry();
+                const bool shown = !control->isHidden();
+                control->setParent(page);
+                control->setGeometry(place);
+                control->setVisible(shown);
+            }
+        area = new QScrollArea(window);
+        area->setObjectName(QStringLiteral("WindowScrollArea"));
+        area->setFrameShape(QFrame::NoFrame);
+        area->setWidget(page);
+        area->show();
+        // The control that takes the focus is scrolled into view.
+        QObject::connect(qApp, &QApplication::focusChanged, area, [area](QWidget *, QWidget *now) {
+            if (now && area->widget()->isAncestorOf(now))
+                area->ensureWidgetVisible(now);
+        });
+    }
+    // Room for the scroll bars that the page needs, where the screen has it.
+    const int bar = area->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, area);
+    const bool down = designed.height() > room.height();
+    const int width = std::min(designed.width() + (down ? bar : 0), room.width());
+    const bool across = width < designed.width() + (down ? bar : 0);
+    const QSize size(width, std::min(designed.height() + (across ? bar : 0), room.height()));
+    window->setFixedSize(size);
+    area->setGeometry(0, 0, size.width(), size.height());
+    // The title bar on the screen, the window centred across it.
+    window->move(available.left() + frame.left() + std::max(0, (room.width() - size.width()) / 2),
+                 available.top() + frame.top() + std::max(0, (room.height() - size.height()) / 2));
+}
+
 void SetUpWindow(QWidget *window, const TWindowSetup &setup)
 {
     window->setWindowFlags(setup.flags);
     window->setObjectName(QString::fromLatin1(setup.name));
     window->setWindowTitle(QString::fromLatin1(setup.title));
     window->setFixedSize(setup.size);
+    window->setProperty(kDesignedSizeProperty, setup.size);
     window->setFont(setup.font);
     // The whole palette, so that nothing of a dark desktop theme shows
     // through; the tool tips, windows of their own, take it too.

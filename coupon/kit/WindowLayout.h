@@ -96,3 +96,12 @@ void SetBackgroundColour(QWidget *widget, QRgb colour);
 // Centres a top-level window on the primary screen, but never with its
 // title bar above the top of a screen smaller than the window.
 void CentreOnScreen(QWidget *window);
+
+// A window larger than its screen's available area (a small screen at a
+// large scale): its controls scroll inside it (WindowScrollArea, holding
+// them as they stand on WindowPage), it is no larger than the screen, and
+// its title bar is on the screen; the control that takes the focus
+// scrolls into view. A window that fits is left as it is. The program's
+// windows do this each time they are shown.
+void FitOnScreen(QWidget *window);
+inline constexpr const char *kDesignedSizeProperty = "designedSize";
