@@ -107,12 +107,12 @@ QString Missing(std::initializer_list<const char *> tools)
 
 } // namespace
 
-bool TDesktopSession::Start()
+bool TDesktopSession::Start(const char *screen)
 {
     FError = Missing({"Xvfb", "openbox", "xdotool", "xprop", "xwininfo"});
     if (!FError.isEmpty())
         return false;
-    if (!StartServer("1280x1024x24", FServer, FDisplay)) {
+    if (!StartServer(screen, FServer, FDisplay)) {
         FError = QStringLiteral("the X server did not start");
         Stop();
         return false;

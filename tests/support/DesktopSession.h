@@ -21,9 +21,10 @@
 
 class TDesktopSession {
 public:
-    // Starts the server and the window manager and points DISPLAY at them.
-    // On failure, Error() says why.
-    bool Start();
+    // Starts the server, with a screen of `screen` ("WIDTHxHEIGHTxDEPTH"),
+    // and the window manager, and points DISPLAY at them. On failure,
+    // Error() says why.
+    bool Start(const char *screen = "1280x1024x24");
     void Stop();
     ~TDesktopSession() { Stop(); }
 
