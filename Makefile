@@ -45,9 +45,14 @@ bench: build
 	@echo "== start-up as whole processes"
 	bench/startup/compare-startup $(BUILD_RELEASE)/bench
 
+# Built with Debian's hardening flags, as dpkg-buildflags gives them:
+# fortified functions, the stack protector, and relro with bindnow.
+HARDENING = DEB_BUILD_MAINT_OPTIONS=hardening=+all
 $(BUILD_PACKAGE)/CMakeCache.txt:
 	cmake -S . -B $(BUILD_PACKAGE) -G Ninja -DCMAKE_BUILD_TYPE=Release \
-	  -DDRAWVANE_BUILD_TESTS=OFF -DDRAWVANE_BUILD_BENCH=OFF
+	  -DDRAWVANE_BUILD_TESTS=OFF -DDRAWVANE_BUILD_BENCH=OFF \
+	  "-DCMAKE_CXX_FLAGS=$$($(HARDENING) dpkg-buildflags --get CPPFLAGS) $$($(HARDENING) dpkg-buildflags --get CXXFLAGS)" \
+	  "-DCMAKE_EXE_LINKER_FLAGS=$$($(HARDENING) dpkg-buildflags --get LDFLAGS)"
 
 # drawvane_<version>_<arch>.deb in BUILD_PACKAGE.
 package: deps $(BUILD_PACKAGE)/CMakeCache.txt

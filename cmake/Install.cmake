@@ -10,6 +10,9 @@ set(DRAWVANE_ICON_SVG ${PROJECT_SOURCE_DIR}/resources/icons/drawvane.svg)
 set(DRAWVANE_DESKTOP_DIR ${PROJECT_SOURCE_DIR}/resources/desktop)
 
 install(TARGETS drawvane RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+# The installed program finds Qt where the system keeps its libraries, not
+# beside itself.
+set_target_properties(drawvane PROPERTIES INSTALL_RPATH "")
 
 if(UNIX AND NOT APPLE)
   set(DRAWVANE_ICON_SIZES 48 256)
@@ -43,6 +46,24 @@ if(UNIX AND NOT APPLE)
                  ${PROJECT_BINARY_DIR}/${DRAWVANE_APP_ID}.metainfo.xml @ONLY)
   install(FILES ${PROJECT_BINARY_DIR}/${DRAWVANE_APP_ID}.metainfo.xml
           DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
+
+  # The manual page, the copyright file and the changelog, as Debian keeps
+  # them: compressed with gzip -9n, which leaves no time stamp in them.
+  set(debian_dir ${PROJECT_SOURCE_DIR}/resources/debian)
+  set(gzipped "")
+  foreach(file drawvane.1 changelog)
+    add_custom_command(
+      OUTPUT ${PROJECT_BINARY_DIR}/doc/${file}.gz
+      COMMAND ${CMAKE_COMMAND} -E make_directory ${PROJECT_BINARY_DIR}/doc
+      COMMAND sh -c "gzip -9n -c '${debian_dir}/${file}' > '${PROJECT_BINARY_DIR}/doc/${file}.gz'"
+      DEPENDS ${debian_dir}/${file}
+      VERBATIM)
+    list(APPEND gzipped ${PROJECT_BINARY_DIR}/doc/${file}.gz)
+  endforeach()
+  add_custom_target(drawvane_docs ALL DEPENDS ${gzipped})
+  install(FILES ${PROJECT_BINARY_DIR}/doc/drawvane.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+  install(FILES ${debian_dir}/copyright ${PROJECT_BINARY_DIR}/doc/changelog.gz
+          DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/drawvane)
 endif()
 
 # The menu entry and the metainfo as the desktop's own tools read them

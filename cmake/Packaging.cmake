@@ -14,12 +14,13 @@ lotteries. For the boards you fill it shows the chance of winning each of
 seven prize divisions, the odds and the expected return, and two per-board
 coefficients, Punch and Spread. Exclusion and inclusion systems shade or
 pre-mark numbers on every board, and the full boards can be printed.")
-set(CPACK_PACKAGE_CONTACT "The Drawvane developers <drawvane@localhost>")
+set(CPACK_PACKAGE_CONTACT "The Drawvane developers <developers@drawvane.org>")
 set(CPACK_PACKAGING_INSTALL_PREFIX "/usr")
 set(CPACK_STRIP_FILES ON)
 
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT) # drawvane_<version>_<arch>.deb
-set(CPACK_DEBIAN_PACKAGE_SECTION "games")
+# A tool beside a lottery rather than a game: it lives in /usr/bin.
+set(CPACK_DEBIAN_PACKAGE_SECTION "misc")
 set(CPACK_DEBIAN_PACKAGE_PRIORITY "optional")
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # The windows' fonts are Tahoma from Wine's fonts and Liberation Serif for

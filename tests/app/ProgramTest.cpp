@@ -4,6 +4,9 @@
 #include "UiFixture.h"
 
 #include <QCoreApplication>
+#include <QDir>
+#include <QProcess>
+#include <QTemporaryDir>
 #include <QToolButton>
 
 namespace {
@@ -43,5 +46,57 @@ TEST_F(Program, ClosingTheMainWindowEndsTheEventLoop)
     QTimer::singleShot(5000, [] { QCoreApplication::exit(3); }); // safety net
     EXPECT_EQ(QCoreApplication::exec(), 0);
 }
+
+#ifndef _WIN32
+// The program as a terminal starts it: --help and --version answer on
+// standard output without a display and without the settings; without a
+// display one line says so.
+TEST(CommandLine, AnswersInATerminalAndSaysWhenThereIsNoDisplay)
+{
+    const struct {
+        QStringList arguments;
+        const char *display; // DISPLAY, none where empty
+        int exitCode;
+        const char *out;
+        const char *err;
+    } rows[] = {
+        {{"--version"}, "", 0, "drawvane " DRAWVANE_VERSION_TEXT "\n", ""},
+        {{"-platform", "xcb", "--version"}, "", 0, "drawvane " DRAWVANE_VERSION_TEXT "\n", ""},
+        {{}, "", 1, "", "drawvane: cannot open a display: neither DISPLAY nor WAYLAND_DISPLAY is set\n"},
+        {{"some", "--other"},
+         ":4321",
+         1,
+         "",
+         "drawvane: cannot open a display: no X server answers at DISPLAY :4321\n"},
+    };
+    for (const auto &row : rows) {
+        QTemporaryDir home;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        for (const char *name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
+            env.remove(QString::fromLatin1(name));
+        if (*row.display)
+            env.insert(QStringLiteral("DISPLAY"), QString::fromLatin1(row.display));
+        env.insert(QStringLiteral("XDG_CONFIG_HOME"), home.path());
+        QProcess program;
+        program.setProcessEnvironment(env);
+        program.start(QStringLiteral(DRAWVANE_PROGRAM), row.arguments);
+        ASSERT_TRUE(program.waitForFinished(20000));
+        const std::string arguments = row.arguments.join(QLatin1Char(' ')).toStdString();
+        EXPECT_EQ(program.exitStatus(), QProcess::NormalExit) << arguments;
+        EXPECT_EQ(program.exitCode(), row.exitCode) << arguments;
+        EXPECT_EQ(program.readAllStandardOutput().toStdString(), row.out) << arguments;
+        EXPECT_EQ(program.readAllStandardError().toStdString(), row.err) << arguments;
+        EXPECT_TRUE(QDir(home.path()).isEmpty()) << arguments << ": the settings were touched";
+    }
+    // The help names both options.
+    QProcess help;
+    help.start(QStringLiteral(DRAWVANE_PROGRAM), {QStringLiteral("--help")});
+    ASSERT_TRUE(help.waitForFinished(20000));
+    EXPECT_EQ(help.exitCode(), 0);
+    const QString text = QString::fromLocal8Bit(help.readAllStandardOutput());
+    EXPECT_TRUE(text.contains(QStringLiteral("--version")) && text.contains(QStringLiteral("--help")))
+        << text.toStdString();
+}
+#endif
 
 } // namespace
