@@ -19,12 +19,6 @@ const TCouponView *ViewOf(const QObject *image)
     return nullptr;
 }
 
-QPoint CellOrigin(int board, int number)
-{
-    const TPoint origin = NumberOrigin(board, number);
-    return {origin.x, origin.y};
-}
-
 class TCouponTable;
 
 // A part of the coupon's picture that has no widget of its own and no
@@ -283,7 +277,8 @@ QAccessibleInterface *TCouponPart::parent() const
 
 QRect TCellAccessible::rect() const
 {
-    return QRect(FTable->Image()->mapToGlobal(CellOrigin(FBoard, FNumber)), QSize(kCellSize + 1, kCellSize + 1));
+    const QRect cell = TCouponImage::CellRect(FBoard, FNumber);
+    return QRect(FTable->Image()->mapToGlobal(cell.topLeft()), QSize(kCellSize + 1, kCellSize + 1));
 }
 
 QAccessible::State TCellAccessible::state() const
@@ -297,18 +292,14 @@ QAccessible::State TCellAccessible::state() const
     state.checked = view->Coupon().Marked(FBoard, FNumber);
     state.disabled = view->IsExcluded(FNumber);
     const QRect cursor = FTable->Image()->CursorCell();
-    state.focused = FTable->Image()->hasFocus() && cursor.topLeft() == CellOrigin(FBoard, FNumber);
+    state.focused = FTable->Image()->hasFocus() && cursor == TCouponImage::CellRect(FBoard, FNumber);
     return state;
 }
 
 void TCellAccessible::doAction(const QString &name)
 {
-    if (name != toggleAction() && name != pressAction())
-        return;
-    TCouponImage *image = FTable->Image();
-    const QPoint cell = CellOrigin(FBoard, FNumber);
-    if (image->OnMouseDown)
-        image->OnMouseDown(cell.x() + kCellSize / 2, cell.y() + kCellSize / 2);
+    if (name == toggleAction() || name == pressAction())
+        FTable->Image()->PressCell(FBoard, FNumber);
 }
 
 bool TBarAccessible::isValid() const

@@ -18,6 +18,19 @@ TCouponImage::TCouponImage(QWidget *parent)
     setProperty("drawsOwnFocus", true);
 }
 
+QRect TCouponImage::CellRect(int board, int number)
+{
+    const TPoint origin = NumberOrigin(board, number);
+    return {origin.x, origin.y, kCellSize, kCellSize};
+}
+
+void TCouponImage::PressCell(int board, int number)
+{
+    const QPoint middle = CellRect(board, number).topLeft() + QPoint(kCellSize / 2, kCellSize / 2);
+    if (OnMouseDown)
+        OnMouseDown(middle.x(), middle.y());
+}
+
 void TCouponImage::SetCursorCell(const QRect &cell)
 {
     update(CursorFrame());

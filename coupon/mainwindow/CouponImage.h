@@ -33,6 +33,12 @@ public:
     // keyboard presses a cell through it too.
     std::function<void(int x, int y)> OnMouseDown;
 
+    // The cell of number n on board b, 16 x 16 pixels of the picture.
+    static QRect CellRect(int board, int number);
+    // Presses the middle of that cell, as a click there does: the keyboard
+    // and a screen reader's Toggle mark a number this way.
+    void PressCell(int board, int number);
+
     // The keyboard's cell, framed on the screen (never in the picture)
     // while the coupon has the focus and the keyboard is in use; an empty
     // rectangle for none.

@@ -9,12 +9,6 @@
 
 namespace {
 
-QPoint CellOrigin(int board, int number)
-{
-    const TPoint origin = NumberOrigin(board, number);
-    return {origin.x, origin.y};
-}
-
 int64_t SteadyMilliseconds()
 {
     return std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now().time_since_epoch())
@@ -40,7 +34,7 @@ void TCouponKeyboard::MoveTo(int board, int number)
 
 void TCouponKeyboard::Moved()
 {
-    FView->Image()->SetCursorCell(QRect(CellOrigin(FCursor.Board(), FCursor.Number()), QSize(kCellSize, kCellSize)));
+    FView->Image()->SetCursorCell(TCouponImage::CellRect(FCursor.Board(), FCursor.Number()));
     if (OnCursorMoved)
         OnCursorMoved(FCursor.Board(), FCursor.Number());
 }
@@ -48,10 +42,7 @@ void TCouponKeyboard::Moved()
 void TCouponKeyboard::Press()
 {
     FCursor.Fit(FView->Shape());
-    const QPoint cell = CellOrigin(FCursor.Board(), FCursor.Number());
-    TCouponImage *image = FView->Image();
-    if (image->OnMouseDown)
-        image->OnMouseDown(cell.x() + kCellSize / 2, cell.y() + kCellSize / 2);
+    FView->Image()->PressCell(FCursor.Board(), FCursor.Number());
 }
 
 bool TCouponKeyboard::eventFilter(QObject *watched, QEvent *event)
