@@ -7,6 +7,7 @@
 #include "coupon/mainwindow/ImageFormUnit.h"
 #include "coupon/mainwindow/Tombolix.h"
 #include "dialogs/forms/AboutUnit.h"
+#include "dialogs/forms/DrawUnit.h"
 #include "dialogs/forms/HelpUnit.h"
 #include "dialogs/forms/LuckUnit.h"
 #include "dialogs/forms/MessageUnit.h"
@@ -19,6 +20,8 @@
 #include <QIcon>
 #include <QPointer>
 
+#include <algorithm>
+#include <array>
 #include <cstdio>
 #include <initializer_list>
 #include <utility>
@@ -114,8 +117,27 @@ void ConnectCommands()
     QObject::connect(form, &TTombolixForm::luckRequested, form, [] { ShowInFront(LuckForm); });
     QObject::connect(form, &TTombolixForm::aboutRequested, form, [] { ShowInFront(AboutForm); });
     QObject::connect(form, &TTombolixForm::helpRequested, form, [] { ShowInFront(HelpForm); });
+    QObject::connect(form, &TTombolixForm::drawRequested, form, [] { ShowInFront(DrawForm); });
     QObject::connect(form, &TTombolixForm::messageRequested, form,
                      [](const QString &text) { MessageForm->ShowText(text); });
+    QObject::connect(form, &TTombolixForm::shapeChanged, DrawForm, [] { DrawForm->ReadShape(); });
+
+    // The Draw window works on the main window's coupon.
+    DrawForm->OnShape = [form] { return TDrawForm::TShape{form->marks, form->boardsize}; };
+    DrawForm->OnFill = [form] { form->FillBoards(); };
+    DrawForm->OnCheck = [form](const std::array<int, 7> &numbers) {
+        TDrawnNumbers draw{};
+        for (size_t i = 0; i < draw.size(); ++i)
+            draw[i] = static_cast<uint8_t>(std::clamp(numbers[i], 0, 255));
+        return form->CheckDraw(draw);
+    };
+    DrawForm->OnClearDraw = [form] { form->ClearDraw(); };
+    DrawForm->OnKeptDraw = [] {
+        std::array<int, 7> numbers{};
+        const TKeptDraw kept = TRegOptions().GetDraw();
+        std::copy(kept.begin(), kept.end(), numbers.begin());
+        return numbers;
+    };
 }
 
 } // namespace
@@ -145,11 +167,12 @@ void CreateForms()
     LuckForm = new TLuckForm;
     AboutForm = new TAboutForm;
     HelpForm = new THelpForm;
+    DrawForm = new TDrawForm;
     MessageForm = new TMessageForm;
     // The secondary windows belong to the main window, and stay above it
     // where the window system leaves stacking to their owners (Wayland).
-    for (QWidget *window :
-         std::initializer_list<QWidget *>{PreferencesForm, SystemsForm, LuckForm, AboutForm, HelpForm, MessageForm})
+    for (QWidget *window : std::initializer_list<QWidget *>{PreferencesForm, SystemsForm, LuckForm, AboutForm, HelpForm,
+                                                            DrawForm, MessageForm})
         SetOwner(window, TombolixForm);
     ConnectCommands();
 
@@ -174,6 +197,7 @@ void DestroyForms()
         form = nullptr;
     };
     destroy(MessageForm);
+    destroy(DrawForm);
     destroy(HelpForm);
     destroy(AboutForm);
     destroy(LuckForm);

@@ -316,3 +316,11 @@ TWinCounts CountWins(uint8_t drawable, uint8_t marks, std::span<const uint64_t> 
         throw std::invalid_argument("CountWins: a board without exactly `marks` numbers");
     return TCounter(drawable, marks, std::move(distinct), on).Count();
 }
+
+int WonDivision(int marks, int matches, bool bonusMatched, const std::array<bool, 7> &on)
+{
+    if (marks < 0 || marks > 7 || matches < 0 || matches > marks)
+        return -1;
+    const TOutcome outcome = Outcomes(marks, on)[static_cast<size_t>(matches)];
+    return bonusMatched ? outcome.withBonus : outcome.withoutBonus;
+}

@@ -15,13 +15,24 @@
 #include <span>
 
 struct TDivision {
-    uint8_t matches; // main numbers matched
-    uint8_t bonus;   // 1: the bonus number is matched as well
+    uint8_t matches;     // main numbers matched
+    uint8_t bonus;       // 1: the bonus number is matched as well
+    const char *caption; // as the player reads it
 };
 
-// The prize divisions in display order: "6", "5 + bonus ball", "5",
-// "4 + bonus ball", "4", "3 + bonus ball", "3".
-inline constexpr std::array<TDivision, 7> kDivisionTable = {{{6, 0}, {5, 1}, {5, 0}, {4, 1}, {4, 0}, {3, 1}, {3, 0}}};
+// The prize divisions in display order.
+inline constexpr std::array<TDivision, 7> kDivisionTable = {{{6, 0, "6"},
+                                                             {5, 1, "5 + bonus ball"},
+                                                             {5, 0, "5"},
+                                                             {4, 1, "4 + bonus ball"},
+                                                             {4, 0, "4"},
+                                                             {3, 1, "3 + bonus ball"},
+                                                             {3, 0, "3"}}};
+
+// The division (0..6) that a full board of `marks` numbers wins with
+// `matches` main numbers, and the bonus among its other numbers or not;
+// -1 for none. The rules are those above.
+int WonDivision(int marks, int matches, bool bonusMatched, const std::array<bool, 7> &on);
 
 // Counts of draws, all out of `draws`.
 struct TWinCounts {

@@ -1,6 +1,7 @@
 #include "settings/RegistryUnit.h"
 #include "settings/RegistryStore.h"
 
+#include <algorithm>
 #include <iterator>
 #include <string_view>
 #include <type_traits>
@@ -278,4 +279,83 @@ void TRegOptions::Write(const decltype(kPayments) &item, std::span<const int64_t
     WriteList(ListKeyPath(item.name), data);
     if (data.size() < values.size())
         RangeCheckError();
+}
+
+namespace {
+
+// The names of the kept values, in the order they are written.
+std::vector<std::string> CouponValueNames()
+{
+    std::vector<std::string> names;
+    for (size_t b = 1; b <= kKeptBoards; ++b)
+        for (size_t slot = 1; slot <= kKeptSlots; ++slot)
+            names.push_back(std::to_string(b) + "." + std::to_string(slot));
+    return names;
+}
+
+std::vector<std::string> DrawValueNames()
+{
+    return {"main1", "main2", "main3", "main4", "main5", "main6", "bonus"};
+}
+
+// Every named value as a byte; 0 for one that is missing or unreadable,
+// and for all of them when the key is missing.
+std::vector<uint8_t> ReadKeptBytes(std::string_view subkey, const std::vector<std::string> &names)
+{
+    std::vector<uint8_t> bytes(names.size(), 0);
+    const std::string path = ListKeyPath(subkey);
+    if (!regstore::KeyExists(path))
+        return bytes;
+    regstore::TKey *key = nullptr;
+    if (!regstore::OpenKey(path, key))
+        return bytes;
+    for (size_t i = 0; i < names.size(); ++i) {
+        const regstore::TValueInfo info = regstore::QueryValue(key, names[i]);
+        if (info.status == regstore::TQueryStatus::Found && info.type == regstore::TValueType::Dword
+            && info.data <= 255)
+            bytes[i] = static_cast<uint8_t>(info.data);
+    }
+    regstore::CloseKey(key);
+    return bytes;
+}
+
+void WriteKeptBytes(std::string_view subkey, const std::vector<std::string> &names, std::span<const uint8_t> bytes)
+{
+    std::vector<regstore::TNamedDword> values;
+    for (size_t i = 0; i < names.size(); ++i)
+        values.push_back({names[i], bytes[i]});
+    TOpenKey key(ListKeyPath(subkey));
+    key.WriteDwords(values);
+}
+
+} // namespace
+
+TKeptCoupon TRegOptions::GetCoupon()
+{
+    const std::vector<uint8_t> bytes = ReadKeptBytes(kCouponKey, CouponValueNames());
+    TKeptCoupon coupon{};
+    for (size_t b = 0; b < kKeptBoards; ++b)
+        std::copy_n(bytes.begin() + static_cast<std::ptrdiff_t>(b * kKeptSlots), kKeptSlots, coupon[b].begin());
+    return coupon;
+}
+
+void TRegOptions::SetCoupon(const TKeptCoupon &coupon)
+{
+    std::vector<uint8_t> bytes;
+    for (const auto &board : coupon)
+        bytes.insert(bytes.end(), board.begin(), board.end());
+    WriteKeptBytes(kCouponKey, CouponValueNames(), bytes);
+}
+
+TKeptDraw TRegOptions::GetDraw()
+{
+    const std::vector<uint8_t> bytes = ReadKeptBytes(kDrawKey, DrawValueNames());
+    TKeptDraw draw{};
+    std::copy(bytes.begin(), bytes.end(), draw.begin());
+    return draw;
+}
+
+void TRegOptions::SetDraw(const TKeptDraw &draw)
+{
+    WriteKeptBytes(kDrawKey, DrawValueNames(), draw);
 }

@@ -72,6 +72,11 @@ private:
     Store &Self() { return static_cast<Store &>(*this); }
 };
 
+// The kept coupon, board by board and slot by slot (0 for an empty slot),
+// and the last draw checked: six main numbers and the bonus ball.
+using TKeptCoupon = std::array<std::array<uint8_t, settings::kKeptSlots>, settings::kKeptBoards>;
+using TKeptDraw = std::array<uint8_t, 7>;
+
 // The settings store. Every operation opens the product key (or one of its
 // subkeys), reads or writes one item and closes it again. Failures are thrown
 // as TRegistryError with the texts the player sees.
@@ -98,6 +103,14 @@ public:
     }
     void Read(const decltype(settings::kPayments) &item, std::span<int64_t> values);
     void Write(const decltype(settings::kPayments) &item, std::span<const int64_t> values);
+
+    // The kept coupon and draw. Reading creates nothing and never fails: a
+    // missing key or value, or one that is not a number 0..255, reads as 0.
+    // Writing replaces every value in one change of the store.
+    TKeptCoupon GetCoupon();
+    void SetCoupon(const TKeptCoupon &coupon);
+    TKeptDraw GetDraw();
+    void SetDraw(const TKeptDraw &draw);
 
 private:
     void ReadBytes(std::string_view list, std::span<uint8_t> values);

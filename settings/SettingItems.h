@@ -68,4 +68,14 @@ inline constexpr TSwitchItem kPlayInclude{"playInclude", false};
 inline constexpr TSwitchItem kPlaySums{"playSums", true};
 inline constexpr TSwitchItem kPlayStdev{"playstdev", true};
 
+// The coupon the player left, in the subkey "coupon": for board b (1..12)
+// the values "b.1" .. "b.6", each a number on the board or 0 for an empty
+// slot. And the last draw checked, in the subkey "draw": "main1" ..
+// "main6" and "bonus", 0 where none was given. Neither has a fallback: what
+// is missing or cannot be read is empty.
+inline constexpr std::string_view kCouponKey = "coupon";
+inline constexpr std::string_view kDrawKey = "draw";
+inline constexpr std::size_t kKeptSlots = 6;
+inline constexpr std::size_t kKeptBoards = kBoards.range.max;
+
 } // namespace settings

@@ -29,6 +29,12 @@ std::optional<TCouponHit> CouponHitTest(int x, int y)
     return hit;
 }
 
+TCouponHit HitOf(int board, int number)
+{
+    return {static_cast<uint8_t>(board), static_cast<uint8_t>((number - 1) / 7 + 1),
+            static_cast<uint8_t>((number - 1) % 7 + 1), number};
+}
+
 TPoint BoardOrigin(int board)
 {
     return {kBoardPitch * ((board - 1) % 6), kBoardPitch * ((board - 1) / 6)};

@@ -39,6 +39,9 @@ struct TCouponHit {
 // on the bottom grid line of a row of boards or the band below it give none.
 std::optional<TCouponHit> CouponHitTest(int x, int y);
 
+// The hit of a press in the middle of number n (1..49) on board b (1..12).
+TCouponHit HitOf(int board, int number);
+
 // Top-left pixel of board b (1..12).
 struct TPoint {
     int x;

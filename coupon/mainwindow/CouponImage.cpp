@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <utility>
 
 TCouponImage::TCouponImage(QWidget *parent)
     : QWidget(parent)
@@ -42,6 +43,33 @@ QRect TCouponImage::CursorFrame() const
 {
     // The cell with its four grid lines.
     return FCursorCell.isEmpty() ? QRect() : FCursorCell.adjusted(0, 0, 1, 1);
+}
+
+void TCouponImage::SetRings(int board, const QList<int> &numbers)
+{
+    if (board < 1 || board > kMaxBoards)
+        return;
+    uint64_t rings = 0;
+    for (const int n : numbers)
+        if (n >= 1 && n <= kMaxNumbers)
+            rings |= uint64_t{1} << n;
+    if (std::exchange(FRings[board - 1], rings) != rings)
+        update(QRect(BoardOrigin(board).x, BoardOrigin(board).y, 7 * kCellSize + 1, 7 * kCellSize + 1));
+}
+
+void TCouponImage::ClearRings()
+{
+    for (int b = 1; b <= kMaxBoards; ++b)
+        SetRings(b, {});
+}
+
+QList<int> TCouponImage::Rings(int board) const
+{
+    QList<int> numbers;
+    for (int n = 1; n <= kMaxNumbers; ++n)
+        if (board >= 1 && board <= kMaxBoards && (FRings[board - 1] >> n & 1))
+            numbers.append(n);
+    return numbers;
 }
 
 void TCouponImage::focusInEvent(QFocusEvent *event)
@@ -115,6 +143,7 @@ void TCouponImage::paintEvent(QPaintEvent *)
         painter.drawImage(QPointF(0, 0), FScaled.Picture(ratio));
         painter.restore();
     }
+    PaintRings(painter);
     if (!hasFocus() || !KeyboardInUse() || FCursorCell.isEmpty())
         return;
     // Over the cell's grid lines and kFocusFrameWidth device pixels inside
@@ -130,6 +159,23 @@ void TCouponImage::paintEvent(QPaintEvent *)
     painter.fillRect(QRect(frame.left(), frame.bottom() - width + 1, frame.width(), width), colour);
     painter.fillRect(QRect(frame.left(), frame.top(), width, frame.height()), colour);
     painter.fillRect(QRect(frame.right() - width + 1, frame.top(), width, frame.height()), colour);
+}
+
+void TCouponImage::PaintRings(QPainter &painter) const
+{
+    painter.save();
+    painter.resetTransform();
+    painter.setRenderHint(QPainter::Antialiasing);
+    QPen pen(QColor::fromRgb(kRingColour));
+    pen.setWidthF(2.0);
+    painter.setPen(pen);
+    painter.setBrush(Qt::NoBrush);
+    for (int b = 1; b <= kMaxBoards; ++b)
+        for (int n = 1; n <= kMaxNumbers; ++n)
+            if (FRings[b - 1] >> n & 1)
+                // Inside the cell's grid lines, the pen's middle 2 pixels in.
+                painter.drawEllipse(QRectF(CellRect(b, n)).adjusted(2.5, 2.5, -1.5, -1.5));
+    painter.restore();
 }
 
 void TCouponImage::mousePressEvent(QMouseEvent *event)

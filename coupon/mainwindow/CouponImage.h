@@ -5,12 +5,17 @@
 #include <QImage>
 #include <QWidget>
 
+#include <array>
+#include <cstdint>
 #include <functional>
 
 // The coupon picture: a retained 753 x 241 image painted 1:1. All drawing
 // on it is a rectangle fill or a pixel-for-pixel copy from another image.
 // A scaled screen shows the same coupon drawn at its own resolution
 // (TScaledCoupon), never the picture enlarged.
+// The rings around the drawn numbers of a checked board.
+inline constexpr QRgb kRingColour = 0xFF0060C0;
+
 class TCouponImage : public QWidget {
     Q_OBJECT
 public:
@@ -45,6 +50,12 @@ public:
     void SetCursorCell(const QRect &cell);
     QRect CursorCell() const { return FCursorCell; }
 
+    // The numbers of a board that a draw holds, ringed on the screen
+    // (never in the picture) until they are set again or cleared.
+    void SetRings(int board, const QList<int> &numbers);
+    void ClearRings();
+    QList<int> Rings(int board) const;
+
 protected:
     void paintEvent(QPaintEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
@@ -53,8 +64,10 @@ protected:
 
 private:
     QRect CursorFrame() const;
+    void PaintRings(QPainter &painter) const;
 
     QImage FImage;
     TScaledCoupon FScaled;
     QRect FCursorCell;
+    std::array<uint64_t, kMaxBoards> FRings{}; // bit n: number n ringed
 };

@@ -21,6 +21,9 @@ TMainToolbar::TMainToolbar(QWidget *window, std::span<const TButton> buttons)
     QFont captionFont = window->font();
     captionFont.setPixelSize(12);
     const qreal dpr = devicePixelRatioF();
+    // The space between the commands and Exit, beneath the buttons placed in
+    // it.
+    Place(new QWidget(band), kSpacer);
     for (const TButton &def : buttons) {
         auto *button = Place(new QToolButton(band), def.place);
         // The button takes the command's caption and hint, unless it has a
@@ -43,5 +46,4 @@ TMainToolbar::TMainToolbar(QWidget *window, std::span<const TButton> buttons)
         button->setFont(captionFont);
         connect(button, &QToolButton::clicked, def.action, &QAction::trigger);
     }
-    Place(new QWidget(band), kSpacer);
 }

@@ -4,6 +4,7 @@
 #include "coupon/kit/HintText.h"
 #include "coupon/kit/WindowLayout.h"
 #include "coupon/logic/CouponSystems.h"
+#include "coupon/logic/KeptCoupon.h"
 #include "coupon/logic/PrintText.h"
 #include "coupon/mainwindow/CouponAccessible.h"
 #include "coupon/mainwindow/CouponImage.h"
@@ -24,6 +25,8 @@
 
 #include <algorithm>
 #include <exception>
+#include <random>
+#include <utility>
 #include <vector>
 
 TTombolixForm *TombolixForm = nullptr;
@@ -44,6 +47,7 @@ struct TCommand {
     const char *caption;
     const char *hint;
     QKeySequence::StandardKey keys;
+    QKeyCombination ownKey; // a key of the program's own, where the platform has none
     QAction *TTombolixForm::*action;
     void (TTombolixForm::*execute)();
     TPlace button;
@@ -53,31 +57,34 @@ struct TCommand {
 
 // clang-format off
 const TCommand kCommands[] = {
-    {"ShowOptionsAction", "Options", "|Show Program options", QKeySequence::Preferences,
+    {"ShowOptionsAction", "Options", "|Show Program options", QKeySequence::Preferences, {},
      &TTombolixForm::ShowOptionsAction, &TTombolixForm::ShowOptionsActionExecute,
      {"PrefBitBtn", 0, 2, 81, 74}, ":/toolbar/options.png", nullptr},
-    {"SystemsAction", "Systems", "|Show Systems Window", QKeySequence::UnknownKey,
+    {"SystemsAction", "Systems", "|Show Systems Window", QKeySequence::UnknownKey, {},
      &TTombolixForm::SystemsAction, &TTombolixForm::SystemsActionExecute,
      {"SystemsBitBtn", 81, 2, 81, 74}, ":/toolbar/systems.png", nullptr},
-    {"ClearAction", "Clear", "|Clear all marks and calculations", QKeySequence::New,
+    {"ClearAction", "Clear", "|Clear all marks and calculations", QKeySequence::New, {},
      &TTombolixForm::ClearAction, &TTombolixForm::ClearActionExecute,
      {"ClearBitBtn", 162, 2, 81, 74}, ":/toolbar/clear.png", nullptr},
-    {"PrintAction", "Print", "|Print filled boards", QKeySequence::Print,
+    {"PrintAction", "Print", "|Print filled boards", QKeySequence::Print, {},
      &TTombolixForm::PrintAction, &TTombolixForm::PrintActionExecute,
      {"PrintBitBtn", 243, 2, 75, 74}, ":/toolbar/print.png", nullptr},
-    {"LuckAction", "Luck", "|Increas you winning chances", QKeySequence::UnknownKey,
+    {"LuckAction", "Luck", "|Increas you winning chances", QKeySequence::UnknownKey, {},
      &TTombolixForm::LuckAction, &TTombolixForm::LuckActionExecute,
      {"LuckBitBtn", 318, 2, 75, 74}, ":/toolbar/luck.png", nullptr},
-    {"HelpAction", "Help", "|Program usage and explanation", QKeySequence::HelpContents,
+    {"HelpAction", "Help", "|Program usage and explanation", QKeySequence::HelpContents, {},
      &TTombolixForm::HelpAction, &TTombolixForm::HelpActionExecute,
      {"CalculateBitBtn", 393, 2, 81, 74}, ":/toolbar/help.png", nullptr},
-    {"AboutAction", "About", "|Contact the Author and read about his other programs", QKeySequence::UnknownKey,
+    {"AboutAction", "About", "|Contact the Author and read about his other programs", QKeySequence::UnknownKey, {},
      &TTombolixForm::AboutAction, &TTombolixForm::AboutActionExecute,
      {"AboutBitBtn", 474, 2, 75, 74}, ":/toolbar/about.png", "|A note about the author and his other programs"},
-    {"FormCloseAction", "Exit", "|Close window and Exit program", QKeySequence::Quit,
+    {"DrawAction", "Draw", "|Quick pick and check the draw", QKeySequence::UnknownKey, Qt::CTRL | Qt::Key_D,
+     &TTombolixForm::DrawAction, &TTombolixForm::DrawActionExecute,
+     {"DrawBitBtn", 572, 2, 81, 74}, ":/toolbar/draw.png", nullptr},
+    {"FormCloseAction", "Exit", "|Close window and Exit program", QKeySequence::Quit, {},
      &TTombolixForm::FormCloseAction, &TTombolixForm::FormCloseActionExecute,
      {"ExitBitBtn", 676, 2, 81, 74}, ":/toolbar/exit.png", nullptr},
-    {"CalculateAction", "Calculate", "|Calculate Probabilities and related data", QKeySequence::UnknownKey,
+    {"CalculateAction", "Calculate", "|Calculate Probabilities and related data", QKeySequence::UnknownKey, {},
      &TTombolixForm::CalculateAction, &TTombolixForm::CalculateActionExecute,
      {nullptr, 0, 0, 0, 0}, nullptr, nullptr},
 };
@@ -101,6 +108,7 @@ QFont WindowFont(int pixels)
 
 TTombolixForm::TTombolixForm(const QImage &atlas, QWidget *parent)
     : QWidget(parent)
+    , FRandom(std::random_device{}())
 {
     SetUpWindow(this,
                 {.name = "TombolixForm",
@@ -152,8 +160,11 @@ void TTombolixForm::CreateCommands()
         action->setStatusTip(QString::fromStdString(hint.longPart));
         action->setToolTip(QString::fromStdString(hint.shortPart));
         action->setProperty("hint", QString::fromLatin1(def.hint));
-        if (def.keys != QKeySequence::UnknownKey) {
+        if (def.keys != QKeySequence::UnknownKey)
             action->setShortcuts(def.keys);
+        else if (def.ownKey != QKeyCombination())
+            action->setShortcut(def.ownKey);
+        if (!action->shortcuts().isEmpty()) {
             action->setShortcutContext(Qt::WindowShortcut);
             addAction(action);
         }
@@ -231,6 +242,8 @@ void TTombolixForm::FormShow()
     ReadShape(true, errors);
     SetColours();
     errors.Run([this] { DrawCoupon(); });
+    if (!std::exchange(FRestored, true))
+        errors.Run([this] { RestoreCoupon(); });
     if (errors.Empty())
         return;
     QMetaObject::invokeMethod(
@@ -240,6 +253,7 @@ void TTombolixForm::FormShow()
 void TTombolixForm::closeEvent(QCloseEvent *event)
 {
     QWidget::closeEvent(event);
+    Guarded([this] { KeepCoupon(); });
     // Closing the main window ends the program, even while other windows
     // are shown. Outside a running event loop there is nothing to end.
     if (QThread::currentThread()->loopLevel() > 0)
@@ -271,20 +285,26 @@ void TTombolixForm::WMSettingsChanged(TWindowMessage &message)
     TErrorCollector errors;
     ReadShape(false, errors);
     errors.Run([this] { DrawCoupon(); });
+    errors.Run([this] { KeepCoupon(); });
     message.Result = 1;
+    emit shapeChanged();
     errors.RethrowFirst();
 }
 
 void TTombolixForm::WMSystemsChanged(TWindowMessage &message)
 {
-    DrawCoupon();
+    TErrorCollector errors;
+    errors.Run([this] { DrawCoupon(); });
+    errors.Run([this] { KeepCoupon(); });
     message.Result = 1;
+    errors.RethrowFirst();
 }
 
 // --- Coupon drawing ---------------------------------------------------------
 
 void TTombolixForm::DrawCoupon()
 {
+    FView->Image()->ClearRings();
     FView->Fill(CouponColor);
     ClearCoupon();
     if (boards == 0)
@@ -333,15 +353,125 @@ void TTombolixForm::CouponImageMouseDown(int x, int y)
         excludedCount = systems.ExcludedCount(boardsize);
         return systems.IsExcluded(n);
     });
+    if (result != TClickResult::Ignored)
+        FView->Image()->SetRings(hit->board, {});
     if (result == TClickResult::MarkedFull) {
         ShowPunch(hit->board);
         ShowSpread(hit->board);
         CalculateResults();
+        KeepCoupon();
     } else if (result == TClickResult::UnmarkedFromFull) {
         FView->ClearPunch(hit->board, CouponColor);
         FView->ClearSpread(hit->board, CouponColor);
         CalculateResults();
+        KeepCoupon();
     }
+}
+
+// --- Quick pick, the kept coupon and the draw ----------------------------------
+
+void TTombolixForm::FillBoards()
+{
+    TSettingsReading reading;
+    TRegOptions store;
+    const TCouponSystems systems = TCouponSystems::ReadExclusions(store);
+    excludedCount = systems.ExcludedCount(boardsize);
+    const auto isExcluded = [&](uint8_t n) { return systems.IsExcluded(n); };
+    const std::vector<TBoardPick> picks = QuickPick(Coupon(), Shape(), isExcluded, FRandom);
+    if (picks.empty()) {
+        emit messageRequested(QStringLiteral("Every board is already full"));
+        return;
+    }
+    for (const TBoardPick &pick : picks) {
+        for (const uint8_t n : pick.numbers)
+            FView->Mark(HitOf(pick.board, n), Shape(), isExcluded);
+        FView->Image()->SetRings(pick.board, {});
+        if (Coupon().IsFull(pick.board, marks)) {
+            ShowPunch(pick.board);
+            ShowSpread(pick.board);
+        }
+    }
+    CalculateResults();
+    KeepCoupon();
+}
+
+void TTombolixForm::KeepCoupon()
+{
+    try {
+        TRegOptions().SetCoupon(::KeepCoupon(Coupon()));
+    } catch (const TRegistryError &) {
+        // A store that cannot be written would say so at every full board;
+        // once is enough.
+        if (!std::exchange(FKeepFailed, true))
+            throw;
+    }
+}
+
+void TTombolixForm::RestoreCoupon()
+{
+    TSettingsReading reading;
+    const auto isExcluded = [this](uint8_t n) { return FView->IsExcluded(n); };
+    const auto restorable = RestorableMarks(TRegOptions().GetCoupon(), Coupon(), Shape(), isExcluded);
+    bool anyFull = false;
+    for (int b = 1; b <= kMaxBoards; ++b) {
+        for (const uint8_t n : restorable[b - 1])
+            FView->Mark(HitOf(b, n), Shape(), isExcluded);
+        if (!restorable[b - 1].empty() && Coupon().IsFull(b, marks)) {
+            ShowPunch(static_cast<uint8_t>(b));
+            ShowSpread(static_cast<uint8_t>(b));
+            anyFull = true;
+        }
+    }
+    if (anyFull)
+        CalculateResults();
+}
+
+QStringList TTombolixForm::CheckDraw(const TDrawnNumbers &draw)
+{
+    TCouponImage *image = FView->Image();
+    image->ClearRings();
+    if (!IsValidDraw(draw, marks, boardsize)) {
+        emit messageRequested(QString::fromStdString(InvalidDrawMessage(marks, boardsize)));
+        return {};
+    }
+    if (Coupon().FullBoardCount(marks) == 0) {
+        emit messageRequested(QStringLiteral("Please fill at least one of the boards"));
+        return {};
+    }
+    TSettingsReading reading;
+    TRegOptions store;
+    TPayments payments{};
+    // Payments the store cannot open stay 0, as in the results panel.
+    store.GetPayments(payments);
+    const std::vector<TBoardWin> wins = ::CheckDraw(Coupon(), Shape(), draw, divisions);
+    for (const TBoardWin &win : wins) {
+        QList<int> drawn;
+        for (int n = 1; n <= boardsize; ++n)
+            if (Coupon().Marked(win.board, n) && IsDrawn(draw, marks, n))
+                drawn.append(n);
+        image->SetRings(win.board, drawn);
+    }
+    QStringList lines;
+    for (const std::string &line : DrawResultLines(wins, payments))
+        lines.append(QString::fromStdString(line));
+    // The lines are shown whether or not the draw could be kept; a store
+    // that cannot be written says so once they are.
+    TDrawnNumbers kept = draw;
+    std::fill(kept.begin() + marks, kept.begin() + 6, uint8_t{0});
+    try {
+        store.SetDraw(kept);
+    } catch (const TRegistryError &error) {
+        const QString text = QString::fromUtf8(error.what());
+        QMetaObject::invokeMethod(
+            this, [text] { ShowErrorReport(text); }, Qt::QueuedConnection);
+    }
+    return lines;
+}
+
+void TTombolixForm::ClearDraw()
+{
+    FView->Image()->ClearRings();
+    TRegOptions().SetDraw({});
 }
 
 // --- Coefficients and results -------------------------------------------------
@@ -395,6 +525,7 @@ void TTombolixForm::CalculateActionExecute()
 void TTombolixForm::ClearActionExecute()
 {
     DrawCoupon();
+    KeepCoupon();
 }
 
 void TTombolixForm::SystemsActionExecute()
@@ -427,4 +558,9 @@ void TTombolixForm::AboutActionExecute()
 void TTombolixForm::HelpActionExecute()
 {
     emit helpRequested();
+}
+
+void TTombolixForm::DrawActionExecute()
+{
+    emit drawRequested();
 }

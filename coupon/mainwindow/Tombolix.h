@@ -3,7 +3,10 @@
 #include "coupon/kit/ErrorReport.h"
 #include "coupon/kit/WindowMessages.h"
 #include "coupon/logic/CouponState.h"
+#include "coupon/logic/DrawCheck.h"
+#include "coupon/logic/QuickPick.h"
 
+#include <QStringList>
 #include <QWidget>
 
 #include <array>
@@ -18,7 +21,7 @@ class TCouponKeyboard;
 class TCouponView;
 class TResultsPanel;
 
-// The main window: the toolbar of nine commands, the coupon with its
+// The main window: the toolbar of ten commands, the coupon with its
 // coefficient captions, the results panel and the status bar. It keeps the
 // working copy of the game's shape; every other setting it reads from the
 // store when it needs it.
@@ -56,6 +59,25 @@ public:
     // The results panel over the full boards, with the stored payments.
     void CalculateResults();
 
+    // Quick pick: every board in use that is not full completed at random,
+    // each as if clicked full, and the results once at the end. The
+    // generator is seeded from std::random_device; SeedQuickPick gives it a
+    // seed of the caller's.
+    void FillBoards();
+    void SeedQuickPick(uint64_t seed) { FRandom.seed(seed); }
+
+    // The full boards checked against a draw: the lines for the player, and
+    // the drawn numbers ringed on the coupon; the draw is kept. A draw that
+    // is not valid, or a coupon with no full board, gets the message box
+    // and no lines.
+    QStringList CheckDraw(const TDrawnNumbers &draw);
+    // The rings taken off and the kept draw emptied.
+    void ClearDraw();
+
+    // The coupon's marks written to the store, and read back at start.
+    void KeepCoupon();
+    void RestoreCoupon();
+
     // Commands.
     void FormCloseActionExecute();
     void ShowOptionsActionExecute();
@@ -66,6 +88,7 @@ public:
     void LuckActionExecute();
     void AboutActionExecute();
     void HelpActionExecute();
+    void DrawActionExecute();
 
     // The commands, named as their objectName.
     QAction *FormCloseAction = nullptr;
@@ -77,6 +100,7 @@ public:
     QAction *LuckAction = nullptr;
     QAction *AboutAction = nullptr;
     QAction *HelpAction = nullptr;
+    QAction *DrawAction = nullptr;
 
 signals:
     // The commands that open the other windows. The main window does not
@@ -86,6 +110,9 @@ signals:
     void luckRequested();
     void aboutRequested();
     void helpRequested();
+    void drawRequested();
+    // The game's shape changed (Preferences were accepted).
+    void shapeChanged();
     void messageRequested(const QString &text);
 
 protected:
@@ -117,6 +144,9 @@ private:
     TCouponKeyboard *FKeyboard = nullptr; // a child of the coupon's picture
 
     TErrorCollector FStartupErrors;
+    TQuickPickRandom FRandom;
+    bool FRestored = false;   // the kept coupon is read back at the first showing alone
+    bool FKeepFailed = false; // a failure to keep the coupon is told once
 };
 
 extern TTombolixForm *TombolixForm;

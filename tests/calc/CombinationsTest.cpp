@@ -48,8 +48,9 @@ TEST_P(DivisionProbabilityTest, MatchesThePublishedOdds)
     const auto &c = GetParam();
     TLottoCalc calc;
     for (size_t d = 0; d < kDivisionTable.size(); ++d) {
-        const auto [j, b] = kDivisionTable[d];
-        EXPECT_EQ(calc.DivisionProbability(c.drawable, c.marks, j, b), c.ways[d] / c.total) << "division " << d + 1;
+        const TDivision &division = kDivisionTable[d];
+        EXPECT_EQ(calc.DivisionProbability(c.drawable, c.marks, division.matches, division.bonus), c.ways[d] / c.total)
+            << "division " << d + 1;
     }
 }
 

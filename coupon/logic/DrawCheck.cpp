@@ -1,0 +1,92 @@
+#include "coupon/logic/DrawCheck.h"
+#include "calc/CouponWins.h"
+
+#include <algorithm>
+#include <bitset>
+
+namespace {
+
+std::string Dollars(int64_t amount)
+{
+    std::string text(1, '$');
+    text += std::to_string(amount);
+    return text;
+}
+
+} // namespace
+
+bool IsValidDraw(const TDrawnNumbers &draw, uint8_t marks, uint8_t boardsize)
+{
+    if (marks > 6)
+        return false;
+    std::bitset<256> seen;
+    const auto take = [&](uint8_t n) {
+        if (n < 1 || n > boardsize || seen[n])
+            return false;
+        seen.set(n);
+        return true;
+    };
+    for (size_t i = 0; i < marks; ++i)
+        if (!take(draw[i]))
+            return false;
+    return take(draw[6]);
+}
+
+std::string InvalidDrawMessage(uint8_t marks, uint8_t boardsize)
+{
+    return "Enter " + std::to_string(marks) + " different numbers from 1 to " + std::to_string(boardsize)
+        + ", and a bonus ball that is not one of them";
+}
+
+bool IsDrawn(const TDrawnNumbers &draw, uint8_t marks, int number)
+{
+    if (number == draw[6])
+        return true;
+    return std::find(draw.begin(), draw.begin() + std::min<int>(marks, 6), number)
+        != draw.begin() + std::min<int>(marks, 6);
+}
+
+std::vector<TBoardWin> CheckDraw(const TCouponState &coupon, const TCouponShape &shape, const TDrawnNumbers &draw,
+                                 const std::array<uint8_t, 7> &divisions)
+{
+    std::array<bool, 7> on{};
+    std::ranges::transform(divisions, on.begin(), [](uint8_t d) { return d == 1; });
+    std::vector<TBoardWin> wins;
+    for (int b = 1; b <= std::min<int>(shape.boards, kMaxBoards); ++b) {
+        if (!coupon.IsFull(b, shape.marks))
+            continue;
+        int matches = 0;
+        for (size_t i = 0; i < shape.marks && i < 6; ++i)
+            matches += draw[i] >= 1 && draw[i] <= kMaxNumbers && coupon.Marked(b, draw[i]);
+        const bool bonus = draw[6] >= 1 && draw[6] <= kMaxNumbers && coupon.Marked(b, draw[6]);
+        wins.push_back({static_cast<uint8_t>(b), WonDivision(shape.marks, matches, bonus, on)});
+    }
+    return wins;
+}
+
+std::vector<std::string> DrawResultLines(const std::vector<TBoardWin> &wins, const std::array<int64_t, 7> &payments)
+{
+    std::vector<std::string> lines;
+    int64_t total = 0;
+    int winners = 0;
+    for (const TBoardWin &win : wins) {
+        std::string line = "Board " + std::to_string(win.board) + ": ";
+        if (win.division < 0) {
+            line += "no prize";
+        } else {
+            const auto d = static_cast<size_t>(win.division);
+            line += std::string(kDivisionTable[d].caption) + ", " + Dollars(payments[d]);
+            total += payments[d];
+            ++winners;
+        }
+        lines.push_back(std::move(line));
+    }
+    if (wins.empty())
+        return lines;
+    if (winners == 0)
+        lines.emplace_back("No prize on this coupon");
+    else
+        lines.push_back("Prizes: " + Dollars(total) + " on " + std::to_string(winners)
+                        + (winners == 1 ? " board" : " boards"));
+    return lines;
+}

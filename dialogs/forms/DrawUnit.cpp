@@ -1,0 +1,159 @@
+#include "dialogs/forms/DrawUnit.h"
+#include "coupon/kit/ErrorReport.h"
+#include "coupon/kit/KeyboardAccess.h"
+#include "dialogs/forms/DialogSetup.h"
+
+#include <QGroupBox>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QSpinBox>
+
+#include <utility>
+
+TDrawForm *DrawForm = nullptr;
+
+namespace {
+
+constexpr QSize kClientSize(440, 548);
+constexpr TPlace kQuickPickGroupBox = {"QuickPickGroupBox", 8, 4, 424, 76};
+constexpr TPlace kFillBitBtn = {"FillBitBtn", 14, 28, 130, 36}; // within QuickPickGroupBox
+constexpr TPlace kDrawGroupBox = {"DrawGroupBox", 8, 86, 424, 396};
+// Within DrawGroupBox: the six main fields 52 pixels apart, the bonus ball
+// beside them; the results hold a line for each of twelve boards and the
+// prizes.
+constexpr TPlace kMainNumbersLabel = {"MainNumbersLabel", 14, 26, 0, 0};
+constexpr TPlace kMainSpinBoxRow = {"Main%1SpinBox", 14, 48, 48, 26};
+constexpr int kMainPitch = 52;
+constexpr TPlace kBonusBallLabel = {"BonusBallLabel", 336, 26, 0, 0};
+constexpr TPlace kBonusSpinBox = {"BonusSpinBox", 336, 48, 48, 26};
+constexpr TPlace kCheckBitBtn = {"CheckBitBtn", 14, 86, 130, 36};
+constexpr TPlace kClearDrawBitBtn = {"ClearDrawBitBtn", 154, 86, 130, 36};
+constexpr TPlace kDrawResultsMemo = {"DrawResultsMemo", 14, 132, 396, 252};
+constexpr TPlace kCloseBitBtn = {"CloseBitBtn", 326, 488, 106, 56};
+
+QPushButton *MakeButton(QWidget *parent, const TPlace &place, const char *caption)
+{
+    auto *button = new QPushButton(QString::fromLatin1(caption), parent);
+    button->setAutoDefault(false);
+    return Place(button, place);
+}
+
+// A number of the draw; empty until one is entered.
+QSpinBox *MakeNumberField(QWidget *parent, const TPlace &place, const QString &name, QPoint offset = {})
+{
+    auto *field = new QSpinBox(parent);
+    field->setSpecialValueText(QStringLiteral(" "));
+    field->setRange(0, 49);
+    field->setAlignment(Qt::AlignRight);
+    field->setAccessibleName(name);
+    Place(field, place, offset);
+    return field;
+}
+
+} // namespace
+
+TDrawForm::TDrawForm(QWidget *parent)
+    : QWidget(parent)
+{
+    SetUpDialog(this, {.name = "DrawForm", .title = "Drawvane Draw", .size = kClientSize, .font = DialogFont()});
+    // What only the shown window needs: its controls.
+    BuildOnFirstShowing(this, [this] {
+        QuickPickGroupBox = Place(new QGroupBox(QStringLiteral("Quick Pick"), this), kQuickPickGroupBox);
+        FillBitBtn = MakeButton(QuickPickGroupBox, kFillBitBtn, "Fill Boards");
+
+        DrawGroupBox = Place(new QGroupBox(QStringLiteral("The Draw"), this), kDrawGroupBox);
+        MainNumbersLabel = Place(new QLabel(QStringLiteral("Main numbers"), DrawGroupBox), kMainNumbersLabel);
+        for (int i = 0; i < 6; ++i) {
+            const QString name = QString::fromLatin1(kMainSpinBoxRow.name).arg(i + 1);
+            MainSpinBoxes[i] = MakeNumberField(DrawGroupBox, kMainSpinBoxRow,
+                                               QStringLiteral("Main number %1").arg(i + 1), QPoint(kMainPitch * i, 0));
+            MainSpinBoxes[i]->setObjectName(name);
+        }
+        MainNumbersLabel->setBuddy(MainSpinBoxes[0]);
+        BonusBallLabel = Place(new QLabel(QStringLiteral("Bonus ball"), DrawGroupBox), kBonusBallLabel);
+        BonusSpinBox = MakeNumberField(DrawGroupBox, kBonusSpinBox, QStringLiteral("Bonus ball"));
+        BonusBallLabel->setBuddy(BonusSpinBox);
+        CheckBitBtn = MakeButton(DrawGroupBox, kCheckBitBtn, "Check");
+        ClearDrawBitBtn = MakeButton(DrawGroupBox, kClearDrawBitBtn, "Clear Draw");
+        DrawResultsMemo = Place(new QPlainTextEdit(DrawGroupBox), kDrawResultsMemo);
+        DrawResultsMemo->setReadOnly(true);
+        DrawResultsMemo->setAccessibleName(QStringLiteral("Draw results"));
+
+        CloseBitBtn =
+            MakeGlyphButton(this, kCloseBitBtn, QStringLiteral("Close"), QStringLiteral(":/glyphs/close.png"));
+
+        connect(FillBitBtn, &QPushButton::clicked, this, Guard([this] { FillBitBtnClick(); }));
+        connect(CheckBitBtn, &QPushButton::clicked, this, Guard([this] { CheckBitBtnClick(); }));
+        connect(ClearDrawBitBtn, &QPushButton::clicked, this, Guard([this] { ClearDrawBitBtnClick(); }));
+        connect(CloseBitBtn, &QPushButton::clicked, this, Guard([this] { CloseBitBtnClick(); }));
+
+        SetTabChain({FillBitBtn, MainSpinBoxes[0], MainSpinBoxes[1], MainSpinBoxes[2], MainSpinBoxes[3],
+                     MainSpinBoxes[4], MainSpinBoxes[5], BonusSpinBox, CheckBitBtn, ClearDrawBitBtn, DrawResultsMemo,
+                     CloseBitBtn});
+    });
+    // Enter in a number field checks the draw.
+    SetWindowKeys(
+        this, [this] { return CheckBitBtn; }, [this] { return CloseBitBtn; });
+    CentreOnScreen(this);
+    CallOnShow(this, [this] { FormShow(); });
+}
+
+std::array<QSpinBox *, 7> TDrawForm::Fields() const
+{
+    return {MainSpinBoxes[0], MainSpinBoxes[1], MainSpinBoxes[2], MainSpinBoxes[3],
+            MainSpinBoxes[4], MainSpinBoxes[5], BonusSpinBox};
+}
+
+void TDrawForm::FormShow()
+{
+    SetBackgroundColour(this, kCommonBackground);
+    ReadShape();
+    if (!std::exchange(FKeptDrawShown, true) && OnKeptDraw) {
+        const std::array<int, 7> kept = OnKeptDraw();
+        const std::array<QSpinBox *, 7> fields = Fields();
+        for (size_t i = 0; i < fields.size(); ++i)
+            fields[i]->setValue(kept[i]);
+    }
+}
+
+void TDrawForm::ReadShape()
+{
+    if (!OnShape || !BonusSpinBox)
+        return;
+    const TShape shape = OnShape();
+    for (QSpinBox *field : Fields())
+        field->setMaximum(shape.boardsize);
+    MainSpinBoxes[5]->setVisible(shape.marks >= 6);
+}
+
+void TDrawForm::FillBitBtnClick()
+{
+    if (OnFill)
+        OnFill();
+}
+
+void TDrawForm::CheckBitBtnClick()
+{
+    std::array<int, 7> draw{};
+    const std::array<QSpinBox *, 7> fields = Fields();
+    for (size_t i = 0; i < fields.size(); ++i)
+        draw[i] = fields[i]->value();
+    DrawResultsMemo->clear();
+    if (OnCheck)
+        DrawResultsMemo->setPlainText(OnCheck(draw).join(QLatin1Char('\n')));
+}
+
+void TDrawForm::ClearDrawBitBtnClick()
+{
+    for (QSpinBox *field : Fields())
+        field->setValue(0);
+    DrawResultsMemo->clear();
+    if (OnClearDraw)
+        OnClearDraw();
+}
+
+void TDrawForm::CloseBitBtnClick()
+{
+    hide();
+}
