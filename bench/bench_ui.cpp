@@ -1,5 +1,7 @@
 // Speed of the coupon window: full redraw, one click, start-up.
 
+#include "startup/FirstPaint.h"
+
 #include "app/Application.h"
 #include "coupon/logic/CouponForTests.h"
 #include "coupon/logic/CouponSystems.h"
@@ -122,6 +124,51 @@ void BM_RedrawTwelveFullBoardsScaled(benchmark::State &state)
     }
 }
 BENCHMARK(BM_RedrawTwelveFullBoardsScaled)->Arg(125)->Arg(150)->Arg(200)->Unit(benchmark::kMillisecond);
+
+// Twelve full boards over all 49 numbers, each sharing a few with others:
+// the most the exact figures have to visit at start.
+TKeptCoupon SpreadCoupon()
+{
+    TKeptCoupon coupon{};
+    for (size_t b = 0; b < coupon.size(); ++b) {
+        for (size_t k = 0; k < 6; ++k)
+            coupon[b][k] = static_cast<uint8_t>((4 * b + 8 * k) % 49 + 1);
+        std::sort(coupon[b].begin(), coupon[b].end());
+    }
+    return coupon;
+}
+
+// The program's start to the first paint of its window, with an empty
+// coupon kept (0) and with twelve full boards kept (12), which come back
+// with their coefficients and figures before the window shows. The
+// systems are off, so that every kept number is taken back.
+void BM_StartToFirstPaint(benchmark::State &state)
+{
+    StartForms();
+    DestroyForms();
+    {
+        TRegOptions store;
+        store.SetPlayExclude(false);
+        store.SetPlayInclude(false);
+        store.SetCoupon(state.range(0) ? SpreadCoupon() : TKeptCoupon{});
+    }
+    int full = 0;
+    for (auto _ : state) {
+        CreateForms();
+        TQuitAfterFirstPaint quit;
+        TombolixForm->installEventFilter(&quit);
+        TombolixForm->show();
+        QApplication::exec();
+        state.PauseTiming();
+        full = TombolixForm->Coupon().FullBoardCount(TombolixForm->marks);
+        DestroyForms();
+        state.ResumeTiming();
+    }
+    state.counters["full_boards"] = full;
+    TRegOptions().SetCoupon({});
+    PrepareStore();
+}
+BENCHMARK(BM_StartToFirstPaint)->Arg(0)->Arg(12)->Unit(benchmark::kMillisecond);
 
 // One press that marks or unmarks number 3 of board 2, which never fills it.
 void BM_ClickTogglesOneCell(benchmark::State &state)

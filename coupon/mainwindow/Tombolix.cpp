@@ -293,6 +293,7 @@ void TTombolixForm::WMSettingsChanged(TWindowMessage &message)
 
 void TTombolixForm::WMSystemsChanged(TWindowMessage &message)
 {
+    TSettingsReading reading;
     TErrorCollector errors;
     errors.Run([this] { DrawCoupon(); });
     errors.Run([this] { KeepCoupon(); });
@@ -397,13 +398,20 @@ void TTombolixForm::FillBoards()
 
 void TTombolixForm::KeepCoupon()
 {
+    TSettingsReading reading;
+    TRegOptions store;
+    const TKeptCoupon coupon = ::KeepCoupon(Coupon());
+    // A coupon kept already is not written again: a redraw that changes
+    // nothing leaves the file alone.
+    if (store.GetCoupon() == coupon)
+        return;
     try {
-        TRegOptions().SetCoupon(::KeepCoupon(Coupon()));
-    } catch (const TRegistryError &) {
+        store.SetCoupon(coupon);
+    } catch (const TRegistryError &error) {
         // A store that cannot be written would say so at every full board;
         // once is enough.
         if (!std::exchange(FKeepFailed, true))
-            throw;
+            throw TRegistryError(std::string("The coupon could not be kept for the next start (") + error.what() + ")");
     }
 }
 
@@ -524,6 +532,7 @@ void TTombolixForm::CalculateActionExecute()
 
 void TTombolixForm::ClearActionExecute()
 {
+    TSettingsReading reading;
     DrawCoupon();
     KeepCoupon();
 }

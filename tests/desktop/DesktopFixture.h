@@ -101,8 +101,8 @@ protected:
     // the commands are given without the mouse.
     static void OpenEveryWindow()
     {
-        for (const char *command :
-             {"ShowOptionsAction", "SystemsAction", "LuckAction", "AboutAction", "HelpAction", "PrintAction"})
+        for (const char *command : {"ShowOptionsAction", "SystemsAction", "LuckAction", "AboutAction", "HelpAction",
+                                    "DrawAction", "PrintAction"})
             Command(command)->trigger();
     }
 

@@ -8,6 +8,7 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QMessageBox>
+#include <QPlainTextEdit>
 #include <QTimer>
 #include <QToolButton>
 
@@ -76,7 +77,7 @@ TEST_F(Desktop, EveryWindowReachesTheWindowManagerWithExactlyItsCaption)
         {TombolixForm, "Drawvane"},        {PreferencesForm, "Drawvane Preferences"},
         {SystemsForm, "Drawvane Systems"}, {LuckForm, "Drawvane Luck"},
         {AboutForm, "Drawvane About"},     {HelpForm, "Drawvane Help"},
-        {MessageForm, "Drawvane Message"},
+        {DrawForm, "Drawvane Draw"},       {MessageForm, "Drawvane Message"},
     };
     for (const auto &w : windows)
         ASSERT_TRUE(x11::WaitFor([&] { return x11::Viewable(Id(w.window)); })) << w.caption;
@@ -93,7 +94,8 @@ struct TDialog {
 std::vector<TDialog> DialogsAndButtons()
 {
     return {{"PrefBitBtn", PreferencesForm}, {"SystemsBitBtn", SystemsForm}, {"LuckBitBtn", LuckForm},
-            {"AboutBitBtn", AboutForm},      {"CalculateBitBtn", HelpForm},  {"PrintBitBtn", MessageForm}};
+            {"AboutBitBtn", AboutForm},      {"CalculateBitBtn", HelpForm},  {"DrawBitBtn", DrawForm},
+            {"PrintBitBtn", MessageForm}};
 }
 
 // Where the stacking has the window, from the bottom; -1 when it is not
@@ -282,8 +284,54 @@ TEST_F(Desktop, StoreThatCannotBeWrittenStartsCompleteAndABoardClickedFullShowsI
     EXPECT_EQ(LabelText("TotalWinProbability"), QStringLiteral("0.018638"));
     EXPECT_EQ(LabelText("Odds1Label"), QStringLiteral("1 : 13983815"));
     EXPECT_FALSE(LabelText("p2").isEmpty());
+    // Keeping the coupon fails, which is told once, whatever fills later.
+    ASSERT_TRUE(x11::WaitFor([&] { return watch.seen.size() == 2 && !QApplication::activeModalWidget(); }));
+    EXPECT_EQ(watch.seen[1].text,
+              QStringLiteral("The coupon could not be kept for the next start (Failed to set data for '1.1')"));
+    for (int n = 1; n <= 6; ++n)
+        ClickNumber(3, n);
+    ASSERT_TRUE(x11::WaitFor([] { return TombolixForm->Coupon().MarkCount(3) == 6; }));
     QTest::qWait(200);
-    EXPECT_EQ(watch.seen.size(), 1) << "reading the store reported again";
+    EXPECT_EQ(watch.seen.size(), 2) << "reading the store reported again";
+}
+
+// A board filled by real clicks, the Draw window opened by its button and a
+// draw checked by its keys: the prize listed, and the drawn numbers ringed
+// on the screen while the coupon's picture stays as it was.
+TEST_F(Desktop, DrawCheckedRingsTheDrawnNumbersOnTheScreen)
+{
+    StartProgram();
+    for (int n : {3, 9, 17, 25, 33, 41})
+        ClickNumber(4, n);
+    ASSERT_TRUE(x11::WaitFor([] { return TombolixForm->Coupon().MarkCount(4) == 6; }));
+    const QImage picture = CouponPicture()->Image();
+    ASSERT_TRUE(ShowByClick(Control(TombolixForm, "DrawBitBtn"), DrawForm));
+    QWidget *first = Control(DrawForm, "Main1SpinBox");
+    x11::Click(CentreOf(first));
+    ASSERT_TRUE(x11::WaitFor([&] { return first->hasFocus() || first->focusProxy()->hasFocus(); }));
+    const auto keys = [](const QStringList &arguments) { x11::Run(QStringLiteral("xdotool"), arguments); };
+    for (const char *number : {"3", "9", "17", "40", "41", "42", "25"}) {
+        keys({"key", "ctrl+a"});
+        keys({"type", "--delay", "30", QString::fromLatin1(number)});
+        keys({"key", "Tab"});
+    }
+    keys({"key", "Return"});
+    auto *memo = Control<QPlainTextEdit>(DrawForm, "DrawResultsMemo");
+    ASSERT_TRUE(x11::WaitFor([&] { return !memo->toPlainText().isEmpty(); }));
+    EXPECT_EQ(memo->toPlainText(), QStringLiteral("Board 4: 4 + bonus ball, $5000\nPrizes: $5000 on 1 board"));
+
+    DrawForm->hide();
+    ASSERT_TRUE(x11::WaitFor([] { return !x11::Viewable(Id(DrawForm)); }));
+    QTest::qWait(200);
+    const QImage shot = Shot(TombolixForm);
+    const QPoint coupon = CouponPicture()->mapTo(TombolixForm, QPoint(0, 0));
+    for (int n : {3, 9, 17, 25, 33, 41}) {
+        const QPoint top = coupon + TCouponImage::CellRect(4, n).topLeft() + QPoint(8, 2);
+        const bool drawn = n != 33;
+        EXPECT_EQ((shot.pixel(top) | 0xFF000000u) == kRingColour, drawn) << n;
+    }
+    EXPECT_EQ(CouponPicture()->Image(), picture);
+    KeepScreen("draw-checked");
 }
 
 } // namespace

@@ -110,8 +110,8 @@ TEST_F(Desktop, DarkDesktopThemeChangesNoWindow)
     ASSERT_TRUE(desktop.open(QIODevice::ReadOnly));
     EXPECT_LT(contrast::Luminance(QColor(QString::fromLatin1(desktop.readLine().trimmed())).rgb()), 0.1);
 
-    for (const char *window :
-         {"TombolixForm", "PreferencesForm", "SystemsForm", "HelpForm", "AboutForm", "LuckForm", "MessageForm"}) {
+    for (const char *window : {"TombolixForm", "PreferencesForm", "SystemsForm", "HelpForm", "AboutForm", "LuckForm",
+                               "DrawForm", "MessageForm"}) {
         const QImage a(shots + QStringLiteral("/light/%1.png").arg(QLatin1String(window)));
         const QImage b(shots + QStringLiteral("/dark/%1.png").arg(QLatin1String(window)));
         ASSERT_FALSE(a.isNull()) << window;

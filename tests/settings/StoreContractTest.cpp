@@ -390,3 +390,35 @@ TEST_F(StoreTest, NoDescriptorStaysOpenAfterAnyOperationOrFailure)
     }
     EXPECT_EQ(OpenDescriptors(), before);
 }
+
+// The kept coupon and draw read back as written; reading a missing key
+// creates nothing, and a value that is not a number 0..255 reads as an
+// empty slot, the others as they stand.
+TEST_F(StoreTest, KeptCouponAndDrawReadBackAndUnreadableValuesAreEmpty)
+{
+    ASSERT_TRUE(store.InitDefaults());
+    const std::string before = Contents();
+    EXPECT_EQ(store.GetCoupon(), TKeptCoupon{});
+    EXPECT_EQ(store.GetDraw(), TKeptDraw{});
+    EXPECT_EQ(Contents(), before) << "reading wrote";
+
+    TKeptCoupon coupon{};
+    coupon[0] = {1, 2, 3, 4, 5, 6};
+    coupon[11] = {44, 45, 46, 47, 48, 49};
+    coupon[6] = {7, 0, 0, 0, 0, 0};
+    store.SetCoupon(coupon);
+    store.SetDraw({3, 11, 17, 25, 33, 41, 45});
+    EXPECT_EQ(TRegOptions().GetCoupon(), coupon);
+    EXPECT_EQ(TRegOptions().GetDraw(), (TKeptDraw{3, 11, 17, 25, 33, 41, 45}));
+
+    SetRaw("coupon", "1.2", "\"two\"");
+    SetRaw("coupon", "1.3", "dword:00000100");
+    SetRaw("coupon", "1.4", "hex(4):04,00");
+    SetRaw("coupon", "12.6", "dword:000000ff");
+    RemoveValue("coupon", "1.5");
+    SetRaw("draw", "bonus", "hex:2d");
+    coupon[0] = {1, 0, 0, 0, 0, 6};
+    coupon[11][5] = 255; // a byte, which the coupon drops as out of play
+    EXPECT_EQ(TRegOptions().GetCoupon(), coupon);
+    EXPECT_EQ(TRegOptions().GetDraw(), (TKeptDraw{3, 11, 17, 25, 33, 41, 0}));
+}

@@ -96,8 +96,8 @@ inline QRect TextArea(QWidget *w)
         option.initFrom(list);
         return list->style()->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, list);
     }
-    if (auto *field = qobject_cast<QLineEdit *>(w))
-        return field->rect().adjusted(2, 2, -2, -2);
+    if (auto *field = qobject_cast<QLineEdit *>(w)) // an empty number field shows a blank
+        return field->text().trimmed().isEmpty() ? QRect() : field->rect().adjusted(2, 2, -2, -2);
     if (auto *text = qobject_cast<QTextEdit *>(w))
         return text->viewport()->geometry();
     if (auto *group = qobject_cast<QGroupBox *>(w))

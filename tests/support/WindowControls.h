@@ -6,6 +6,7 @@
 #include "coupon/mainwindow/CouponImage.h"
 #include "coupon/mainwindow/Tombolix.h"
 #include "dialogs/forms/AboutUnit.h"
+#include "dialogs/forms/DrawUnit.h"
 #include "dialogs/forms/HelpUnit.h"
 #include "dialogs/forms/LuckUnit.h"
 #include "dialogs/forms/PreferencesUnit.h"
@@ -112,7 +113,8 @@ inline std::vector<std::pair<QAction *, QWidget *>> CommandedDialogs()
             {Command("SystemsAction"), SystemsForm},
             {Command("HelpAction"), HelpForm},
             {Command("AboutAction"), AboutForm},
-            {Command("LuckAction"), LuckForm}};
+            {Command("LuckAction"), LuckForm},
+            {Command("DrawAction"), DrawForm}};
 }
 
 // The main window's coupon picture.

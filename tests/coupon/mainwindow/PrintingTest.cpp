@@ -174,6 +174,7 @@ TEST_F(Printing, QueueThatRefusesJobsOrAStoppedPrinterIsReported)
         EXPECT_FALSE(MessageForm->isVisible());
         EXPECT_EQ(Form()->Coupon().MarkCount(3), 6);
         DestroyForms();
+        TRegOptions().SetCoupon({}); // the next start begins with an empty coupon
     }
 }
 

@@ -3,6 +3,7 @@
 
 #include "DialogFixture.h"
 #include "dialogs/forms/AboutUnit.h"
+#include "dialogs/forms/DrawUnit.h"
 #include "dialogs/forms/HelpUnit.h"
 #include "dialogs/forms/LuckUnit.h"
 
@@ -11,20 +12,26 @@
 namespace {
 
 // Tab stops in the order Tab visits them, from the control that has the
-// focus when the window first shows.
+// focus when the window first shows. A control that hands the focus to a
+// part of its own (a number field to its text) is named for itself.
 QStringList TabStops(QWidget *window)
 {
     const auto isStop = [window](QWidget *w) {
-        return (w->focusPolicy() & Qt::TabFocus) == Qt::TabFocus && w->isVisibleTo(window) && w != window;
+        return (w->focusPolicy() & Qt::TabFocus) == Qt::TabFocus && w->isVisibleTo(window) && w != window
+            && !w->focusProxy();
+    };
+    const auto owner = [](QWidget *w) {
+        QWidget *parent = w->parentWidget();
+        return parent && parent->focusProxy() == w ? parent : w;
     };
     QWidget *first = window->focusWidget();
     if (!first)
         for (first = window->nextInFocusChain(); first != window && !isStop(first); first = first->nextInFocusChain()) {
         }
-    QStringList names{first->objectName()};
+    QStringList names{owner(first)->objectName()};
     for (QWidget *w = first->nextInFocusChain(); w != first; w = w->nextInFocusChain())
         if (isStop(w))
-            names << w->objectName();
+            names << owner(w)->objectName();
     return names;
 }
 
@@ -68,7 +75,7 @@ std::vector<TWindowKeys> Windows()
         {nullptr,
          [] { return static_cast<QWidget *>(TombolixForm); },
          {"PrefBitBtn", "SystemsBitBtn", "ClearBitBtn", "PrintBitBtn", "LuckBitBtn", "CalculateBitBtn", "AboutBitBtn",
-          "ExitBitBtn", "CouponImage"},
+          "DrawBitBtn", "ExitBitBtn", "CouponImage"},
          QAccessible::Window},
         {"ShowOptionsAction", [] { return static_cast<QWidget *>(PreferencesForm); }, preferences, QAccessible::Dialog},
         {"SystemsAction", [] { return static_cast<QWidget *>(SystemsForm); }, systems, QAccessible::Dialog},
@@ -83,6 +90,10 @@ std::vector<TWindowKeys> Windows()
         {"LuckAction",
          [] { return static_cast<QWidget *>(LuckForm); },
          {"DonateBitBtn", "CloseBitBtn", "DonationMaskEdit", "Memo1"},
+         QAccessible::Dialog},
+        {"DrawAction", [] { return static_cast<QWidget *>(DrawForm); },
+         QStringList{"FillBitBtn"} + Numbered("Main%1SpinBox", 6)
+             + QStringList{"BonusSpinBox", "CheckBitBtn", "ClearDrawBitBtn", "DrawResultsMemo", "CloseBitBtn"},
          QAccessible::Dialog},
         {"PrintAction", [] { return static_cast<QWidget *>(MessageForm); }, {"CloseBitBtn"}, QAccessible::AlertMessage},
     };
@@ -124,6 +135,7 @@ TEST_F(Keyboard, TabChainsNamesAndRoles)
     EXPECT_EQ(AccessibleName(Control(PreferencesForm, "BoardsComboBox")), QStringLiteral("Number of Boards"));
     EXPECT_EQ(AccessibleName(Control(SystemsForm, "Exclude3")), QStringLiteral("Exclusion 3"));
     EXPECT_EQ(AccessibleName(Control(LuckForm, "DonationMaskEdit")), QStringLiteral("Donation amount"));
+    EXPECT_EQ(AccessibleName(Control(DrawForm, "Main2SpinBox")), QStringLiteral("Main number 2"));
 }
 
 // Tab moves along the chain, and Shift+Tab back.
