@@ -1,4 +1,4 @@
-// Writes or lists every setting through TRegOptions, for comparing the file
+// Writes or lists every setting, the kept coupon and draw too, through TRegOptions, for comparing the file
 // store with a real registry (tools/test-windows-store):
 //   drawvane_store_probe write   stores settings unlike the defaults in every item
 //   drawvane_store_probe dump    prints every item, one "name=value" a line
@@ -30,6 +30,21 @@ void Write()
     store.SetPlayInclude(true);
     store.SetPlaySums(false);
     store.SetPlayStdev(false);
+    TKeptCoupon coupon{};
+    coupon[0] = {1, 2, 3, 4, 5, 6};
+    coupon[6] = {44, 45, 0, 0, 0, 0};
+    coupon[11] = {7, 14, 21, 28, 35, 49};
+    store.SetCoupon(coupon);
+    store.SetDraw({3, 11, 17, 25, 33, 41, 45});
+}
+
+template <typename Bytes>
+void DumpBytes(const char *name, const Bytes &bytes)
+{
+    std::printf("%s=", name);
+    for (size_t i = 0; i < bytes.size(); ++i)
+        std::printf("%s%d", i ? "," : "", bytes[i]);
+    std::printf("\n");
 }
 
 void Dump()
@@ -47,6 +62,10 @@ void Dump()
             std::printf("%lld\n", static_cast<long long>(value));
         }
     });
+    const TKeptCoupon coupon = store.GetCoupon();
+    for (size_t b = 0; b < coupon.size(); ++b)
+        DumpBytes(("coupon board " + std::to_string(b + 1)).c_str(), coupon[b]);
+    DumpBytes("draw", store.GetDraw());
 }
 
 } // namespace
