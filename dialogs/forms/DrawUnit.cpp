@@ -15,10 +15,10 @@ TDrawForm *DrawForm = nullptr;
 
 namespace {
 
-constexpr QSize kClientSize(440, 548);
+constexpr QSize kClientSize(440, 560);
 constexpr TPlace kQuickPickGroupBox = {"QuickPickGroupBox", 8, 4, 424, 76};
 constexpr TPlace kFillBitBtn = {"FillBitBtn", 14, 28, 130, 36}; // within QuickPickGroupBox
-constexpr TPlace kDrawGroupBox = {"DrawGroupBox", 8, 86, 424, 396};
+constexpr TPlace kDrawGroupBox = {"DrawGroupBox", 8, 86, 424, 408};
 // Within DrawGroupBox: the six main fields 52 pixels apart, the bonus ball
 // beside them; the results hold a line for each of twelve boards and the
 // prizes.
@@ -29,8 +29,8 @@ constexpr TPlace kBonusBallLabel = {"BonusBallLabel", 336, 26, 0, 0};
 constexpr TPlace kBonusSpinBox = {"BonusSpinBox", 336, 48, 48, 26};
 constexpr TPlace kCheckBitBtn = {"CheckBitBtn", 14, 86, 130, 36};
 constexpr TPlace kClearDrawBitBtn = {"ClearDrawBitBtn", 154, 86, 130, 36};
-constexpr TPlace kDrawResultsMemo = {"DrawResultsMemo", 14, 132, 396, 252};
-constexpr TPlace kCloseBitBtn = {"CloseBitBtn", 326, 488, 106, 56};
+constexpr TPlace kDrawResultsMemo = {"DrawResultsMemo", 14, 132, 396, 264};
+constexpr TPlace kCloseBitBtn = {"CloseBitBtn", 326, 500, 106, 56};
 
 QPushButton *MakeButton(QWidget *parent, const TPlace &place, const char *caption)
 {

@@ -77,7 +77,7 @@ TEST_F(DrawWindow, CommandWindowControlsAndPlaces)
     TDrawForm *form = DrawForm;
     ASSERT_TRUE(form->isVisible());
     EXPECT_EQ(form->windowTitle(), QStringLiteral("Drawvane Draw"));
-    EXPECT_EQ(form->size(), QSize(440, 548));
+    EXPECT_EQ(form->size(), QSize(440, 560));
     EXPECT_EQ(form->palette().color(form->backgroundRole()).rgb(), 0xFFE8DEBAu);
     EXPECT_EQ(form->font().family(), QStringLiteral("Times New Roman"));
     EXPECT_EQ(form->font().pixelSize(), 16);
@@ -90,10 +90,10 @@ TEST_F(DrawWindow, CommandWindowControlsAndPlaces)
     ExpectCaptions<QLabel>(form, {{"MainNumbersLabel", "Main numbers"}, {"BonusBallLabel", "Bonus ball"}});
     EXPECT_EQ(Control<QGroupBox>(form, "QuickPickGroupBox")->title(), QStringLiteral("Quick Pick"));
     EXPECT_EQ(Control<QGroupBox>(form, "DrawGroupBox")->title(), QStringLiteral("The Draw"));
-    const TPlaceOf places[] = {{"QuickPickGroupBox", {8, 4, 424, 76}}, {"DrawGroupBox", {8, 86, 424, 396}},
+    const TPlaceOf places[] = {{"QuickPickGroupBox", {8, 4, 424, 76}}, {"DrawGroupBox", {8, 86, 424, 408}},
                                {"Main1SpinBox", {14, 48, 48, 26}},     {"Main6SpinBox", {274, 48, 48, 26}},
-                               {"BonusSpinBox", {336, 48, 48, 26}},    {"DrawResultsMemo", {14, 132, 396, 252}},
-                               {"CloseBitBtn", {326, 488, 106, 56}}};
+                               {"BonusSpinBox", {336, 48, 48, 26}},    {"DrawResultsMemo", {14, 132, 396, 264}},
+                               {"CloseBitBtn", {326, 500, 106, 56}}};
     ExpectPlaces(form, places);
     EXPECT_TRUE(Control<QPlainTextEdit>(form, "DrawResultsMemo")->isReadOnly());
     EXPECT_EQ(Control<QSpinBox>(form, "BonusSpinBox")->maximum(), 49);
