@@ -54,10 +54,9 @@ public:
     }
 
     bool isValid() const override;
-    QString text(QAccessible::Text t) const override
-    {
-        return t == QAccessible::Name ? QStringLiteral("Board %1, number %2").arg(FBoard).arg(FNumber) : QString();
-    }
+    // The name, and "drawn" as the description of a number that the last
+    // draw checked holds (ringed on the screen).
+    QString text(QAccessible::Text t) const override;
     QRect rect() const override;
     QAccessible::Role role() const override { return QAccessible::Cell; }
     QAccessible::State state() const override;
@@ -279,6 +278,15 @@ QRect TCellAccessible::rect() const
 {
     const QRect cell = TCouponImage::CellRect(FBoard, FNumber);
     return QRect(FTable->Image()->mapToGlobal(cell.topLeft()), QSize(kCellSize + 1, kCellSize + 1));
+}
+
+QString TCellAccessible::text(QAccessible::Text t) const
+{
+    if (t == QAccessible::Name)
+        return QStringLiteral("Board %1, number %2").arg(FBoard).arg(FNumber);
+    if (t == QAccessible::Description && FTable->View() && FTable->Image()->Rings(FBoard).contains(FNumber))
+        return QStringLiteral("drawn");
+    return {};
 }
 
 QAccessible::State TCellAccessible::state() const

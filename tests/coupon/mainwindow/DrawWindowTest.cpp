@@ -6,6 +6,7 @@
 #include "dialogs/forms/MessageUnit.h"
 #include "dialogs/forms/PreferencesUnit.h"
 
+#include <QAccessible>
 #include <QGroupBox>
 #include <QPlainTextEdit>
 #include <QSpinBox>
@@ -160,6 +161,10 @@ TEST_F(DrawWindow, CheckShowsEachFullBoardsPrizeAndRingsTheDrawnNumbers)
     EXPECT_EQ(CouponPicture()->Rings(2), QList<int>{}); // not full
     EXPECT_EQ(CouponPicture()->Rings(4), (QList<int>{1, 2, 3, 4, 5, 6}));
     EXPECT_EQ(CouponPicture()->Image(), picture) << "rings belong to the screen alone";
+    // A screen reader hears which numbers were drawn.
+    QAccessibleTableInterface *table = QAccessible::queryAccessibleInterface(CouponPicture())->tableInterface();
+    EXPECT_EQ(table->cellAt(3, 5)->text(QAccessible::Description), QStringLiteral("drawn"));
+    EXPECT_EQ(table->cellAt(5, 9)->text(QAccessible::Description), QString());
     const QImage screen = CouponPicture()->grab().toImage();
     const QPoint ringed = CouponPicture()->CellRect(4, 6).topLeft() + QPoint(8, 2);
     EXPECT_EQ(screen.pixelColor(ringed).rgb() | 0xFF000000, kRingColour) << "no ring on the screen";
