@@ -53,6 +53,19 @@ void PrepareStore()
     store.SetInclusions(inclusions);
 }
 
+// The program's start: the windows created, the main window shown (which
+// reads the settings and takes back the kept coupon) and painted once.
+void StartAndPaint()
+{
+    CreateForms();
+    TombolixForm->show();
+    QImage frame(TombolixForm->size(), QImage::Format_RGB32);
+    QPainter painter(&frame);
+    TombolixForm->render(&painter);
+    painter.end();
+    benchmark::DoNotOptimize(frame.bits());
+}
+
 void StartForms()
 {
     if (TombolixForm)
@@ -153,13 +166,7 @@ void BM_StartWithKeptCoupon(benchmark::State &state)
     }
     int full = 0;
     for (auto _ : state) {
-        CreateForms();
-        TombolixForm->show();
-        QImage frame(TombolixForm->size(), QImage::Format_RGB32);
-        QPainter painter(&frame);
-        TombolixForm->render(&painter);
-        painter.end();
-        benchmark::DoNotOptimize(frame.bits());
+        StartAndPaint();
         state.PauseTiming();
         full = TombolixForm->Coupon().FullBoardCount(TombolixForm->marks);
         DestroyForms();
@@ -261,13 +268,7 @@ void BM_StartToFirstPaint(benchmark::State &state)
     if (TombolixForm)
         DestroyForms();
     for (auto _ : state) {
-        CreateForms();
-        TombolixForm->show();
-        QImage frame(TombolixForm->size(), QImage::Format_RGB32);
-        QPainter painter(&frame);
-        TombolixForm->render(&painter);
-        painter.end();
-        benchmark::DoNotOptimize(frame.bits());
+        StartAndPaint();
         state.PauseTiming();
         DestroyForms();
         state.ResumeTiming();
