@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <bitset>
+#include <span>
 
 namespace {
 
@@ -40,10 +41,8 @@ std::string InvalidDrawMessage(uint8_t marks, uint8_t boardsize)
 
 bool IsDrawn(const TDrawnNumbers &draw, uint8_t marks, int number)
 {
-    if (number == draw[6])
-        return true;
-    return std::find(draw.begin(), draw.begin() + std::min<int>(marks, 6), number)
-        != draw.begin() + std::min<int>(marks, 6);
+    const auto main = std::span(draw).first(std::min<size_t>(marks, 6));
+    return number == draw[6] || std::ranges::find(main, number) != main.end();
 }
 
 std::vector<TBoardWin> CheckDraw(const TCouponState &coupon, const TCouponShape &shape, const TDrawnNumbers &draw,
