@@ -4,6 +4,7 @@
 // platform to the program, as a Wayland session starts it.
 
 #include "DesktopSession.h"
+#include "KeepLibrariesLoaded.h"
 #include "app/Application.h"
 
 #include <gtest/gtest.h>
@@ -25,6 +26,7 @@ int main(int argc, char **argv)
     {
         TApplication app(argc, argv);
         result = RUN_ALL_TESTS();
+        KeepLibrariesLoaded();
     }
     session.Stop();
     return result;

@@ -1,6 +1,7 @@
 // Runs widget tests on the offscreen platform with the program's own
 // application object.
 
+#include "KeepLibrariesLoaded.h"
 #include "app/Application.h"
 
 #include <gtest/gtest.h>
@@ -13,5 +14,7 @@ int main(int argc, char **argv)
         qputenv("QT_QPA_PLATFORM", "offscreen");
     ::testing::InitGoogleTest(&argc, argv);
     TApplication app(argc, argv);
-    return RUN_ALL_TESTS();
+    const int result = RUN_ALL_TESTS();
+    KeepLibrariesLoaded();
+    return result;
 }
