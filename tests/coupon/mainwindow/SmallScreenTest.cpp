@@ -22,7 +22,11 @@ const bool kSmallScreen = [] {
     file.write(R"({"screens": [{"name": "laptop", "x": 0, "y": 0, "width": 1366, "height": 768,)"
                R"( "logicalDpi": 96, "logicalBaseDpi": 96, "dpr": 1}]})");
     file.close();
-    qputenv("QT_QPA_PLATFORM", ("offscreen:configfile=" + config).toLocal8Bit());
+    // The platform's arguments are split at colons, so the file is named
+    // without the drive letter that a Windows path starts with: relative to
+    // the working folder (on the same drive as the temporary folder).
+    const QString path = QDir::current().relativeFilePath(config);
+    qputenv("QT_QPA_PLATFORM", ("offscreen:configfile=" + path).toLocal8Bit());
     qputenv("QT_SCALE_FACTOR", "1.25");
     return true;
 }();
