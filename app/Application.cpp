@@ -1,9 +1,5 @@
 #include "app/Application.h"
 #include "DrawvaneVersion.h"
-#include "coupon/kit/Artwork.h"
-#include "coupon/kit/ErrorReport.h"
-#include "coupon/kit/KeyboardAccess.h"
-#include "coupon/kit/WindowStacking.h"
 #include "coupon/mainwindow/ImageFormUnit.h"
 #include "coupon/mainwindow/Tombolix.h"
 #include "dialogs/forms/AboutUnit.h"
@@ -13,6 +9,10 @@
 #include "dialogs/forms/MessageUnit.h"
 #include "dialogs/forms/PreferencesUnit.h"
 #include "dialogs/forms/SystemsUnit.h"
+#include "kit/Artwork.h"
+#include "kit/ErrorReport.h"
+#include "kit/KeyboardAccess.h"
+#include "kit/WindowStacking.h"
 #include "settings/RegistryUnit.h"
 
 #include <QFont>

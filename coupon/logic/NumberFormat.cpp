@@ -87,22 +87,4 @@ std::string Whole(double value)
     return Fixed(value, 0, '.');
 }
 
-std::optional<double> Parse(const std::string &text, char separator)
-{
-    if (text.empty())
-        return std::nullopt;
-    std::string plain = text;
-    for (char &c : plain) {
-        if (c == separator)
-            c = '.';
-        else if (c == '.' && separator != '.')
-            return std::nullopt;
-    }
-    double value = 0.0;
-    const auto result = std::from_chars(plain.data(), plain.data() + plain.size(), value);
-    if (result.ec != std::errc() || result.ptr != plain.data() + plain.size())
-        return std::nullopt;
-    return value;
-}
-
 } // namespace numfmt

@@ -5,7 +5,6 @@
 // at the last shown digit. The rounding works on the shortest decimal text
 // that reads back as the same double, so 0.285 with two decimals is "0.29".
 
-#include <optional>
 #include <string>
 
 namespace numfmt {
@@ -16,8 +15,5 @@ std::string Fixed(double value, int decimals, char separator);
 
 // "#########": the value rounded to a whole number; 0 shows as "0".
 std::string Whole(double value);
-
-// Reads a text written by Fixed or Whole back; nullopt if it is not one.
-std::optional<double> Parse(const std::string &text, char separator);
 
 } // namespace numfmt

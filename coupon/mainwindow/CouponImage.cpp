@@ -1,5 +1,5 @@
 #include "coupon/mainwindow/CouponImage.h"
-#include "coupon/kit/KeyboardAccess.h"
+#include "kit/KeyboardAccess.h"
 
 #include <QMouseEvent>
 #include <QPainter>

@@ -1,9 +1,9 @@
 #include "coupon/mainwindow/CouponView.h"
-#include "coupon/kit/WindowLayout.h"
 #include "coupon/logic/CouponSystems.h"
 #include "coupon/mainwindow/CouponAccessible.h"
 #include "coupon/mainwindow/CouponImage.h"
 #include "coupon/mainwindow/GridAtlas.h"
+#include "kit/WindowLayout.h"
 
 #include <QLabel>
 

@@ -1,6 +1,6 @@
 #include "coupon/mainwindow/MainToolbar.h"
-#include "coupon/kit/Artwork.h"
-#include "coupon/kit/HintText.h"
+#include "kit/Artwork.h"
+#include "kit/HintText.h"
 
 #include <QAction>
 #include <QToolButton>

@@ -4,7 +4,7 @@
 // each with its caption under its picture, each bound to one of the
 // window's commands.
 
-#include "coupon/kit/WindowLayout.h"
+#include "kit/WindowLayout.h"
 
 #include <QFrame>
 

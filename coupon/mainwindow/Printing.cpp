@@ -1,5 +1,5 @@
 #include "coupon/mainwindow/Printing.h"
-#include "coupon/kit/Wine.h"
+#include "kit/Wine.h"
 
 #include <QFont>
 #include <QFontDatabase>

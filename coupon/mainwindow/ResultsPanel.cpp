@@ -1,7 +1,7 @@
 #include "coupon/mainwindow/ResultsPanel.h"
-#include "coupon/kit/Artwork.h"
-#include "coupon/kit/WindowLayout.h"
 #include "coupon/logic/ResultFigures.h"
+#include "kit/Artwork.h"
+#include "kit/WindowLayout.h"
 
 #include <QLabel>
 #include <QLocale>

@@ -1,8 +1,5 @@
 #include "coupon/mainwindow/Tombolix.h"
 #include "calc/CalculationsUnit.h"
-#include "coupon/kit/ErrorReport.h"
-#include "coupon/kit/HintText.h"
-#include "coupon/kit/WindowLayout.h"
 #include "coupon/logic/CouponSystems.h"
 #include "coupon/logic/KeptCoupon.h"
 #include "coupon/logic/PrintText.h"
@@ -13,6 +10,9 @@
 #include "coupon/mainwindow/MainToolbar.h"
 #include "coupon/mainwindow/Printing.h"
 #include "coupon/mainwindow/ResultsPanel.h"
+#include "kit/ErrorReport.h"
+#include "kit/HintText.h"
+#include "kit/WindowLayout.h"
 #include "settings/RegistryUnit.h"
 
 #include <QAction>

@@ -1,10 +1,10 @@
 #pragma once
 
-#include "coupon/kit/ErrorReport.h"
-#include "coupon/kit/WindowMessages.h"
 #include "coupon/logic/CouponState.h"
 #include "coupon/logic/DrawCheck.h"
 #include "coupon/logic/QuickPick.h"
+#include "kit/ErrorReport.h"
+#include "kit/WindowMessages.h"
 
 #include <QStringList>
 #include <QWidget>

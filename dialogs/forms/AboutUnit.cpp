@@ -1,10 +1,10 @@
 #include "dialogs/forms/AboutUnit.h"
-#include "coupon/kit/ErrorReport.h"
-#include "coupon/kit/KeyboardAccess.h"
 #include "dialogs/forms/DialogSetup.h"
 #include "dialogs/forms/TextBoxFormat.h"
 #include "dialogs/forms/Utf16Text.h"
 #include "dialogs/rules/InfoTexts.h"
+#include "kit/ErrorReport.h"
+#include "kit/KeyboardAccess.h"
 
 #include <QDesktopServices>
 #include <QPushButton>

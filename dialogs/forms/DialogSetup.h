@@ -2,7 +2,7 @@
 
 // The opening, the look and the window flags the dialogs share.
 
-#include "coupon/kit/WindowLayout.h"
+#include "kit/WindowLayout.h"
 
 #include <QFont>
 

@@ -1,7 +1,7 @@
 #include "dialogs/forms/DrawUnit.h"
-#include "coupon/kit/ErrorReport.h"
-#include "coupon/kit/KeyboardAccess.h"
 #include "dialogs/forms/DialogSetup.h"
+#include "kit/ErrorReport.h"
+#include "kit/KeyboardAccess.h"
 
 #include <QGroupBox>
 #include <QLabel>

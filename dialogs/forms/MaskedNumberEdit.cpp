@@ -1,5 +1,5 @@
 #include "dialogs/forms/MaskedNumberEdit.h"
-#include "coupon/kit/ErrorReport.h"
+#include "kit/ErrorReport.h"
 
 #include <QClipboard>
 #include <QContextMenuEvent>

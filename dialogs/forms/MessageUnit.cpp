@@ -1,9 +1,9 @@
 #include "dialogs/forms/MessageUnit.h"
-#include "coupon/kit/Artwork.h"
-#include "coupon/kit/ErrorReport.h"
-#include "coupon/kit/KeyboardAccess.h"
-#include "coupon/kit/WindowStacking.h"
 #include "dialogs/forms/DialogSetup.h"
+#include "kit/Artwork.h"
+#include "kit/ErrorReport.h"
+#include "kit/KeyboardAccess.h"
+#include "kit/WindowStacking.h"
 
 #include <QFrame>
 #include <QLabel>

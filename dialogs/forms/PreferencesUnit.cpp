@@ -1,11 +1,11 @@
 #include "dialogs/forms/PreferencesUnit.h"
-#include "coupon/kit/ErrorReport.h"
-#include "coupon/kit/KeyboardAccess.h"
-#include "coupon/kit/WindowMessages.h"
 #include "dialogs/forms/DialogSetup.h"
 #include "dialogs/forms/MaskedNumberEdit.h"
 #include "dialogs/forms/MessageUnit.h"
 #include "dialogs/rules/PreferencesRules.h"
+#include "kit/ErrorReport.h"
+#include "kit/KeyboardAccess.h"
+#include "kit/WindowMessages.h"
 #include "settings/RegistryUnit.h"
 
 #include <QButtonGroup>

@@ -1,9 +1,9 @@
 #include "dialogs/forms/SystemsUnit.h"
-#include "coupon/kit/ErrorReport.h"
-#include "coupon/kit/KeyboardAccess.h"
-#include "coupon/kit/WindowMessages.h"
 #include "dialogs/forms/DialogSetup.h"
 #include "dialogs/rules/SystemsRules.h"
+#include "kit/ErrorReport.h"
+#include "kit/KeyboardAccess.h"
+#include "kit/WindowMessages.h"
 
 #include <QCheckBox>
 #include <QComboBox>

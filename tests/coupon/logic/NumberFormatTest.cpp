@@ -41,19 +41,4 @@ TEST(NumberFormat, TheUsersSeparatorAndNoThousandsSeparator)
     EXPECT_EQ(numfmt::Whole(0.0012), "0");
 }
 
-TEST(NumberFormat, ParseReadsBackWhatWasShown)
-{
-    EXPECT_EQ(numfmt::Parse("0.00000007", '.'), 0.00000007);
-    EXPECT_EQ(numfmt::Parse("0,01765040", ','), 0.0176504);
-    EXPECT_EQ(numfmt::Parse("0.0", '.'), 0.0);
-    EXPECT_EQ(numfmt::Parse("1234567,89", ','), 1234567.89);
-    EXPECT_FALSE(numfmt::Parse("", '.'));
-    EXPECT_FALSE(numfmt::Parse("0.5", ','));
-    EXPECT_FALSE(numfmt::Parse("1 : 56", '.'));
-    EXPECT_FALSE(numfmt::Parse("0.5x", '.'));
-    for (const double v : {0.017650396, 0.285, 3.0e-7, 12.5})
-        for (const char sep : {'.', ','})
-            EXPECT_EQ(numfmt::Parse(numfmt::Fixed(v, 8, sep), sep), std::stod(numfmt::Fixed(v, 8, '.')));
-}
-
 } // namespace

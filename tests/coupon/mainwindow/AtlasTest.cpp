@@ -1,7 +1,7 @@
-#include "coupon/kit/Artwork.h"
 #include "coupon/mainwindow/CouponImage.h"
 #include "coupon/mainwindow/GridAtlas.h"
 #include "coupon/mainwindow/ImageFormUnit.h"
+#include "kit/Artwork.h"
 
 #include <QLabel>
 #include <QPixmap>

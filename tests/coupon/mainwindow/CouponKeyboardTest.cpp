@@ -2,7 +2,7 @@
 
 #include "ScreenReader.h"
 #include "UiFixture.h"
-#include "coupon/kit/KeyboardAccess.h"
+#include "kit/KeyboardAccess.h"
 
 #include <QAccessible>
 

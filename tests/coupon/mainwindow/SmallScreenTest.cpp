@@ -2,7 +2,7 @@
 // where the main window is taller than the screen.
 
 #include "UiFixture.h"
-#include "coupon/kit/WindowLayout.h"
+#include "kit/WindowLayout.h"
 
 #include <QDir>
 #include <QFile>

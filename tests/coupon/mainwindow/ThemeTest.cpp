@@ -5,8 +5,8 @@
 
 #include "Contrast.h"
 #include "UiFixture.h"
-#include "coupon/kit/ErrorReport.h"
 #include "dialogs/forms/MessageUnit.h"
+#include "kit/ErrorReport.h"
 
 #include <map>
 

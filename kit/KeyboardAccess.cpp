@@ -1,4 +1,4 @@
-#include "coupon/kit/KeyboardAccess.h"
+#include "kit/KeyboardAccess.h"
 
 #include <QAbstractButton>
 #include <QAccessibleWidget>

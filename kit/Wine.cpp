@@ -1,4 +1,4 @@
-#include "coupon/kit/Wine.h"
+#include "kit/Wine.h"
 
 #ifdef _WIN32
 #ifndef WIN32_LEAN_AND_MEAN

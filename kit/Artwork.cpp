@@ -1,4 +1,4 @@
-#include "coupon/kit/Artwork.h"
+#include "kit/Artwork.h"
 
 #include <QImageReader>
 #include <QPixmapCache>

@@ -1,8 +1,8 @@
 // The toolkit-free texts of the window kit: the general error report's and
 // the hints'.
 
-#include "coupon/kit/ErrorReportText.h"
-#include "coupon/kit/HintText.h"
+#include "kit/ErrorReportText.h"
+#include "kit/HintText.h"
 
 #include <gtest/gtest.h>
 

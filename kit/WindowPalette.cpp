@@ -1,4 +1,4 @@
-#include "coupon/kit/WindowPalette.h"
+#include "kit/WindowPalette.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
-#include "coupon/kit/WindowStacking.h"
-#include "coupon/kit/WindowLayout.h"
-#include "coupon/kit/Wine.h"
+#include "kit/WindowStacking.h"
+#include "kit/WindowLayout.h"
+#include "kit/Wine.h"
 
 #include <QPointer>
 #include <QWidget>

@@ -1,9 +1,9 @@
-#include "coupon/kit/WindowLayout.h"
-#include "coupon/kit/Artwork.h"
-#include "coupon/kit/ErrorReport.h"
-#include "coupon/kit/HintText.h"
-#include "coupon/kit/KeyboardAccess.h"
-#include "coupon/kit/WindowPalette.h"
+#include "kit/WindowLayout.h"
+#include "kit/Artwork.h"
+#include "kit/ErrorReport.h"
+#include "kit/HintText.h"
+#include "kit/KeyboardAccess.h"
+#include "kit/WindowPalette.h"
 
 #include <QApplication>
 #include <QGuiApplication>

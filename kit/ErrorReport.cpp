@@ -1,5 +1,5 @@
-#include "coupon/kit/ErrorReport.h"
-#include "coupon/kit/ErrorReportText.h"
+#include "kit/ErrorReport.h"
+#include "kit/ErrorReportText.h"
 
 #include <QApplication>
 #include <QMessageBox>
