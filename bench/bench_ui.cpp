@@ -99,12 +99,12 @@ void BM_DrawCouponWithConstantSystems(benchmark::State &state)
     systems.SetInclusions(inclusions);
     QWidget game;
     QWidget coefficients;
-    TCouponView view(&game, &coefficients, ImagesForm->Atlas());
-    for (auto _ : state) {
-        view.Fill(0xFFDEBED7);
-        view.Clear();
-        view.DrawCells({12, 49, 6}, systems);
-    }
+    TCouponModel model;
+    TCouponView view(&game, &coefficients, ImagesForm->Atlas(), model);
+    view.SetBackground(0xFFDEBED7);
+    model.Observe([&view](const TCouponChange &change) { view.Changed(change); });
+    for (auto _ : state)
+        model.Reset({12, 49, 6}, systems);
 }
 BENCHMARK(BM_DrawCouponWithConstantSystems)->Unit(benchmark::kMicrosecond);
 

@@ -1,6 +1,5 @@
 #include "coupon/mainwindow/CouponAccessible.h"
 #include "coupon/mainwindow/CouponImage.h"
-#include "coupon/mainwindow/CouponView.h"
 
 #include <QAccessibleWidget>
 #include <QHash>
@@ -9,13 +8,17 @@
 
 namespace {
 
-std::vector<const TCouponView *> Views;
+struct TInstalled {
+    const QObject *image;
+    const TCouponModel *model;
+};
+std::vector<TInstalled> Installed;
 
-const TCouponView *ViewOf(const QObject *image)
+const TCouponModel *ModelOf(const QObject *image)
 {
-    for (const TCouponView *view : Views)
-        if (view->Image() == image)
-            return view;
+    for (const TInstalled &installed : Installed)
+        if (installed.image == image)
+            return installed.model;
     return nullptr;
 }
 
@@ -137,9 +140,15 @@ public:
 
     ~TCouponTable() override { Forget(); }
 
-    const TCouponView *View() const { return ViewOf(widget()); }
+    const TCouponModel *Model() const { return ModelOf(widget()); }
     TCouponImage *Image() const { return static_cast<TCouponImage *>(widget()); }
-    TCouponShape Shape() const { return View() ? View()->Shape() : TCouponShape{}; }
+    TCouponShape Shape() const { return Model() ? Model()->Shape() : TCouponShape{}; }
+    // The keyboard's cell, while the picture has the focus.
+    bool IsCursor(int board, int number) const
+    {
+        const TCouponModel *model = Model();
+        return model && Image()->hasFocus() && model->CursorBoard() == board && model->CursorNumber() == number;
+    }
     int CellCount() const { return Shape().boards * Shape().boardsize; }
 
     // The interfaces made so far, each kept under what it stands for (a
@@ -197,11 +206,10 @@ public:
 
     QAccessibleInterface *focusChild() const override
     {
-        if (!Image()->hasFocus() || Image()->CursorCell().isEmpty())
+        const TCouponModel *model = Model();
+        if (!model || !IsCursor(model->CursorBoard(), model->CursorNumber()))
             return nullptr;
-        const QPoint centre = Image()->CursorCell().center();
-        const auto hit = CouponHitTest(centre.x(), centre.y());
-        return hit ? cellAt(hit->board - 1, hit->number - 1) : nullptr;
+        return cellAt(model->CursorBoard() - 1, model->CursorNumber() - 1);
     }
 
     // The table.
@@ -261,7 +269,7 @@ private:
 bool TCellAccessible::isValid() const
 {
     const TCouponShape shape = FTable->Shape();
-    return FTable->View() && FBoard <= shape.boards && FNumber <= shape.boardsize;
+    return FTable->Model() && FBoard <= shape.boards && FNumber <= shape.boardsize;
 }
 
 QWindow *TCouponPart::window() const
@@ -284,7 +292,7 @@ QString TCellAccessible::text(QAccessible::Text t) const
 {
     if (t == QAccessible::Name)
         return QStringLiteral("Board %1, number %2").arg(FBoard).arg(FNumber);
-    if (t == QAccessible::Description && FTable->View() && FTable->Image()->Rings(FBoard).contains(FNumber))
+    if (t == QAccessible::Description && FTable->Model() && (FTable->Model()->Rings(FBoard) >> FNumber & 1))
         return QStringLiteral("drawn");
     return {};
 }
@@ -292,15 +300,14 @@ QString TCellAccessible::text(QAccessible::Text t) const
 QAccessible::State TCellAccessible::state() const
 {
     QAccessible::State state;
-    const TCouponView *view = FTable->View();
+    const TCouponModel *model = FTable->Model();
     state.checkable = true;
     state.focusable = true;
-    if (!view)
+    if (!model)
         return state;
-    state.checked = view->Coupon().Marked(FBoard, FNumber);
-    state.disabled = view->IsExcluded(FNumber);
-    const QRect cursor = FTable->Image()->CursorCell();
-    state.focused = FTable->Image()->hasFocus() && cursor == TCouponImage::CellRect(FBoard, FNumber);
+    state.checked = model->Coupon().Marked(FBoard, FNumber);
+    state.disabled = model->IsExcluded(FNumber);
+    state.focused = FTable->IsCursor(FBoard, FNumber);
     return state;
 }
 
@@ -312,15 +319,15 @@ void TCellAccessible::doAction(const QString &name)
 
 bool TBarAccessible::isValid() const
 {
-    return FTable->View() && FBoard <= FTable->Shape().boards;
+    return FTable->Model() && FBoard <= FTable->Shape().boards;
 }
 
 int TBarAccessible::Value() const
 {
-    const TCouponView *view = FTable->View();
-    if (!view)
+    const TCouponModel *model = FTable->Model();
+    if (!model)
         return -1;
-    return FSpread ? view->SpreadValue(FBoard) : view->PunchValue(FBoard);
+    return FSpread ? model->SpreadValue(FBoard) : model->PunchValue(FBoard);
 }
 
 QString TBarAccessible::text(QAccessible::Text t) const
@@ -348,61 +355,58 @@ QAccessibleInterface *CouponFactory(const QString &, QObject *object)
     return image ? new TCouponTable(image) : nullptr;
 }
 
-TCouponTable *TableOf(const TCouponView *view)
+TCouponTable *TableOf(TCouponImage *image)
 {
     if (!QAccessible::isActive())
         return nullptr;
-    return dynamic_cast<TCouponTable *>(QAccessible::queryAccessibleInterface(view->Image()));
+    return dynamic_cast<TCouponTable *>(QAccessible::queryAccessibleInterface(image));
 }
 
 } // namespace
 
 namespace couponaccess {
 
-void Install(const TCouponView *view)
+void Install(TCouponImage *image, const TCouponModel *model)
 {
     static const bool installed = [] {
         QAccessible::installFactory(CouponFactory);
         return true;
     }();
     (void)installed;
-    Views.push_back(view);
+    Installed.push_back({image, model});
+    QObject::connect(image, &QObject::destroyed, [image] {
+        std::erase_if(Installed, [image](const TInstalled &entry) { return entry.image == image; });
+    });
 }
 
-void Uninstall(const TCouponView *view)
+void Changed(TCouponImage *image, const TCouponChange &change)
 {
-    std::erase(Views, view);
-}
-
-void MarksChanged(const TCouponView *view, int board, int number)
-{
-    TCouponTable *table = TableOf(view);
+    using TKind = TCouponChange::TKind;
+    if (change.kind != TKind::Coupon && change.kind != TKind::Marks && change.kind != TKind::Cursor)
+        return;
+    TCouponTable *table = TableOf(image);
     if (!table)
         return;
-    if (board == 0) {
+    if (change.kind == TKind::Coupon) {
         table->Forget();
-        QAccessibleTableModelChangeEvent reset(view->Image(), QAccessibleTableModelChangeEvent::ModelReset);
+        QAccessibleTableModelChangeEvent reset(image, QAccessibleTableModelChangeEvent::ModelReset);
         QAccessible::updateAccessibility(&reset);
         return;
     }
-    QAccessibleInterface *cell = table->cellAt(board - 1, number - 1);
+    if (change.kind == TKind::Cursor && !image->hasFocus())
+        return;
+    QAccessibleInterface *cell = table->cellAt(change.board - 1, change.number - 1);
     if (!cell)
         return;
+    if (change.kind == TKind::Cursor) {
+        QAccessibleEvent event(cell, QAccessible::Focus);
+        QAccessible::updateAccessibility(&event);
+        return;
+    }
     QAccessible::State changed;
     changed.checked = true;
     QAccessibleStateChangeEvent event(cell, changed);
     QAccessible::updateAccessibility(&event);
-}
-
-void CursorMoved(const TCouponView *view, int board, int number)
-{
-    TCouponTable *table = TableOf(view);
-    if (!table || !view->Image()->hasFocus())
-        return;
-    if (QAccessibleInterface *cell = table->cellAt(board - 1, number - 1)) {
-        QAccessibleEvent event(cell, QAccessible::Focus);
-        QAccessible::updateAccessibility(&event);
-    }
 }
 
 } // namespace couponaccess

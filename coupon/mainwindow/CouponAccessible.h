@@ -4,20 +4,21 @@
 // in use and a cell for each of its numbers in play, named "Board B,
 // number N", checked when marked, unavailable when excluded, with a Toggle
 // action that presses the cell as a click does; after the cells, each
-// board's two bars with the value they show.
+// board's two bars with the value they show. The table reads the coupon's
+// model; the picture is only where it lies on the screen.
 
-class TCouponView;
+#include "coupon/logic/CouponModel.h"
+
+class TCouponImage;
 
 namespace couponaccess {
 
-// Makes the view's picture known to the accessibility framework, from the
-// view's making to its end.
-void Install(const TCouponView *view);
-void Uninstall(const TCouponView *view);
+// Makes the picture known to the accessibility framework as the table of
+// model, until the picture goes.
+void Install(TCouponImage *image, const TCouponModel *model);
 
-// Tells a screen reader that a mark changed (board 0: every mark may have
-// changed), and that the keyboard's cursor went to a cell.
-void MarksChanged(const TCouponView *view, int board, int number);
-void CursorMoved(const TCouponView *view, int board, int number);
+// Tells a screen reader what changed: every mark (a redraw), one mark, or
+// the keyboard's cell.
+void Changed(TCouponImage *image, const TCouponChange &change);
 
 } // namespace couponaccess

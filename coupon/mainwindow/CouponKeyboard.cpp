@@ -1,6 +1,6 @@
 #include "coupon/mainwindow/CouponKeyboard.h"
+#include "coupon/logic/CouponModel.h"
 #include "coupon/mainwindow/CouponImage.h"
-#include "coupon/mainwindow/CouponView.h"
 
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -17,32 +17,31 @@ int64_t SteadyMilliseconds()
 
 } // namespace
 
-TCouponKeyboard::TCouponKeyboard(TCouponView *view)
-    : QObject(view->Image())
+TCouponKeyboard::TCouponKeyboard(TCouponImage *image, TCouponModel &model)
+    : QObject(image)
     , Clock(SteadyMilliseconds)
-    , FView(view)
+    , FImage(image)
+    , FModel(model)
 {
-    view->Image()->installEventFilter(this);
+    image->installEventFilter(this);
     MoveTo(1, 1);
 }
 
 void TCouponKeyboard::MoveTo(int board, int number)
 {
-    FCursor.MoveTo(board, number, FView->Shape());
+    FCursor.MoveTo(board, number, FModel.Shape());
     Moved();
 }
 
 void TCouponKeyboard::Moved()
 {
-    FView->Image()->SetCursorCell(TCouponImage::CellRect(FCursor.Board(), FCursor.Number()));
-    if (OnCursorMoved)
-        OnCursorMoved(FCursor.Board(), FCursor.Number());
+    FModel.SetCursor(FCursor.Board(), FCursor.Number());
 }
 
 void TCouponKeyboard::Press()
 {
-    FCursor.Fit(FView->Shape());
-    FView->Image()->PressCell(FCursor.Board(), FCursor.Number());
+    FCursor.Fit(FModel.Shape());
+    FImage->PressCell(FCursor.Board(), FCursor.Number());
 }
 
 bool TCouponKeyboard::eventFilter(QObject *watched, QEvent *event)
@@ -57,8 +56,8 @@ bool TCouponKeyboard::eventFilter(QObject *watched, QEvent *event)
         // The cursor follows the mouse, so that the keys go on from there.
         const QPoint p = static_cast<QMouseEvent *>(event)->position().toPoint();
         const auto hit = CouponHitTest(p.x(), p.y());
-        if (hit && hit->board <= FView->Shape().boards && hit->number <= FView->Shape().boardsize) {
-            FCursor.MoveTo(hit->board, hit->number, FView->Shape());
+        if (hit && hit->board <= FModel.Shape().boards && hit->number <= FModel.Shape().boardsize) {
+            FCursor.MoveTo(hit->board, hit->number, FModel.Shape());
             Moved();
         }
     }
@@ -68,7 +67,7 @@ bool TCouponKeyboard::eventFilter(QObject *watched, QEvent *event)
 bool TCouponKeyboard::KeyPressed(int key)
 {
     using TMove = TCouponCursor::TMove;
-    const TCouponShape &shape = FView->Shape();
+    const TCouponShape &shape = FModel.Shape();
     const auto move = [&](TMove way) {
         FCursor.Move(way, shape);
         Moved();

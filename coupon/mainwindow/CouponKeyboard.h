@@ -11,17 +11,16 @@
 #include <cstdint>
 #include <functional>
 
-class TCouponView;
+class TCouponImage;
+class TCouponModel;
 
 class TCouponKeyboard : public QObject {
 public:
-    // Watches the view's picture, whose child it becomes.
-    explicit TCouponKeyboard(TCouponView *view);
+    // Watches the coupon's picture, whose child it becomes, and moves the
+    // model's cursor.
+    TCouponKeyboard(TCouponImage *image, TCouponModel &model);
 
     const TCouponCursor &Cursor() const { return FCursor; }
-
-    // Told where the cursor went.
-    std::function<void(int board, int number)> OnCursorMoved;
     // Milliseconds since some fixed moment: when digits were typed.
     std::function<int64_t()> Clock;
 
@@ -37,6 +36,7 @@ private:
     bool KeyPressed(int key);
     void Moved();
 
-    TCouponView *FView;
+    TCouponImage *FImage;
+    TCouponModel &FModel;
     TCouponCursor FCursor;
 };

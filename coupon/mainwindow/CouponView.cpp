@@ -1,6 +1,4 @@
 #include "coupon/mainwindow/CouponView.h"
-#include "coupon/logic/CouponSystems.h"
-#include "coupon/mainwindow/CouponAccessible.h"
 #include "coupon/mainwindow/CouponImage.h"
 #include "coupon/mainwindow/GridAtlas.h"
 #include "kit/WindowLayout.h"
@@ -33,11 +31,11 @@ int BarLength(int value)
 
 } // namespace
 
-TCouponView::TCouponView(QWidget *gamePanel, QWidget *coefficientsPanel, const QImage &atlas)
+TCouponView::TCouponView(QWidget *gamePanel, QWidget *coefficientsPanel, const QImage &atlas, const TCouponModel &model)
     : FAtlas(atlas)
+    , FModel(model)
     , FImage(Place(new TCouponImage(gamePanel), kCouponImage))
 {
-    couponaccess::Install(this);
     // The captions' design-time texts, emptied by the first redraw before
     // the window is shown.
     for (int b = 1; b <= kMaxBoards; ++b) {
@@ -54,34 +52,51 @@ TCouponView::TCouponView(QWidget *gamePanel, QWidget *coefficientsPanel, const Q
     }
 }
 
-TCouponView::~TCouponView()
+void TCouponView::Changed(const TCouponChange &change)
 {
-    couponaccess::Uninstall(this);
+    using TKind = TCouponChange::TKind;
+    switch (change.kind) {
+    case TKind::Coupon:
+        Redraw();
+        break;
+    case TKind::Marks:
+        DrawCell(change.board, change.number);
+        break;
+    case TKind::Coefficients:
+        ShowCoefficients(change.board);
+        break;
+    case TKind::Rings:
+        if (change.board == 0)
+            FImage->ClearRings();
+        else
+            ShowRings(change.board);
+        break;
+    case TKind::Cursor:
+        FImage->SetCursorCell(TCouponImage::CellRect(change.board, change.number));
+        break;
+    case TKind::FullBoards:
+        break;
+    }
 }
 
-void TCouponView::Fill(QRgb background)
+void TCouponView::Redraw()
 {
-    FImage->FillRect(0, 0, TCouponImage::kWidth, TCouponImage::kHeight, background);
-    FImage->Scaled().Fill(background);
-}
-
-void TCouponView::DrawCells(const TCouponShape &shape, const TCouponSystems &systems)
-{
-    FShape = shape;
-    for (int n = 1; n <= kMaxNumbers; ++n)
-        FExcluded[n - 1] = n <= shape.boardsize && systems.IsExcluded(static_cast<uint8_t>(n));
+    FImage->ClearRings();
+    FImage->FillRect(0, 0, TCouponImage::kWidth, TCouponImage::kHeight, FBackground);
+    FImage->Scaled().Fill(FBackground);
+    for (int b = 1; b <= kMaxBoards; ++b) {
+        SetPunchCaption(b, -1);
+        SetSpreadCaption(b, -1);
+    }
+    const TCouponShape &shape = FModel.Shape();
     for (int b = 1; b <= shape.boards && b <= kMaxBoards; ++b) {
         const TPoint origin = BoardOrigin(b);
         int j = 0;
         for (int c = 0; c < 7 && j < shape.boardsize; ++c) {
             for (int r = 0; r < 7 && j < shape.boardsize; ++r) {
-                const auto n = static_cast<uint8_t>(j + 1);
-                const int excludedOffset = systems.IsExcluded(n) ? atlas::kExcludedX : 0;
-                int includedOffset = 0;
-                if (systems.IsIncluded(n)) {
-                    includedOffset = atlas::kMarkedX;
-                    FCoupon.MarkOnAllBoards(n, shape.boards);
-                }
+                const int n = j + 1;
+                const int excludedOffset = FModel.IsExcluded(n) ? atlas::kExcludedX : 0;
+                const int includedOffset = FModel.IsIncluded(n) ? atlas::kMarkedX : 0;
                 FImage->CopyRect(FAtlas, kCellSize * c + excludedOffset + includedOffset, kCellSize * r, kCellSize + 1,
                                  kCellSize + 1, origin.x + kCellSize * c, origin.y + kCellSize * r);
                 FImage->Scaled().SetCell(b, n,
@@ -92,75 +107,50 @@ void TCouponView::DrawCells(const TCouponShape &shape, const TCouponSystems &sys
             }
         }
     }
-    couponaccess::MarksChanged(this, 0, 0);
 }
 
-void TCouponView::Clear()
+void TCouponView::DrawCell(int board, int number)
 {
-    FCoupon.Clear();
-    couponaccess::MarksChanged(this, 0, 0);
-    for (int b = 1; b <= kMaxBoards; ++b) {
-        SetPunchCaption(b, -1);
-        SetSpreadCaption(b, -1);
-    }
-}
-
-TClickResult TCouponView::Mark(const TCouponHit &hit, const TCouponShape &shape,
-                               const std::function<bool(uint8_t)> &isExcluded)
-{
-    const TClickResult result = FCoupon.Click(hit, shape, isExcluded);
-    if (result == TClickResult::Ignored)
-        return result;
-    const TPoint origin = BoardOrigin(hit.board);
+    const TCouponHit hit = HitOf(board, number);
+    const TPoint origin = BoardOrigin(board);
     const int column = kCellSize * (hit.column - 1);
     const int row = kCellSize * (hit.row - 1);
-    const bool marked = result == TClickResult::Marked || result == TClickResult::MarkedFull;
+    const bool marked = FModel.Coupon().Marked(board, number);
     const int grid = marked ? atlas::kMarkedX : atlas::kPlainX;
     FImage->CopyRect(FAtlas, grid + column, row, kCellSize, kCellSize, origin.x + column, origin.y + row);
-    FImage->Scaled().SetCell(hit.board, hit.number,
-                             marked ? TScaledCoupon::TCell::Marked : TScaledCoupon::TCell::Plain);
-    couponaccess::MarksChanged(this, hit.board, hit.number);
-    return result;
+    FImage->Scaled().SetCell(board, number, marked ? TScaledCoupon::TCell::Marked : TScaledCoupon::TCell::Plain);
 }
 
-void TCouponView::ShowPunch(int board, int value)
+void TCouponView::ShowCoefficients(int board)
 {
-    SetPunchCaption(board, value);
-    FImage->CopyRect(FAtlas, 0, atlas::kPunchBarY, BarLength(value), atlas::kBarHeight, BoardOrigin(board).x,
-                     PunchBarY(board));
-    FImage->Scaled().SetBar(board, false, value);
-}
-
-void TCouponView::ShowSpread(int board, int value)
-{
-    SetSpreadCaption(board, value);
-    FImage->CopyRect(FAtlas, 0, atlas::kSpreadBarY, BarLength(value), atlas::kBarHeight, BoardOrigin(board).x,
-                     SpreadBarY(board));
-    FImage->Scaled().SetBar(board, true, value);
-}
-
-void TCouponView::ClearPunch(int board, QRgb background)
-{
-    SetPunchCaption(board, -1);
-    SetSpreadCaption(board, -1);
     const int x = BoardOrigin(board).x;
-    FImage->FillRect(x, PunchBarY(board), x + 7 * kCellSize, PunchBarY(board) + atlas::kBarHeight, background);
-    FImage->Scaled().SetBar(board, false, -1);
+    const auto show = [&](int value, int y, int atlasY, bool spread) {
+        if (value >= 0)
+            FImage->CopyRect(FAtlas, 0, atlasY, BarLength(value), atlas::kBarHeight, x, y);
+        else
+            FImage->FillRect(x, y, x + 7 * kCellSize, y + atlas::kBarHeight, FBackground);
+        FImage->Scaled().SetBar(board, spread, value);
+    };
+    const int punch = FModel.PunchValue(board);
+    const int spread = FModel.SpreadValue(board);
+    SetPunchCaption(board, punch);
+    show(punch, PunchBarY(board), atlas::kPunchBarY, false);
+    SetSpreadCaption(board, spread);
+    show(spread, SpreadBarY(board), atlas::kSpreadBarY, true);
 }
 
-void TCouponView::ClearSpread(int board, QRgb background)
+void TCouponView::ShowRings(int board)
 {
-    SetSpreadCaption(board, -1);
-    const int x = BoardOrigin(board).x;
-    FImage->FillRect(x, SpreadBarY(board), x + 7 * kCellSize, SpreadBarY(board) + atlas::kBarHeight, background);
-    FImage->Scaled().SetBar(board, true, -1);
+    QList<int> numbers;
+    const uint64_t rings = FModel.Rings(board);
+    for (int n = 1; n <= kMaxNumbers; ++n)
+        if (rings >> n & 1)
+            numbers.append(n);
+    FImage->SetRings(board, numbers);
 }
 
 void TCouponView::SetPunchCaption(int board, int value)
 {
-    if (board < 1 || board > kMaxBoards)
-        return;
-    FPunchValues[board - 1] = std::max(value, -1);
     QLabel *label = FPunchLabels[board - 1];
     SetLabelText(label, value < 0 ? QString() : QStringLiteral("Punch  = %1").arg(value));
     // A screen reader hears whose it is.
@@ -169,9 +159,6 @@ void TCouponView::SetPunchCaption(int board, int value)
 
 void TCouponView::SetSpreadCaption(int board, int value)
 {
-    if (board < 1 || board > kMaxBoards)
-        return;
-    FSpreadValues[board - 1] = std::max(value, -1);
     QLabel *label = FSpreadLabels[board - 1];
     SetLabelText(label, value < 0 ? QString() : QStringLiteral("Spread = %1").arg(value));
     label->setAccessibleName(value < 0 ? QString() : QStringLiteral("Board %1 Spread %2").arg(board).arg(value));

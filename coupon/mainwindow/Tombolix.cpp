@@ -38,58 +38,6 @@ constexpr TPlace kGamePanel = {"GamePanel", 0, 87, 773, 259};
 constexpr TPlace kCoefficientsPanel = {"CoefficientsPanel", 0, 345, 773, 91};
 constexpr TPlace kStatusBar = {"MainStatusBar", 0, 625, 773, 22};
 
-// A command: its name, caption, hint and keys, what it runs, and the
-// toolbar button that shows it (a button of no name for none), with the
-// button's picture and a hint of its own where it does not take the
-// command's.
-struct TCommand {
-    const char *name;
-    const char *caption;
-    const char *hint;
-    QKeySequence::StandardKey keys;
-    QKeyCombination ownKey; // a key of the program's own, where the platform has none
-    QAction *TTombolixForm::*action;
-    void (TTombolixForm::*execute)();
-    TPlace button;
-    const char *picture;
-    const char *buttonHint;
-};
-
-// clang-format off
-const TCommand kCommands[] = {
-    {"ShowOptionsAction", "Options", "|Show Program options", QKeySequence::Preferences, {},
-     &TTombolixForm::ShowOptionsAction, &TTombolixForm::ShowOptionsActionExecute,
-     {"PrefBitBtn", 0, 2, 81, 74}, ":/toolbar/options.png", nullptr},
-    {"SystemsAction", "Systems", "|Show Systems Window", QKeySequence::UnknownKey, {},
-     &TTombolixForm::SystemsAction, &TTombolixForm::SystemsActionExecute,
-     {"SystemsBitBtn", 81, 2, 81, 74}, ":/toolbar/systems.png", nullptr},
-    {"ClearAction", "Clear", "|Clear all marks and calculations", QKeySequence::New, {},
-     &TTombolixForm::ClearAction, &TTombolixForm::ClearActionExecute,
-     {"ClearBitBtn", 162, 2, 81, 74}, ":/toolbar/clear.png", nullptr},
-    {"PrintAction", "Print", "|Print filled boards", QKeySequence::Print, {},
-     &TTombolixForm::PrintAction, &TTombolixForm::PrintActionExecute,
-     {"PrintBitBtn", 243, 2, 75, 74}, ":/toolbar/print.png", nullptr},
-    {"LuckAction", "Luck", "|Increas you winning chances", QKeySequence::UnknownKey, {},
-     &TTombolixForm::LuckAction, &TTombolixForm::LuckActionExecute,
-     {"LuckBitBtn", 318, 2, 75, 74}, ":/toolbar/luck.png", nullptr},
-    {"HelpAction", "Help", "|Program usage and explanation", QKeySequence::HelpContents, {},
-     &TTombolixForm::HelpAction, &TTombolixForm::HelpActionExecute,
-     {"CalculateBitBtn", 393, 2, 81, 74}, ":/toolbar/help.png", nullptr},
-    {"AboutAction", "About", "|Contact the Author and read about his other programs", QKeySequence::UnknownKey, {},
-     &TTombolixForm::AboutAction, &TTombolixForm::AboutActionExecute,
-     {"AboutBitBtn", 474, 2, 75, 74}, ":/toolbar/about.png", "|A note about the author and his other programs"},
-    {"DrawAction", "Draw", "|Quick pick and check the draw", QKeySequence::UnknownKey, Qt::CTRL | Qt::Key_D,
-     &TTombolixForm::DrawAction, &TTombolixForm::DrawActionExecute,
-     {"DrawBitBtn", 572, 2, 81, 74}, ":/toolbar/draw.png", nullptr},
-    {"FormCloseAction", "Exit", "|Close window and Exit program", QKeySequence::Quit, {},
-     &TTombolixForm::FormCloseAction, &TTombolixForm::FormCloseActionExecute,
-     {"ExitBitBtn", 676, 2, 81, 74}, ":/toolbar/exit.png", nullptr},
-    {"CalculateAction", "Calculate", "|Calculate Probabilities and related data", QKeySequence::UnknownKey, {},
-     &TTombolixForm::CalculateAction, &TTombolixForm::CalculateActionExecute,
-     {nullptr, 0, 0, 0, 0}, nullptr, nullptr},
-};
-// clang-format on
-
 constexpr QRgb kWindowColour = 0xFFA6CAF0;
 constexpr QRgb kCoolBarColour = kCommonBackground;
 constexpr QRgb kGamePanelColour = 0xFFDC78D2;
@@ -123,11 +71,13 @@ TTombolixForm::TTombolixForm(const QImage &atlas, QWidget *parent)
     CreateToolbar();
     GamePanel = Place(new QFrame(this), kGamePanel);
     CoefficientsPanel = Place(new QFrame(this), kCoefficientsPanel);
-    FView = std::make_unique<TCouponView>(GamePanel, CoefficientsPanel, atlas);
-    FView->Image()->OnMouseDown = Guard([this](int x, int y) { CouponImageMouseDown(x, y); });
-    FKeyboard = new TCouponKeyboard(FView.get());
-    FKeyboard->OnCursorMoved = [this](int board, int number) { couponaccess::CursorMoved(FView.get(), board, number); };
+    FView = std::make_unique<TCouponView>(GamePanel, CoefficientsPanel, atlas, FModel);
+    TCouponImage *image = FView->Image();
+    image->OnMouseDown = Guard([this](int x, int y) { CouponImageMouseDown(x, y); });
+    couponaccess::Install(image, &FModel);
     StatsPanel = new TResultsPanel(this);
+    ObserveCoupon();
+    FKeyboard = new TCouponKeyboard(image, FModel);
 
     auto *statusBar = Place(new QStatusBar(this), kStatusBar);
     statusBar->setSizeGripEnabled(false);
@@ -147,40 +97,35 @@ TTombolixForm::~TTombolixForm() = default;
 
 const TCouponState &TTombolixForm::Coupon() const
 {
-    return FView->Coupon();
+    return FModel.Coupon();
 }
 
-void TTombolixForm::CreateCommands()
+void TTombolixForm::ObserveCoupon()
 {
-    for (const TCommand &def : kCommands) {
-        auto *action = new QAction(QString::fromLatin1(def.caption), this);
-        action->setObjectName(QString::fromLatin1(def.name));
-        action->setProperty("category", QStringLiteral("Form"));
-        const THint hint = SplitHint(def.hint);
-        action->setStatusTip(QString::fromStdString(hint.longPart));
-        action->setToolTip(QString::fromStdString(hint.shortPart));
-        action->setProperty("hint", QString::fromLatin1(def.hint));
-        if (def.keys != QKeySequence::UnknownKey)
-            action->setShortcuts(def.keys);
-        else if (def.ownKey != QKeyCombination())
-            action->setShortcut(def.ownKey);
-        if (!action->shortcuts().isEmpty()) {
-            action->setShortcutContext(Qt::WindowShortcut);
-            addAction(action);
+    using TKind = TCouponChange::TKind;
+    TCouponView *view = FView.get();
+    TCouponImage *image = view->Image();
+    FModel.Observe([view](const TCouponChange &change) { view->Changed(change); });
+    FModel.Observe([image](const TCouponChange &change) { couponaccess::Changed(image, change); });
+    // A redraw may leave the keyboard's cell off a smaller board.
+    FModel.Observe([this](const TCouponChange &change) {
+        if (change.kind == TKind::Coupon)
+            FKeyboard->MoveTo(FKeyboard->Cursor().Board(), FKeyboard->Cursor().Number());
+    });
+    FModel.Observe([this](const TCouponChange &change) {
+        if (change.kind == TKind::Coupon) {
+            StatsPanel->ClearWinLabels();
+            StatsPanel->ClearOddsLabels();
+            StatsPanel->ClearPayLabels();
+        } else if (change.kind == TKind::FullBoards) {
+            CalculateResults();
         }
-        const auto execute = def.execute;
-        connect(action, &QAction::triggered, this, Guard([this, execute] { (this->*execute)(); }));
-        this->*def.action = action;
-    }
-}
-
-void TTombolixForm::CreateToolbar()
-{
-    std::vector<TMainToolbar::TButton> buttons;
-    for (const TCommand &def : kCommands)
-        if (def.button.name)
-            buttons.push_back({def.button, def.picture, this->*def.action, def.buttonHint});
-    CoolBar1 = new TMainToolbar(this, buttons);
+    });
+    // Last, since a store that cannot be written throws.
+    FModel.Observe([this](const TCouponChange &change) {
+        if ((change.kind == TKind::Coupon || change.kind == TKind::FullBoards) && FKeeping)
+            KeepCoupon();
+    });
 }
 
 void TTombolixForm::SetStatusText(const QString &text)
@@ -241,9 +186,13 @@ void TTombolixForm::FormShow()
     TErrorCollector &errors = FStartupErrors;
     ReadShape(true, errors);
     SetColours();
+    // The coupon kept from the last run is read back, not overwritten by
+    // the redraw before it.
+    const bool keeping = std::exchange(FKeeping, false);
     errors.Run([this] { DrawCoupon(); });
     if (!std::exchange(FRestored, true))
         errors.Run([this] { RestoreCoupon(); });
+    FKeeping = keeping;
     if (errors.Empty())
         return;
     QMetaObject::invokeMethod(
@@ -285,7 +234,6 @@ void TTombolixForm::WMSettingsChanged(TWindowMessage &message)
     TErrorCollector errors;
     ReadShape(false, errors);
     errors.Run([this] { DrawCoupon(); });
-    errors.Run([this] { KeepCoupon(); });
     message.Result = 1;
     emit shapeChanged();
     errors.RethrowFirst();
@@ -296,48 +244,41 @@ void TTombolixForm::WMSystemsChanged(TWindowMessage &message)
     TSettingsReading reading;
     TErrorCollector errors;
     errors.Run([this] { DrawCoupon(); });
-    errors.Run([this] { KeepCoupon(); });
     message.Result = 1;
     errors.RethrowFirst();
 }
 
-// --- Coupon drawing ---------------------------------------------------------
+// --- The coupon -------------------------------------------------------------
 
 void TTombolixForm::DrawCoupon()
 {
-    FView->Image()->ClearRings();
-    FView->Fill(CouponColor);
-    ClearCoupon();
-    if (boards == 0)
-        return;
     // The systems once for the whole redraw. When they cannot be read the
     // boards are drawn plain, so that the coupon is whole and usable, and
     // the failure goes on to be reported.
     TCouponSystems systems;
     std::exception_ptr failure;
-    try {
-        TSettingsReading reading;
-        TRegOptions store;
-        systems = TCouponSystems::Read(store);
-    } catch (...) {
-        failure = std::current_exception();
+    if (boards != 0) {
+        try {
+            TSettingsReading reading;
+            TRegOptions store;
+            systems = TCouponSystems::Read(store);
+        } catch (...) {
+            failure = std::current_exception();
+        }
+        excludedCount = systems.ExcludedCount(boardsize);
     }
-    excludedCount = systems.ExcludedCount(boardsize);
-    FView->DrawCells(Shape(), systems);
-    FKeyboard->MoveTo(FKeyboard->Cursor().Board(), FKeyboard->Cursor().Number());
+    FView->SetBackground(CouponColor);
+    try {
+        FModel.Reset(Shape(), systems);
+    } catch (...) {
+        // Of two failures, the systems' is told: the coupon's keeping is
+        // tried again at its next change.
+        if (!failure)
+            throw;
+    }
     if (failure)
         std::rethrow_exception(failure);
 }
-
-void TTombolixForm::ClearCoupon()
-{
-    FView->Clear();
-    StatsPanel->ClearWinLabels();
-    StatsPanel->ClearOddsLabels();
-    StatsPanel->ClearPayLabels();
-}
-
-// --- Marking ----------------------------------------------------------------
 
 void TTombolixForm::CouponImageMouseDown(int x, int y)
 {
@@ -348,28 +289,17 @@ void TTombolixForm::CouponImageMouseDown(int x, int y)
     // exclusions, and for a board that fills or stops being full the
     // coefficients' switches and the payments.
     TSettingsReading reading;
-    const TClickResult result = FView->Mark(*hit, Shape(), [this](uint8_t n) {
-        TRegOptions store;
-        const TCouponSystems systems = TCouponSystems::ReadExclusions(store);
-        excludedCount = systems.ExcludedCount(boardsize);
-        return systems.IsExcluded(n);
+    FModel.Batch([&] {
+        const TClickResult result = FModel.Click(*hit, [this](uint8_t n) {
+            TRegOptions store;
+            const TCouponSystems systems = TCouponSystems::ReadExclusions(store);
+            excludedCount = systems.ExcludedCount(boardsize);
+            return systems.IsExcluded(n);
+        });
+        if (result == TClickResult::MarkedFull)
+            ShowCoefficients(hit->board);
     });
-    if (result != TClickResult::Ignored)
-        FView->Image()->SetRings(hit->board, {});
-    if (result == TClickResult::MarkedFull) {
-        ShowPunch(hit->board);
-        ShowSpread(hit->board);
-        CalculateResults();
-        KeepCoupon();
-    } else if (result == TClickResult::UnmarkedFromFull) {
-        FView->ClearPunch(hit->board, CouponColor);
-        FView->ClearSpread(hit->board, CouponColor);
-        CalculateResults();
-        KeepCoupon();
-    }
 }
-
-// --- Quick pick, the kept coupon and the draw ----------------------------------
 
 void TTombolixForm::FillBoards()
 {
@@ -383,17 +313,14 @@ void TTombolixForm::FillBoards()
         emit messageRequested(QStringLiteral("Every board is already full"));
         return;
     }
-    for (const TBoardPick &pick : picks) {
-        for (const uint8_t n : pick.numbers)
-            FView->Mark(HitOf(pick.board, n), Shape(), isExcluded);
-        FView->Image()->SetRings(pick.board, {});
-        if (Coupon().IsFull(pick.board, marks)) {
-            ShowPunch(pick.board);
-            ShowSpread(pick.board);
+    FModel.Batch([&] {
+        for (const TBoardPick &pick : picks) {
+            for (const uint8_t n : pick.numbers)
+                FModel.Click(HitOf(pick.board, n), isExcluded);
+            if (Coupon().IsFull(pick.board, marks))
+                ShowCoefficients(pick.board);
         }
-    }
-    CalculateResults();
-    KeepCoupon();
+    });
 }
 
 void TTombolixForm::KeepCoupon()
@@ -418,26 +345,21 @@ void TTombolixForm::KeepCoupon()
 void TTombolixForm::RestoreCoupon()
 {
     TSettingsReading reading;
-    const auto isExcluded = [this](uint8_t n) { return FView->IsExcluded(n); };
+    const auto isExcluded = [this](uint8_t n) { return FModel.IsExcluded(n); };
     const auto restorable = RestorableMarks(TRegOptions().GetCoupon(), Coupon(), Shape(), isExcluded);
-    bool anyFull = false;
-    for (int b = 1; b <= kMaxBoards; ++b) {
-        for (const uint8_t n : restorable[b - 1])
-            FView->Mark(HitOf(b, n), Shape(), isExcluded);
-        if (!restorable[b - 1].empty() && Coupon().IsFull(b, marks)) {
-            ShowPunch(static_cast<uint8_t>(b));
-            ShowSpread(static_cast<uint8_t>(b));
-            anyFull = true;
+    FModel.Batch([&] {
+        for (int b = 1; b <= kMaxBoards; ++b) {
+            for (const uint8_t n : restorable[b - 1])
+                FModel.Click(HitOf(b, n), isExcluded);
+            if (!restorable[b - 1].empty() && Coupon().IsFull(b, marks))
+                ShowCoefficients(static_cast<uint8_t>(b));
         }
-    }
-    if (anyFull)
-        CalculateResults();
+    });
 }
 
 QStringList TTombolixForm::CheckDraw(const TDrawnNumbers &draw)
 {
-    TCouponImage *image = FView->Image();
-    image->ClearRings();
+    FModel.ClearRings();
     if (!IsValidDraw(draw, marks, boardsize)) {
         emit messageRequested(QString::fromStdString(InvalidDrawMessage(marks, boardsize)));
         return {};
@@ -453,11 +375,11 @@ QStringList TTombolixForm::CheckDraw(const TDrawnNumbers &draw)
     store.GetPayments(payments);
     const std::vector<TBoardWin> wins = ::CheckDraw(Coupon(), Shape(), draw, divisions);
     for (const TBoardWin &win : wins) {
-        QList<int> drawn;
+        uint64_t drawn = 0;
         for (int n = 1; n <= boardsize; ++n)
             if (Coupon().Marked(win.board, n) && IsDrawn(draw, marks, n))
-                drawn.append(n);
-        image->SetRings(win.board, drawn);
+                drawn |= uint64_t{1} << n;
+        FModel.SetRings(win.board, drawn);
     }
     QStringList lines;
     for (const std::string &line : DrawResultLines(wins, payments))
@@ -478,28 +400,26 @@ QStringList TTombolixForm::CheckDraw(const TDrawnNumbers &draw)
 
 void TTombolixForm::ClearDraw()
 {
-    FView->Image()->ClearRings();
+    FModel.ClearRings();
     TRegOptions().SetDraw({});
 }
 
 // --- Coefficients and results -------------------------------------------------
 
-void TTombolixForm::ShowPunch(uint8_t board)
+void TTombolixForm::ShowCoefficients(uint8_t board)
 {
-    if (!TRegOptions().GetPlaySums())
-        return;
-    int32_t sum = 0;
-    for (int n = 1; n <= boardsize; ++n)
-        if (Coupon().Marked(board, n))
-            sum += n;
-    FView->ShowPunch(board, TLottoCalc().PunchCoefficient(sum, marks, boardsize));
-}
-
-void TTombolixForm::ShowSpread(uint8_t board)
-{
-    if (!TRegOptions().GetPlayStdev())
-        return;
-    FView->ShowSpread(board, TLottoCalc().SpreadCoefficient(Coupon().Flags(board), marks, boardsize));
+    int punch = -1;
+    if (TRegOptions().GetPlaySums()) {
+        int32_t sum = 0;
+        for (int n = 1; n <= boardsize; ++n)
+            if (Coupon().Marked(board, n))
+                sum += n;
+        punch = TLottoCalc().PunchCoefficient(sum, marks, boardsize);
+    }
+    int spread = -1;
+    if (TRegOptions().GetPlayStdev())
+        spread = TLottoCalc().SpreadCoefficient(Coupon().Flags(board), marks, boardsize);
+    FModel.SetCoefficients(board, punch, spread);
 }
 
 void TTombolixForm::CalculateResults()
@@ -510,66 +430,4 @@ void TTombolixForm::CalculateResults()
         TRegOptions().GetPayments(payments);
         return payments;
     });
-}
-
-// --- Commands ---------------------------------------------------------------
-
-void TTombolixForm::FormCloseActionExecute()
-{
-    close();
-}
-
-void TTombolixForm::ShowOptionsActionExecute()
-{
-    emit optionsRequested();
-}
-
-void TTombolixForm::CalculateActionExecute()
-{
-    TSettingsReading reading;
-    CalculateResults();
-}
-
-void TTombolixForm::ClearActionExecute()
-{
-    TSettingsReading reading;
-    DrawCoupon();
-    KeepCoupon();
-}
-
-void TTombolixForm::SystemsActionExecute()
-{
-    emit systemsRequested();
-}
-
-void TTombolixForm::PrintActionExecute()
-{
-    const std::string text = ComposePrintText(Coupon(), marks);
-    if (text.empty()) {
-        emit messageRequested(QStringLiteral("Please fill at least one of the boards"));
-        return;
-    }
-    // A failure of the printing system goes to the general error report,
-    // and then no message says that printing is under way.
-    PrintOnDefaultPrinter(QString::fromStdString(text), QString::fromLatin1(kPrintJobTitle));
-    emit messageRequested(QStringLiteral("Printing the selected numbers..."));
-}
-void TTombolixForm::LuckActionExecute()
-{
-    emit luckRequested();
-}
-
-void TTombolixForm::AboutActionExecute()
-{
-    emit aboutRequested();
-}
-
-void TTombolixForm::HelpActionExecute()
-{
-    emit helpRequested();
-}
-
-void TTombolixForm::DrawActionExecute()
-{
-    emit drawRequested();
 }

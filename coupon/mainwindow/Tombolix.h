@@ -1,6 +1,6 @@
 #pragma once
 
-#include "coupon/logic/CouponState.h"
+#include "coupon/logic/CouponModel.h"
 #include "coupon/logic/DrawCheck.h"
 #include "coupon/logic/QuickPick.h"
 #include "kit/ErrorReport.h"
@@ -45,16 +45,10 @@ public:
 
     const TCouponState &Coupon() const;
 
-    // The coupon: a full redraw reads the systems once (TCouponSystems);
-    // ClearCoupon empties the marks, the captions and the results.
+    // The coupon drawn anew, its marks, captions and results emptied; the
+    // systems are read once (TCouponSystems).
     void DrawCoupon();
-    void ClearCoupon();
     void CouponImageMouseDown(int x, int y);
-
-    // A board's coefficients, shown while their switches are on (the coupon
-    // view clears them).
-    void ShowPunch(uint8_t board);
-    void ShowSpread(uint8_t board);
 
     // The results panel over the full boards, with the stored payments.
     void CalculateResults();
@@ -132,6 +126,10 @@ private:
     void CreateToolbar();
     void ReadShape(bool withDefaultsCheck, TErrorCollector &errors);
     void SetColours();
+    // What shows the coupon, told of its every change by the model.
+    void ObserveCoupon();
+    // A full board's coefficients, each while its switch is on.
+    void ShowCoefficients(uint8_t board);
     TCouponShape Shape() const { return {boards, boardsize, marks}; }
 
     // Controls, named as their objectName.
@@ -140,6 +138,7 @@ private:
     QFrame *CoefficientsPanel = nullptr;
     TResultsPanel *StatsPanel = nullptr;
     QLabel *FStatusPanel = nullptr;
+    TCouponModel FModel;
     std::unique_ptr<TCouponView> FView;
     TCouponKeyboard *FKeyboard = nullptr; // a child of the coupon's picture
 
@@ -147,6 +146,7 @@ private:
     TQuickPickRandom FRandom;
     bool FRestored = false;   // the kept coupon is read back at the first showing alone
     bool FKeepFailed = false; // a failure to keep the coupon is told once
+    bool FKeeping = true;     // the coupon is kept at each change of its full boards
 };
 
 extern TTombolixForm *TombolixForm;
