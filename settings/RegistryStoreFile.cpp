@@ -26,6 +26,7 @@
 
 #include "settings/RegistryFileFormat.h"
 #include "settings/RegistryFileLock.h"
+#include "settings/RegistryFilePlace.h"
 #include "settings/RegistryStore.h"
 #include "settings/RegistryStoreForTests.h"
 
@@ -41,7 +42,6 @@
 #include <utility>
 
 #include <fcntl.h>
-#include <pwd.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -63,35 +63,9 @@ namespace {
 
 namespace fs = std::filesystem;
 
+using filestore::Place;
+using filestore::TPlace;
 using filestore::TWriteLock;
-
-// Where the store lives, as the environment says at this moment.
-struct TPlace {
-    std::string dir;  // .../drawvane
-    std::string file; // .../drawvane/registry.reg
-};
-
-// From XDG_CONFIG_HOME or HOME; a relative XDG_CONFIG_HOME is ignored, as
-// the base directory rules require.
-TPlace Place()
-{
-    const char *config = std::getenv("XDG_CONFIG_HOME");
-    std::string base;
-    if (config && config[0] == '/') {
-        base = config;
-    } else {
-        const char *home = std::getenv("HOME");
-        if (!home || !*home) {
-            const passwd *user = getpwuid(getuid());
-            home = user ? user->pw_dir : "";
-        }
-        base = std::string(home) + "/.config";
-    }
-    TPlace place;
-    place.dir = base + "/drawvane";
-    place.file = place.dir + "/registry.reg";
-    return place;
-}
 
 // The look that the open reading took, if any.
 struct TReading {
