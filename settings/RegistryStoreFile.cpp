@@ -25,6 +25,8 @@
 // The program runs the store on its one user-interface thread.
 
 #include "settings/RegistryFileFormat.h"
+#include "settings/RegistryFileLock.h"
+#include "settings/RegistryFilePlace.h"
 #include "settings/RegistryStore.h"
 #include "settings/RegistryStoreForTests.h"
 
@@ -40,8 +42,6 @@
 #include <utility>
 
 #include <fcntl.h>
-#include <pwd.h>
-#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -63,33 +63,9 @@ namespace {
 
 namespace fs = std::filesystem;
 
-// Where the store lives, as the environment says at this moment.
-struct TPlace {
-    std::string dir;  // .../drawvane
-    std::string file; // .../drawvane/registry.reg
-};
-
-// From XDG_CONFIG_HOME or HOME; a relative XDG_CONFIG_HOME is ignored, as
-// the base directory rules require.
-TPlace Place()
-{
-    const char *config = std::getenv("XDG_CONFIG_HOME");
-    std::string base;
-    if (config && config[0] == '/') {
-        base = config;
-    } else {
-        const char *home = std::getenv("HOME");
-        if (!home || !*home) {
-            const passwd *user = getpwuid(getuid());
-            home = user ? user->pw_dir : "";
-        }
-        base = std::string(home) + "/.config";
-    }
-    TPlace place;
-    place.dir = base + "/drawvane";
-    place.file = place.dir + "/registry.reg";
-    return place;
-}
+using filestore::Place;
+using filestore::TPlace;
+using filestore::TWriteLock;
 
 // The look that the open reading took, if any.
 struct TReading {
@@ -217,56 +193,6 @@ bool Current(const TPlace &place, TDocumentPtr &document, bool &bad)
     }
     return true;
 }
-
-// Holds the store's write lock, an exclusive flock on the store's folder;
-// released with the descriptor. The folder is locked, not a lock file in
-// it: a lock file can be removed while a writer holds it, and the next
-// writer then makes a new one and locks that, unopposed. The folder cannot
-// go while it holds the store's file; it can be renamed or replaced, and one
-// that was while this waited for it locks out nobody, so the lock is taken
-// again on the folder that the path now names. Locking needs only read
-// access to the folder: a folder the store cannot write in still locks.
-class TWriteLock {
-public:
-    explicit TWriteLock(const std::string &dir)
-    {
-        for (int attempt = 0; attempt < 8 && FFd < 0; ++attempt) {
-            std::error_code error;
-            fs::create_directories(dir, error);
-            if (error)
-                return;
-            const int fd = open(dir.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-            if (fd < 0 && errno == ENOENT)
-                continue; // removed since it was made
-            if (fd < 0)
-                return;
-            int locked;
-            while ((locked = flock(fd, LOCK_EX)) != 0 && errno == EINTR) {}
-            struct stat held;
-            struct stat named;
-            if (locked == 0 && fstat(fd, &held) == 0 && stat(dir.c_str(), &named) == 0 && held.st_dev == named.st_dev
-                && held.st_ino == named.st_ino) {
-                FFd = fd;
-                return;
-            }
-            close(fd);
-            if (locked != 0)
-                return;
-        }
-    }
-    ~TWriteLock()
-    {
-        if (FFd >= 0)
-            close(FFd);
-    }
-    TWriteLock(const TWriteLock &) = delete;
-    TWriteLock &operator=(const TWriteLock &) = delete;
-
-    bool Held() const { return FFd >= 0; }
-
-private:
-    int FFd = -1;
-};
 
 // The process's umask, read without changing it: Linux shows it in
 // /proc/self/status. Elsewhere it is set and put back at once.
