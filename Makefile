@@ -40,7 +40,7 @@ test: deps $(BUILD_TEST)/CMakeCache.txt
 	  ctest --output-on-failure -j $(JOBS)
 
 bench: build
-	@for b in $(BUILD_RELEASE)/bench/bench_calc $(BUILD_RELEASE)/bench/bench_store $(BUILD_RELEASE)/bench/bench_ui; do \
+	@for b in $(BUILD_RELEASE)/bench/bench_calc $(BUILD_RELEASE)/bench/bench_history $(BUILD_RELEASE)/bench/bench_store $(BUILD_RELEASE)/bench/bench_ui; do \
 	  [ -x "$$b" ] || continue; echo "== $$b"; "$$b" || exit 1; done
 	@echo "== start-up as whole processes"
 	bench/startup/compare-startup $(BUILD_RELEASE)/bench
