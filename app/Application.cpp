@@ -23,8 +23,9 @@
 #include <algorithm>
 #include <array>
 #include <cstdio>
-#include <initializer_list>
+#include <functional>
 #include <utility>
+#include <vector>
 
 namespace {
 
@@ -107,6 +108,27 @@ bool EnsureFonts()
 
 namespace {
 
+// How each window made is destroyed, in the order of making.
+std::vector<std::function<void()>> Destroyers;
+
+template <class TForm, class... TArgs>
+void Create(TForm *&form, TArgs &&...args)
+{
+    form = new TForm(std::forward<TArgs>(args)...);
+    Destroyers.push_back([&form] {
+        delete form;
+        form = nullptr;
+    });
+}
+
+// A secondary window, which the main window owns.
+template <class TForm, class... TArgs>
+void CreateOwned(TForm *&form, TArgs &&...args)
+{
+    Create(form, std::forward<TArgs>(args)...);
+    SetOwner(form, TombolixForm);
+}
+
 // The main window's commands that open the other windows. Direct
 // connections: a command has done its work when it returns.
 void ConnectCommands()
@@ -160,20 +182,17 @@ void CreateForms()
 
     // The atlas first: the main window's coupon copies its cells from it.
     // The main window's show handler, run later, may use every window.
-    ImagesForm = new TImagesForm;
-    TombolixForm = new TTombolixForm(ImagesForm->Atlas());
-    PreferencesForm = new TPreferencesForm(TombolixForm);
-    SystemsForm = new TSystemsForm(TombolixForm);
-    LuckForm = new TLuckForm;
-    AboutForm = new TAboutForm;
-    HelpForm = new THelpForm;
-    DrawForm = new TDrawForm;
-    MessageForm = new TMessageForm;
+    Create(ImagesForm);
+    Create(TombolixForm, ImagesForm->Atlas());
     // The secondary windows belong to the main window, and stay above it
     // where the window system leaves stacking to their owners (Wayland).
-    for (QWidget *window : std::initializer_list<QWidget *>{PreferencesForm, SystemsForm, LuckForm, AboutForm, HelpForm,
-                                                            DrawForm, MessageForm})
-        SetOwner(window, TombolixForm);
+    CreateOwned(PreferencesForm, TombolixForm);
+    CreateOwned(SystemsForm, TombolixForm);
+    CreateOwned(LuckForm);
+    CreateOwned(AboutForm);
+    CreateOwned(HelpForm);
+    CreateOwned(DrawForm);
+    CreateOwned(MessageForm);
     ConnectCommands();
 
     // A settings file that was not a registry file was kept aside; say so
@@ -192,17 +211,8 @@ void DestroyForms()
 {
     SetStoreNoticeHandler(nullptr);
     // In the reverse order of creation; every name is left empty.
-    const auto destroy = [](auto *&form) {
-        delete form;
-        form = nullptr;
-    };
-    destroy(MessageForm);
-    destroy(DrawForm);
-    destroy(HelpForm);
-    destroy(AboutForm);
-    destroy(LuckForm);
-    destroy(SystemsForm);
-    destroy(PreferencesForm);
-    destroy(TombolixForm);
-    destroy(ImagesForm);
+    while (!Destroyers.empty()) {
+        Destroyers.back()();
+        Destroyers.pop_back();
+    }
 }
