@@ -5,6 +5,7 @@
 #include "dialogs/forms/AboutUnit.h"
 #include "dialogs/forms/DrawUnit.h"
 #include "dialogs/forms/HelpUnit.h"
+#include "dialogs/forms/HistoryUnit.h"
 #include "dialogs/forms/LuckUnit.h"
 #include "dialogs/forms/MessageUnit.h"
 #include "dialogs/forms/PreferencesUnit.h"
@@ -139,7 +140,10 @@ void ConnectCommands()
     QObject::connect(form, &TTombolixForm::luckRequested, form, [] { ShowInFront(LuckForm); });
     QObject::connect(form, &TTombolixForm::aboutRequested, form, [] { ShowInFront(AboutForm); });
     QObject::connect(form, &TTombolixForm::helpRequested, form, [] { ShowInFront(HelpForm); });
-    QObject::connect(form, &TTombolixForm::drawRequested, form, [] { ShowInFront(DrawForm); });
+    // The Draw and History windows work on the coupon: beside it, not over
+    // the rings of a checked draw.
+    QObject::connect(form, &TTombolixForm::drawRequested, form, [form] { ShowBeside(DrawForm, form); });
+    QObject::connect(form, &TTombolixForm::historyRequested, form, [form] { ShowBeside(HistoryForm, form); });
     QObject::connect(form, &TTombolixForm::messageRequested, form,
                      [](const QString &text) { MessageForm->ShowText(text); });
     QObject::connect(form, &TTombolixForm::shapeChanged, DrawForm, [] { DrawForm->ReadShape(); });
@@ -154,12 +158,48 @@ void ConnectCommands()
         return form->CheckDraw(draw);
     };
     DrawForm->OnClearDraw = [form] { form->ClearDraw(); };
+    DrawForm->OnHistory = [form] { ShowBeside(HistoryForm, form); };
     DrawForm->OnKeptDraw = [] {
         std::array<int, 7> numbers{};
         const TKeptDraw kept = TRegOptions().GetDraw();
         std::copy(kept.begin(), kept.end(), numbers.begin());
         return numbers;
     };
+
+    // The History window checks the coupon's full boards against the past
+    // draws, and a past draw in the Draw window.
+    HistoryForm->OnCoupon = [form] {
+        THistoryForm::TCoupon coupon;
+        coupon.marks = form->marks;
+        coupon.boardsize = form->boardsize;
+        for (int b = 1; b <= form->boards; ++b) {
+            if (!form->Coupon().IsFull(b, form->marks))
+                continue;
+            std::vector<uint8_t> numbers;
+            for (int n = 1; n <= form->boardsize; ++n)
+                if (form->Coupon().Marked(b, n))
+                    numbers.push_back(static_cast<uint8_t>(n));
+            coupon.boards.push_back(std::move(numbers));
+        }
+        for (size_t d = 0; d < coupon.on.size(); ++d)
+            coupon.on[d] = form->divisions[d] != 0;
+        // Payments the store cannot open stay 0, as in the results panel.
+        TRegOptions().GetPayments(coupon.payments);
+        return coupon;
+    };
+    HistoryForm->OnCheckDraw = [form](const std::array<int, 7> &draw) {
+        ShowBeside(DrawForm, form);
+        DrawForm->CheckDraw(draw);
+    };
+    HistoryForm->OnMessage = [](const QString &text) { MessageForm->ShowText(text); };
+    QObject::connect(form, &TTombolixForm::couponChanged, HistoryForm, [] {
+        if (HistoryForm->isVisible())
+            HistoryForm->ShowFigures();
+    });
+    QObject::connect(form, &TTombolixForm::shapeChanged, HistoryForm, [] {
+        if (HistoryForm->isVisible())
+            HistoryForm->ReadShape();
+    });
 }
 
 } // namespace
@@ -192,6 +232,7 @@ void CreateForms()
     CreateOwned(AboutForm);
     CreateOwned(HelpForm);
     CreateOwned(DrawForm);
+    CreateOwned(HistoryForm);
     CreateOwned(MessageForm);
     ConnectCommands();
 

@@ -3,8 +3,12 @@
 #include "kit/Wine.h"
 
 #include <QPointer>
+#include <QScreen>
 #include <QWidget>
 #include <QWindow>
+
+#include <algorithm>
+#include <array>
 
 void ShowInFront(QWidget *window)
 {
@@ -45,4 +49,39 @@ void SetOwner(QWidget *window, QWidget *owner)
             handle->setTransientParent(owner->window()->windowHandle());
     });
 #endif
+}
+
+void ShowBeside(QWidget *window, const QWidget *owner)
+{
+    if (!window->isVisible() && owner && owner->isVisible() && owner->screen()) {
+        const QRect room = owner->screen()->availableGeometry();
+        const QRect main = owner->frameGeometry();
+        // The window's frame is known once it was shown; before that it is
+        // taken to be the owner's.
+        const QMargins ownFrame(owner->geometry().left() - main.left(), owner->geometry().top() - main.top(),
+                                main.right() - owner->geometry().right(), main.bottom() - owner->geometry().bottom());
+        const QRect shown = window->frameGeometry();
+        const QSize outer = window->testAttribute(Qt::WA_WState_Created) && shown.size() != window->size()
+            ? shown.size()
+            : window->size().grownBy(ownFrame);
+        // Within the screen where it fits; its title bar on it in any case.
+        const auto onScreen = [&](QPoint p) {
+            p.setX(std::max(room.left(), std::min(p.x(), room.right() + 1 - outer.width())));
+            p.setY(std::max(room.top(), std::min(p.y(), room.bottom() + 1 - outer.height())));
+            return QRect(p, outer);
+        };
+        const std::array<QRect, 4> places = {
+            onScreen({main.right() + 1, main.top()}), onScreen({main.left(), main.bottom() + 1}),
+            onScreen({main.left() - outer.width(), main.top()}), onScreen({main.left(), main.top() - outer.height()})};
+        const auto covered = [&](const QRect &place) {
+            const QRect both = place.intersected(main);
+            return both.isEmpty() ? 0 : both.width() * both.height();
+        };
+        // The first place that covers nothing, else the one that covers
+        // least, in the order right, below, left, above.
+        const QRect best = *std::min_element(places.begin(), places.end(),
+                                             [&](const QRect &a, const QRect &b) { return covered(a) < covered(b); });
+        window->move(best.topLeft());
+    }
+    ShowInFront(window);
 }

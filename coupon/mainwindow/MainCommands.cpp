@@ -64,6 +64,9 @@ const TCommand kCommands[] = {
     {"FormCloseAction", "Exit", "|Close window and Exit program", QKeySequence::Quit, {},
      &TTombolixForm::FormCloseAction, &TTombolixForm::FormCloseActionExecute,
      {"ExitBitBtn", 676, 2, 81, 74}, ":/toolbar/exit.png", nullptr},
+    {"HistoryAction", "Past Draws", "|Past draws of your lottery", QKeySequence::UnknownKey, Qt::CTRL | Qt::Key_H,
+     &TTombolixForm::HistoryAction, &TTombolixForm::HistoryActionExecute,
+     {nullptr, 0, 0, 0, 0}, nullptr, nullptr},
     {"CalculateAction", "Calculate", "|Calculate Probabilities and related data", QKeySequence::UnknownKey, {},
      &TTombolixForm::CalculateAction, &TTombolixForm::CalculateActionExecute,
      {nullptr, 0, 0, 0, 0}, nullptr, nullptr},
@@ -164,4 +167,9 @@ void TTombolixForm::HelpActionExecute()
 void TTombolixForm::DrawActionExecute()
 {
     emit drawRequested();
+}
+
+void TTombolixForm::HistoryActionExecute()
+{
+    emit historyRequested();
 }

@@ -121,6 +121,10 @@ void TTombolixForm::ObserveCoupon()
             CalculateResults();
         }
     });
+    FModel.Observe([this](const TCouponChange &change) {
+        if (change.kind == TKind::Coupon || change.kind == TKind::FullBoards)
+            emit couponChanged();
+    });
     // Last, since a store that cannot be written throws.
     FModel.Observe([this](const TCouponChange &change) {
         if ((change.kind == TKind::Coupon || change.kind == TKind::FullBoards) && FKeeping)

@@ -83,6 +83,7 @@ public:
     void AboutActionExecute();
     void HelpActionExecute();
     void DrawActionExecute();
+    void HistoryActionExecute();
 
     // The commands, named as their objectName.
     QAction *FormCloseAction = nullptr;
@@ -95,6 +96,7 @@ public:
     QAction *AboutAction = nullptr;
     QAction *HelpAction = nullptr;
     QAction *DrawAction = nullptr;
+    QAction *HistoryAction = nullptr;
 
 signals:
     // The commands that open the other windows. The main window does not
@@ -105,6 +107,9 @@ signals:
     void aboutRequested();
     void helpRequested();
     void drawRequested();
+    void historyRequested();
+    // The coupon was drawn anew, or a board filled or stopped being full.
+    void couponChanged();
     // The game's shape changed (Preferences were accepted).
     void shapeChanged();
     void messageRequested(const QString &text);

@@ -29,6 +29,7 @@ constexpr TPlace kBonusBallLabel = {"BonusBallLabel", 336, 26, 0, 0};
 constexpr TPlace kBonusSpinBox = {"BonusSpinBox", 336, 48, 48, 26};
 constexpr TPlace kCheckBitBtn = {"CheckBitBtn", 14, 86, 130, 36};
 constexpr TPlace kClearDrawBitBtn = {"ClearDrawBitBtn", 154, 86, 130, 36};
+constexpr TPlace kHistoryBitBtn = {"HistoryBitBtn", 294, 86, 116, 36};
 constexpr TPlace kDrawResultsMemo = {"DrawResultsMemo", 14, 132, 396, 264};
 constexpr TPlace kCloseBitBtn = {"CloseBitBtn", 326, 500, 106, 56};
 
@@ -76,6 +77,7 @@ TDrawForm::TDrawForm(QWidget *parent)
         BonusBallLabel->setBuddy(BonusSpinBox);
         CheckBitBtn = MakeButton(DrawGroupBox, kCheckBitBtn, "Check");
         ClearDrawBitBtn = MakeButton(DrawGroupBox, kClearDrawBitBtn, "Clear Draw");
+        HistoryBitBtn = MakeButton(DrawGroupBox, kHistoryBitBtn, "Past Draws");
         DrawResultsMemo = Place(new QPlainTextEdit(DrawGroupBox), kDrawResultsMemo);
         DrawResultsMemo->setReadOnly(true);
         DrawResultsMemo->setAccessibleName(QStringLiteral("Draw results"));
@@ -87,15 +89,18 @@ TDrawForm::TDrawForm(QWidget *parent)
         connect(CheckBitBtn, &QPushButton::clicked, this, Guard([this] { CheckBitBtnClick(); }));
         connect(ClearDrawBitBtn, &QPushButton::clicked, this, Guard([this] { ClearDrawBitBtnClick(); }));
         connect(CloseBitBtn, &QPushButton::clicked, this, Guard([this] { CloseBitBtnClick(); }));
+        connect(HistoryBitBtn, &QPushButton::clicked, this, Guard([this] {
+                    if (OnHistory)
+                        OnHistory();
+                }));
 
         SetTabChain({FillBitBtn, MainSpinBoxes[0], MainSpinBoxes[1], MainSpinBoxes[2], MainSpinBoxes[3],
-                     MainSpinBoxes[4], MainSpinBoxes[5], BonusSpinBox, CheckBitBtn, ClearDrawBitBtn, DrawResultsMemo,
-                     CloseBitBtn});
+                     MainSpinBoxes[4], MainSpinBoxes[5], BonusSpinBox, CheckBitBtn, ClearDrawBitBtn, HistoryBitBtn,
+                     DrawResultsMemo, CloseBitBtn});
     });
     // Enter in a number field checks the draw.
     SetWindowKeys(
         this, [this] { return CheckBitBtn; }, [this] { return CloseBitBtn; });
-    CentreOnScreen(this);
     CallOnShow(this, [this] { FormShow(); });
 }
 
@@ -142,6 +147,16 @@ void TDrawForm::CheckBitBtnClick()
     DrawResultsMemo->clear();
     if (OnCheck)
         DrawResultsMemo->setPlainText(OnCheck(draw).join(QLatin1Char('\n')));
+}
+
+void TDrawForm::CheckDraw(const std::array<int, 7> &draw)
+{
+    const std::array<QSpinBox *, 7> fields = Fields();
+    if (!fields[0])
+        return;
+    for (size_t i = 0; i < fields.size(); ++i)
+        fields[i]->setValue(draw[i]);
+    CheckBitBtnClick();
 }
 
 void TDrawForm::ClearDrawBitBtnClick()

@@ -26,6 +26,9 @@ public:
     void CheckBitBtnClick();
     void ClearDrawBitBtnClick();
     void CloseBitBtnClick();
+    // A draw put into the fields and checked, as if typed: the six main
+    // numbers (0 for the sixth of a five-number game) and the bonus ball.
+    void CheckDraw(const std::array<int, 7> &draw);
 
     // The game's marks and board size, from the main window: the fields
     // shown and the numbers they take.
@@ -45,6 +48,8 @@ public:
     // The draw kept from the last check, put in the fields at the first
     // showing.
     std::function<std::array<int, 7>()> OnKeptDraw;
+    // The History window asked for.
+    std::function<void()> OnHistory;
 
     QGroupBox *QuickPickGroupBox = nullptr;
     QPushButton *FillBitBtn = nullptr;
@@ -55,6 +60,7 @@ public:
     QSpinBox *BonusSpinBox = nullptr;
     QPushButton *CheckBitBtn = nullptr;
     QPushButton *ClearDrawBitBtn = nullptr;
+    QPushButton *HistoryBitBtn = nullptr;
     QPlainTextEdit *DrawResultsMemo = nullptr;
     QPushButton *CloseBitBtn = nullptr;
 

@@ -61,7 +61,7 @@ inline std::filesystem::path NewTempFolder()
 }
 
 // XDG_CONFIG_HOME pointed at a fresh temporary folder for the life of the
-// object.
+// object, and XDG_DATA_HOME at a folder in it (the kept past draws).
 class ScopedConfigHome {
 public:
     ScopedConfigHome() = default;
@@ -79,6 +79,7 @@ public:
 private:
     std::filesystem::path FDir = NewTempFolder();
     ScopedEnv FEnv{"XDG_CONFIG_HOME", FDir.c_str()};
+    ScopedEnv FDataEnv{"XDG_DATA_HOME", (FDir / "data").c_str()};
 };
 
 // Runs check in a child process, like another running copy of the

@@ -1,0 +1,397 @@
+#include "dialogs/forms/HistoryUnit.h"
+#include "dialogs/forms/DialogSetup.h"
+#include "dialogs/forms/HistoryStore.h"
+#include "history/Frequency.h"
+#include "history/HistoryCheck.h"
+#include "kit/ErrorReport.h"
+#include "kit/KeyboardAccess.h"
+
+#include <QApplication>
+#include <QBarCategoryAxis>
+#include <QBarSeries>
+#include <QBarSet>
+#include <QCategoryAxis>
+#include <QChart>
+#include <QChartView>
+#include <QClipboard>
+#include <QFile>
+#include <QFileDialog>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLegendMarker>
+#include <QLineSeries>
+#include <QMessageBox>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QTextDocument>
+#include <QVBoxLayout>
+#include <QValueAxis>
+
+#include <algorithm>
+#include <exception>
+
+THistoryForm *HistoryForm = nullptr;
+
+namespace {
+
+// Room for the list of draws, the figures of twelve boards' seven
+// divisions, and a chart in which 49 bars can be told apart.
+constexpr QSize kMinimumSize(960, 660);
+constexpr int kDrawsTableWidth = 340;
+// Nine lines: the draws, seven divisions and the prizes.
+constexpr int kResultsLines = 9;
+// The import names this many of the lines at fault.
+constexpr size_t kErrorsShown = 5;
+
+QPushButton *MakeButton(QWidget *parent, const char *name, const char *caption)
+{
+    auto *button = new QPushButton(QString::fromLatin1(caption), parent);
+    button->setObjectName(QString::fromLatin1(name));
+    button->setAutoDefault(false);
+    button->setMinimumSize(130, 36);
+    return button;
+}
+
+QString MainNumbers(const THistoryDraw &draw)
+{
+    QStringList numbers;
+    for (const uint8_t n : draw.numbers)
+        numbers.append(QString::number(n));
+    return numbers.join(QLatin1Char(' '));
+}
+
+} // namespace
+
+THistoryForm::THistoryForm(QWidget *parent)
+    : QWidget(parent)
+{
+    SetUpDialog(this, {.name = "HistoryForm", .title = "Drawvane History", .size = kMinimumSize, .font = DialogFont()});
+    // It may be made larger; the chart takes what it gains.
+    setMinimumSize(kMinimumSize);
+    setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+    BuildOnFirstShowing(this, [this] { Build(); });
+    // Enter on a draw of the list checks it; no button stands for Enter.
+    SetWindowKeys(
+        this, [] { return nullptr; }, [this] { return CloseBitBtn; });
+    CallOnShow(this, [this] { FormShow(); });
+}
+
+THistoryForm::~THistoryForm() = default;
+
+void THistoryForm::Build()
+{
+    ImportBitBtn = MakeButton(this, "ImportBitBtn", "Import...");
+    PasteBitBtn = MakeButton(this, "PasteBitBtn", "Paste");
+    ClearHistoryBitBtn = MakeButton(this, "ClearHistoryBitBtn", "Clear History");
+    CloseBitBtn = MakeGlyphButton(this, {"CloseBitBtn", 0, 0, 106, 56}, QStringLiteral("Close"),
+                                  QStringLiteral(":/glyphs/close.png"));
+    CloseBitBtn->setFixedSize(106, 56);
+
+    DrawsTable = new QTableWidget(0, 3, this);
+    DrawsTable->setObjectName(QStringLiteral("DrawsTable"));
+    DrawsTable->setAccessibleName(QStringLiteral("Past draws"));
+    DrawsTable->setHorizontalHeaderLabels({QStringLiteral("Date"), QStringLiteral("Main numbers"),
+                                           QStringLiteral("Bonus ball")});
+    DrawsTable->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    DrawsTable->setSelectionBehavior(QAbstractItemView::SelectRows);
+    DrawsTable->setSelectionMode(QAbstractItemView::SingleSelection);
+    DrawsTable->verticalHeader()->hide();
+    DrawsTable->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    DrawsTable->horizontalHeader()->setStretchLastSection(true);
+    DrawsTable->setFixedWidth(kDrawsTableWidth);
+
+    HistoryResultsMemo = new QPlainTextEdit(this);
+    HistoryResultsMemo->setObjectName(QStringLiteral("HistoryResultsMemo"));
+    HistoryResultsMemo->setAccessibleName(QStringLiteral("Results over the past draws"));
+    HistoryResultsMemo->setReadOnly(true);
+    HistoryResultsMemo->setFixedHeight(HistoryResultsMemo->fontMetrics().lineSpacing() * (kResultsLines + 1)
+                                       + 2 * HistoryResultsMemo->frameWidth()
+                                       + static_cast<int>(2 * HistoryResultsMemo->document()->documentMargin()) + 8);
+
+    FrequencyChartView = new QChartView(this);
+    FrequencyChartView->setObjectName(QStringLiteral("FrequencyChartView"));
+    FrequencyChartView->setAccessibleName(QStringLiteral("How often each number was drawn"));
+    FrequencyChartView->setRenderHint(QPainter::Antialiasing);
+    FrequencyChartView->setFocusPolicy(Qt::StrongFocus);
+    FairnessLabel = new QLabel(this);
+    FairnessLabel->setObjectName(QStringLiteral("FairnessLabel"));
+    FairnessLabel->setWordWrap(true);
+    FairnessLabel->setTextInteractionFlags(Qt::TextSelectableByKeyboard | Qt::TextSelectableByMouse);
+    NoPredictionLabel = new QLabel(QStringLiteral("These are counts of past draws. In a fair draw every number is "
+                                                  "as likely as any other, whatever came before: no count "
+                                                  "tells the next draw."),
+                                   this);
+    NoPredictionLabel->setObjectName(QStringLiteral("NoPredictionLabel"));
+    NoPredictionLabel->setWordWrap(true);
+
+    auto *buttons = new QHBoxLayout;
+    for (QPushButton *button : {ImportBitBtn, PasteBitBtn, ClearHistoryBitBtn})
+        buttons->addWidget(button);
+    buttons->addStretch(1);
+    auto *figures = new QVBoxLayout;
+    figures->addWidget(HistoryResultsMemo);
+    figures->addWidget(FrequencyChartView, 1);
+    figures->addWidget(FairnessLabel);
+    figures->addWidget(NoPredictionLabel);
+    auto *middle = new QHBoxLayout;
+    middle->addWidget(DrawsTable);
+    middle->addLayout(figures, 1);
+    auto *bottom = new QHBoxLayout;
+    bottom->addStretch(1);
+    bottom->addWidget(CloseBitBtn);
+    auto *page = new QVBoxLayout(this);
+    page->setContentsMargins(8, 8, 8, 8);
+    page->addLayout(buttons);
+    page->addLayout(middle, 1);
+    page->addLayout(bottom);
+
+    connect(ImportBitBtn, &QPushButton::clicked, this, Guard([this] { ImportBitBtnClick(); }));
+    connect(PasteBitBtn, &QPushButton::clicked, this, Guard([this] { PasteBitBtnClick(); }));
+    connect(ClearHistoryBitBtn, &QPushButton::clicked, this, Guard([this] { ClearHistoryBitBtnClick(); }));
+    connect(CloseBitBtn, &QPushButton::clicked, this, Guard([this] { CloseBitBtnClick(); }));
+    // A double click or Enter on a draw checks it in the Draw window.
+    connect(DrawsTable, &QTableWidget::activated, this,
+            Guard([this](const QModelIndex &index) { CheckRow(index.row()); }));
+
+    SetTabChain({ImportBitBtn, PasteBitBtn, ClearHistoryBitBtn, DrawsTable, HistoryResultsMemo, FrequencyChartView,
+                 CloseBitBtn});
+}
+
+void THistoryForm::FormShow()
+{
+    SetBackgroundColour(this, kCommonBackground);
+    ReadShape();
+}
+
+void THistoryForm::ReadShape()
+{
+    const TCoupon coupon = OnCoupon ? OnCoupon() : TCoupon{};
+    if (coupon.marks != FMarks || coupon.boardsize != FBoardsize || FDraws.empty()) {
+        FMarks = coupon.marks;
+        FBoardsize = coupon.boardsize;
+        QString notice;
+        FDraws = THistoryStore(FMarks, FBoardsize).Load(notice);
+        if (!notice.isEmpty())
+            Message(notice);
+    }
+    ShowDraws();
+    ShowFigures();
+}
+
+bool THistoryForm::ImportText(const QByteArray &text)
+{
+    if (FMarks == 0)
+        ReadShape();
+    const TImportResult read =
+        ImportDraws(text.toStdString(), static_cast<uint8_t>(FMarks), static_cast<uint8_t>(FBoardsize));
+    if (!read.Ok()) {
+        QStringList lines;
+        for (size_t i = 0; i < read.errors.size() && i < kErrorsShown; ++i)
+            lines.append(QString::fromStdString(read.errors[i]));
+        if (read.errors.size() > kErrorsShown)
+            lines.append(QStringLiteral("and %1 more lines; nothing was imported").arg(read.errors.size() - kErrorsShown));
+        else if (read.errors.front().rfind("Line ", 0) == 0)
+            lines.append(QStringLiteral("Nothing was imported"));
+        Message(lines.join(QLatin1Char('\n')));
+        return false;
+    }
+    TMergedHistory merged = MergeDraws(FDraws, read.draws);
+    // Kept before it is shown: a history that cannot be written is not
+    // shown as kept.
+    THistoryStore(FMarks, FBoardsize).Save(merged.draws);
+    FDraws = std::move(merged.draws);
+    ShowDraws();
+    ShowFigures();
+    return true;
+}
+
+void THistoryForm::ImportBitBtnClick()
+{
+    const QString path = QFileDialog::getOpenFileName(this, QStringLiteral("Import Past Draws"), QString(),
+                                                      QStringLiteral("Draws (*.csv *.txt);;All files (*)"));
+    if (path.isEmpty())
+        return;
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        Message(QStringLiteral("%1 could not be read (%2)").arg(path, file.errorString()));
+        return;
+    }
+    ImportText(file.readAll());
+}
+
+void THistoryForm::PasteBitBtnClick()
+{
+    ImportText(QApplication::clipboard()->text().toUtf8());
+}
+
+void THistoryForm::ClearHistoryBitBtnClick()
+{
+    if (FDraws.empty())
+        return;
+    QMessageBox ask(QMessageBox::Question, windowTitle(),
+                    QStringLiteral("Clear all %1 past draws of this game?").arg(FDraws.size()),
+                    QMessageBox::Yes | QMessageBox::No, this);
+    ask.setObjectName(QStringLiteral("ClearHistoryQuestion"));
+    ask.setDefaultButton(QMessageBox::No);
+    if (ask.exec() != QMessageBox::Yes)
+        return;
+    THistoryStore(FMarks, FBoardsize).Save({});
+    FDraws.clear();
+    ShowDraws();
+    ShowFigures();
+}
+
+void THistoryForm::CloseBitBtnClick()
+{
+    hide();
+}
+
+void THistoryForm::ShowDraws()
+{
+    if (!DrawsTable)
+        return;
+    DrawsTable->setRowCount(static_cast<int>(FDraws.size()));
+    // Newest first.
+    int row = 0;
+    for (auto draw = FDraws.rbegin(); draw != FDraws.rend(); ++draw, ++row) {
+        const QString date = draw->date ? QString::fromStdString(IsoDate(*draw->date)) : QString();
+        const QString bonus = draw->bonus ? QString::number(draw->bonus) : QString();
+        const QString cells[] = {date, MainNumbers(*draw), bonus};
+        for (int column = 0; column < 3; ++column) {
+            auto *item = new QTableWidgetItem(cells[column]);
+            if (column == 2)
+                item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+            DrawsTable->setItem(row, column, item);
+        }
+    }
+}
+
+void THistoryForm::ShowFigures()
+{
+    if (!HistoryResultsMemo || FMarks == 0)
+        return;
+    const TCoupon coupon = OnCoupon ? OnCoupon() : TCoupon{};
+    QStringList lines;
+    if (coupon.marks == FMarks && coupon.boardsize == FBoardsize) {
+        const THistoryCheck check =
+            CheckHistory(coupon.boards, static_cast<uint8_t>(FMarks), static_cast<uint8_t>(FBoardsize), coupon.on,
+                         coupon.payments, FDraws);
+        for (const std::string &line : HistoryCheckLines(check))
+            lines.append(QString::fromStdString(line));
+        // Without a full board the count of draws is still worth a line.
+        if (coupon.boards.empty()) {
+            THistoryCheck count = check;
+            count.boards = 1;
+            lines.prepend(QString::fromStdString(HistoryCheckLines(count).front()));
+        }
+    }
+    HistoryResultsMemo->setPlainText(lines.join(QLatin1Char('\n')));
+    ShowChart();
+}
+
+void THistoryForm::ShowChart()
+{
+    const TFrequencies frequencies =
+        CountFrequencies(FDraws, static_cast<uint8_t>(FMarks), static_cast<uint8_t>(FBoardsize));
+    const TFairDrawTest test = FairDrawTest(frequencies);
+    FairnessLabel->setText(QString::fromStdString(FairDrawText(test)));
+
+    auto *chart = new QChart;
+    chart->setFont(font());
+    chart->legend()->setAlignment(Qt::AlignBottom);
+    chart->setMargins(QMargins(4, 4, 4, 4));
+    auto *main = new QBarSet(QStringLiteral("Main numbers"));
+    auto *bonus = new QBarSet(QStringLiteral("Bonus ball"));
+    QStringList categories;
+    QStringList spoken;
+    for (int n = 1; n <= FBoardsize; ++n) {
+        main->append(static_cast<qreal>(frequencies.mainCounts[n - 1]));
+        bonus->append(static_cast<qreal>(frequencies.bonusCounts[n - 1]));
+        categories.append(QString::number(n));
+        spoken.append(QStringLiteral("%1: %2 and %3 as bonus ball")
+                          .arg(n)
+                          .arg(frequencies.mainCounts[n - 1])
+                          .arg(frequencies.bonusCounts[n - 1]));
+    }
+    auto *bars = new QBarSeries;
+    bars->append(main);
+    bars->append(bonus);
+    chart->addSeries(bars);
+    // A fair draw's count, and the band in which it keeps each count 95
+    // times in 100, across the whole chart.
+    const auto across = [&](const QString &name, qreal value, Qt::PenStyle style) {
+        auto *line = new QLineSeries;
+        line->setName(name);
+        line->append(-0.5, value);
+        line->append(FBoardsize - 0.5, value);
+        QPen pen(QColor(0x40, 0x40, 0x40));
+        pen.setStyle(style);
+        pen.setWidth(2);
+        line->setPen(pen);
+        chart->addSeries(line);
+        return line;
+    };
+    QList<QAbstractSeries *> lines;
+    if (frequencies.draws > 0) {
+        lines.append(across(QStringLiteral("Fair draw"), frequencies.expected, Qt::SolidLine));
+        lines.append(across(QStringLiteral("95 % band"), static_cast<qreal>(frequencies.band.low), Qt::DashLine));
+        lines.append(across(QString(), static_cast<qreal>(frequencies.band.high), Qt::DashLine));
+    }
+    // The bars stand on their numbers' categories; the axis shown names
+    // 1 and every fifth number, which fit side by side.
+    auto *x = new QBarCategoryAxis;
+    x->append(categories);
+    x->setVisible(false);
+    auto *numbers = new QCategoryAxis;
+    numbers->setRange(-0.5, FBoardsize - 0.5);
+    numbers->setLabelsPosition(QCategoryAxis::AxisLabelsPositionOnValue);
+    numbers->setGridLineVisible(false);
+    for (int n = 1; n <= FBoardsize; n += n == 1 ? 4 : 5)
+        numbers->append(QString::number(n), n - 1);
+    auto *y = new QValueAxis;
+    y->setLabelFormat(QStringLiteral("%d"));
+    const uint64_t top = std::max<uint64_t>(
+        {frequencies.band.high, *std::max_element(frequencies.mainCounts.begin(), frequencies.mainCounts.end()), 1});
+    y->setRange(0, static_cast<qreal>(top) * 1.1);
+    chart->addAxis(x, Qt::AlignBottom);
+    chart->addAxis(numbers, Qt::AlignBottom);
+    chart->addAxis(y, Qt::AlignLeft);
+    bars->attachAxis(x);
+    bars->attachAxis(y);
+    // The lines run across the bars' categories, 0 to boardsize - 1.
+    for (QAbstractSeries *line : lines) {
+        line->attachAxis(y);
+        line->attachAxis(numbers);
+    }
+    // The legend names only the series that have a name.
+    for (QLegendMarker *marker : chart->legend()->markers())
+        marker->setVisible(!marker->label().isEmpty());
+    QChart *old = FrequencyChartView->chart();
+    FrequencyChartView->setChart(chart);
+    delete old;
+    // The chart's figures as text, for a screen reader.
+    FrequencyChartView->setAccessibleDescription(
+        QStringLiteral("Expected for each number in a fair draw: %1. ").arg(frequencies.expected, 0, 'f', 2)
+        + spoken.join(QStringLiteral("; ")));
+}
+
+void THistoryForm::CheckRow(int row)
+{
+    const int index = static_cast<int>(FDraws.size()) - 1 - row;
+    if (index < 0 || index >= static_cast<int>(FDraws.size()) || !OnCheckDraw)
+        return;
+    const THistoryDraw &draw = FDraws[static_cast<size_t>(index)];
+    std::array<int, 7> numbers{};
+    for (size_t i = 0; i < draw.numbers.size() && i < 6; ++i)
+        numbers[i] = draw.numbers[i];
+    numbers[6] = draw.bonus;
+    OnCheckDraw(numbers);
+}
+
+void THistoryForm::Message(const QString &text)
+{
+    if (OnMessage)
+        OnMessage(text);
+}
