@@ -26,8 +26,8 @@ std::vector<THistoryDraw> THistoryStore::Load(QString &notice) const
     if (file.open(QIODevice::ReadOnly)) {
         const QByteArray bytes = file.readAll();
         file.close();
-        const TImportResult read = ReadHistory(bytes.toStdString(), static_cast<uint8_t>(FMarks),
-                                               static_cast<uint8_t>(FBoardsize));
+        const TImportResult read =
+            ReadHistory(bytes.toStdString(), static_cast<uint8_t>(FMarks), static_cast<uint8_t>(FBoardsize));
         if (read.Ok())
             return read.draws;
         why = QString::fromStdString(read.errors.front());

@@ -24,6 +24,7 @@
 #include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScreen>
 #include <QTableWidget>
 #include <QTextDocument>
 #include <QVBoxLayout>
@@ -37,8 +38,11 @@ THistoryForm *HistoryForm = nullptr;
 namespace {
 
 // Room for the list of draws, the figures of twelve boards' seven
-// divisions, and a chart in which 49 bars can be told apart.
-constexpr QSize kMinimumSize(960, 660);
+// divisions, and a chart in which 49 bars can be told apart; the smallest
+// fits a 1366 x 768 laptop screen at 125 %. It opens larger where the
+// screen has room.
+constexpr QSize kMinimumSize(860, 560);
+constexpr QSize kOpeningSize(960, 680);
 constexpr int kDrawsTableWidth = 340;
 // Nine lines: the draws, seven divisions and the prizes.
 constexpr int kResultsLines = 9;
@@ -68,9 +72,12 @@ THistoryForm::THistoryForm(QWidget *parent)
     : QWidget(parent)
 {
     SetUpDialog(this, {.name = "HistoryForm", .title = "Drawvane History", .size = kMinimumSize, .font = DialogFont()});
-    // It may be made larger; the chart takes what it gains.
+    // It may be made larger; the chart takes what it gains. Its layout
+    // fits it to its size, so it needs no page that scrolls inside it.
     setMinimumSize(kMinimumSize);
     setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+    setProperty(kDesignedSizeProperty, QVariant());
+    resize(kOpeningSize);
     BuildOnFirstShowing(this, [this] { Build(); });
     // Enter on a draw of the list checks it; no button stands for Enter.
     SetWindowKeys(
@@ -92,8 +99,8 @@ void THistoryForm::Build()
     DrawsTable = new QTableWidget(0, 3, this);
     DrawsTable->setObjectName(QStringLiteral("DrawsTable"));
     DrawsTable->setAccessibleName(QStringLiteral("Past draws"));
-    DrawsTable->setHorizontalHeaderLabels({QStringLiteral("Date"), QStringLiteral("Main numbers"),
-                                           QStringLiteral("Bonus ball")});
+    DrawsTable->setHorizontalHeaderLabels(
+        {QStringLiteral("Date"), QStringLiteral("Main numbers"), QStringLiteral("Bonus ball")});
     DrawsTable->setEditTriggers(QAbstractItemView::NoEditTriggers);
     DrawsTable->setSelectionBehavior(QAbstractItemView::SelectRows);
     DrawsTable->setSelectionMode(QAbstractItemView::SingleSelection);
@@ -162,6 +169,9 @@ void THistoryForm::Build()
 void THistoryForm::FormShow()
 {
     SetBackgroundColour(this, kCommonBackground);
+    // No larger than the screen, its frame and title bar on it.
+    if (const QScreen *shown = screen())
+        resize(size().boundedTo(shown->availableGeometry().size() - QSize(8, 40)).expandedTo(minimumSize()));
     ReadShape();
 }
 
@@ -191,7 +201,8 @@ bool THistoryForm::ImportText(const QByteArray &text)
         for (size_t i = 0; i < read.errors.size() && i < kErrorsShown; ++i)
             lines.append(QString::fromStdString(read.errors[i]));
         if (read.errors.size() > kErrorsShown)
-            lines.append(QStringLiteral("and %1 more lines; nothing was imported").arg(read.errors.size() - kErrorsShown));
+            lines.append(
+                QStringLiteral("and %1 more lines; nothing was imported").arg(read.errors.size() - kErrorsShown));
         else if (read.errors.front().rfind("Line ", 0) == 0)
             lines.append(QStringLiteral("Nothing was imported"));
         Message(lines.join(QLatin1Char('\n')));
@@ -275,9 +286,8 @@ void THistoryForm::ShowFigures()
     const TCoupon coupon = OnCoupon ? OnCoupon() : TCoupon{};
     QStringList lines;
     if (coupon.marks == FMarks && coupon.boardsize == FBoardsize) {
-        const THistoryCheck check =
-            CheckHistory(coupon.boards, static_cast<uint8_t>(FMarks), static_cast<uint8_t>(FBoardsize), coupon.on,
-                         coupon.payments, FDraws);
+        const THistoryCheck check = CheckHistory(coupon.boards, static_cast<uint8_t>(FMarks),
+                                                 static_cast<uint8_t>(FBoardsize), coupon.on, coupon.payments, FDraws);
         for (const std::string &line : HistoryCheckLines(check))
             lines.append(QString::fromStdString(line));
         // Without a full board the count of draws is still worth a line.

@@ -6,7 +6,7 @@ namespace infotexts {
 
 // The texts line by line, as the windows show them.
 // clang-format off
-const std::array<std::u16string_view, 47> kHelpLines = {
+const std::array<std::u16string_view, 58> kHelpLines = {
     u"Preferences: Select the Game Preferences",
     u"   - Number of Boards: can be set to any number between 4 and 12",
     u"   - Number of Cells: the number of cells per board. Can be between 36 and 49",
@@ -54,10 +54,21 @@ const std::array<std::u16string_view, 47> kHelpLines = {
     u"this is what the average return would be. ",
     u"",
     u"",
+    u"Draw: Quick pick and the check of a draw (Ctrl+D)",
+    u"  Fill Boards completes every board that is not full with numbers picked at random; the marks already ",
+    u"on a board stay. Enter the main numbers and the bonus ball of a draw and press Check: the prize of each ",
+    u"full board is listed, and the drawn numbers are ringed on the coupon.",
+    u"",
+    u"Past Draws: The past draws of your lottery (Ctrl+H, or Past Draws in the Draw window)",
+    u"  Import the results file of your lottery, or Paste a table of results copied from its web page. ",
+    u"The full boards are checked against every draw, beside what they would win on average in as many fair draws, ",
+    u"and a chart shows how often each number was drawn. Double click a draw to check it in the Draw window. ",
+    u"Past draws do not tell the next one: in a fair draw every number is as likely as any other.",
+    u"",
 };
 
-const std::array<std::u16string_view, 8> kCommandHeadings = {
-    u"Preferences:", u"Systems:", u"Clear:", u"Print:", u"Luck:", u"Help:", u"About:", u"Exit:",
+const std::array<std::u16string_view, 10> kCommandHeadings = {
+    u"Preferences:", u"Systems:", u"Clear:", u"Print:", u"Luck:", u"Help:", u"About:", u"Exit:", u"Draw:", u"Past Draws:",
 };
 
 const std::array<std::u16string_view, 10> kTopicHeadings = {

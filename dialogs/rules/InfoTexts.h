@@ -15,12 +15,13 @@
 
 namespace infotexts {
 
-// 47 lines; several keep a trailing blank, and line 34 has a typographic
-// apostrophe (U+2019).
-extern const std::array<std::u16string_view, 47> kHelpLines;
+// 58 lines; several keep a trailing blank, and line 34 has a typographic
+// apostrophe (U+2019). The Draw and Past Draws windows' sections follow the
+// two blank lines that end the rest.
+extern const std::array<std::u16string_view, 58> kHelpLines;
 
 // Bold blue, in this order.
-extern const std::array<std::u16string_view, 8> kCommandHeadings;
+extern const std::array<std::u16string_view, 10> kCommandHeadings;
 // Bold green, in this order, after the commands.
 extern const std::array<std::u16string_view, 10> kTopicHeadings;
 

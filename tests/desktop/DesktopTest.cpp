@@ -105,7 +105,7 @@ qsizetype StackPlace(QWidget *window)
     return x11::Stacking().indexOf(Id(window));
 }
 
-TEST_F(Desktop, SecondaryWindowsBelongToTheMainWindowAreCentredAndHaveNoButtons)
+TEST_F(Desktop, SecondaryWindowsBelongToTheMainWindowAreCentredOrBesideItAndHaveNoButtons)
 {
     StartProgram();
     OpenEveryWindow();
@@ -145,7 +145,12 @@ TEST_F(Desktop, SecondaryWindowsBelongToTheMainWindowAreCentredAndHaveNoButtons)
         for (const char *action :
              {"_NET_WM_ACTION_MINIMIZE", "_NET_WM_ACTION_MAXIMIZE_HORZ", "_NET_WM_ACTION_MAXIMIZE_VERT"})
             EXPECT_FALSE(has(actions, action)) << name << ": " << action;
-        expectCentred(window);
+        // The Draw window opens beside the coupon; on this screen, too small
+        // for both side by side, over as little of it as it can.
+        if (window == DrawForm)
+            EXPECT_GT(x11::Geometry(Id(window)).left(), x11::Geometry(Id(TombolixForm)).center().x()) << name;
+        else
+            expectCentred(window);
     }
     KeepScreen("every-window");
 }

@@ -113,13 +113,14 @@ TEST_F(HistoryWindow, AnImportWithABadLineImportsNothingAndNamesIt)
 
 TEST_F(HistoryWindow, AKeptFileThatCannotBeReadIsSetAsideAndTold)
 {
+    StartProgram();
+    // Where the program keeps it, which its name gives.
     const QString path = THistoryStore(6, 49).Path();
     QDir().mkpath(QFileInfo(path).absolutePath());
     QFile file(path);
     ASSERT_TRUE(file.open(QIODevice::WriteOnly));
     file.write("2025-12-06,1,2,3,4,5,99,7\n");
     file.close();
-    StartProgram();
     MessageForm->hide();
     OpenHistory();
     ASSERT_TRUE(MessageForm->isVisible());

@@ -5,6 +5,7 @@
 #include "dialogs/forms/AboutUnit.h"
 #include "dialogs/forms/DrawUnit.h"
 #include "dialogs/forms/HelpUnit.h"
+#include "dialogs/forms/HistoryUnit.h"
 #include "dialogs/forms/LuckUnit.h"
 
 #include <QAccessible>
@@ -93,7 +94,13 @@ std::vector<TWindowKeys> Windows()
          QAccessible::Dialog},
         {"DrawAction", [] { return static_cast<QWidget *>(DrawForm); },
          QStringList{"FillBitBtn"} + Numbered("Main%1SpinBox", 6)
-             + QStringList{"BonusSpinBox", "CheckBitBtn", "ClearDrawBitBtn", "DrawResultsMemo", "CloseBitBtn"},
+             + QStringList{"BonusSpinBox", "CheckBitBtn", "ClearDrawBitBtn", "HistoryBitBtn", "DrawResultsMemo",
+                           "CloseBitBtn"},
+         QAccessible::Dialog},
+        {"HistoryAction",
+         [] { return static_cast<QWidget *>(HistoryForm); },
+         {"ImportBitBtn", "PasteBitBtn", "ClearHistoryBitBtn", "DrawsTable", "HistoryResultsMemo", "FrequencyChartView",
+          "CloseBitBtn"},
          QAccessible::Dialog},
         {"PrintAction", [] { return static_cast<QWidget *>(MessageForm); }, {"CloseBitBtn"}, QAccessible::AlertMessage},
     };
