@@ -1,5 +1,6 @@
 #include "dialogs/forms/HistoryUnit.h"
 #include "dialogs/forms/DialogSetup.h"
+#include "dialogs/forms/FrequencyChart.h"
 #include "dialogs/forms/HistoryStore.h"
 #include "history/Frequency.h"
 #include "history/HistoryCheck.h"
@@ -7,20 +8,12 @@
 #include "kit/KeyboardAccess.h"
 
 #include <QApplication>
-#include <QBarCategoryAxis>
-#include <QBarSeries>
-#include <QBarSet>
-#include <QCategoryAxis>
-#include <QChart>
-#include <QChartView>
 #include <QClipboard>
 #include <QFile>
 #include <QFileDialog>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
-#include <QLegendMarker>
-#include <QLineSeries>
 #include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -28,7 +21,6 @@
 #include <QTableWidget>
 #include <QTextDocument>
 #include <QVBoxLayout>
-#include <QValueAxis>
 
 #include <algorithm>
 #include <exception>
@@ -117,11 +109,7 @@ void THistoryForm::Build()
                                        + 2 * HistoryResultsMemo->frameWidth()
                                        + static_cast<int>(2 * HistoryResultsMemo->document()->documentMargin()) + 8);
 
-    FrequencyChartView = new QChartView(this);
-    FrequencyChartView->setObjectName(QStringLiteral("FrequencyChartView"));
-    FrequencyChartView->setAccessibleName(QStringLiteral("How often each number was drawn"));
-    FrequencyChartView->setRenderHint(QPainter::Antialiasing);
-    FrequencyChartView->setFocusPolicy(Qt::StrongFocus);
+    FrequencyChartView = MakeFrequencyChart(this);
     FairnessLabel = new QLabel(this);
     FairnessLabel->setObjectName(QStringLiteral("FairnessLabel"));
     FairnessLabel->setWordWrap(true);
@@ -305,86 +293,8 @@ void THistoryForm::ShowChart()
 {
     const TFrequencies frequencies =
         CountFrequencies(FDraws, static_cast<uint8_t>(FMarks), static_cast<uint8_t>(FBoardsize));
-    const TFairDrawTest test = FairDrawTest(frequencies);
-    FairnessLabel->setText(QString::fromStdString(FairDrawText(test)));
-
-    auto *chart = new QChart;
-    chart->setFont(font());
-    chart->legend()->setAlignment(Qt::AlignBottom);
-    chart->setMargins(QMargins(4, 4, 4, 4));
-    auto *main = new QBarSet(QStringLiteral("Main numbers"));
-    auto *bonus = new QBarSet(QStringLiteral("Bonus ball"));
-    QStringList categories;
-    QStringList spoken;
-    for (int n = 1; n <= FBoardsize; ++n) {
-        main->append(static_cast<qreal>(frequencies.mainCounts[n - 1]));
-        bonus->append(static_cast<qreal>(frequencies.bonusCounts[n - 1]));
-        categories.append(QString::number(n));
-        spoken.append(QStringLiteral("%1: %2 and %3 as bonus ball")
-                          .arg(n)
-                          .arg(frequencies.mainCounts[n - 1])
-                          .arg(frequencies.bonusCounts[n - 1]));
-    }
-    auto *bars = new QBarSeries;
-    bars->append(main);
-    bars->append(bonus);
-    chart->addSeries(bars);
-    // A fair draw's count, and the band in which it keeps each count 95
-    // times in 100, across the whole chart.
-    const auto across = [&](const QString &name, qreal value, Qt::PenStyle style) {
-        auto *line = new QLineSeries;
-        line->setName(name);
-        line->append(-0.5, value);
-        line->append(FBoardsize - 0.5, value);
-        QPen pen(QColor(0x40, 0x40, 0x40));
-        pen.setStyle(style);
-        pen.setWidth(2);
-        line->setPen(pen);
-        chart->addSeries(line);
-        return line;
-    };
-    QList<QAbstractSeries *> lines;
-    if (frequencies.draws > 0) {
-        lines.append(across(QStringLiteral("Fair draw"), frequencies.expected, Qt::SolidLine));
-        lines.append(across(QStringLiteral("95 % band"), static_cast<qreal>(frequencies.band.low), Qt::DashLine));
-        lines.append(across(QString(), static_cast<qreal>(frequencies.band.high), Qt::DashLine));
-    }
-    // The bars stand on their numbers' categories; the axis shown names
-    // 1 and every fifth number, which fit side by side.
-    auto *x = new QBarCategoryAxis;
-    x->append(categories);
-    x->setVisible(false);
-    auto *numbers = new QCategoryAxis;
-    numbers->setRange(-0.5, FBoardsize - 0.5);
-    numbers->setLabelsPosition(QCategoryAxis::AxisLabelsPositionOnValue);
-    numbers->setGridLineVisible(false);
-    for (int n = 1; n <= FBoardsize; n += n == 1 ? 4 : 5)
-        numbers->append(QString::number(n), n - 1);
-    auto *y = new QValueAxis;
-    y->setLabelFormat(QStringLiteral("%d"));
-    const uint64_t top = std::max<uint64_t>(
-        {frequencies.band.high, *std::max_element(frequencies.mainCounts.begin(), frequencies.mainCounts.end()), 1});
-    y->setRange(0, static_cast<qreal>(top) * 1.1);
-    chart->addAxis(x, Qt::AlignBottom);
-    chart->addAxis(numbers, Qt::AlignBottom);
-    chart->addAxis(y, Qt::AlignLeft);
-    bars->attachAxis(x);
-    bars->attachAxis(y);
-    // The lines run across the bars' categories, 0 to boardsize - 1.
-    for (QAbstractSeries *line : lines) {
-        line->attachAxis(y);
-        line->attachAxis(numbers);
-    }
-    // The legend names only the series that have a name.
-    for (QLegendMarker *marker : chart->legend()->markers())
-        marker->setVisible(!marker->label().isEmpty());
-    QChart *old = FrequencyChartView->chart();
-    FrequencyChartView->setChart(chart);
-    delete old;
-    // The chart's figures as text, for a screen reader.
-    FrequencyChartView->setAccessibleDescription(
-        QStringLiteral("Expected for each number in a fair draw: %1. ").arg(frequencies.expected, 0, 'f', 2)
-        + spoken.join(QStringLiteral("; ")));
+    FairnessLabel->setText(QString::fromStdString(FairDrawText(FairDrawTest(frequencies))));
+    ShowFrequencies(FrequencyChartView, frequencies);
 }
 
 void THistoryForm::CheckRow(int row)

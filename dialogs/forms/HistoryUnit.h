@@ -7,7 +7,6 @@
 #include <functional>
 #include <vector>
 
-class QChartView;
 class QLabel;
 class QPlainTextEdit;
 class QPushButton;
@@ -63,7 +62,7 @@ public:
     QPushButton *ClearHistoryBitBtn = nullptr;
     QTableWidget *DrawsTable = nullptr;
     QPlainTextEdit *HistoryResultsMemo = nullptr;
-    QChartView *FrequencyChartView = nullptr;
+    QWidget *FrequencyChartView = nullptr; // how often each number was drawn
     QLabel *FairnessLabel = nullptr;
     QLabel *NoPredictionLabel = nullptr;
     QPushButton *CloseBitBtn = nullptr;

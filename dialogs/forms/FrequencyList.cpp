@@ -1,0 +1,19 @@
+// The frequencies as text, for a build without Qt Charts.
+
+#include "dialogs/forms/FrequencyChart.h"
+
+#include <QPlainTextEdit>
+
+QWidget *MakeFrequencyChart(QWidget *parent)
+{
+    auto *list = new QPlainTextEdit(parent);
+    list->setObjectName(QStringLiteral("FrequencyChartView"));
+    list->setAccessibleName(QStringLiteral("How often each number was drawn"));
+    list->setReadOnly(true);
+    return list;
+}
+
+void ShowFrequencies(QWidget *chart, const TFrequencies &frequencies)
+{
+    static_cast<QPlainTextEdit *>(chart)->setPlainText(FrequenciesText(frequencies).replace(QStringLiteral("; "), QStringLiteral("\n")));
+}
