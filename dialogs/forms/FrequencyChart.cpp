@@ -27,7 +27,11 @@ void ShowFrequencies(QWidget *chartView, const TFrequencies &frequencies)
     auto *view = static_cast<QChartView *>(chartView);
     const int boardsize = frequencies.boardsize;
     auto *chart = new QChart;
-    chart->setFont(view->font());
+    // The window's own font, never the desktop's.
+    QFont small = view->font();
+    small.setPixelSize(12);
+    chart->setFont(small);
+    chart->legend()->setFont(small);
     chart->legend()->setAlignment(Qt::AlignBottom);
     chart->setMargins(QMargins(4, 4, 4, 4));
     auto *main = new QBarSet(QStringLiteral("Main numbers"));
@@ -71,13 +75,16 @@ void ShowFrequencies(QWidget *chartView, const TFrequencies &frequencies)
     numbers->setRange(-0.5, boardsize - 0.5);
     numbers->setLabelsPosition(QCategoryAxis::AxisLabelsPositionOnValue);
     numbers->setGridLineVisible(false);
+    numbers->setLabelsFont(small);
     for (int n = 1; n <= boardsize; n += n == 1 ? 4 : 5)
         numbers->append(QString::number(n), n - 1);
     auto *y = new QValueAxis;
     y->setLabelFormat(QStringLiteral("%d"));
+    y->setLabelsFont(small);
     const uint64_t top = std::max<uint64_t>(
         {frequencies.band.high, *std::max_element(frequencies.mainCounts.begin(), frequencies.mainCounts.end()), 1});
-    y->setRange(0, static_cast<qreal>(top) * 1.1);
+    y->setRange(0, std::max(static_cast<qreal>(top) * 1.1, 5.0));
+    y->applyNiceNumbers();
     chart->addAxis(x, Qt::AlignBottom);
     chart->addAxis(numbers, Qt::AlignBottom);
     chart->addAxis(y, Qt::AlignLeft);

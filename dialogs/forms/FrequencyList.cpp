@@ -15,5 +15,6 @@ QWidget *MakeFrequencyChart(QWidget *parent)
 
 void ShowFrequencies(QWidget *chart, const TFrequencies &frequencies)
 {
-    static_cast<QPlainTextEdit *>(chart)->setPlainText(FrequenciesText(frequencies).replace(QStringLiteral("; "), QStringLiteral("\n")));
+    static_cast<QPlainTextEdit *>(chart)->setPlainText(
+        FrequenciesText(frequencies).replace(QStringLiteral("; "), QStringLiteral("\n")));
 }

@@ -6,6 +6,7 @@
 
 #include "Contrast.h"
 #include "DesktopFixture.h"
+#include "dialogs/forms/HistoryUnit.h"
 #include "dialogs/forms/MessageUnit.h"
 
 #include <QApplication>
@@ -64,6 +65,9 @@ TEST_F(Desktop, ShotsOfEveryWindow)
         shoot(window, window == LuckForm ? QStringLiteral("Tahoma") : QStringLiteral("Times New Roman"));
         window->hide();
     }
+    Command("HistoryAction")->trigger();
+    shoot(HistoryForm, QStringLiteral("Times New Roman"));
+    HistoryForm->hide();
     MessageForm->ShowText(QStringLiteral("Please fill at least one of the boards"));
     shoot(MessageForm, QStringLiteral("Times New Roman"));
 }
@@ -111,7 +115,7 @@ TEST_F(Desktop, DarkDesktopThemeChangesNoWindow)
     EXPECT_LT(contrast::Luminance(QColor(QString::fromLatin1(desktop.readLine().trimmed())).rgb()), 0.1);
 
     for (const char *window : {"TombolixForm", "PreferencesForm", "SystemsForm", "HelpForm", "AboutForm", "LuckForm",
-                               "DrawForm", "MessageForm"}) {
+                               "DrawForm", "HistoryForm", "MessageForm"}) {
         const QImage a(shots + QStringLiteral("/light/%1.png").arg(QLatin1String(window)));
         const QImage b(shots + QStringLiteral("/dark/%1.png").arg(QLatin1String(window)));
         ASSERT_FALSE(a.isNull()) << window;
