@@ -7,6 +7,7 @@
 #include "coupon/mainwindow/ImageFormUnit.h"
 #include "coupon/mainwindow/ScaledCoupon.h"
 #include "coupon/mainwindow/Tombolix.h"
+#include "dialogs/forms/FrequencyChart.h"
 #include "dialogs/forms/PreferencesUnit.h"
 #include "dialogs/forms/SystemsUnit.h"
 #include "settings/RegistryStoreForTests.h"
@@ -14,6 +15,7 @@
 
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QImage>
 #include <QPainter>
 #include <QPushButton>
 
@@ -27,7 +29,10 @@
 #include <chrono>
 #include <cstdlib>
 #include <filesystem>
+#include <numeric>
+#include <random>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -135,6 +140,32 @@ void BM_RedrawTwelveFullBoardsScaled(benchmark::State &state)
     }
 }
 BENCHMARK(BM_RedrawTwelveFullBoardsScaled)->Arg(125)->Arg(150)->Arg(200)->Unit(benchmark::kMillisecond);
+
+// The History window's chart of 10,000 draws of 6 from 49 drawn anew and
+// painted at its opening size.
+void BM_DrawHistoryChart(benchmark::State &state)
+{
+    StartForms();
+    std::mt19937_64 random(2025);
+    std::vector<THistoryDraw> draws(10000);
+    std::vector<uint8_t> numbers(49);
+    std::iota(numbers.begin(), numbers.end(), uint8_t{1});
+    for (THistoryDraw &draw : draws) {
+        std::shuffle(numbers.begin(), numbers.end(), random);
+        draw.numbers.assign(numbers.begin(), numbers.begin() + 6);
+        draw.bonus = numbers[6];
+    }
+    const TFrequencies frequencies = CountFrequencies(draws, 6, 49);
+    QWidget window;
+    QWidget *chart = MakeFrequencyChart(&window);
+    chart->resize(600, 300);
+    QImage picture(chart->size(), QImage::Format_RGB32);
+    for (auto _ : state) {
+        ShowFrequencies(chart, frequencies);
+        chart->render(&picture);
+    }
+}
+BENCHMARK(BM_DrawHistoryChart)->Unit(benchmark::kMillisecond);
 
 // Twelve full boards spread over every number, board after board (1 to 6,
 // 7 to 12, ..., 49 and 1 to 5, ...): the most the exact figures visit.
