@@ -191,7 +191,6 @@ void ConnectCommands()
         ShowBeside(DrawForm, form);
         DrawForm->CheckDraw(draw);
     };
-    HistoryForm->OnMessage = [](const QString &text) { MessageForm->ShowText(text); };
     QObject::connect(form, &TTombolixForm::couponChanged, HistoryForm, [] {
         if (HistoryForm->isVisible())
             HistoryForm->ShowFigures();

@@ -220,10 +220,16 @@ TLineResult ReadLine(std::string_view line, uint8_t marks, uint8_t boardsize)
         }
     }
 
+    // The numbers stand in fields one after another: an empty field or a
+    // word ends them, so that a ball left out of a line is missed rather
+    // than made up from the fields after it.
     std::bitset<256> seen;
     for (size_t i = first; i < fields.size() && draw.numbers.size() < marks + 1u; ++i) {
-        if (!IsDigits(fields[i]))
-            continue;
+        if (!IsDigits(fields[i])) {
+            if (draw.numbers.empty())
+                continue;
+            break;
+        }
         const std::string text = NumberText(fields[i]);
         const int value = text.size() <= 3 ? ToInt(text) : 0;
         if (value < 1 || value > boardsize)

@@ -171,8 +171,10 @@ void THistoryForm::ReadShape()
         FBoardsize = coupon.boardsize;
         QString notice;
         FDraws = THistoryStore(FMarks, FBoardsize).Load(notice);
+        // Told once the window is up.
         if (!notice.isEmpty())
-            Message(notice);
+            QMetaObject::invokeMethod(
+                this, [this, notice] { Message(notice); }, Qt::QueuedConnection);
     }
     ShowDraws();
     ShowFigures();
@@ -312,6 +314,8 @@ void THistoryForm::CheckRow(int row)
 
 void THistoryForm::Message(const QString &text)
 {
-    if (OnMessage)
-        OnMessage(text);
+    // A box that grows with its text: the lines at fault, a file's path.
+    QMessageBox box(QMessageBox::Warning, windowTitle(), text, QMessageBox::Ok, this);
+    box.setObjectName(QStringLiteral("HistoryMessageBox"));
+    box.exec();
 }

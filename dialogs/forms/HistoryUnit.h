@@ -37,8 +37,6 @@ public:
     // A draw of the list put into the Draw window and checked there: the
     // main numbers and the bonus ball (0 for none).
     std::function<void(const std::array<int, 7> &draw)> OnCheckDraw;
-    // A message for the player (the program's message box).
-    std::function<void(const QString &text)> OnMessage;
 
     void FormShow();
     void ImportBitBtnClick();

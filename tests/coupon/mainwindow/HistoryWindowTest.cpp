@@ -6,14 +6,15 @@
 #include "dialogs/forms/DrawUnit.h"
 #include "dialogs/forms/HistoryStore.h"
 #include "dialogs/forms/HistoryUnit.h"
-#include "dialogs/forms/MessageUnit.h"
 
 #include <QClipboard>
 #include <QDir>
 #include <QFile>
 #include <QGuiApplication>
+#include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QTableWidget>
+#include <QTimer>
 
 namespace {
 
@@ -33,13 +34,31 @@ protected:
         return HistoryForm;
     }
 
-    // Pastes text; the message box's text, empty for none.
+    // The text of the window's message box that action opens, which is
+    // then closed; empty for none.
+    static QString Told(const std::function<void()> &action)
+    {
+        QString told;
+        QTimer timer;
+        timer.setInterval(20);
+        QObject::connect(&timer, &QTimer::timeout, [&] {
+            if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget())) {
+                EXPECT_EQ(box->objectName(), QStringLiteral("HistoryMessageBox"));
+                told = box->text();
+                box->button(QMessageBox::Ok)->click();
+            }
+        });
+        timer.start();
+        action();
+        QTest::qWait(100);
+        return told;
+    }
+
+    // Pastes text; what the window says of it.
     QString Paste(const char *text)
     {
         QGuiApplication::clipboard()->setText(QString::fromUtf8(text));
-        MessageForm->hide();
-        Click(Button(HistoryForm, "PasteBitBtn"));
-        return MessageForm->isVisible() ? Control<QLabel>(MessageForm, "MessageLabel")->text() : QString();
+        return Told([] { Click(Button(HistoryForm, "PasteBitBtn")); });
     }
 
     QStringList Results() const
@@ -121,10 +140,7 @@ TEST_F(HistoryWindow, AKeptFileThatCannotBeReadIsSetAsideAndTold)
     ASSERT_TRUE(file.open(QIODevice::WriteOnly));
     file.write("2025-12-06,1,2,3,4,5,99,7\n");
     file.close();
-    MessageForm->hide();
-    OpenHistory();
-    ASSERT_TRUE(MessageForm->isVisible());
-    EXPECT_EQ(Control<QLabel>(MessageForm, "MessageLabel")->text(),
+    EXPECT_EQ(Told([this] { OpenHistory(); }),
               QStringLiteral("The kept draws could not be read (Line 1: 99 is not a number from 1 to 49) and were set "
                              "aside as %1.unreadable")
                   .arg(path));
