@@ -34,18 +34,18 @@ protected:
         return HistoryForm;
     }
 
-    // The text of the window's message box that action opens, which is
-    // then closed; empty for none.
-    static QString Told(const std::function<void()> &action)
+    // The text of the window's message box or question that action opens,
+    // which is then answered; empty for none.
+    static QString Told(const std::function<void()> &action, QMessageBox::StandardButton answer = QMessageBox::Ok)
     {
         QString told;
         QTimer timer;
         timer.setInterval(20);
         QObject::connect(&timer, &QTimer::timeout, [&] {
             if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget())) {
-                EXPECT_EQ(box->objectName(), QStringLiteral("HistoryMessageBox"));
+                EXPECT_EQ(box->windowTitle(), QStringLiteral("Drawvane History"));
                 told = box->text();
-                box->button(QMessageBox::Ok)->click();
+                box->button(answer)->click();
             }
         });
         timer.start();
@@ -115,6 +115,16 @@ TEST_F(HistoryWindow, PastedDrawsAreListedKeptAndCheckedAgainstTheFullBoards)
     EXPECT_EQ(Control<QPlainTextEdit>(DrawForm, "DrawResultsMemo")->toPlainText(),
               QStringLiteral("Board 1: 6, $1000000\nPrizes: $1000000 on 1 board"));
     EXPECT_EQ(CouponPicture()->Rings(1), (QList<int>{1, 2, 3, 4, 5, 6}));
+
+    // Clear History asks first, and No keeps every draw.
+    const auto clear = [] { Click(Button(HistoryForm, "ClearHistoryBitBtn")); };
+    EXPECT_EQ(Told(clear, QMessageBox::No), QStringLiteral("Clear all 3 past draws of this game?"));
+    EXPECT_EQ(Draws()->rowCount(), 3);
+    Told(clear, QMessageBox::Yes);
+    EXPECT_EQ(Draws()->rowCount(), 0);
+    kept.close();
+    ASSERT_TRUE(kept.open(QIODevice::ReadOnly));
+    EXPECT_EQ(kept.readAll(), QByteArray());
 }
 
 TEST_F(HistoryWindow, AnImportWithABadLineImportsNothingAndNamesIt)
