@@ -4,7 +4,6 @@
 #include "UiFixture.h"
 #include "kit/WindowLayout.h"
 
-#include <QDir>
 #include <QFile>
 #include <QScreen>
 #include <QScrollArea>
@@ -15,18 +14,17 @@ namespace {
 // Before the application object exists: the offscreen platform's screen,
 // and Qt's scale.
 const bool kSmallScreen = [] {
-    const QString config = QDir::temp().filePath(QStringLiteral("drawvane-small-screen.json"));
+    // In the working folder and named without a folder: the platform's
+    // arguments are split at colons, and a Windows path starts with a drive
+    // letter and one (the temporary folder may lie on another drive).
+    const QString config = QStringLiteral("drawvane-small-screen.json");
     QFile file(config);
     if (!file.open(QIODevice::WriteOnly))
         return false;
     file.write(R"({"screens": [{"name": "laptop", "x": 0, "y": 0, "width": 1366, "height": 768,)"
                R"( "logicalDpi": 96, "logicalBaseDpi": 96, "dpr": 1}]})");
     file.close();
-    // The platform's arguments are split at colons, so the file is named
-    // without the drive letter that a Windows path starts with: relative to
-    // the working folder (on the same drive as the temporary folder).
-    const QString path = QDir::current().relativeFilePath(config);
-    qputenv("QT_QPA_PLATFORM", ("offscreen:configfile=" + path).toLocal8Bit());
+    qputenv("QT_QPA_PLATFORM", ("offscreen:configfile=" + config).toLocal8Bit());
     qputenv("QT_SCALE_FACTOR", "1.25");
     return true;
 }();
