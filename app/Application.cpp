@@ -1,5 +1,6 @@
 #include "app/Application.h"
 #include "DrawvaneVersion.h"
+#include "coupon/logic/CouponSystems.h"
 #include "coupon/mainwindow/ImageFormUnit.h"
 #include "coupon/mainwindow/Tombolix.h"
 #include "dialogs/forms/AboutUnit.h"
@@ -10,6 +11,7 @@
 #include "dialogs/forms/MessageUnit.h"
 #include "dialogs/forms/PreferencesUnit.h"
 #include "dialogs/forms/SystemsUnit.h"
+#include "dialogs/forms/WheelUnit.h"
 #include "kit/Artwork.h"
 #include "kit/ErrorReport.h"
 #include "kit/KeyboardAccess.h"
@@ -159,6 +161,7 @@ void ConnectCommands()
     };
     DrawForm->OnClearDraw = [form] { form->ClearDraw(); };
     DrawForm->OnHistory = [form] { ShowBeside(HistoryForm, form); };
+    DrawForm->OnWheel = [form] { ShowBeside(WheelForm, form); };
     DrawForm->OnKeptDraw = [] {
         std::array<int, 7> numbers{};
         const TKeptDraw kept = TRegOptions().GetDraw();
@@ -199,6 +202,29 @@ void ConnectCommands()
         if (HistoryForm->isVisible())
             HistoryForm->ReadShape();
     });
+
+    // The Wheel window spreads the player's numbers over the boards in use.
+    WheelForm->OnGame = [form] {
+        TWheelForm::TGame game;
+        game.marks = form->marks;
+        game.boardsize = form->boardsize;
+        game.boards = form->boards;
+        TSettingsReading reading;
+        TRegOptions store;
+        const TCouponSystems systems = TCouponSystems::ReadExclusions(store);
+        game.excluded.resize(static_cast<size_t>(form->boardsize) + 1);
+        for (int n = 1; n <= form->boardsize; ++n)
+            game.excluded[static_cast<size_t>(n)] = systems.IsExcluded(static_cast<uint8_t>(n));
+        game.inclusions = store.GetPlayInclude();
+        for (int b = 1; b <= form->boards && !game.marked; ++b)
+            game.marked = form->Coupon().MarkCount(b) > 0;
+        return game;
+    };
+    WheelForm->OnFill = [form](const std::vector<std::vector<int>> &boards) { form->FillWheel(boards); };
+    QObject::connect(form, &TTombolixForm::shapeChanged, WheelForm, [] {
+        if (WheelForm->isVisible())
+            WheelForm->ReadNumbers();
+    });
 }
 
 } // namespace
@@ -232,6 +258,7 @@ void CreateForms()
     CreateOwned(HelpForm);
     CreateOwned(DrawForm);
     CreateOwned(HistoryForm);
+    CreateOwned(WheelForm);
     CreateOwned(MessageForm);
     ConnectCommands();
 

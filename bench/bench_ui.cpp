@@ -12,6 +12,7 @@
 #include "dialogs/forms/SystemsUnit.h"
 #include "settings/RegistryStoreForTests.h"
 #include "settings/RegistryUnit.h"
+#include "wheels/Wheel.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -251,6 +252,30 @@ void BM_ClickCompletesTwelfthBoard(benchmark::State &state)
     state.counters["full_boards"] = TombolixForm->Coupon().FullBoardCount(TombolixForm->marks);
 }
 BENCHMARK(BM_ClickCompletesTwelfthBoard)->Unit(benchmark::kMicrosecond);
+
+// A wheel of 12 boards played: the coupon drawn anew, every board marked
+// with its coefficients, and the exact figures of the twelve boards.
+void BM_FillTwelveBoardWheel(benchmark::State &state)
+{
+    StartForms();
+    TRegOptions().SetPlayInclude(false);
+    const std::vector<wheels::TWheel> table = wheels::Table();
+    const auto wheel =
+        std::ranges::find_if(table, [](const wheels::TWheel &w) { return w.marks == 6 && w.boards.size() == 12; });
+    // The player's numbers: the first of the board that are not excluded.
+    constexpr std::array<int, 10> excluded = {2, 5, 11, 17, 23, 29, 31, 37, 41, 47};
+    std::vector<int> numbers;
+    for (int n = 1; static_cast<int>(numbers.size()) < wheel->pool; ++n)
+        if (std::ranges::find(excluded, n) == excluded.end())
+            numbers.push_back(n);
+    const std::vector<std::vector<int>> boards = wheels::BoardsOf(*wheel, numbers);
+    for (auto _ : state)
+        TombolixForm->FillWheel(boards);
+    state.counters["full_boards"] = TombolixForm->Coupon().FullBoardCount(TombolixForm->marks);
+    state.counters["pool"] = wheel->pool;
+    TRegOptions().SetPlayInclude(true);
+}
+BENCHMARK(BM_FillTwelveBoardWheel)->Unit(benchmark::kMillisecond);
 
 // What a redraw reads of the store: both systems, in one reading.
 void BM_ReadCouponSystems(benchmark::State &state)

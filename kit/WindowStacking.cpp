@@ -2,6 +2,7 @@
 #include "kit/WindowLayout.h"
 #include "kit/Wine.h"
 
+#include <QApplication>
 #include <QPointer>
 #include <QScreen>
 #include <QWidget>
@@ -9,6 +10,7 @@
 
 #include <algorithm>
 #include <array>
+#include <utility>
 
 void ShowInFront(QWidget *window)
 {
@@ -70,17 +72,34 @@ void ShowBeside(QWidget *window, const QWidget *owner)
             p.setY(std::max(room.top(), std::min(p.y(), room.bottom() + 1 - outer.height())));
             return QRect(p, outer);
         };
-        const std::array<QRect, 4> places = {
-            onScreen({main.right() + 1, main.top()}), onScreen({main.left(), main.bottom() + 1}),
-            onScreen({main.left() - outer.width(), main.top()}), onScreen({main.left(), main.top() - outer.height()})};
-        const auto covered = [&](const QRect &place) {
-            const QRect both = place.intersected(main);
-            return both.isEmpty() ? 0 : both.width() * both.height();
+        // Right and left first beside the owner's top, then beside its
+        // bottom, so that two such windows can stand one above the other.
+        const std::array<QRect, 6> places = {
+            onScreen({main.right() + 1, main.top()}),
+            onScreen({main.left(), main.bottom() + 1}),
+            onScreen({main.left() - outer.width(), main.top()}),
+            onScreen({main.left(), main.top() - outer.height()}),
+            onScreen({main.right() + 1, main.bottom() + 1 - outer.height()}),
+            onScreen({main.left() - outer.width(), main.bottom() + 1 - outer.height()})};
+        const auto area = [](const QRect &a, const QRect &b) {
+            const QRect both = a.intersected(b);
+            return both.isEmpty() ? 0LL : static_cast<long long>(both.width()) * both.height();
+        };
+        // The other windows shown, which it had better not cover either.
+        QList<QRect> others;
+        for (const QWidget *w : QApplication::topLevelWidgets())
+            if (w != window && w != owner && w->isVisible() && !w->isMinimized())
+                others.append(w->frameGeometry());
+        const auto cost = [&](const QRect &place) {
+            long long coveredOthers = 0;
+            for (const QRect &other : others)
+                coveredOthers += area(place, other);
+            return std::pair(area(place, main), coveredOthers);
         };
         // The first place that covers nothing, else the one that covers
-        // least, in the order right, below, left, above.
+        // least of the owner, then of the other windows.
         const QRect best = *std::min_element(places.begin(), places.end(),
-                                             [&](const QRect &a, const QRect &b) { return covered(a) < covered(b); });
+                                             [&](const QRect &a, const QRect &b) { return cost(a) < cost(b); });
         window->move(best.topLeft());
     }
     ShowInFront(window);

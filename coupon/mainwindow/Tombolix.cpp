@@ -327,6 +327,27 @@ void TTombolixForm::FillBoards()
     });
 }
 
+void TTombolixForm::FillWheel(const std::vector<std::vector<int>> &wheel)
+{
+    TSettingsReading reading;
+    TRegOptions store;
+    if (store.GetPlayInclude()) {
+        emit messageRequested(QStringLiteral("Turn the inclusions system off to play a wheel"));
+        return;
+    }
+    FModel.Batch([&] {
+        DrawCoupon();
+        const auto isExcluded = [this](uint8_t n) { return FModel.IsExcluded(n); };
+        for (size_t b = 0; b < wheel.size() && b < static_cast<size_t>(boards); ++b) {
+            const auto board = static_cast<uint8_t>(b + 1);
+            for (const int n : wheel[b])
+                FModel.Click(HitOf(board, static_cast<uint8_t>(n)), isExcluded);
+            if (Coupon().IsFull(board, marks))
+                ShowCoefficients(board);
+        }
+    });
+}
+
 void TTombolixForm::KeepCoupon()
 {
     TSettingsReading reading;

@@ -59,6 +59,10 @@ public:
     // seed of the caller's.
     void FillBoards();
     void SeedQuickPick(uint64_t seed) { FRandom.seed(seed); }
+    // A wheel played: the coupon drawn anew and the boards marked from the
+    // first, each as if clicked full, with the results once at the end.
+    // Refused, with the message box, while the inclusions system is on.
+    void FillWheel(const std::vector<std::vector<int>> &wheel);
 
     // The full boards checked against a draw: the lines for the player, and
     // the drawn numbers ringed on the coupon; the draw is kept. A draw that

@@ -18,6 +18,7 @@ namespace {
 constexpr QSize kClientSize(440, 560);
 constexpr TPlace kQuickPickGroupBox = {"QuickPickGroupBox", 8, 4, 424, 76};
 constexpr TPlace kFillBitBtn = {"FillBitBtn", 14, 28, 130, 36}; // within QuickPickGroupBox
+constexpr TPlace kWheelBitBtn = {"WheelBitBtn", 154, 28, 130, 36};
 constexpr TPlace kDrawGroupBox = {"DrawGroupBox", 8, 86, 424, 408};
 // Within DrawGroupBox: the six main fields 52 pixels apart, the bonus ball
 // beside them; the results hold a line for each of twelve boards and the
@@ -62,6 +63,7 @@ TDrawForm::TDrawForm(QWidget *parent)
     BuildOnFirstShowing(this, [this] {
         QuickPickGroupBox = Place(new QGroupBox(QStringLiteral("Quick Pick"), this), kQuickPickGroupBox);
         FillBitBtn = MakeButton(QuickPickGroupBox, kFillBitBtn, "Fill Boards");
+        WheelBitBtn = MakeButton(QuickPickGroupBox, kWheelBitBtn, "Wheel...");
 
         DrawGroupBox = Place(new QGroupBox(QStringLiteral("The Draw"), this), kDrawGroupBox);
         MainNumbersLabel = Place(new QLabel(QStringLiteral("Main numbers"), DrawGroupBox), kMainNumbersLabel);
@@ -93,8 +95,12 @@ TDrawForm::TDrawForm(QWidget *parent)
                     if (OnHistory)
                         OnHistory();
                 }));
+        connect(WheelBitBtn, &QPushButton::clicked, this, Guard([this] {
+                    if (OnWheel)
+                        OnWheel();
+                }));
 
-        SetTabChain({FillBitBtn, MainSpinBoxes[0], MainSpinBoxes[1], MainSpinBoxes[2], MainSpinBoxes[3],
+        SetTabChain({FillBitBtn, WheelBitBtn, MainSpinBoxes[0], MainSpinBoxes[1], MainSpinBoxes[2], MainSpinBoxes[3],
                      MainSpinBoxes[4], MainSpinBoxes[5], BonusSpinBox, CheckBitBtn, ClearDrawBitBtn, HistoryBitBtn,
                      DrawResultsMemo, CloseBitBtn});
     });

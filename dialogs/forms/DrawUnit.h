@@ -50,9 +50,12 @@ public:
     std::function<std::array<int, 7>()> OnKeptDraw;
     // The History window asked for.
     std::function<void()> OnHistory;
+    // The Wheel window asked for.
+    std::function<void()> OnWheel;
 
     QGroupBox *QuickPickGroupBox = nullptr;
     QPushButton *FillBitBtn = nullptr;
+    QPushButton *WheelBitBtn = nullptr;
     QGroupBox *DrawGroupBox = nullptr;
     QLabel *MainNumbersLabel = nullptr;
     std::array<QSpinBox *, 6> MainSpinBoxes{}; // Main1SpinBox .. Main6SpinBox

@@ -6,7 +6,7 @@ namespace infotexts {
 
 // The texts line by line, as the windows show them.
 // clang-format off
-const std::array<std::u16string_view, 58> kHelpLines = {
+const std::array<std::u16string_view, 64> kHelpLines = {
     u"Preferences: Select the Game Preferences",
     u"   - Number of Boards: can be set to any number between 4 and 12",
     u"   - Number of Cells: the number of cells per board. Can be between 36 and 49",
@@ -65,10 +65,17 @@ const std::array<std::u16string_view, 58> kHelpLines = {
     u"and a chart shows how often each number was drawn. Double click a draw to check it in the Draw window. ",
     u"Past draws do not tell the next one: in a fair draw every number is as likely as any other.",
     u"",
+    u"Wheel: Your own numbers spread over the boards (Wheel... in the Draw window)",
+    u"  Type more numbers than a board holds, up to 20, and choose a guarantee such as 3 if 4: whenever 4 of the numbers drawn are among yours, ",
+    u"at least one board has 3 of them. Every wheel offered is proven, and uses as few boards as we could find. ",
+    u"The table shows what the wheel does in every draw; Fill marks its boards, and the results below the coupon ",
+    u"show what they are worth. A wheel does not raise your chance of a prize, it only shares it out.",
+    u"",
 };
 
-const std::array<std::u16string_view, 10> kCommandHeadings = {
-    u"Preferences:", u"Systems:", u"Clear:", u"Print:", u"Luck:", u"Help:", u"About:", u"Exit:", u"Draw:", u"Past Draws:",
+const std::array<std::u16string_view, 11> kCommandHeadings = {
+    u"Preferences:", u"Systems:", u"Clear:", u"Print:", u"Luck:",       u"Help:",
+    u"About:",       u"Exit:",    u"Draw:",  u"Past Draws:", u"Wheel:",
 };
 
 const std::array<std::u16string_view, 10> kTopicHeadings = {

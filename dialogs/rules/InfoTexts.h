@@ -15,13 +15,13 @@
 
 namespace infotexts {
 
-// 58 lines; several keep a trailing blank, and line 34 has a typographic
+// 64 lines; several keep a trailing blank, and line 34 has a typographic
 // apostrophe (U+2019). The Draw and Past Draws windows' sections follow the
 // two blank lines that end the rest.
-extern const std::array<std::u16string_view, 58> kHelpLines;
+extern const std::array<std::u16string_view, 64> kHelpLines;
 
 // Bold blue, in this order.
-extern const std::array<std::u16string_view, 10> kCommandHeadings;
+extern const std::array<std::u16string_view, 11> kCommandHeadings;
 // Bold green, in this order, after the commands.
 extern const std::array<std::u16string_view, 10> kTopicHeadings;
 

@@ -3,17 +3,28 @@
 // that reach the program through the X server.
 
 #include "DesktopFixture.h"
+#include "dialogs/forms/DrawUnit.h"
+#include "dialogs/forms/HistoryUnit.h"
 #include "dialogs/forms/MessageUnit.h"
+#include "dialogs/forms/WheelUnit.h"
+#include "kit/WindowStacking.h"
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QComboBox>
+#include <QDate>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QPlainTextEdit>
+#include <QTableWidget>
 #include <QTimer>
 #include <QToolButton>
 
+#include <algorithm>
 #include <cstdlib>
 #include <fstream>
+#include <numeric>
+#include <random>
 
 namespace {
 
@@ -339,6 +350,75 @@ TEST_F(Desktop, DrawCheckedRingsTheDrawnNumbersOnTheScreen)
     }
     EXPECT_EQ(CouponPicture()->Image(), picture);
     KeepScreen("draw-checked");
+}
+
+// On a screen with room beside the main window, the windows that work on
+// the coupon open there, over none of it, with a history pasted in and a
+// past draw checked from it.
+TEST_F(Desktop, DrawHistoryAndWheelOpenBesideTheCoupon)
+{
+    if (QGuiApplication::primaryScreen()->availableGeometry().width() < 3000)
+        GTEST_SKIP() << "run by desktop_wide, on a screen with room beside the main window";
+    StartProgram();
+    for (int n : {3, 9, 17, 25, 33, 41})
+        ClickNumber(1, n);
+    ASSERT_TRUE(x11::WaitFor([] { return TombolixForm->Coupon().MarkCount(1) == 6; }));
+    ASSERT_TRUE(ShowByClick(Control(TombolixForm, "DrawBitBtn"), DrawForm));
+    ASSERT_TRUE(ShowByClick(Control(DrawForm, "HistoryBitBtn"), HistoryForm));
+    ASSERT_TRUE(ShowByClick(Control(DrawForm, "WheelBitBtn"), WheelForm));
+    QTest::qWait(300);
+    const QRect main = x11::Geometry(Id(TombolixForm));
+    for (QWidget *window :
+         {static_cast<QWidget *>(DrawForm), static_cast<QWidget *>(HistoryForm), static_cast<QWidget *>(WheelForm)})
+        EXPECT_FALSE(x11::Geometry(Id(window)).intersects(main)) << window->objectName().toStdString();
+
+    // A thousand fair draws, pasted in as a results table.
+    std::mt19937 random(49);
+    QString history;
+    for (int d = 0; d < 1000; ++d) {
+        std::vector<int> balls(49);
+        std::iota(balls.begin(), balls.end(), 1);
+        std::shuffle(balls.begin(), balls.end(), random);
+        std::sort(balls.begin(), balls.begin() + 6);
+        history += QDate(2016, 1, 2).addDays(d * 7 / 2).toString(Qt::ISODate);
+        for (int i = 0; i < 7; ++i)
+            history += QLatin1Char(',') + QString::number(balls[static_cast<size_t>(i)]);
+        history += QLatin1Char('\n');
+    }
+    HistoryForm->ImportText(history.toUtf8());
+    auto *draws = Control<QTableWidget>(HistoryForm, "DrawsTable");
+    ASSERT_EQ(draws->rowCount(), 1000);
+    x11::Click(draws->viewport()->mapToGlobal(draws->visualItemRect(draws->item(0, 0)).center()));
+    x11::Run(QStringLiteral("xdotool"), {"key", "Return"});
+    auto *memo = Control<QPlainTextEdit>(DrawForm, "DrawResultsMemo");
+    ASSERT_TRUE(x11::WaitFor([&] { return !memo->toPlainText().isEmpty(); }));
+    KeepScreen("draw-history-and-wheel-beside");
+
+    // A wheel of ten numbers typed in and filled, over the board clicked.
+    QWidget *numbers = Control(WheelForm, "WheelNumbersEdit");
+    ShowInFront(WheelForm);
+    x11::Click(CentreOf(numbers));
+    ASSERT_TRUE(x11::WaitFor([&] { return numbers->hasFocus(); }));
+    const QString ten = QStringLiteral("3 14 15 22 27 31 38 40 44 49");
+    x11::Run(QStringLiteral("xdotool"), {"type", "--delay", "20", ten});
+    ASSERT_TRUE(x11::WaitFor([&] { return qobject_cast<QLineEdit *>(numbers)->text() == ten; }));
+    auto *guarantees = Control<QComboBox>(WheelForm, "WheelGuaranteeBox");
+    guarantees->setCurrentIndex(guarantees->findText(QStringLiteral("3 if 4"), Qt::MatchStartsWith));
+    // The question before the board's marks go, answered Yes by a click.
+    QTimer answer;
+    answer.setInterval(100);
+    QObject::connect(&answer, &QTimer::timeout, [&] {
+        if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget())) {
+            answer.stop();
+            QTest::qWait(200);
+            x11::Click(CentreOf(box->button(QMessageBox::Yes)));
+        }
+    });
+    answer.start();
+    x11::Click(CentreOf(Control(WheelForm, "WheelFillBitBtn")));
+    ASSERT_TRUE(x11::WaitFor([] { return TombolixForm->Coupon().FullBoardCount(6) >= 2; }));
+    QTest::qWait(300);
+    KeepScreen("wheel-filled");
 }
 
 } // namespace

@@ -33,6 +33,33 @@
 
 using fortests::CellOrigin;
 
+// The text of the message box or question of a window that action opens,
+// which is then answered; empty for none. The box's caption is the
+// window's.
+inline QString ToldByWindow(const QString &caption, const std::function<void()> &action,
+                            QMessageBox::StandardButton answer = QMessageBox::Ok)
+{
+    QString told;
+    QTimer timer;
+    timer.setInterval(20);
+    QObject::connect(&timer, &QTimer::timeout, [&] {
+        if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget())) {
+            EXPECT_EQ(box->windowTitle(), caption);
+            told = box->text();
+            if (QAbstractButton *button = box->button(answer)) {
+                button->click();
+            } else {
+                ADD_FAILURE() << "no such answer to: " << told.toStdString();
+                box->reject();
+            }
+        }
+    });
+    timer.start();
+    action();
+    QTest::qWait(100);
+    return told;
+}
+
 // A click in the middle of a control, as the pointer gives it.
 inline void Click(QWidget *widget)
 {

@@ -5,11 +5,16 @@
 #include "dialogs/forms/DrawUnit.h"
 #include "dialogs/forms/MessageUnit.h"
 #include "dialogs/forms/PreferencesUnit.h"
+#include "dialogs/forms/WheelUnit.h"
+#include "wheels/Wheel.h"
 
 #include <QAccessible>
+#include <QComboBox>
 #include <QGroupBox>
+#include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QSpinBox>
+#include <QTableWidget>
 #include <QToolButton>
 
 namespace {
@@ -254,6 +259,107 @@ TEST_F(DrawWindow, CouponWrittenOnlyWhenABoardFillsOrEmpties)
     Command("ShowOptionsAction")->trigger();
     Click(Button(PreferencesForm, "CloseBitBtn"));
     EXPECT_EQ(TRegOptions().GetCoupon(), TKeptCoupon{});
+}
+
+// The Wheel window, opened from the Draw window: the guarantees for the
+// numbers typed, the chosen wheel's sentences and coverage, and Fill.
+class WheelWindow : public DrawWindow {
+protected:
+    TWheelForm *OpenWheel(const char *numbers)
+    {
+        OpenDraw();
+        Click(Button(DrawForm, "WheelBitBtn"));
+        Control<QLineEdit>(WheelForm, "WheelNumbersEdit")->setText(QString::fromLatin1(numbers));
+        return WheelForm;
+    }
+
+    QComboBox *Guarantees() const { return Control<QComboBox>(WheelForm, "WheelGuaranteeBox"); }
+    QString Sentences() const { return Control<QLabel>(WheelForm, "WheelGuaranteeLabel")->text(); }
+
+    void Choose(const char *guarantee)
+    {
+        const int index = Guarantees()->findText(QString::fromLatin1(guarantee), Qt::MatchStartsWith);
+        ASSERT_GE(index, 0) << guarantee;
+        Guarantees()->setCurrentIndex(index);
+    }
+
+    QString Fill(QMessageBox::StandardButton answer = QMessageBox::Ok)
+    {
+        return ToldByWindow(
+            QStringLiteral("Drawvane Wheel"), [] { Click(Button(WheelForm, "WheelFillBitBtn")); }, answer);
+    }
+};
+
+TEST_F(WheelWindow, GuaranteesSentencesAndCoverageOfTenNumbers)
+{
+    StartProgram();
+    TWheelForm *form = OpenWheel("3 14 15 22 27 31 38 40 44 49");
+    ASSERT_TRUE(form->isVisible());
+    EXPECT_EQ(form->windowTitle(), QStringLiteral("Drawvane Wheel"));
+    EXPECT_EQ(Button(DrawForm, "WheelBitBtn")->text(), QStringLiteral("Wheel..."));
+    // Every wheel of the table for 10 numbers in 12 boards, and no other.
+    QStringList listed;
+    for (int i = 0; i < Guarantees()->count(); ++i)
+        listed << Guarantees()->itemText(i);
+    QStringList expected;
+    for (const wheels::TWheel &w : wheels::Fitting(6, 10, 12))
+        expected << QString::fromStdString(wheels::GuaranteeChoice(w));
+    EXPECT_EQ(listed, expected);
+    Choose("3 if 4");
+    EXPECT_EQ(Sentences(),
+              QStringLiteral("If 4 of the 6 numbers drawn are among your 10, at least one board has 3 of "
+                             "them.\n4 or more of your 10 numbers are drawn in 1 draw out of 84."));
+    auto *table = Control<QTableWidget>(form, "WheelCoverageTable");
+    ASSERT_EQ(table->rowCount(), 7);
+    ASSERT_EQ(table->columnCount(), 6);
+    EXPECT_EQ(table->horizontalHeaderItem(2)->text(), QStringLiteral("Best has 3"));
+    // With 4 of the numbers drawn, the guarantee: a board with 3 or more.
+    const QString three = table->item(4, 2)->text(), four = table->item(4, 3)->text();
+    EXPECT_TRUE(three.endsWith(QStringLiteral(" %")));
+    EXPECT_DOUBLE_EQ(QLocale::system().toDouble(three.chopped(2)) + QLocale::system().toDouble(four.chopped(2)), 100.0);
+    EXPECT_TRUE(table->item(2, 2)->text().isEmpty());
+
+    // Faults are named, live and on Fill.
+    Control<QLineEdit>(form, "WheelNumbersEdit")->setText(QStringLiteral("1 2 3 4 5 53 7"));
+    EXPECT_EQ(Sentences(), QStringLiteral("53 is not a number from 1 to 49"));
+    EXPECT_EQ(Fill(), QStringLiteral("53 is not a number from 1 to 49"));
+    EXPECT_EQ(Guarantees()->count(), 0);
+}
+
+// Fill marks the wheel's boards as clicks would, asks before it replaces
+// marks, and is refused while the inclusions system is on.
+TEST_F(WheelWindow, FillIsTheSameAsClickingTheWheelsBoards)
+{
+    StartProgram();
+    FillBoard(12, {1, 2, 3});
+    OpenWheel("3 14 15 22 27 31 38 40 44 49");
+    Choose("3 if 4");
+    EXPECT_EQ(Fill(QMessageBox::No),
+              QStringLiteral("The wheel's boards take the place of the marks on the coupon. Go on?"));
+    EXPECT_EQ(Marks()[11], (std::vector<int>{1, 2, 3}));
+    Fill(QMessageBox::Yes);
+    const std::vector<std::vector<int>> marks = Marks();
+    EXPECT_TRUE(Guarantees()->currentText().startsWith(QStringLiteral("3 if 4")));
+    const std::vector<wheels::TWheel> fitting = wheels::Fitting(6, 10, 12);
+    const wheels::TWheel wheel =
+        *std::ranges::find_if(fitting, [](const wheels::TWheel &w) { return w.matched == 3 && w.drawn == 4; });
+    std::vector<std::vector<int>> expected = wheels::BoardsOf(wheel, {3, 14, 15, 22, 27, 31, 38, 40, 44, 49});
+    expected.resize(12);
+    EXPECT_EQ(marks, expected);
+    const QImage picture = CouponPicture()->Image();
+    const QStringList figures = Figures();
+    EXPECT_FALSE(LabelText("TotalWinProbability").isEmpty());
+
+    Command("ClearAction")->trigger();
+    for (int b = 1; b <= 12; ++b)
+        for (int n : marks[b - 1])
+            PressNumber(b, n);
+    EXPECT_EQ(CouponPicture()->Image(), picture);
+    EXPECT_EQ(Figures(), figures);
+
+    SetSystems(true, false, {5, 0, 0, 0}, {});
+    EXPECT_EQ(Fill(), QStringLiteral("Turn the inclusions system off to play a wheel"));
+    EXPECT_EQ(Marks(), marks);
 }
 
 } // namespace

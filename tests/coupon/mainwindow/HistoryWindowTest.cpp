@@ -34,24 +34,9 @@ protected:
         return HistoryForm;
     }
 
-    // The text of the window's message box or question that action opens,
-    // which is then answered; empty for none.
     static QString Told(const std::function<void()> &action, QMessageBox::StandardButton answer = QMessageBox::Ok)
     {
-        QString told;
-        QTimer timer;
-        timer.setInterval(20);
-        QObject::connect(&timer, &QTimer::timeout, [&] {
-            if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget())) {
-                EXPECT_EQ(box->windowTitle(), QStringLiteral("Drawvane History"));
-                told = box->text();
-                box->button(answer)->click();
-            }
-        });
-        timer.start();
-        action();
-        QTest::qWait(100);
-        return told;
+        return ToldByWindow(QStringLiteral("Drawvane History"), action, answer);
     }
 
     // Pastes text; what the window says of it.

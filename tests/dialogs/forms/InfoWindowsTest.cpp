@@ -277,7 +277,7 @@ TEST_F(InfoWindows, HelpHeadingsAreBoldAndColouredOnEveryShowingAndNothingElse)
     Trigger("HelpAction");
     QTextEdit *notes = TextBox(HelpForm, "HelpRichEdit");
     const QTextDocument *document = notes->document();
-    EXPECT_EQ(document->blockCount(), 58);
+    EXPECT_EQ(document->blockCount(), 64);
     EXPECT_EQ(notes->toPlainText(), Q(infotexts::JoinLines(infotexts::kHelpLines)));
     const std::vector<Emphasis> expected = ExpectedHelpRuns();
     EXPECT_EQ(FormattedRuns(document), expected);

@@ -7,8 +7,10 @@
 #include "dialogs/forms/HelpUnit.h"
 #include "dialogs/forms/HistoryUnit.h"
 #include "dialogs/forms/LuckUnit.h"
+#include "dialogs/forms/WheelUnit.h"
 
 #include <QAccessible>
+#include <QPushButton>
 
 namespace {
 
@@ -93,7 +95,7 @@ std::vector<TWindowKeys> Windows()
          {"DonateBitBtn", "CloseBitBtn", "DonationMaskEdit", "Memo1"},
          QAccessible::Dialog},
         {"DrawAction", [] { return static_cast<QWidget *>(DrawForm); },
-         QStringList{"FillBitBtn"} + Numbered("Main%1SpinBox", 6)
+         QStringList{"FillBitBtn", "WheelBitBtn"} + Numbered("Main%1SpinBox", 6)
              + QStringList{"BonusSpinBox", "CheckBitBtn", "ClearDrawBitBtn", "HistoryBitBtn", "DrawResultsMemo",
                            "CloseBitBtn"},
          QAccessible::Dialog},
@@ -101,6 +103,13 @@ std::vector<TWindowKeys> Windows()
          [] { return static_cast<QWidget *>(HistoryForm); },
          {"ImportBitBtn", "PasteBitBtn", "ClearHistoryBitBtn", "DrawsTable", "HistoryResultsMemo", "FrequencyChartView",
           "CloseBitBtn"},
+         QAccessible::Dialog},
+        {"DrawAction",
+         [] {
+             Control<QPushButton>(DrawForm, "WheelBitBtn")->click();
+             return static_cast<QWidget *>(WheelForm);
+         },
+         {"WheelNumbersEdit", "WheelGuaranteeBox", "WheelCoverageTable", "WheelFillBitBtn", "CloseBitBtn"},
          QAccessible::Dialog},
         {"PrintAction", [] { return static_cast<QWidget *>(MessageForm); }, {"CloseBitBtn"}, QAccessible::AlertMessage},
     };
