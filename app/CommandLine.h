@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QString>
+
 #include <optional>
 
 // What the command line asks before any window is made. --help and
@@ -9,4 +11,12 @@
 // line on standard error says so and the program ends with 1, instead of
 // the toolkit's abort. Otherwise nothing: the program starts, and every
 // other argument is left to Qt or ignored.
-std::optional<int> AnswerCommandLine(int argc, char **argv);
+//
+// The language is the desktop's, or the one --lang names for this run;
+// empty for English. A language the program does not carry is English,
+// with one line on standard error.
+struct TCommandLine {
+    std::optional<int> ended;
+    QString language;
+};
+TCommandLine AnswerCommandLine(int argc, char **argv);

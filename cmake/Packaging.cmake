@@ -28,8 +28,10 @@ set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # comes with libqt6gui6, a library dependency. On a Wayland desktop the
 # program runs through Xwayland, where its window rules hold: GNOME and
 # Plasma bring it, so it is recommended, not required. Qt's own Wayland
-# platform serves only where no X display answers.
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-wine, fonts-liberation2")
+# platform serves only where no X display answers. Chinese and Korean
+# texts take their characters from Noto CJK, Qt's own dialogs their
+# translations from Qt's catalogues.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-wine, fonts-liberation2, fonts-noto-cjk, qt6-translations-l10n")
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "xwayland")
 set(CPACK_DEBIAN_PACKAGE_SUGGESTS "qt6-wayland")
 

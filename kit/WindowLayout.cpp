@@ -35,9 +35,14 @@ QPushButton *MakeGlyphButton(QWidget *parent, const TPlace &place, const QString
     return Place(button, place);
 }
 
+QString UiText(const char *text)
+{
+    return QCoreApplication::translate("Drawvane", text);
+}
+
 void SetHint(QWidget *widget, const char *hint)
 {
-    const THint parts = SplitHint(hint);
+    const THint parts = SplitHint(UiText(hint).toStdString());
     widget->setToolTip(QString::fromStdString(parts.shortPart));
     widget->setStatusTip(QString::fromStdString(parts.longPart));
 }
@@ -116,11 +121,25 @@ void WhenFirstShown(QWidget *widget, std::function<void(QWidget *)> work)
     TWindowShowing::Of(widget->window()).waiting.append({widget, std::move(work)});
 }
 
+QSize LabelSize(const QLabel *label)
+{
+    // A text in a script the label's font lacks (Chinese, Korean) is drawn
+    // in a fallback font whose lines are taller; the label keeps the lines
+    // of its own font, so that the fixed rows of the windows stay apart.
+    const QSize natural = label->sizeHint();
+    if (label->wordWrap() || label->textFormat() == Qt::RichText)
+        return natural;
+    const int lines = static_cast<int>(label->text().count(QLatin1Char('\n'))) + 1;
+    const int own = lines * label->fontMetrics().height() + 2 * label->margin() + 2 * label->frameWidth();
+    return {natural.width(), std::min(natural.height(), own)};
+}
+
 void PlaceNaturally(QWidget *widget, const QRect &place)
 {
     widget->move(place.topLeft());
     WhenFirstShown(widget, [wanted = place.size()](QWidget *w) {
-        const QSize natural = w->sizeHint();
+        const auto *label = qobject_cast<const QLabel *>(w);
+        const QSize natural = label ? LabelSize(label) : w->sizeHint();
         w->resize(wanted.width() ? wanted.width() : natural.width(),
                   wanted.height() ? wanted.height() : natural.height());
     });
@@ -138,7 +157,7 @@ void SetLabelText(QLabel *label, const QString &text)
     label->setText(text);
     // Laying a label out again costs more than the rest of a recalculation;
     // only a label whose text changed its size is resized.
-    const QSize wanted = label->sizeHint();
+    const QSize wanted = LabelSize(label);
     if (wanted != label->size())
         label->resize(wanted);
 }
@@ -213,7 +232,7 @@ void SetUpWindow(QWidget *window, const TWindowSetup &setup)
 {
     window->setWindowFlags(setup.flags);
     window->setObjectName(QString::fromLatin1(setup.name));
-    window->setWindowTitle(QString::fromLatin1(setup.title));
+    window->setWindowTitle(UiText(setup.title));
     window->setFixedSize(setup.size);
     window->setProperty(kDesignedSizeProperty, setup.size);
     window->setFont(setup.font);

@@ -20,6 +20,12 @@ class QPushButton;
 // The common background of the program's windows and panels.
 inline constexpr QRgb kCommonBackground = 0xFFE8DEBA;
 
+// A text of the program's own in the player's language (English where no
+// translation is installed). A text handed on as a const char * is marked
+// for the translators where it is written, with QT_TRANSLATE_NOOP and the
+// context "Drawvane".
+QString UiText(const char *text);
+
 // One control: its objectName and its place in pixels relative to its
 // parent. A width or height of 0 takes the control's natural size.
 struct TPlace {
@@ -84,6 +90,9 @@ void SetUpWindow(QWidget *window, const TWindowSetup &setup);
 // Runs handler, guarded, each time the program shows the window (not when
 // the window system shows it again, after a minimise): its FormShow.
 void CallOnShow(QWidget *window, std::function<void()> handler);
+
+// A label's natural size for its text, in lines of its own font.
+QSize LabelSize(const QLabel *label);
 
 // Labels size themselves to their text; a label is laid out again only
 // when its size changes.

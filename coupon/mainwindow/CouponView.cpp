@@ -3,6 +3,7 @@
 #include "coupon/mainwindow/GridAtlas.h"
 #include "kit/WindowLayout.h"
 
+#include <QCoreApplication>
 #include <QLabel>
 
 #include <algorithm>
@@ -152,7 +153,7 @@ void TCouponView::ShowRings(int board)
 void TCouponView::SetPunchCaption(int board, int value)
 {
     QLabel *label = FPunchLabels[board - 1];
-    SetLabelText(label, value < 0 ? QString() : QStringLiteral("Punch  = %1").arg(value));
+    SetLabelText(label, value < 0 ? QString() : QCoreApplication::translate("Drawvane", "Punch  = %1").arg(value));
     // A screen reader hears whose it is.
     label->setAccessibleName(value < 0 ? QString() : QStringLiteral("Board %1 Punch %2").arg(board).arg(value));
 }
@@ -160,6 +161,6 @@ void TCouponView::SetPunchCaption(int board, int value)
 void TCouponView::SetSpreadCaption(int board, int value)
 {
     QLabel *label = FSpreadLabels[board - 1];
-    SetLabelText(label, value < 0 ? QString() : QStringLiteral("Spread = %1").arg(value));
+    SetLabelText(label, value < 0 ? QString() : QCoreApplication::translate("Drawvane", "Spread = %1").arg(value));
     label->setAccessibleName(value < 0 ? QString() : QStringLiteral("Board %1 Spread %2").arg(board).arg(value));
 }

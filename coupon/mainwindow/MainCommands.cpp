@@ -37,37 +37,37 @@ struct TCommand {
 
 // clang-format off
 const TCommand kCommands[] = {
-    {"ShowOptionsAction", "Options", "|Show Program options", QKeySequence::Preferences, {},
+    {"ShowOptionsAction", QT_TRANSLATE_NOOP("Drawvane", "Options"), QT_TRANSLATE_NOOP("Drawvane", "|Show Program options"), QKeySequence::Preferences, {},
      &TTombolixForm::ShowOptionsAction, &TTombolixForm::ShowOptionsActionExecute,
      {"PrefBitBtn", 0, 2, 81, 74}, ":/toolbar/options.png", nullptr},
-    {"SystemsAction", "Systems", "|Show Systems Window", QKeySequence::UnknownKey, {},
+    {"SystemsAction", QT_TRANSLATE_NOOP("Drawvane", "Systems"), QT_TRANSLATE_NOOP("Drawvane", "|Show Systems Window"), QKeySequence::UnknownKey, {},
      &TTombolixForm::SystemsAction, &TTombolixForm::SystemsActionExecute,
      {"SystemsBitBtn", 81, 2, 81, 74}, ":/toolbar/systems.png", nullptr},
-    {"ClearAction", "Clear", "|Clear all marks and calculations", QKeySequence::New, {},
+    {"ClearAction", QT_TRANSLATE_NOOP("Drawvane", "Clear"), QT_TRANSLATE_NOOP("Drawvane", "|Clear all marks and calculations"), QKeySequence::New, {},
      &TTombolixForm::ClearAction, &TTombolixForm::ClearActionExecute,
      {"ClearBitBtn", 162, 2, 81, 74}, ":/toolbar/clear.png", nullptr},
-    {"PrintAction", "Print", "|Print filled boards", QKeySequence::Print, {},
+    {"PrintAction", QT_TRANSLATE_NOOP("Drawvane", "Print"), QT_TRANSLATE_NOOP("Drawvane", "|Print filled boards"), QKeySequence::Print, {},
      &TTombolixForm::PrintAction, &TTombolixForm::PrintActionExecute,
      {"PrintBitBtn", 243, 2, 75, 74}, ":/toolbar/print.png", nullptr},
-    {"LuckAction", "Luck", "|Increas you winning chances", QKeySequence::UnknownKey, {},
+    {"LuckAction", QT_TRANSLATE_NOOP("Drawvane", "Luck"), QT_TRANSLATE_NOOP("Drawvane", "|Increas you winning chances"), QKeySequence::UnknownKey, {},
      &TTombolixForm::LuckAction, &TTombolixForm::LuckActionExecute,
      {"LuckBitBtn", 318, 2, 75, 74}, ":/toolbar/luck.png", nullptr},
-    {"HelpAction", "Help", "|Program usage and explanation", QKeySequence::HelpContents, {},
+    {"HelpAction", QT_TRANSLATE_NOOP("Drawvane", "Help"), QT_TRANSLATE_NOOP("Drawvane", "|Program usage and explanation"), QKeySequence::HelpContents, {},
      &TTombolixForm::HelpAction, &TTombolixForm::HelpActionExecute,
      {"CalculateBitBtn", 393, 2, 81, 74}, ":/toolbar/help.png", nullptr},
-    {"AboutAction", "About", "|Contact the Author and read about his other programs", QKeySequence::UnknownKey, {},
+    {"AboutAction", QT_TRANSLATE_NOOP("Drawvane", "About"), QT_TRANSLATE_NOOP("Drawvane", "|Contact the Author and read about his other programs"), QKeySequence::UnknownKey, {},
      &TTombolixForm::AboutAction, &TTombolixForm::AboutActionExecute,
-     {"AboutBitBtn", 474, 2, 75, 74}, ":/toolbar/about.png", "|A note about the author and his other programs"},
-    {"DrawAction", "Draw", "|Quick pick and check the draw", QKeySequence::UnknownKey, Qt::CTRL | Qt::Key_D,
+     {"AboutBitBtn", 474, 2, 75, 74}, ":/toolbar/about.png", QT_TRANSLATE_NOOP("Drawvane", "|A note about the author and his other programs")},
+    {"DrawAction", QT_TRANSLATE_NOOP("Drawvane", "Draw"), QT_TRANSLATE_NOOP("Drawvane", "|Quick pick and check the draw"), QKeySequence::UnknownKey, Qt::CTRL | Qt::Key_D,
      &TTombolixForm::DrawAction, &TTombolixForm::DrawActionExecute,
      {"DrawBitBtn", 572, 2, 81, 74}, ":/toolbar/draw.png", nullptr},
-    {"FormCloseAction", "Exit", "|Close window and Exit program", QKeySequence::Quit, {},
+    {"FormCloseAction", QT_TRANSLATE_NOOP("Drawvane", "Exit"), QT_TRANSLATE_NOOP("Drawvane", "|Close window and Exit program"), QKeySequence::Quit, {},
      &TTombolixForm::FormCloseAction, &TTombolixForm::FormCloseActionExecute,
      {"ExitBitBtn", 676, 2, 81, 74}, ":/toolbar/exit.png", nullptr},
-    {"HistoryAction", "Past Draws", "|Past draws of your lottery", QKeySequence::UnknownKey, Qt::CTRL | Qt::Key_H,
+    {"HistoryAction", QT_TRANSLATE_NOOP("Drawvane", "Past Draws"), QT_TRANSLATE_NOOP("Drawvane", "|Past draws of your lottery"), QKeySequence::UnknownKey, Qt::CTRL | Qt::Key_H,
      &TTombolixForm::HistoryAction, &TTombolixForm::HistoryActionExecute,
      {nullptr, 0, 0, 0, 0}, nullptr, nullptr},
-    {"CalculateAction", "Calculate", "|Calculate Probabilities and related data", QKeySequence::UnknownKey, {},
+    {"CalculateAction", QT_TRANSLATE_NOOP("Drawvane", "Calculate"), QT_TRANSLATE_NOOP("Drawvane", "|Calculate Probabilities and related data"), QKeySequence::UnknownKey, {},
      &TTombolixForm::CalculateAction, &TTombolixForm::CalculateActionExecute,
      {nullptr, 0, 0, 0, 0}, nullptr, nullptr},
 };
@@ -78,13 +78,13 @@ const TCommand kCommands[] = {
 void TTombolixForm::CreateCommands()
 {
     for (const TCommand &def : kCommands) {
-        auto *action = new QAction(QString::fromLatin1(def.caption), this);
+        auto *action = new QAction(UiText(def.caption), this);
         action->setObjectName(QString::fromLatin1(def.name));
         action->setProperty("category", QStringLiteral("Form"));
-        const THint hint = SplitHint(def.hint);
+        const THint hint = SplitHint(UiText(def.hint).toStdString());
         action->setStatusTip(QString::fromStdString(hint.longPart));
         action->setToolTip(QString::fromStdString(hint.shortPart));
-        action->setProperty("hint", QString::fromLatin1(def.hint));
+        action->setProperty("hint", UiText(def.hint));
         if (def.keys != QKeySequence::UnknownKey)
             action->setShortcuts(def.keys);
         else if (def.ownKey != QKeyCombination())
@@ -141,13 +141,13 @@ void TTombolixForm::PrintActionExecute()
 {
     const std::string text = ComposePrintText(Coupon(), marks);
     if (text.empty()) {
-        emit messageRequested(QStringLiteral("Please fill at least one of the boards"));
+        emit messageRequested(tr("Please fill at least one of the boards"));
         return;
     }
     // A failure of the printing system goes to the general error report,
     // and then no message says that printing is under way.
     PrintOnDefaultPrinter(QString::fromStdString(text), QString::fromLatin1(kPrintJobTitle));
-    emit messageRequested(QStringLiteral("Printing the selected numbers..."));
+    emit messageRequested(tr("Printing the selected numbers..."));
 }
 void TTombolixForm::LuckActionExecute()
 {

@@ -29,8 +29,7 @@ TMainToolbar::TMainToolbar(QWidget *window, std::span<const TButton> buttons)
         // The button takes the command's caption and hint, unless it has a
         // hint of its own. It is not the command's own widget, so the
         // command's text never turns into a tool tip.
-        const QString hintText =
-            def.ownHint ? QString::fromLatin1(def.ownHint) : def.action->property("hint").toString();
+        const QString hintText = def.ownHint ? UiText(def.ownHint) : def.action->property("hint").toString();
         const THint hint = SplitHint(hintText.toStdString());
         button->setText(def.action->text());
         button->setStatusTip(QString::fromStdString(hint.longPart));

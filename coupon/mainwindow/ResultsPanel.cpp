@@ -3,6 +3,7 @@
 #include "kit/Artwork.h"
 #include "kit/WindowLayout.h"
 
+#include <QCoreApplication>
 #include <QLabel>
 #include <QLocale>
 
@@ -25,7 +26,7 @@ QLabel *MakeLabel(QWidget *parent, const QString &name, int x, int y, const QStr
     }
     label->move(x, y);
     if (seen)
-        label->adjustSize();
+        label->resize(LabelSize(label));
     return label;
 }
 
@@ -43,7 +44,8 @@ void ShowTexts(const std::array<QLabel *, 8> &labels, const TResultColumn &texts
     for (size_t i = 0; i < labels.size(); ++i) {
         const QString text = QString::fromStdString(texts[i]);
         SetLabelText(labels[i], text);
-        const QString row = i < 7 ? QStringLiteral("Division %1").arg(i + 1) : QStringLiteral("Totals");
+        const QString row = i < 7 ? QCoreApplication::translate("TResultsPanel", "Division %1").arg(i + 1)
+                                  : QCoreApplication::translate("TResultsPanel", "Totals");
         labels[i]->setAccessibleName(text.isEmpty() ? QString()
                                                     : QStringLiteral("%1 %2 %3").arg(row, QLatin1String(column), text));
     }
@@ -66,12 +68,12 @@ TResultsPanel::TResultsPanel(QWidget *parent)
     const auto heading = [this](const char *name, int x, int y, const QString &text, bool bold) {
         MakeLabel(this, QString::fromLatin1(name), x, y, text, bold, true);
     };
-    heading("Label9", 123, 5, QStringLiteral("Win Probability"), true);
-    heading("OddsLabel", 301, 5, QStringLiteral("Odds"), true);
-    heading("Label10", 411, 5, QStringLiteral("Returns $"), true);
+    heading("Label9", 123, 5, tr("Win Probability"), true);
+    heading("OddsLabel", 301, 5, tr("Odds"), true);
+    heading("Label10", 411, 5, tr("Returns $"), true);
     for (int d = 1; d <= 7; ++d) {
         const int top = 28 + 19 * (d - 1);
-        MakeLabel(this, QStringLiteral("Label%1").arg(d), 14, top, QStringLiteral("Division %1").arg(d), false, true);
+        MakeLabel(this, QStringLiteral("Label%1").arg(d), 14, top, tr("Division %1").arg(d), false, true);
         FWinLabels[d - 1] = MakeLabel(this, QStringLiteral("WinDiv%1Label").arg(d), 137, top,
                                       QStringLiteral("Win Div %1").arg(d), false, false);
         FOddsLabels[d - 1] = MakeLabel(this, QStringLiteral("Odds%1Label").arg(d), 282, top,
@@ -79,7 +81,7 @@ TResultsPanel::TResultsPanel(QWidget *parent)
         FPayLabels[d - 1] =
             MakeLabel(this, QStringLiteral("Pay%1Label").arg(d), 416, top, QStringLiteral("Returns"), false, false);
     }
-    heading("Label8", 14, 164, QStringLiteral("Totals: "), true);
+    heading("Label8", 14, 164, tr("Totals: "), true);
     FWinLabels[7] =
         MakeLabel(this, QStringLiteral("TotalWinProbability"), 137, 164, QStringLiteral("Win Total"), true, false);
     FOddsLabels[7] = MakeLabel(this, QStringLiteral("OddsTotalLabel"), 282, 164, QStringLiteral("Odds"), true, false);

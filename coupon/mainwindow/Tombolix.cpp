@@ -81,7 +81,7 @@ TTombolixForm::TTombolixForm(const QImage &atlas, QWidget *parent)
 
     auto *statusBar = Place(new QStatusBar(this), kStatusBar);
     statusBar->setSizeGripEnabled(false);
-    FStatusPanel = new QLabel(QStringLiteral("Save All"), statusBar);
+    FStatusPanel = new QLabel(tr("Save All"), statusBar);
     FStatusPanel->setObjectName(QStringLiteral("MainStatusPanel"));
     // One panel of 150 pixels which, being the last, runs on to the right
     // edge, so that long hints are not cut off.
@@ -314,7 +314,7 @@ void TTombolixForm::FillBoards()
     const auto isExcluded = [&](uint8_t n) { return systems.IsExcluded(n); };
     const std::vector<TBoardPick> picks = QuickPick(Coupon(), Shape(), isExcluded, FRandom);
     if (picks.empty()) {
-        emit messageRequested(QStringLiteral("Every board is already full"));
+        emit messageRequested(tr("Every board is already full"));
         return;
     }
     FModel.Batch([&] {
@@ -332,7 +332,7 @@ void TTombolixForm::FillWheel(const std::vector<std::vector<int>> &wheel)
     TSettingsReading reading;
     TRegOptions store;
     if (store.GetPlayInclude()) {
-        emit messageRequested(QStringLiteral("Turn the inclusions system off to play a wheel"));
+        emit messageRequested(tr("Turn the inclusions system off to play a wheel"));
         return;
     }
     FModel.Batch([&] {
@@ -390,7 +390,7 @@ QStringList TTombolixForm::CheckDraw(const TDrawnNumbers &draw)
         return {};
     }
     if (Coupon().FullBoardCount(marks) == 0) {
-        emit messageRequested(QStringLiteral("Please fill at least one of the boards"));
+        emit messageRequested(tr("Please fill at least one of the boards"));
         return {};
     }
     TSettingsReading reading;

@@ -6,6 +6,7 @@
 #include "kit/ErrorReport.h"
 #include "kit/KeyboardAccess.h"
 
+#include <QCoreApplication>
 #include <QDesktopServices>
 #include <QPushButton>
 #include <QTextEdit>
@@ -36,7 +37,11 @@ void OpenAddress(std::u16string_view address)
 TAboutForm::TAboutForm(QWidget *parent)
     : QWidget(parent)
 {
-    SetUpDialog(this, {.name = "AboutForm", .title = "Drawvane About", .size = kClientSize, .font = DialogFont()});
+    SetUpDialog(this,
+                {.name = "AboutForm",
+                 .title = QT_TRANSLATE_NOOP("Drawvane", "Drawvane About"),
+                 .size = kClientSize,
+                 .font = DialogFont()});
     // What only the shown window needs: its controls and their texts.
     BuildOnFirstShowing(this, [this] {
         AboutRichEdit = new QTextEdit(this);
@@ -48,18 +53,21 @@ TAboutForm::TAboutForm(QWidget *parent)
         AboutRichEdit->setLineWrapMode(QTextEdit::WidgetWidth);
         AboutRichEdit->setPlainText(FromUtf16(infotexts::JoinLines(infotexts::kAboutLines)));
 
-        VisitLottoBitBtn = MakeGlyphButton(this, kVisitLottoBitBtn, QStringLiteral("Visit Drawvane's Website"),
+        VisitLottoBitBtn = MakeGlyphButton(this, kVisitLottoBitBtn,
+                                           QCoreApplication::translate("Drawvane", "Visit Drawvane's Website"),
                                            QStringLiteral(":/glyphs/web.png"));
-        VisitVeilmarkBitBtn = MakeGlyphButton(this, kVisitVeilmarkBitBtn, QStringLiteral("Visit Veilmark's Website"),
+        VisitVeilmarkBitBtn = MakeGlyphButton(this, kVisitVeilmarkBitBtn,
+                                              QCoreApplication::translate("Drawvane", "Visit Veilmark's Website"),
                                               QStringLiteral(":/glyphs/web.png"));
-        CloseBitBtn =
-            MakeGlyphButton(this, kCloseBitBtn, QStringLiteral("Close"), QStringLiteral(":/glyphs/close.png"));
+        CloseBitBtn = MakeGlyphButton(
+            this, kCloseBitBtn, QCoreApplication::translate("Drawvane", "Close", "the About window's narrower button"),
+            QStringLiteral(":/glyphs/close.png"));
         connect(VisitLottoBitBtn, &QPushButton::clicked, this, Guard([this] { VisitLottoBitBtnClick(); }));
         connect(VisitVeilmarkBitBtn, &QPushButton::clicked, this, Guard([this] { VisitVeilmarkBitBtnClick(); }));
         connect(CloseBitBtn, &QPushButton::clicked, this, Guard([this] { CloseBitBtnClick(); }));
 
         SetTabChain({CloseBitBtn, VisitLottoBitBtn, VisitVeilmarkBitBtn, AboutRichEdit});
-        AboutRichEdit->setAccessibleName(QStringLiteral("About text"));
+        AboutRichEdit->setAccessibleName(QCoreApplication::translate("Drawvane", "About text"));
     });
     const TButtonOf close = [this] { return CloseBitBtn; };
     SetWindowKeys(this, close, close);

@@ -3,6 +3,7 @@
 #include "kit/ErrorReport.h"
 #include "kit/KeyboardAccess.h"
 
+#include <QCoreApplication>
 #include <QGroupBox>
 #include <QLabel>
 #include <QPlainTextEdit>
@@ -36,7 +37,7 @@ constexpr TPlace kCloseBitBtn = {"CloseBitBtn", 326, 500, 106, 56};
 
 QPushButton *MakeButton(QWidget *parent, const TPlace &place, const char *caption)
 {
-    auto *button = new QPushButton(QString::fromLatin1(caption), parent);
+    auto *button = new QPushButton(UiText(caption), parent);
     button->setAutoDefault(false);
     return Place(button, place);
 }
@@ -58,34 +59,45 @@ QSpinBox *MakeNumberField(QWidget *parent, const TPlace &place, const QString &n
 TDrawForm::TDrawForm(QWidget *parent)
     : QWidget(parent)
 {
-    SetUpDialog(this, {.name = "DrawForm", .title = "Drawvane Draw", .size = kClientSize, .font = DialogFont()});
+    SetUpDialog(this,
+                {.name = "DrawForm",
+                 .title = QT_TRANSLATE_NOOP("Drawvane", "Drawvane Draw"),
+                 .size = kClientSize,
+                 .font = DialogFont()});
     // What only the shown window needs: its controls.
     BuildOnFirstShowing(this, [this] {
-        QuickPickGroupBox = Place(new QGroupBox(QStringLiteral("Quick Pick"), this), kQuickPickGroupBox);
-        FillBitBtn = MakeButton(QuickPickGroupBox, kFillBitBtn, "Fill Boards");
-        WheelBitBtn = MakeButton(QuickPickGroupBox, kWheelBitBtn, "Wheel...");
+        QuickPickGroupBox =
+            Place(new QGroupBox(QCoreApplication::translate("Drawvane", "Quick Pick"), this), kQuickPickGroupBox);
+        FillBitBtn = MakeButton(QuickPickGroupBox, kFillBitBtn, QT_TRANSLATE_NOOP("Drawvane", "Fill Boards"));
+        WheelBitBtn = MakeButton(QuickPickGroupBox, kWheelBitBtn, QT_TRANSLATE_NOOP("Drawvane", "Wheel..."));
 
-        DrawGroupBox = Place(new QGroupBox(QStringLiteral("The Draw"), this), kDrawGroupBox);
-        MainNumbersLabel = Place(new QLabel(QStringLiteral("Main numbers"), DrawGroupBox), kMainNumbersLabel);
+        DrawGroupBox = Place(new QGroupBox(QCoreApplication::translate("Drawvane", "The Draw"), this), kDrawGroupBox);
+        MainNumbersLabel =
+            Place(new QLabel(QCoreApplication::translate("Drawvane", "Main numbers"), DrawGroupBox), kMainNumbersLabel);
         for (int i = 0; i < 6; ++i) {
             const QString name = QString::fromLatin1(kMainSpinBoxRow.name).arg(i + 1);
             MainSpinBoxes[i] = MakeNumberField(DrawGroupBox, kMainSpinBoxRow,
-                                               QStringLiteral("Main number %1").arg(i + 1), QPoint(kMainPitch * i, 0));
+                                               QCoreApplication::translate("Drawvane", "Main number %1").arg(i + 1),
+                                               QPoint(kMainPitch * i, 0));
             MainSpinBoxes[i]->setObjectName(name);
         }
         MainNumbersLabel->setBuddy(MainSpinBoxes[0]);
-        BonusBallLabel = Place(new QLabel(QStringLiteral("Bonus ball"), DrawGroupBox), kBonusBallLabel);
-        BonusSpinBox = MakeNumberField(DrawGroupBox, kBonusSpinBox, QStringLiteral("Bonus ball"));
+        BonusBallLabel = Place(
+            new QLabel(QCoreApplication::translate("Drawvane", "Bonus ball", "above its field in the Draw window"),
+                       DrawGroupBox),
+            kBonusBallLabel);
+        BonusSpinBox =
+            MakeNumberField(DrawGroupBox, kBonusSpinBox, QCoreApplication::translate("Drawvane", "Bonus ball"));
         BonusBallLabel->setBuddy(BonusSpinBox);
-        CheckBitBtn = MakeButton(DrawGroupBox, kCheckBitBtn, "Check");
-        ClearDrawBitBtn = MakeButton(DrawGroupBox, kClearDrawBitBtn, "Clear Draw");
-        HistoryBitBtn = MakeButton(DrawGroupBox, kHistoryBitBtn, "Past Draws");
+        CheckBitBtn = MakeButton(DrawGroupBox, kCheckBitBtn, QT_TRANSLATE_NOOP("Drawvane", "Check"));
+        ClearDrawBitBtn = MakeButton(DrawGroupBox, kClearDrawBitBtn, QT_TRANSLATE_NOOP("Drawvane", "Clear Draw"));
+        HistoryBitBtn = MakeButton(DrawGroupBox, kHistoryBitBtn, QT_TRANSLATE_NOOP("Drawvane", "Past Draws"));
         DrawResultsMemo = Place(new QPlainTextEdit(DrawGroupBox), kDrawResultsMemo);
         DrawResultsMemo->setReadOnly(true);
-        DrawResultsMemo->setAccessibleName(QStringLiteral("Draw results"));
+        DrawResultsMemo->setAccessibleName(QCoreApplication::translate("Drawvane", "Draw results"));
 
-        CloseBitBtn =
-            MakeGlyphButton(this, kCloseBitBtn, QStringLiteral("Close"), QStringLiteral(":/glyphs/close.png"));
+        CloseBitBtn = MakeGlyphButton(this, kCloseBitBtn, UiText(QT_TRANSLATE_NOOP("Drawvane", "Close")),
+                                      QStringLiteral(":/glyphs/close.png"));
 
         connect(FillBitBtn, &QPushButton::clicked, this, Guard([this] { FillBitBtnClick(); }));
         connect(CheckBitBtn, &QPushButton::clicked, this, Guard([this] { CheckBitBtnClick(); }));

@@ -6,6 +6,7 @@
 #include <QCategoryAxis>
 #include <QChart>
 #include <QChartView>
+#include <QCoreApplication>
 #include <QLegendMarker>
 #include <QLineSeries>
 #include <QValueAxis>
@@ -16,7 +17,7 @@ QWidget *MakeFrequencyChart(QWidget *parent)
 {
     auto *view = new QChartView(parent);
     view->setObjectName(QStringLiteral("FrequencyChartView"));
-    view->setAccessibleName(QStringLiteral("How often each number was drawn"));
+    view->setAccessibleName(QCoreApplication::translate("Drawvane", "How often each number was drawn"));
     view->setRenderHint(QPainter::Antialiasing);
     view->setFocusPolicy(Qt::StrongFocus);
     return view;
@@ -34,8 +35,8 @@ void ShowFrequencies(QWidget *chartView, const TFrequencies &frequencies)
     chart->legend()->setFont(small);
     chart->legend()->setAlignment(Qt::AlignBottom);
     chart->setMargins(QMargins(4, 4, 4, 4));
-    auto *main = new QBarSet(QStringLiteral("Main numbers"));
-    auto *bonus = new QBarSet(QStringLiteral("Bonus ball"));
+    auto *main = new QBarSet(QCoreApplication::translate("Drawvane", "Main numbers"));
+    auto *bonus = new QBarSet(QCoreApplication::translate("Drawvane", "Bonus ball"));
     QStringList categories;
     for (int n = 1; n <= boardsize; ++n) {
         main->append(static_cast<qreal>(frequencies.mainCounts[n - 1]));
@@ -62,8 +63,9 @@ void ShowFrequencies(QWidget *chartView, const TFrequencies &frequencies)
     };
     QList<QAbstractSeries *> lines;
     if (frequencies.draws > 0) {
-        lines.append(across(QStringLiteral("Fair draw"), frequencies.expected, Qt::SolidLine));
-        lines.append(across(QStringLiteral("95 % band"), static_cast<qreal>(frequencies.band.low), Qt::DashLine));
+        lines.append(across(QCoreApplication::translate("Drawvane", "Fair draw"), frequencies.expected, Qt::SolidLine));
+        lines.append(across(QCoreApplication::translate("Drawvane", "95 % band"),
+                            static_cast<qreal>(frequencies.band.low), Qt::DashLine));
         lines.append(across(QString(), static_cast<qreal>(frequencies.band.high), Qt::DashLine));
     }
     // The bars stand on their numbers' categories; the axis shown names

@@ -2,13 +2,14 @@
 
 #include "dialogs/forms/FrequencyChart.h"
 
+#include <QCoreApplication>
 #include <QPlainTextEdit>
 
 QWidget *MakeFrequencyChart(QWidget *parent)
 {
     auto *list = new QPlainTextEdit(parent);
     list->setObjectName(QStringLiteral("FrequencyChartView"));
-    list->setAccessibleName(QStringLiteral("How often each number was drawn"));
+    list->setAccessibleName(QCoreApplication::translate("Drawvane", "How often each number was drawn"));
     list->setReadOnly(true);
     return list;
 }

@@ -6,6 +6,7 @@
 #include "kit/ErrorReport.h"
 #include "kit/KeyboardAccess.h"
 
+#include <QCoreApplication>
 #include <QPushButton>
 #include <QTextEdit>
 
@@ -26,7 +27,11 @@ constexpr QRgb kTopicColour = 0xFF008000;
 THelpForm::THelpForm(QWidget *parent)
     : QWidget(parent)
 {
-    SetUpDialog(this, {.name = "HelpForm", .title = "Drawvane Help", .size = kClientSize, .font = DialogFont()});
+    SetUpDialog(this,
+                {.name = "HelpForm",
+                 .title = QT_TRANSLATE_NOOP("Drawvane", "Drawvane Help"),
+                 .size = kClientSize,
+                 .font = DialogFont()});
     // What only the shown window needs: its controls and their texts.
     BuildOnFirstShowing(this, [this] {
         HelpRichEdit = new QTextEdit(this);
@@ -38,13 +43,13 @@ THelpForm::THelpForm(QWidget *parent)
         HelpRichEdit->setLineWrapMode(QTextEdit::WidgetWidth);
         HelpRichEdit->setPlainText(FromUtf16(infotexts::JoinLines(infotexts::kHelpLines)));
 
-        CloseBitBtn =
-            MakeGlyphButton(this, kCloseBitBtn, QStringLiteral("Close"), QStringLiteral(":/glyphs/close.png"));
+        CloseBitBtn = MakeGlyphButton(this, kCloseBitBtn, QCoreApplication::translate("Drawvane", "Close"),
+                                      QStringLiteral(":/glyphs/close.png"));
         connect(CloseBitBtn, &QPushButton::clicked, this, Guard([this] { CloseBitBtnClick(); }));
 
         // The text scrolls with the keys once Tab gives it the focus.
         SetTabChain({CloseBitBtn, HelpRichEdit});
-        HelpRichEdit->setAccessibleName(QStringLiteral("Help text"));
+        HelpRichEdit->setAccessibleName(QCoreApplication::translate("Drawvane", "Help text"));
     });
     const TButtonOf close = [this] { return CloseBitBtn; };
     SetWindowKeys(this, close, close);

@@ -9,6 +9,7 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileDialog>
 #include <QHBoxLayout>
@@ -43,7 +44,7 @@ constexpr size_t kErrorsShown = 5;
 
 QPushButton *MakeButton(QWidget *parent, const char *name, const char *caption)
 {
-    auto *button = new QPushButton(QString::fromLatin1(caption), parent);
+    auto *button = new QPushButton(UiText(caption), parent);
     button->setObjectName(QString::fromLatin1(name));
     button->setAutoDefault(false);
     button->setMinimumSize(130, 36);
@@ -63,7 +64,11 @@ QString MainNumbers(const THistoryDraw &draw)
 THistoryForm::THistoryForm(QWidget *parent)
     : QWidget(parent)
 {
-    SetUpDialog(this, {.name = "HistoryForm", .title = "Drawvane History", .size = kMinimumSize, .font = DialogFont()});
+    SetUpDialog(this,
+                {.name = "HistoryForm",
+                 .title = QT_TRANSLATE_NOOP("Drawvane", "Drawvane History"),
+                 .size = kMinimumSize,
+                 .font = DialogFont()});
     // It may be made larger; the chart takes what it gains. Its layout
     // fits it to its size, so it needs no page that scrolls inside it.
     setMinimumSize(kMinimumSize);
@@ -81,18 +86,19 @@ THistoryForm::~THistoryForm() = default;
 
 void THistoryForm::Build()
 {
-    ImportBitBtn = MakeButton(this, "ImportBitBtn", "Import...");
-    PasteBitBtn = MakeButton(this, "PasteBitBtn", "Paste");
-    ClearHistoryBitBtn = MakeButton(this, "ClearHistoryBitBtn", "Clear History");
-    CloseBitBtn = MakeGlyphButton(this, {"CloseBitBtn", 0, 0, 106, 56}, QStringLiteral("Close"),
+    ImportBitBtn = MakeButton(this, "ImportBitBtn", QT_TRANSLATE_NOOP("Drawvane", "Import..."));
+    PasteBitBtn = MakeButton(this, "PasteBitBtn", QT_TRANSLATE_NOOP("Drawvane", "Paste"));
+    ClearHistoryBitBtn = MakeButton(this, "ClearHistoryBitBtn", QT_TRANSLATE_NOOP("Drawvane", "Clear History"));
+    CloseBitBtn = MakeGlyphButton(this, {"CloseBitBtn", 0, 0, 106, 56}, UiText(QT_TRANSLATE_NOOP("Drawvane", "Close")),
                                   QStringLiteral(":/glyphs/close.png"));
     CloseBitBtn->setFixedSize(106, 56);
 
     DrawsTable = new QTableWidget(0, 3, this);
     DrawsTable->setObjectName(QStringLiteral("DrawsTable"));
-    DrawsTable->setAccessibleName(QStringLiteral("Past draws"));
-    DrawsTable->setHorizontalHeaderLabels(
-        {QStringLiteral("Date"), QStringLiteral("Main numbers"), QStringLiteral("Bonus ball")});
+    DrawsTable->setAccessibleName(QCoreApplication::translate("Drawvane", "Past draws"));
+    DrawsTable->setHorizontalHeaderLabels({QCoreApplication::translate("Drawvane", "Date"),
+                                           QCoreApplication::translate("Drawvane", "Main numbers"),
+                                           QCoreApplication::translate("Drawvane", "Bonus ball")});
     DrawsTable->setEditTriggers(QAbstractItemView::NoEditTriggers);
     DrawsTable->setSelectionBehavior(QAbstractItemView::SelectRows);
     DrawsTable->setSelectionMode(QAbstractItemView::SingleSelection);
@@ -103,7 +109,7 @@ void THistoryForm::Build()
 
     HistoryResultsMemo = new QPlainTextEdit(this);
     HistoryResultsMemo->setObjectName(QStringLiteral("HistoryResultsMemo"));
-    HistoryResultsMemo->setAccessibleName(QStringLiteral("Results over the past draws"));
+    HistoryResultsMemo->setAccessibleName(QCoreApplication::translate("Drawvane", "Results over the past draws"));
     HistoryResultsMemo->setReadOnly(true);
     HistoryResultsMemo->setFixedHeight(HistoryResultsMemo->fontMetrics().lineSpacing() * (kResultsLines + 1)
                                        + 2 * HistoryResultsMemo->frameWidth()
@@ -114,10 +120,12 @@ void THistoryForm::Build()
     FairnessLabel->setObjectName(QStringLiteral("FairnessLabel"));
     FairnessLabel->setWordWrap(true);
     FairnessLabel->setTextInteractionFlags(Qt::TextSelectableByKeyboard | Qt::TextSelectableByMouse);
-    NoPredictionLabel = new QLabel(QStringLiteral("These are counts of past draws. In a fair draw every number is "
-                                                  "as likely as any other, whatever came before: no count "
-                                                  "tells the next draw."),
-                                   this);
+    NoPredictionLabel =
+        new QLabel(QCoreApplication::translate("Drawvane",
+                                               "These are counts of past draws. In a fair draw every number is "
+                                               "as likely as any other, whatever came before: no count "
+                                               "tells the next draw."),
+                   this);
     NoPredictionLabel->setObjectName(QStringLiteral("NoPredictionLabel"));
     NoPredictionLabel->setWordWrap(true);
 
@@ -194,7 +202,7 @@ bool THistoryForm::ImportText(const QByteArray &text)
             lines.append(
                 QStringLiteral("and %1 more lines; nothing was imported").arg(read.errors.size() - kErrorsShown));
         else if (read.errors.front().rfind("Line ", 0) == 0)
-            lines.append(QStringLiteral("Nothing was imported"));
+            lines.append(QCoreApplication::translate("Drawvane", "Nothing was imported"));
         Message(lines.join(QLatin1Char('\n')));
         return false;
     }
@@ -210,8 +218,9 @@ bool THistoryForm::ImportText(const QByteArray &text)
 
 void THistoryForm::ImportBitBtnClick()
 {
-    const QString path = QFileDialog::getOpenFileName(this, QStringLiteral("Import Past Draws"), QString(),
-                                                      QStringLiteral("Draws (*.csv *.txt);;All files (*)"));
+    const QString path =
+        QFileDialog::getOpenFileName(this, QCoreApplication::translate("Drawvane", "Import Past Draws"), QString(),
+                                     QCoreApplication::translate("Drawvane", "Draws (*.csv *.txt);;All files (*)"));
     if (path.isEmpty())
         return;
     QFile file(path);
@@ -232,7 +241,7 @@ void THistoryForm::ClearHistoryBitBtnClick()
     if (FDraws.empty())
         return;
     QMessageBox ask(QMessageBox::Question, windowTitle(),
-                    QStringLiteral("Clear all %1 past draws of this game?").arg(FDraws.size()),
+                    QCoreApplication::translate("Drawvane", "Clear all %1 past draws of this game?").arg(FDraws.size()),
                     QMessageBox::Yes | QMessageBox::No, this);
     ask.setObjectName(QStringLiteral("ClearHistoryQuestion"));
     ask.setDefaultButton(QMessageBox::No);

@@ -8,6 +8,7 @@
 #include "kit/ErrorReport.h"
 #include "kit/KeyboardAccess.h"
 
+#include <QCoreApplication>
 #include <QDesktopServices>
 #include <QFrame>
 #include <QLabel>
@@ -47,7 +48,11 @@ QFont TahomaFont()
 TLuckForm::TLuckForm(QWidget *parent)
     : QWidget(parent)
 {
-    SetUpDialog(this, {.name = "LuckForm", .title = "Drawvane Luck", .size = kClientSize, .font = TahomaFont()});
+    SetUpDialog(this,
+                {.name = "LuckForm",
+                 .title = QT_TRANSLATE_NOOP("Drawvane", "Drawvane Luck"),
+                 .size = kClientSize,
+                 .font = TahomaFont()});
     // What only the shown window needs: its controls and their texts.
     BuildOnFirstShowing(this, [this] {
         Panel1 = new QFrame(this);
@@ -70,7 +75,7 @@ TLuckForm::TLuckForm(QWidget *parent)
             all.mergeBlockFormat(centred);
         }
 
-        Label1 = new QLabel(QStringLiteral("Amount in USD"), this);
+        Label1 = new QLabel(QCoreApplication::translate("Drawvane", "Amount in USD"), this);
         Label1->setObjectName(QStringLiteral("Label1"));
         Label1->move(kLabel1);
         Label1->adjustSize();
@@ -79,16 +84,16 @@ TLuckForm::TLuckForm(QWidget *parent)
         Place(DonationMaskEdit, kDonationMaskEdit);
         DonationMaskEdit->SetMaskedText(kInitialAmount);
 
-        DonateBitBtn =
-            MakeGlyphButton(this, kDonateBitBtn, QStringLiteral("Donate"), QStringLiteral(":/glyphs/donate.png"));
-        CloseBitBtn =
-            MakeGlyphButton(this, kCloseBitBtn, QStringLiteral("Close"), QStringLiteral(":/glyphs/close.png"));
+        DonateBitBtn = MakeGlyphButton(this, kDonateBitBtn, QCoreApplication::translate("Drawvane", "Donate"),
+                                       QStringLiteral(":/glyphs/donate.png"));
+        CloseBitBtn = MakeGlyphButton(this, kCloseBitBtn, QCoreApplication::translate("Drawvane", "Close"),
+                                      QStringLiteral(":/glyphs/close.png"));
         connect(DonateBitBtn, &QPushButton::clicked, this, Guard([this] { DonateBitBtnClick(); }));
         connect(CloseBitBtn, &QPushButton::clicked, this, Guard([this] { CloseBitBtnClick(); }));
 
         SetTabChain({DonateBitBtn, CloseBitBtn, DonationMaskEdit, Memo1});
-        DonationMaskEdit->setAccessibleName(QStringLiteral("Donation amount"));
-        Memo1->setAccessibleName(QStringLiteral("Appeal text"));
+        DonationMaskEdit->setAccessibleName(QCoreApplication::translate("Drawvane", "Donation amount"));
+        Memo1->setAccessibleName(QCoreApplication::translate("Drawvane", "Appeal text"));
         Label1->setBuddy(DonationMaskEdit);
     });
     const TButtonOf close = [this] { return CloseBitBtn; };

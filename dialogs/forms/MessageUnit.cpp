@@ -5,6 +5,7 @@
 #include "kit/KeyboardAccess.h"
 #include "kit/WindowStacking.h"
 
+#include <QCoreApplication>
 #include <QFrame>
 #include <QLabel>
 #include <QPushButton>
@@ -22,7 +23,7 @@ TMessageForm::TMessageForm(QWidget *parent)
 {
     SetUpDialog(this,
                 {.name = "MessageForm",
-                 .title = "Drawvane Message",
+                 .title = QT_TRANSLATE_NOOP("Drawvane", "Drawvane Message"),
                  .size = QSize(290, 108),
                  .font = DialogFont(),
                  .role = QAccessible::AlertMessage});
@@ -48,8 +49,9 @@ TMessageForm::TMessageForm(QWidget *parent)
     MessageLabel->setFixedHeight(19);
     MessageLabel->adjustSize();
 
-    CloseBitBtn = MakeGlyphButton(this, {"CloseBitBtn", 155, 60, 106, 46}, QStringLiteral("Close"),
-                                  QStringLiteral(":/glyphs/close.png"));
+    CloseBitBtn =
+        MakeGlyphButton(this, {"CloseBitBtn", 155, 60, 106, 46}, QCoreApplication::translate("Drawvane", "Close"),
+                        QStringLiteral(":/glyphs/close.png"));
     connect(CloseBitBtn, &QPushButton::clicked, this, Guard([this] { CloseBitBtnClick(); }));
 
     SetTabChain({CloseBitBtn});

@@ -11,6 +11,7 @@
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QFrame>
 #include <QGroupBox>
 #include <QLabel>
@@ -49,13 +50,18 @@ constexpr int kPayHeight = 22;
 constexpr int kPayWidths[7] = {86, 78, 70, 54, 46, 39, 30};
 
 constexpr const char *kDivisionLabelNames[7] = {"Label1", "Label4", "Label5", "Label6", "Label7", "Label8", "Label9"};
-constexpr const char *kDivisionCaptions[7] = {"Division one",  "Division two", "Division three", "Division four",
-                                              "Division five", "Division six", "Division seven"};
-constexpr const char *kWinningCaptions[7] = {"6", "5 + bonus ball", "5", "4 + bonus ball", "4", "3 + bonus ball", "3"};
+constexpr const char *kDivisionCaptions[7] = {
+    QT_TRANSLATE_NOOP("Drawvane", "Division one"),   QT_TRANSLATE_NOOP("Drawvane", "Division two"),
+    QT_TRANSLATE_NOOP("Drawvane", "Division three"), QT_TRANSLATE_NOOP("Drawvane", "Division four"),
+    QT_TRANSLATE_NOOP("Drawvane", "Division five"),  QT_TRANSLATE_NOOP("Drawvane", "Division six"),
+    QT_TRANSLATE_NOOP("Drawvane", "Division seven")};
+constexpr const char *kWinningCaptions[7] = {
+    "6", QT_TRANSLATE_NOOP("Drawvane", "5 + bonus ball"), "5", QT_TRANSLATE_NOOP("Drawvane", "4 + bonus ball"),
+    "4", QT_TRANSLATE_NOOP("Drawvane", "3 + bonus ball"), "3"};
 
 QLabel *MakeLabel(QWidget *parent, const TPlace &g, const char *text, bool bold = false, int dy = 0)
 {
-    auto *label = new QLabel(QString::fromLatin1(text), parent);
+    auto *label = new QLabel(UiText(text), parent);
     if (bold)
         label->setFont(DialogFont(true));
     return Place(label, g, QPoint(0, dy));
@@ -63,7 +69,7 @@ QLabel *MakeLabel(QWidget *parent, const TPlace &g, const char *text, bool bold 
 
 QComboBox *MakeCountList(QWidget *parent, const TPlace &g, const prefs::TCountList &list, const char *name)
 {
-    auto *box = new TNamedList(QString::fromLatin1(name), parent);
+    auto *box = new TNamedList(UiText(name), parent);
     for (int i = 0; i < list.items; ++i)
         box->addItem(QString::number(list.first + i));
     box->setFocusPolicy(Qt::ClickFocus);
@@ -75,9 +81,11 @@ QComboBox *MakeCountList(QWidget *parent, const TPlace &g, const prefs::TCountLi
 TPreferencesForm::TPreferencesForm(QWidget *mainWindow)
     : FMainWindow(mainWindow)
 {
-    SetUpDialog(
-        this,
-        {.name = "PreferencesForm", .title = "Drawvane Preferences", .size = QSize(680, 287), .font = DialogFont()});
+    SetUpDialog(this,
+                {.name = "PreferencesForm",
+                 .title = QT_TRANSLATE_NOOP("Drawvane", "Drawvane Preferences"),
+                 .size = QSize(680, 287),
+                 .font = DialogFont()});
     BuildOnFirstShowing(this, [this] { CreateControls(); });
     SetWindowKeys(
         this, [this] { return CloseBitBtn; }, [this] { return CancelBitBtn; });
@@ -89,18 +97,20 @@ void TPreferencesForm::CreateControls()
 {
     Bevel1 = MakeFrame(this, kBevel1);
     Bevel2 = MakeFrame(this, kBevel2);
-    BoardTitleLabel = MakeLabel(this, kBoardTitleLabel, "Coupon Preferences", true);
-    NoOfBoardsLabel = MakeLabel(this, kNoOfBoardsLabel, "Number of Boards:");
-    BoardsComboBox = MakeCountList(this, kBoardsComboBox, prefs::kBoardsList, "Number of Boards");
-    NoOfCellsLabel = MakeLabel(this, kNoOfCellsLabel, "Number of Cells:");
-    CellsComboBox = MakeCountList(this, kCellsComboBox, prefs::kCellsList, "Number of Cells");
+    BoardTitleLabel = MakeLabel(this, kBoardTitleLabel, QT_TRANSLATE_NOOP("Drawvane", "Coupon Preferences"), true);
+    NoOfBoardsLabel = MakeLabel(this, kNoOfBoardsLabel, QT_TRANSLATE_NOOP("Drawvane", "Number of Boards:"));
+    BoardsComboBox =
+        MakeCountList(this, kBoardsComboBox, prefs::kBoardsList, QT_TRANSLATE_NOOP("Drawvane", "Number of Boards"));
+    NoOfCellsLabel = MakeLabel(this, kNoOfCellsLabel, QT_TRANSLATE_NOOP("Drawvane", "Number of Cells:"));
+    CellsComboBox =
+        MakeCountList(this, kCellsComboBox, prefs::kCellsList, QT_TRANSLATE_NOOP("Drawvane", "Number of Cells"));
 
-    MarksRadioGroup = Place(new QGroupBox(QStringLiteral("Number of Marks"), this), kMarksRadioGroup);
+    MarksRadioGroup =
+        Place(new QGroupBox(QCoreApplication::translate("Drawvane", "Number of Marks"), this), kMarksRadioGroup);
     FMarksItems = new QButtonGroup(this);
-    const char *marksCaptions[2] = {"5 balls", "6 balls"};
+    const char *marksCaptions[2] = {QT_TRANSLATE_NOOP("Drawvane", "5 balls"), QT_TRANSLATE_NOOP("Drawvane", "6 balls")};
     for (int i = 0; i < 2; ++i) {
-        FMarksButtons[i] =
-            Place(new QRadioButton(QString::fromLatin1(marksCaptions[i]), MarksRadioGroup), kMarksItems[i]);
+        FMarksButtons[i] = Place(new QRadioButton(UiText(marksCaptions[i]), MarksRadioGroup), kMarksItems[i]);
         FMarksItems->addButton(FMarksButtons[i], i);
     }
     // The rule runs whenever the selected item changes, by a click or when
@@ -110,9 +120,9 @@ void TPreferencesForm::CreateControls()
                     MarksRadioGroupClick();
             }));
 
-    DivisionsLabel = MakeLabel(this, kDivisionsLabel, "Prize Divisions", true);
-    Label2 = MakeLabel(this, kLabel2, "Winning Numbers", true);
-    Label3 = MakeLabel(this, kLabel3, "Payments $", true);
+    DivisionsLabel = MakeLabel(this, kDivisionsLabel, QT_TRANSLATE_NOOP("Drawvane", "Prize Divisions"), true);
+    Label2 = MakeLabel(this, kLabel2, QT_TRANSLATE_NOOP("Drawvane", "Winning Numbers"), true);
+    Label3 = MakeLabel(this, kLabel3, QT_TRANSLATE_NOOP("Drawvane", "Payments $"), true);
 
     for (int n = 0; n < 7; ++n) {
         const int dy = kRowPitch * n;
@@ -132,10 +142,10 @@ void TPreferencesForm::CreateControls()
         PayMaskEdits[n] = field;
     }
 
-    CloseBitBtn = MakeGlyphButton(this, kCloseBitBtn, QStringLiteral("Accept"), QStringLiteral(":/glyphs/accept.png"),
-                                  QSize(37, 42));
-    CancelBitBtn = MakeGlyphButton(this, kCancelBitBtn, QStringLiteral("Cancel"), QStringLiteral(":/glyphs/cancel.png"),
-                                   QSize(42, 42));
+    CloseBitBtn = MakeGlyphButton(this, kCloseBitBtn, QCoreApplication::translate("Drawvane", "Accept"),
+                                  QStringLiteral(":/glyphs/accept.png"), QSize(37, 42));
+    CancelBitBtn = MakeGlyphButton(this, kCancelBitBtn, QCoreApplication::translate("Drawvane", "Cancel"),
+                                   QStringLiteral(":/glyphs/cancel.png"), QSize(42, 42));
     connect(CloseBitBtn, &QPushButton::clicked, this, Guard([this] { CloseBitBtnClick(); }));
     connect(CancelBitBtn, &QPushButton::clicked, this, Guard([this] { CancelBitBtnClick(); }));
 
@@ -145,8 +155,8 @@ void TPreferencesForm::CreateControls()
                               CellsComboBox, FMarksButtons[0], FMarksButtons[1]};
     for (int n = 0; n < 7; ++n) {
         chain << DivCheckBoxes[n] << PayMaskEdits[n];
-        DivCheckBoxes[n]->setAccessibleName(QStringLiteral("Division %1").arg(n + 1));
-        PayMaskEdits[n]->setAccessibleName(QStringLiteral("Division %1 payment").arg(n + 1));
+        DivCheckBoxes[n]->setAccessibleName(QCoreApplication::translate("Drawvane", "Division %1").arg(n + 1));
+        PayMaskEdits[n]->setAccessibleName(QCoreApplication::translate("Drawvane", "Division %1 payment").arg(n + 1));
         DivisionLabels[n]->setBuddy(DivCheckBoxes[n]);
         WinningLabels[n]->setBuddy(PayMaskEdits[n]);
     }

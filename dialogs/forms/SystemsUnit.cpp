@@ -42,13 +42,15 @@ constexpr TPlace kNumberListRow{"", 15, 30, 41, 0};
 constexpr int kListPitch = 45;
 
 // "tooltip|status bar text"
-constexpr const char *kExclusionsHint = "Exclude some numbers|Assume that some numbers would not be drawn";
-constexpr const char *kInclusionsHint = "Include some numbers|Assume some numbers to be certain";
-constexpr const char *kCloseHint = "Close|Close Systems Window";
+constexpr const char *kExclusionsHint =
+    QT_TRANSLATE_NOOP("Drawvane", "Exclude some numbers|Assume that some numbers would not be drawn");
+constexpr const char *kInclusionsHint =
+    QT_TRANSLATE_NOOP("Drawvane", "Include some numbers|Assume some numbers to be certain");
+constexpr const char *kCloseHint = QT_TRANSLATE_NOOP("Drawvane", "Close|Close Systems Window");
 
 QCheckBox *MakeCheckBox(QWidget *parent, const TPlace &g, const char *text, QStyle *style)
 {
-    auto *box = new QCheckBox(QString::fromLatin1(text), parent);
+    auto *box = new QCheckBox(UiText(text), parent);
     box->setStyle(style);
     box->setFocusPolicy(Qt::ClickFocus);
     return Place(box, g);
@@ -112,7 +114,10 @@ TSystemsForm::TSystemsForm(QWidget *mainWindow)
     : FMainWindow(mainWindow)
 {
     SetUpDialog(this,
-                {.name = "SystemsForm", .title = "Drawvane Systems", .size = QSize(509, 260), .font = DialogFont()});
+                {.name = "SystemsForm",
+                 .title = QT_TRANSLATE_NOOP("Drawvane", "Drawvane Systems"),
+                 .size = QSize(509, 260),
+                 .font = DialogFont()});
     BuildOnFirstShowing(this, [this] { CreateControls(); });
     SetWindowKeys(
         this, [this] { return CloseBitBtn; }, [this] { return CancelBitBtn; });
@@ -131,45 +136,54 @@ void TSystemsForm::CreateControls()
     numbers->setStringList(items);
     Bevel1 = MakeFrame(this, kBevel1);
 
-    ExclusionsCheckBox = MakeCheckBox(this, kExclusionsCheckBox, "Play Exclusions System", FStyle);
+    ExclusionsCheckBox =
+        MakeCheckBox(this, kExclusionsCheckBox, QT_TRANSLATE_NOOP("Drawvane", "Play Exclusions System"), FStyle);
     SetHint(ExclusionsCheckBox, kExclusionsHint);
     ExclusionsPanel = MakeFrame(this, kExclusionsPanel);
-    Label1 = Place(new QLabel(QStringLiteral("I expect that none of these numbers would be drawn"), ExclusionsPanel),
-                   kLabel1);
+    Label1 =
+        Place(new QLabel(QCoreApplication::translate("Drawvane", "I expect that none of these numbers would be drawn"),
+                         ExclusionsPanel),
+              kLabel1);
     for (int i = 0; i < systems::kExclusionSlots; ++i) {
-        ExcludeLists[i] = MakeNumberList(ExclusionsPanel, QStringLiteral("Exclude%1").arg(i + 1),
-                                         QStringLiteral("Exclusion %1").arg(i + 1), i, numbers, FStyle);
+        ExcludeLists[i] =
+            MakeNumberList(ExclusionsPanel, QStringLiteral("Exclude%1").arg(i + 1),
+                           QCoreApplication::translate("Drawvane", "Exclusion %1").arg(i + 1), i, numbers, FStyle);
         // Only the player's pick is vetted, once per pick; the selections
         // the window makes itself are not.
         connect(ExcludeLists[i], &QComboBox::activated, this,
                 Guard([this, i](int index) { ExcludeChange(i + 1, index); }));
     }
 
-    InclusionsCheckBox = MakeCheckBox(this, kInclusionsCheckBox, "Play Inclusions System", FStyle);
+    InclusionsCheckBox =
+        MakeCheckBox(this, kInclusionsCheckBox, QT_TRANSLATE_NOOP("Drawvane", "Play Inclusions System"), FStyle);
     SetHint(InclusionsCheckBox, kInclusionsHint);
     InclusionsPanel = MakeFrame(this, kInclusionsPanel);
-    Label2 = Place(new QLabel(QStringLiteral("I expect these numbers to be drawn"), InclusionsPanel), kLabel2);
+    Label2 = Place(
+        new QLabel(QCoreApplication::translate("Drawvane", "I expect these numbers to be drawn"), InclusionsPanel),
+        kLabel2);
     for (int i = 0; i < systems::kInclusionSlots; ++i) {
-        IncludeLists[i] = MakeNumberList(InclusionsPanel, QStringLiteral("Include%1").arg(i + 1),
-                                         QStringLiteral("Inclusion %1").arg(i + 1), i, numbers, FStyle);
+        IncludeLists[i] =
+            MakeNumberList(InclusionsPanel, QStringLiteral("Include%1").arg(i + 1),
+                           QCoreApplication::translate("Drawvane", "Inclusion %1").arg(i + 1), i, numbers, FStyle);
         connect(IncludeLists[i], &QComboBox::activated, this,
                 Guard([this, i](int index) { IncludeChange(i + 1, index); }));
     }
 
     Panel2 = MakeFrame(this, kPanel2);
-    SumsCheckBox = MakeCheckBox(Panel2, kSumsCheckBox, "Show Punch Estimation", FStyle);
-    StDevCheckBox = MakeCheckBox(Panel2, kStDevCheckBox, "Show Spread Estimation", FStyle);
+    SumsCheckBox = MakeCheckBox(Panel2, kSumsCheckBox, QT_TRANSLATE_NOOP("Drawvane", "Show Punch Estimation"), FStyle);
+    StDevCheckBox =
+        MakeCheckBox(Panel2, kStDevCheckBox, QT_TRANSLATE_NOOP("Drawvane", "Show Spread Estimation"), FStyle);
 
     // A change of state runs the panel update, whether by a click or by the
     // opening setting the stored switch.
     connect(ExclusionsCheckBox, &QCheckBox::toggled, this, Guard([this] { ExclusionsCheckBoxClick(); }));
     connect(InclusionsCheckBox, &QCheckBox::toggled, this, Guard([this] { InclusionsCheckBoxClick(); }));
 
-    CloseBitBtn = MakeGlyphButton(this, kCloseBitBtn, QStringLiteral("Accept"), QStringLiteral(":/glyphs/accept.png"),
-                                  QSize(37, 42));
+    CloseBitBtn = MakeGlyphButton(this, kCloseBitBtn, QCoreApplication::translate("Drawvane", "Accept"),
+                                  QStringLiteral(":/glyphs/accept.png"), QSize(37, 42));
     SetHint(CloseBitBtn, kCloseHint);
-    CancelBitBtn = MakeGlyphButton(this, kCancelBitBtn, QStringLiteral("Cancel"), QStringLiteral(":/glyphs/cancel.png"),
-                                   QSize(42, 42));
+    CancelBitBtn = MakeGlyphButton(this, kCancelBitBtn, QCoreApplication::translate("Drawvane", "Cancel"),
+                                   QStringLiteral(":/glyphs/cancel.png"), QSize(42, 42));
     connect(CloseBitBtn, &QPushButton::clicked, this, Guard([this] { CloseBitBtnClick(); }));
     connect(CancelBitBtn, &QPushButton::clicked, this, Guard([this] { CancelBitBtnClick(); }));
 

@@ -4,6 +4,7 @@
 #include "kit/KeyboardAccess.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
@@ -48,7 +49,11 @@ QString Percent(double chance)
 TWheelForm::TWheelForm(QWidget *parent)
     : QWidget(parent)
 {
-    SetUpDialog(this, {.name = "WheelForm", .title = "Drawvane Wheel", .size = kClientSize, .font = DialogFont()});
+    SetUpDialog(this,
+                {.name = "WheelForm",
+                 .title = QT_TRANSLATE_NOOP("Drawvane", "Drawvane Wheel"),
+                 .size = kClientSize,
+                 .font = DialogFont()});
     BuildOnFirstShowing(this, [this] { Build(); });
     SetWindowKeys(
         this, [this] { return WheelFillBitBtn; }, [this] { return CloseBitBtn; });
@@ -57,24 +62,27 @@ TWheelForm::TWheelForm(QWidget *parent)
 
 void TWheelForm::Build()
 {
-    WheelNumbersLabel = Place(new QLabel(QStringLiteral("Your numbers"), this), kNumbersLabel);
+    WheelNumbersLabel = Place(new QLabel(QCoreApplication::translate("Drawvane", "Your numbers"), this), kNumbersLabel);
     WheelNumbersEdit = Place(new QLineEdit(this), kNumbersEdit);
-    WheelNumbersEdit->setAccessibleName(QStringLiteral("Your numbers"));
+    WheelNumbersEdit->setAccessibleName(QCoreApplication::translate("Drawvane", "Your numbers"));
     WheelNumbersLabel->setBuddy(WheelNumbersEdit);
-    WheelGuaranteeCaption = Place(new QLabel(QStringLiteral("Guarantee"), this), kGuaranteeCaption);
+    WheelGuaranteeCaption =
+        Place(new QLabel(QCoreApplication::translate("Drawvane", "Guarantee"), this), kGuaranteeCaption);
     WheelGuaranteeBox = Place(new QComboBox(this), kGuaranteeBox);
-    WheelGuaranteeBox->setAccessibleName(QStringLiteral("Guarantee"));
+    WheelGuaranteeBox->setAccessibleName(QCoreApplication::translate("Drawvane", "Guarantee"));
     WheelGuaranteeCaption->setBuddy(WheelGuaranteeBox);
     WheelGuaranteeLabel = Place(new QLabel(this), kGuaranteeLabel);
     WheelGuaranteeLabel->setWordWrap(true);
     WheelGuaranteeLabel->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     WheelGuaranteeLabel->setTextInteractionFlags(Qt::TextSelectableByKeyboard | Qt::TextSelectableByMouse);
-    WheelCoverageLabel = Place(
-        new QLabel(QStringLiteral("In every draw: how many of yours are drawn, and the best board's match"), this),
-        kCoverageLabel);
+    WheelCoverageLabel =
+        Place(new QLabel(QCoreApplication::translate(
+                             "Drawvane", "In every draw: how many of yours are drawn, and the best board's match"),
+                         this),
+              kCoverageLabel);
 
     WheelCoverageTable = Place(new QTableWidget(this), kCoverageTable);
-    WheelCoverageTable->setAccessibleName(QStringLiteral("Coverage of the draws"));
+    WheelCoverageTable->setAccessibleName(QCoreApplication::translate("Drawvane", "Coverage of the draws"));
     WheelCoverageTable->setEditTriggers(QAbstractItemView::NoEditTriggers);
     WheelCoverageTable->setSelectionMode(QAbstractItemView::SingleSelection);
     WheelCoverageTable->verticalHeader()->hide();
@@ -82,9 +90,10 @@ void TWheelForm::Build()
     WheelCoverageTable->verticalHeader()->setSectionResizeMode(QHeaderView::Stretch);
     WheelCoverageLabel->setBuddy(WheelCoverageTable);
 
-    WheelFillBitBtn = Place(new QPushButton(QStringLiteral("Fill"), this), kFillBitBtn);
+    WheelFillBitBtn = Place(new QPushButton(QCoreApplication::translate("Drawvane", "Fill"), this), kFillBitBtn);
     WheelFillBitBtn->setAutoDefault(false);
-    CloseBitBtn = MakeGlyphButton(this, kCloseBitBtn, QStringLiteral("Close"), QStringLiteral(":/glyphs/close.png"));
+    CloseBitBtn = MakeGlyphButton(this, kCloseBitBtn, UiText(QT_TRANSLATE_NOOP("Drawvane", "Close")),
+                                  QStringLiteral(":/glyphs/close.png"));
 
     connect(WheelNumbersEdit, &QLineEdit::textChanged, this, Guard([this] { ReadNumbers(); }));
     connect(WheelGuaranteeBox, &QComboBox::currentIndexChanged, this, Guard([this] { ShowGuarantee(); }));
@@ -132,8 +141,9 @@ void TWheelForm::ShowGuarantee()
     WheelCoverageTable->setRowCount(0);
     WheelCoverageTable->setColumnCount(0);
     if (WheelNumbersEdit->text().trimmed().isEmpty()) {
-        WheelGuaranteeLabel->setText(
-            QStringLiteral("Type from %1 to %2 numbers.").arg(FGame.marks + 1).arg(wheels::kMaxPool));
+        WheelGuaranteeLabel->setText(QCoreApplication::translate("Drawvane", "Type from %1 to %2 numbers.")
+                                         .arg(FGame.marks + 1)
+                                         .arg(wheels::kMaxPool));
         return;
     }
     if (!FNumbers.error.empty()) {
@@ -154,9 +164,10 @@ void TWheelForm::ShowGuarantee()
     constexpr int kLeastMatch = 3;
     const int matches = wheel.marks - kLeastMatch + 1;
     WheelCoverageTable->setColumnCount(2 + matches);
-    QStringList headers = {QStringLiteral("Yours drawn"), QStringLiteral("Chance")};
+    QStringList headers = {QCoreApplication::translate("Drawvane", "Yours drawn"),
+                           QCoreApplication::translate("Drawvane", "Chance")};
     for (int h = kLeastMatch; h <= wheel.marks; ++h)
-        headers.append(QStringLiteral("Best has %1").arg(h));
+        headers.append(QCoreApplication::translate("Drawvane", "Best has %1").arg(h));
     WheelCoverageTable->setHorizontalHeaderLabels(headers);
     WheelCoverageTable->setRowCount(static_cast<int>(rows.size()));
     const auto cell = [&](int row, int column, const QString &text) {
@@ -178,7 +189,7 @@ void TWheelForm::FillBitBtnClick()
 {
     ReadNumbers();
     if (FGame.inclusions) {
-        Message(QStringLiteral("Turn the inclusions system off to play a wheel"));
+        Message(QCoreApplication::translate("Drawvane", "Turn the inclusions system off to play a wheel"));
         return;
     }
     if (!FNumbers.error.empty()) {
@@ -192,7 +203,8 @@ void TWheelForm::FillBitBtnClick()
     }
     if (FGame.marked) {
         QMessageBox ask(QMessageBox::Question, windowTitle(),
-                        QStringLiteral("The wheel's boards take the place of the marks on the coupon. Go on?"),
+                        QCoreApplication::translate(
+                            "Drawvane", "The wheel's boards take the place of the marks on the coupon. Go on?"),
                         QMessageBox::Yes | QMessageBox::No, this);
         ask.setObjectName(QStringLiteral("WheelFillQuestion"));
         ask.setDefaultButton(QMessageBox::No);

@@ -68,6 +68,13 @@ TEST(CommandLine, AnswersInATerminalAndSaysWhenThereIsNoDisplay)
          1,
          "",
          "drawvane: cannot open a display: no X server answers at DISPLAY :4321\n"},
+        // A language the program does not carry: English, and one line.
+        {{"--lang", "xx", "--version"},
+         "",
+         0,
+         "drawvane " DRAWVANE_VERSION_TEXT "\n",
+         "drawvane: no translation into \"xx\"; the program speaks English\n"},
+        {{"--lang", "en_GB", "--version"}, "", 0, "drawvane " DRAWVANE_VERSION_TEXT "\n", ""},
     };
     for (const auto &row : rows) {
         QTemporaryDir home;
@@ -94,8 +101,18 @@ TEST(CommandLine, AnswersInATerminalAndSaysWhenThereIsNoDisplay)
     ASSERT_TRUE(help.waitForFinished(20000));
     EXPECT_EQ(help.exitCode(), 0);
     const QString text = QString::fromLocal8Bit(help.readAllStandardOutput());
-    EXPECT_TRUE(text.contains(QStringLiteral("--version")) && text.contains(QStringLiteral("--help")))
+    EXPECT_TRUE(text.contains(QStringLiteral("--version")) && text.contains(QStringLiteral("--help"))
+                && text.contains(QStringLiteral("--lang <language>")))
         << text.toStdString();
+    // In the language asked for.
+    QProcess german;
+    german.start(QStringLiteral(DRAWVANE_PROGRAM),
+                 {QStringLiteral("--lang"), QStringLiteral("de"), QStringLiteral("--help")});
+    ASSERT_TRUE(german.waitForFinished(20000));
+    const QString deutsch = QString::fromUtf8(german.readAllStandardOutput());
+    EXPECT_TRUE(deutsch.contains(QStringLiteral("--lang <Sprache>"))
+                && deutsch.contains(QStringLiteral("Gewinnklasse")))
+        << deutsch.toStdString();
 }
 #endif
 

@@ -6,19 +6,25 @@
 
 #include "Contrast.h"
 #include "DesktopFixture.h"
+#include "dialogs/forms/DrawUnit.h"
 #include "dialogs/forms/HistoryUnit.h"
 #include "dialogs/forms/MessageUnit.h"
+#include "dialogs/forms/WheelUnit.h"
+#include "kit/Language.h"
 
 #include <QApplication>
 #include <QFile>
 #include <QFontInfo>
 #include <QLibraryInfo>
+#include <QLineEdit>
 #include <QProcess>
+#include <QPushButton>
 #include <QToolButton>
 
 namespace {
 
 constexpr const char *kShotsVariable = "DRAWVANE_SHOTS_DIR";
+constexpr const char *kLanguageVariable = "DRAWVANE_SHOTS_LANGUAGE";
 
 // The font a control is drawn in, whatever the desktop's font is.
 void ExpectFont(QWidget *window, const QString &family)
@@ -41,6 +47,7 @@ TEST_F(Desktop, ShotsOfEveryWindow)
     const QString dir = qEnvironmentVariable(kShotsVariable);
     if (dir.isEmpty())
         GTEST_SKIP() << "run by DarkDesktopThemeChangesNoWindow in a session of its own";
+    UseLanguage(qEnvironmentVariable(kLanguageVariable));
     QFile desktop(dir + QStringLiteral("/desktop.txt"));
     ASSERT_TRUE(desktop.open(QIODevice::WriteOnly));
     desktop.write(QApplication::palette().color(QPalette::Window).name().toLatin1() + "\n");
@@ -68,8 +75,15 @@ TEST_F(Desktop, ShotsOfEveryWindow)
     Command("HistoryAction")->trigger();
     shoot(HistoryForm, QStringLiteral("Times New Roman"));
     HistoryForm->hide();
-    MessageForm->ShowText(QStringLiteral("Please fill at least one of the boards"));
+    Command("DrawAction")->trigger();
+    Control<QPushButton>(DrawForm, "WheelBitBtn")->click();
+    Control<QLineEdit>(WheelForm, "WheelNumbersEdit")->setText(QStringLiteral("3 14 15 22 27 31 38 40 44 49"));
+    shoot(WheelForm, QStringLiteral("Times New Roman"));
+    WheelForm->hide();
+    DrawForm->hide();
+    MessageForm->ShowText(QCoreApplication::translate("TTombolixForm", "Please fill at least one of the boards"));
     shoot(MessageForm, QStringLiteral("Times New Roman"));
+    UseLanguage({});
 }
 
 // Runs the shots in a session of their own, with the environment changed.
@@ -115,7 +129,7 @@ TEST_F(Desktop, DarkDesktopThemeChangesNoWindow)
     EXPECT_LT(contrast::Luminance(QColor(QString::fromLatin1(desktop.readLine().trimmed())).rgb()), 0.1);
 
     for (const char *window : {"TombolixForm", "PreferencesForm", "SystemsForm", "HelpForm", "AboutForm", "LuckForm",
-                               "DrawForm", "HistoryForm", "MessageForm"}) {
+                               "DrawForm", "HistoryForm", "WheelForm", "MessageForm"}) {
         const QImage a(shots + QStringLiteral("/light/%1.png").arg(QLatin1String(window)));
         const QImage b(shots + QStringLiteral("/dark/%1.png").arg(QLatin1String(window)));
         ASSERT_FALSE(a.isNull()) << window;
@@ -125,6 +139,25 @@ TEST_F(Desktop, DarkDesktopThemeChangesNoWindow)
             for (int x = 0; x < a.width(); ++x)
                 differing += a.pixel(x, y) != b.pixel(x, y);
         EXPECT_EQ(differing, 0) << window << ": pixels that follow the desktop's theme (" << shots.toStdString() << ")";
+    }
+}
+
+// Every window shot in each language the program carries, each in a
+// session of its own, with its texts readable and its fonts its own; the
+// shots stay in desktop-shots/<language>/ for a person to look at.
+TEST_F(Desktop, EveryWindowInEachLanguage)
+{
+    if (!qEnvironmentVariableIsEmpty(kShotsVariable))
+        GTEST_SKIP() << "the shots' own session";
+    const QString shots = QDir().absoluteFilePath(QStringLiteral("desktop-shots"));
+    for (const QString &language : CarriedLanguages()) {
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.remove(QStringLiteral("QT_QPA_PLATFORMTHEME"));
+        env.insert(QLatin1String(kLanguageVariable), language);
+        QString output;
+        EXPECT_TRUE(ShootIn(shots + QLatin1Char('/') + language, env, output)) << language.toStdString() << "\n"
+                                                                               << output.toStdString();
+        EXPECT_TRUE(QFile::exists(shots + QLatin1Char('/') + language + QStringLiteral("/DrawForm.png")));
     }
 }
 

@@ -163,6 +163,43 @@ INSTANTIATE_TEST_SUITE_P(Scales, ScaledScreens,
                                            TScreen{"1920x1600x24", "1.75", false}, TScreen{"1920x1600x24", "2", false},
                                            TScreen{"1366x768x24", "1.25", true}, TScreen{"1920x1080x24", "2", true}));
 
+// The program as a German desktop starts it: LANG alone chooses the
+// language, and the windows' captions are German.
+TEST(DesktopLanguage, GermanDesktopGivesGermanCaptions)
+{
+    TDesktopSession session;
+    ASSERT_TRUE(session.Start()) << session.Error().toStdString();
+    QTemporaryDir home;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    for (const char *name : {"LANGUAGE", "LC_ALL", "LC_MESSAGES"})
+        env.remove(QString::fromLatin1(name));
+    env.insert(QStringLiteral("LANG"), QStringLiteral("de_DE.UTF-8"));
+    env.insert(QStringLiteral("XDG_CONFIG_HOME"), home.path());
+    env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
+    QProcess program;
+    program.setProcessEnvironment(env);
+    program.start(QStringLiteral(DRAWVANE_PROGRAM), {});
+    ASSERT_TRUE(program.waitForStarted());
+    const auto find = [](const char *caption) {
+        return x11::Run(QStringLiteral("xdotool"), {"search", "--sync", "--onlyvisible", "--name", caption})
+            .section(QLatin1Char('\n'), 0, 0)
+            .toULong();
+    };
+    const unsigned long main = find("^Drawvane$");
+    ASSERT_NE(main, 0u);
+    QThread::msleep(500);
+    x11::Run(QStringLiteral("xdotool"), {"windowactivate", "--sync", QString::number(main)});
+    x11::Run(QStringLiteral("xdotool"), {"key", "--window", QString::number(main), "ctrl+d"});
+    EXPECT_NE(find("^Drawvane Ziehung$"), 0u);
+    const QString dir = qEnvironmentVariable("DRAWVANE_SCREENS_DIR");
+    if (!dir.isEmpty())
+        x11::Screen().save(dir + QStringLiteral("/german-desktop.png"));
+    program.terminate();
+    if (!program.waitForFinished(5000))
+        program.kill();
+    session.Stop();
+}
+
 } // namespace
 
 int main(int argc, char **argv)

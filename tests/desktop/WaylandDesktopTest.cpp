@@ -70,11 +70,11 @@ INSTANTIATE_TEST_SUITE_P(
     Sessions, WaylandDesktops,
     ::testing::Values(TSessionRun{"gnome", TWaylandDesktop::TKind::Gnome, false,
                                   "Desktop.*-Desktop.DarkDesktopTheme*:Desktop.ShotsOfEveryWindow:Desktop."
-                                  "CommandsBringMinimisedDialogAndMessageBoxBack:*BesideTheCoupon"},
+                                  "CommandsBringMinimisedDialogAndMessageBoxBack:*BesideTheCoupon:*InEachLanguage"},
                       TSessionRun{"gnome_native", TWaylandDesktop::TKind::Gnome, true, "NativeWayland.*"},
                       TSessionRun{"plasma", TWaylandDesktop::TKind::Plasma, false,
                                   "Desktop.*-Desktop.DarkDesktopTheme*:Desktop.ShotsOfEveryWindow:Desktop."
-                                  "CommandsBringMinimisedDialogAndMessageBoxBack:*BesideTheCoupon"},
+                                  "CommandsBringMinimisedDialogAndMessageBoxBack:*BesideTheCoupon:*InEachLanguage"},
                       TSessionRun{"plasma_native", TWaylandDesktop::TKind::Plasma, true, "NativeWayland.*"}),
     [](const auto &info) { return std::string(info.param.label); });
 

@@ -1,0 +1,570 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="de">
+<context>
+    <name>CommandLine</name>
+    <message>
+        <source>A lottery coupon that shows the chance of winning each prize division.</source>
+        <extracomment>Note for translators: Drawvane is a desktop program for players of lotteries that draw six numbers and a bonus ball from 36 to 49 (Mark Six, Lotto 6 aus 45, La Primitiva, Lotto 6/45). Use the words your lottery&apos;s players know, such as its name for the bonus ball. Do not translate the names of controls, settings or files, nor &quot;Drawvane&quot;, &quot;Punch&quot; and &quot;Spread&quot;. Keep each text about as long as the English: the windows have fixed layouts.</extracomment>
+        <translation>Ein Lottoschein, der die Gewinnchance jeder Gewinnklasse zeigt.</translation>
+    </message>
+    <message>
+        <source>Speak &lt;language&gt; (%1) in this run, instead of the desktop&apos;s language.</source>
+        <translation>In diesem Lauf &lt;language&gt; (%1) sprechen statt der Sprache des Desktops.</translation>
+    </message>
+    <message>
+        <source>language</source>
+        <translation>Sprache</translation>
+    </message>
+</context>
+<context>
+    <name>Drawvane</name>
+    <message>
+        <source>Punch  = %1</source>
+        <translation>Punch  = %1</translation>
+    </message>
+    <message>
+        <source>Spread = %1</source>
+        <translation>Spread = %1</translation>
+    </message>
+    <message>
+        <source>Options</source>
+        <translation>Optionen</translation>
+    </message>
+    <message>
+        <source>|Show Program options</source>
+        <translation>|Programmoptionen zeigen</translation>
+    </message>
+    <message>
+        <source>Systems</source>
+        <translation>Systeme</translation>
+    </message>
+    <message>
+        <source>|Show Systems Window</source>
+        <translation>|Systemfenster zeigen</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Löschen</translation>
+    </message>
+    <message>
+        <source>|Clear all marks and calculations</source>
+        <translation>|Alle Kreuze und Berechnungen löschen</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>Drucken</translation>
+    </message>
+    <message>
+        <source>|Print filled boards</source>
+        <translation>|Volle Tippfelder drucken</translation>
+    </message>
+    <message>
+        <source>Luck</source>
+        <translation>Glück</translation>
+    </message>
+    <message>
+        <source>|Increas you winning chances</source>
+        <translation>|Ihre Gewinnchancen erhöhen</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Hilfe</translation>
+    </message>
+    <message>
+        <source>|Program usage and explanation</source>
+        <translation>|Bedienung und Erklärung des Programms</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>Info</translation>
+    </message>
+    <message>
+        <source>|Contact the Author and read about his other programs</source>
+        <translation>|Den Autor erreichen und über seine anderen Programme lesen</translation>
+    </message>
+    <message>
+        <source>|A note about the author and his other programs</source>
+        <translation>|Ein Wort zum Autor und seinen anderen Programmen</translation>
+    </message>
+    <message>
+        <source>Draw</source>
+        <translation>Ziehung</translation>
+    </message>
+    <message>
+        <source>|Quick pick and check the draw</source>
+        <translation>|Quicktipp und Ziehung prüfen</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Beenden</translation>
+    </message>
+    <message>
+        <source>|Close window and Exit program</source>
+        <translation>|Fenster schließen und Programm beenden</translation>
+    </message>
+    <message>
+        <source>Past Draws</source>
+        <translation>Archiv</translation>
+    </message>
+    <message>
+        <source>|Past draws of your lottery</source>
+        <translation>|Frühere Ziehungen Ihrer Lotterie</translation>
+    </message>
+    <message>
+        <source>Calculate</source>
+        <translation>Berechnen</translation>
+    </message>
+    <message>
+        <source>|Calculate Probabilities and related data</source>
+        <translation>|Wahrscheinlichkeiten und zugehörige Werte berechnen</translation>
+    </message>
+    <message>
+        <source>Drawvane About</source>
+        <translation>Drawvane Info</translation>
+    </message>
+    <message>
+        <source>Visit Drawvane&apos;s Website</source>
+        <translation>Website von Drawvane</translation>
+    </message>
+    <message>
+        <source>Visit Veilmark&apos;s Website</source>
+        <translation>Website von Veilmark</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>About text</source>
+        <translation>Infotext</translation>
+    </message>
+    <message>
+        <source>Drawvane Draw</source>
+        <translation>Drawvane Ziehung</translation>
+    </message>
+    <message>
+        <source>Quick Pick</source>
+        <translation>Quicktipp</translation>
+    </message>
+    <message>
+        <source>Fill Boards</source>
+        <translation>Auffüllen</translation>
+    </message>
+    <message>
+        <source>Wheel...</source>
+        <translation>System...</translation>
+    </message>
+    <message>
+        <source>The Draw</source>
+        <translation>Die Ziehung</translation>
+    </message>
+    <message>
+        <source>Main numbers</source>
+        <translation>Gewinnzahlen</translation>
+    </message>
+    <message>
+        <source>Main number %1</source>
+        <translation>Gewinnzahl %1</translation>
+    </message>
+    <message>
+        <source>Bonus ball</source>
+        <translation>Zusatzzahl</translation>
+    </message>
+    <message>
+        <source>Check</source>
+        <translation>Prüfen</translation>
+    </message>
+    <message>
+        <source>Clear Draw</source>
+        <translation>Leeren</translation>
+    </message>
+    <message>
+        <source>Draw results</source>
+        <translation>Ergebnis der Ziehung</translation>
+    </message>
+    <message>
+        <source>How often each number was drawn</source>
+        <translation>Wie oft jede Zahl gezogen wurde</translation>
+    </message>
+    <message>
+        <source>Fair draw</source>
+        <translation>Faire Ziehung</translation>
+    </message>
+    <message>
+        <source>95 % band</source>
+        <translation>95-%-Band</translation>
+    </message>
+    <message>
+        <source>%1: %2 and %3 as bonus ball</source>
+        <translation>%1: %2 und %3 als Zusatzzahl</translation>
+    </message>
+    <message>
+        <source>Expected for each number in a fair draw: %1, between %2 and %3 in 95 draws of 100. </source>
+        <translation>Bei einer fairen Ziehung erwartet je Zahl: %1, zwischen %2 und %3 in 95 von 100 Fällen. </translation>
+    </message>
+    <message>
+        <source>Drawvane Help</source>
+        <translation>Drawvane Hilfe</translation>
+    </message>
+    <message>
+        <source>Help text</source>
+        <translation>Hilfetext</translation>
+    </message>
+    <message>
+        <source>Drawvane History</source>
+        <translation>Drawvane Ziehungsarchiv</translation>
+    </message>
+    <message>
+        <source>Import...</source>
+        <translation>Importieren...</translation>
+    </message>
+    <message>
+        <source>Paste</source>
+        <translation>Einfügen</translation>
+    </message>
+    <message>
+        <source>Clear History</source>
+        <translation>Archiv leeren</translation>
+    </message>
+    <message>
+        <source>Past draws</source>
+        <translation>Frühere Ziehungen</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Datum</translation>
+    </message>
+    <message>
+        <source>Results over the past draws</source>
+        <translation>Ergebnisse über die früheren Ziehungen</translation>
+    </message>
+    <message>
+        <source>These are counts of past draws. In a fair draw every number is as likely as any other, whatever came before: no count tells the next draw.</source>
+        <translation>Dies sind Zählungen früherer Ziehungen. Bei einer fairen Ziehung ist jede Zahl so wahrscheinlich wie jede andere, gleich was vorher kam: keine Zählung sagt die nächste Ziehung voraus.</translation>
+    </message>
+    <message>
+        <source>Nothing was imported</source>
+        <translation>Es wurde nichts importiert</translation>
+    </message>
+    <message>
+        <source>Import Past Draws</source>
+        <translation>Frühere Ziehungen importieren</translation>
+    </message>
+    <message>
+        <source>Draws (*.csv *.txt);;All files (*)</source>
+        <translation>Ziehungen (*.csv *.txt);;Alle Dateien (*)</translation>
+    </message>
+    <message>
+        <source>Clear all %1 past draws of this game?</source>
+        <translation>Alle %1 früheren Ziehungen dieses Spiels löschen?</translation>
+    </message>
+    <message>
+        <source>Drawvane Luck</source>
+        <translation>Drawvane Glück</translation>
+    </message>
+    <message>
+        <source>Amount in USD</source>
+        <translation>Betrag in USD</translation>
+    </message>
+    <message>
+        <source>Donate</source>
+        <translation>Spenden</translation>
+    </message>
+    <message>
+        <source>Donation amount</source>
+        <translation>Spendenbetrag</translation>
+    </message>
+    <message>
+        <source>Appeal text</source>
+        <translation>Aufruf</translation>
+    </message>
+    <message>
+        <source>Drawvane Message</source>
+        <translation>Drawvane Meldung</translation>
+    </message>
+    <message>
+        <source>Division one</source>
+        <translation>1. Klasse</translation>
+    </message>
+    <message>
+        <source>Division two</source>
+        <translation>2. Klasse</translation>
+    </message>
+    <message>
+        <source>Division three</source>
+        <translation>3. Klasse</translation>
+    </message>
+    <message>
+        <source>Division four</source>
+        <translation>4. Klasse</translation>
+    </message>
+    <message>
+        <source>Division five</source>
+        <translation>5. Klasse</translation>
+    </message>
+    <message>
+        <source>Division six</source>
+        <translation>6. Klasse</translation>
+    </message>
+    <message>
+        <source>Division seven</source>
+        <translation>7. Klasse</translation>
+    </message>
+    <message>
+        <source>5 + bonus ball</source>
+        <translation>5 + Zusatzzahl</translation>
+    </message>
+    <message>
+        <source>4 + bonus ball</source>
+        <translation>4 + Zusatzzahl</translation>
+    </message>
+    <message>
+        <source>3 + bonus ball</source>
+        <translation>3 + Zusatzzahl</translation>
+    </message>
+    <message>
+        <source>Drawvane Preferences</source>
+        <translation>Drawvane Einstellungen</translation>
+    </message>
+    <message>
+        <source>Coupon Preferences</source>
+        <translation>Der Lottoschein</translation>
+    </message>
+    <message>
+        <source>Number of Boards:</source>
+        <translation>Tippfelder:</translation>
+    </message>
+    <message>
+        <source>Number of Boards</source>
+        <translation>Tippfelder</translation>
+    </message>
+    <message>
+        <source>Number of Cells:</source>
+        <translation>Zahlen:</translation>
+    </message>
+    <message>
+        <source>Number of Cells</source>
+        <translation>Zahlen</translation>
+    </message>
+    <message>
+        <source>Number of Marks</source>
+        <translation>Kreuze je Feld</translation>
+    </message>
+    <message>
+        <source>5 balls</source>
+        <translation>5 Kugeln</translation>
+    </message>
+    <message>
+        <source>6 balls</source>
+        <translation>6 Kugeln</translation>
+    </message>
+    <message>
+        <source>Prize Divisions</source>
+        <translation>Gewinnklassen</translation>
+    </message>
+    <message>
+        <source>Winning Numbers</source>
+        <translation>Richtige</translation>
+    </message>
+    <message>
+        <source>Payments $</source>
+        <translation>Gewinn $</translation>
+    </message>
+    <message>
+        <source>Accept</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Zurück</translation>
+    </message>
+    <message>
+        <source>Division %1</source>
+        <translation>Klasse %1</translation>
+    </message>
+    <message>
+        <source>Division %1 payment</source>
+        <translation>Gewinn der Klasse %1</translation>
+    </message>
+    <message>
+        <source>Exclude some numbers|Assume that some numbers would not be drawn</source>
+        <translation>Zahlen ausschließen|Annehmen, dass einige Zahlen nicht gezogen werden</translation>
+    </message>
+    <message>
+        <source>Include some numbers|Assume some numbers to be certain</source>
+        <translation>Zahlen festlegen|Annehmen, dass einige Zahlen sicher kommen</translation>
+    </message>
+    <message>
+        <source>Close|Close Systems Window</source>
+        <translation>Schließen|Systemfenster schließen</translation>
+    </message>
+    <message>
+        <source>Drawvane Systems</source>
+        <translation>Drawvane Systeme</translation>
+    </message>
+    <message>
+        <source>Play Exclusions System</source>
+        <translation>Ausschlusssystem</translation>
+    </message>
+    <message>
+        <source>I expect that none of these numbers would be drawn</source>
+        <translation>Ich erwarte, dass keine dieser Zahlen gezogen wird</translation>
+    </message>
+    <message>
+        <source>Exclusion %1</source>
+        <translation>Ausschluss %1</translation>
+    </message>
+    <message>
+        <source>Play Inclusions System</source>
+        <translation>Festzahlsystem</translation>
+    </message>
+    <message>
+        <source>I expect these numbers to be drawn</source>
+        <translation>Ich erwarte diese Zahlen</translation>
+    </message>
+    <message>
+        <source>Inclusion %1</source>
+        <translation>Festzahl %1</translation>
+    </message>
+    <message>
+        <source>Show Punch Estimation</source>
+        <translation>Punch zeigen</translation>
+    </message>
+    <message>
+        <source>Show Spread Estimation</source>
+        <translation>Spread zeigen</translation>
+    </message>
+    <message>
+        <source>Drawvane Wheel</source>
+        <translation>Drawvane System</translation>
+    </message>
+    <message>
+        <source>Your numbers</source>
+        <translation>Ihre Zahlen</translation>
+    </message>
+    <message>
+        <source>Guarantee</source>
+        <translation>Garantie</translation>
+    </message>
+    <message>
+        <source>In every draw: how many of yours are drawn, and the best board&apos;s match</source>
+        <translation>In jeder Ziehung: wie viele Ihrer Zahlen gezogen werden, und die Treffer des besten Feldes</translation>
+    </message>
+    <message>
+        <source>Coverage of the draws</source>
+        <translation>Abdeckung der Ziehungen</translation>
+    </message>
+    <message>
+        <source>Fill</source>
+        <translation>Ausfüllen</translation>
+    </message>
+    <message>
+        <source>Type from %1 to %2 numbers.</source>
+        <translation>Geben Sie %1 bis %2 Zahlen ein.</translation>
+    </message>
+    <message>
+        <source>Yours drawn</source>
+        <translation>Gezogen</translation>
+    </message>
+    <message>
+        <source>Chance</source>
+        <translation>Chance</translation>
+    </message>
+    <message>
+        <source>Best has %1</source>
+        <translation>Bestes %1</translation>
+    </message>
+    <message>
+        <source>Turn the inclusions system off to play a wheel</source>
+        <translation>Schalten Sie das Festzahlsystem aus, um ein System zu spielen</translation>
+    </message>
+    <message>
+        <source>The wheel&apos;s boards take the place of the marks on the coupon. Go on?</source>
+        <translation>Die Felder des Systems ersetzen die Kreuze auf dem Schein. Fortfahren?</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <comment>the About window&apos;s narrower button</comment>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Bonus ball</source>
+        <comment>above its field in the Draw window</comment>
+        <translation>Zusatzzahl</translation>
+    </message>
+</context>
+<context>
+    <name>TMaskedNumberEdit</name>
+    <message>
+        <source>Cu&amp;t</source>
+        <translation>&amp;Ausschneiden</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Kopieren</translation>
+    </message>
+    <message>
+        <source>&amp;Paste</source>
+        <translation>E&amp;infügen</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Löschen</translation>
+    </message>
+    <message>
+        <source>Select All</source>
+        <translation>Alles auswählen</translation>
+    </message>
+</context>
+<context>
+    <name>TResultsPanel</name>
+    <message>
+        <source>Division %1</source>
+        <translation>Klasse %1</translation>
+    </message>
+    <message>
+        <source>Totals</source>
+        <translation>Summe</translation>
+    </message>
+    <message>
+        <source>Win Probability</source>
+        <translation>Gewinnchance</translation>
+    </message>
+    <message>
+        <source>Odds</source>
+        <translation>Quote</translation>
+    </message>
+    <message>
+        <source>Returns $</source>
+        <translation>Ertrag $</translation>
+    </message>
+    <message>
+        <source>Totals: </source>
+        <translation>Summe: </translation>
+    </message>
+</context>
+<context>
+    <name>TTombolixForm</name>
+    <message>
+        <source>Please fill at least one of the boards</source>
+        <translation>Bitte füllen Sie mindestens ein Tippfeld aus</translation>
+    </message>
+    <message>
+        <source>Printing the selected numbers...</source>
+        <translation>Die gewählten Zahlen werden gedruckt...</translation>
+    </message>
+    <message>
+        <source>Save All</source>
+        <translation>Alles sichern</translation>
+    </message>
+    <message>
+        <source>Every board is already full</source>
+        <translation>Alle Tippfelder sind schon voll</translation>
+    </message>
+    <message>
+        <source>Turn the inclusions system off to play a wheel</source>
+        <translation>Schalten Sie das Festzahlsystem aus, um ein System zu spielen</translation>
+    </message>
+</context>
+</TS>

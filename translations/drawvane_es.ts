@@ -1,0 +1,570 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="es">
+<context>
+    <name>CommandLine</name>
+    <message>
+        <source>A lottery coupon that shows the chance of winning each prize division.</source>
+        <extracomment>Note for translators: Drawvane is a desktop program for players of lotteries that draw six numbers and a bonus ball from 36 to 49 (Mark Six, Lotto 6 aus 45, La Primitiva, Lotto 6/45). Use the words your lottery&apos;s players know, such as its name for the bonus ball. Do not translate the names of controls, settings or files, nor &quot;Drawvane&quot;, &quot;Punch&quot; and &quot;Spread&quot;. Keep each text about as long as the English: the windows have fixed layouts.</extracomment>
+        <translation>Un boleto de lotería que muestra la probabilidad de ganar cada categoría de premio.</translation>
+    </message>
+    <message>
+        <source>Speak &lt;language&gt; (%1) in this run, instead of the desktop&apos;s language.</source>
+        <translation>Hablar &lt;language&gt; (%1) en esta ejecución, en lugar del idioma del escritorio.</translation>
+    </message>
+    <message>
+        <source>language</source>
+        <translation>idioma</translation>
+    </message>
+</context>
+<context>
+    <name>Drawvane</name>
+    <message>
+        <source>Punch  = %1</source>
+        <translation>Punch  = %1</translation>
+    </message>
+    <message>
+        <source>Spread = %1</source>
+        <translation>Spread = %1</translation>
+    </message>
+    <message>
+        <source>Options</source>
+        <translation>Opciones</translation>
+    </message>
+    <message>
+        <source>|Show Program options</source>
+        <translation>|Mostrar las opciones del programa</translation>
+    </message>
+    <message>
+        <source>Systems</source>
+        <translation>Sistemas</translation>
+    </message>
+    <message>
+        <source>|Show Systems Window</source>
+        <translation>|Mostrar la ventana de sistemas</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Borrar</translation>
+    </message>
+    <message>
+        <source>|Clear all marks and calculations</source>
+        <translation>|Borrar todas las marcas y los cálculos</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>Imprimir</translation>
+    </message>
+    <message>
+        <source>|Print filled boards</source>
+        <translation>|Imprimir los bloques completos</translation>
+    </message>
+    <message>
+        <source>Luck</source>
+        <translation>Suerte</translation>
+    </message>
+    <message>
+        <source>|Increas you winning chances</source>
+        <translation>|Aumentar sus posibilidades de ganar</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Ayuda</translation>
+    </message>
+    <message>
+        <source>|Program usage and explanation</source>
+        <translation>|Uso y explicación del programa</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>Acerca</translation>
+    </message>
+    <message>
+        <source>|Contact the Author and read about his other programs</source>
+        <translation>|Contactar al autor y conocer sus otros programas</translation>
+    </message>
+    <message>
+        <source>|A note about the author and his other programs</source>
+        <translation>|Una nota sobre el autor y sus otros programas</translation>
+    </message>
+    <message>
+        <source>Draw</source>
+        <translation>Sorteo</translation>
+    </message>
+    <message>
+        <source>|Quick pick and check the draw</source>
+        <translation>|Apuesta automática y comprobación del sorteo</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Salir</translation>
+    </message>
+    <message>
+        <source>|Close window and Exit program</source>
+        <translation>|Cerrar la ventana y salir del programa</translation>
+    </message>
+    <message>
+        <source>Past Draws</source>
+        <translation>Sorteos anteriores</translation>
+    </message>
+    <message>
+        <source>|Past draws of your lottery</source>
+        <translation>|Los sorteos anteriores de su lotería</translation>
+    </message>
+    <message>
+        <source>Calculate</source>
+        <translation>Calcular</translation>
+    </message>
+    <message>
+        <source>|Calculate Probabilities and related data</source>
+        <translation>|Calcular las probabilidades y los datos relacionados</translation>
+    </message>
+    <message>
+        <source>Drawvane About</source>
+        <translation>Drawvane Acerca de</translation>
+    </message>
+    <message>
+        <source>Visit Drawvane&apos;s Website</source>
+        <translation>Web de Drawvane</translation>
+    </message>
+    <message>
+        <source>Visit Veilmark&apos;s Website</source>
+        <translation>Web de Veilmark</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Cerrar</translation>
+    </message>
+    <message>
+        <source>About text</source>
+        <translation>Texto Acerca de</translation>
+    </message>
+    <message>
+        <source>Drawvane Draw</source>
+        <translation>Drawvane Sorteo</translation>
+    </message>
+    <message>
+        <source>Quick Pick</source>
+        <translation>Automática</translation>
+    </message>
+    <message>
+        <source>Fill Boards</source>
+        <translation>Rellenar</translation>
+    </message>
+    <message>
+        <source>Wheel...</source>
+        <translation>Sistema...</translation>
+    </message>
+    <message>
+        <source>The Draw</source>
+        <translation>El sorteo</translation>
+    </message>
+    <message>
+        <source>Main numbers</source>
+        <translation>Números</translation>
+    </message>
+    <message>
+        <source>Main number %1</source>
+        <translation>Número %1</translation>
+    </message>
+    <message>
+        <source>Bonus ball</source>
+        <translation>Complementario</translation>
+    </message>
+    <message>
+        <source>Check</source>
+        <translation>Comprobar</translation>
+    </message>
+    <message>
+        <source>Clear Draw</source>
+        <translation>Borrar</translation>
+    </message>
+    <message>
+        <source>Draw results</source>
+        <translation>Resultados del sorteo</translation>
+    </message>
+    <message>
+        <source>How often each number was drawn</source>
+        <translation>Frecuencia de cada número</translation>
+    </message>
+    <message>
+        <source>Fair draw</source>
+        <translation>Sorteo justo</translation>
+    </message>
+    <message>
+        <source>95 % band</source>
+        <translation>Banda del 95 %</translation>
+    </message>
+    <message>
+        <source>%1: %2 and %3 as bonus ball</source>
+        <translation>%1: %2 y %3 como complementario</translation>
+    </message>
+    <message>
+        <source>Expected for each number in a fair draw: %1, between %2 and %3 in 95 draws of 100. </source>
+        <translation>Esperado para cada número en un sorteo justo: %1, entre %2 y %3 en 95 de cada 100 casos. </translation>
+    </message>
+    <message>
+        <source>Drawvane Help</source>
+        <translation>Drawvane Ayuda</translation>
+    </message>
+    <message>
+        <source>Help text</source>
+        <translation>Texto de ayuda</translation>
+    </message>
+    <message>
+        <source>Drawvane History</source>
+        <translation>Drawvane Historial</translation>
+    </message>
+    <message>
+        <source>Import...</source>
+        <translation>Importar...</translation>
+    </message>
+    <message>
+        <source>Paste</source>
+        <translation>Pegar</translation>
+    </message>
+    <message>
+        <source>Clear History</source>
+        <translation>Vaciar</translation>
+    </message>
+    <message>
+        <source>Past draws</source>
+        <translation>Sorteos anteriores</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Fecha</translation>
+    </message>
+    <message>
+        <source>Results over the past draws</source>
+        <translation>Resultados en los sorteos anteriores</translation>
+    </message>
+    <message>
+        <source>These are counts of past draws. In a fair draw every number is as likely as any other, whatever came before: no count tells the next draw.</source>
+        <translation>Son recuentos de sorteos anteriores. En un sorteo justo cada número es tan probable como cualquier otro, salga lo que salga antes: ningún recuento anuncia el próximo sorteo.</translation>
+    </message>
+    <message>
+        <source>Nothing was imported</source>
+        <translation>No se importó nada</translation>
+    </message>
+    <message>
+        <source>Import Past Draws</source>
+        <translation>Importar sorteos anteriores</translation>
+    </message>
+    <message>
+        <source>Draws (*.csv *.txt);;All files (*)</source>
+        <translation>Sorteos (*.csv *.txt);;Todos los archivos (*)</translation>
+    </message>
+    <message>
+        <source>Clear all %1 past draws of this game?</source>
+        <translation>¿Borrar los %1 sorteos anteriores de este juego?</translation>
+    </message>
+    <message>
+        <source>Drawvane Luck</source>
+        <translation>Drawvane Suerte</translation>
+    </message>
+    <message>
+        <source>Amount in USD</source>
+        <translation>Importe en USD</translation>
+    </message>
+    <message>
+        <source>Donate</source>
+        <translation>Donar</translation>
+    </message>
+    <message>
+        <source>Donation amount</source>
+        <translation>Importe de la donación</translation>
+    </message>
+    <message>
+        <source>Appeal text</source>
+        <translation>Texto del llamamiento</translation>
+    </message>
+    <message>
+        <source>Drawvane Message</source>
+        <translation>Drawvane Mensaje</translation>
+    </message>
+    <message>
+        <source>Division one</source>
+        <translation>1.ª categoría</translation>
+    </message>
+    <message>
+        <source>Division two</source>
+        <translation>2.ª categoría</translation>
+    </message>
+    <message>
+        <source>Division three</source>
+        <translation>3.ª categoría</translation>
+    </message>
+    <message>
+        <source>Division four</source>
+        <translation>4.ª categoría</translation>
+    </message>
+    <message>
+        <source>Division five</source>
+        <translation>5.ª categoría</translation>
+    </message>
+    <message>
+        <source>Division six</source>
+        <translation>6.ª categoría</translation>
+    </message>
+    <message>
+        <source>Division seven</source>
+        <translation>7.ª categoría</translation>
+    </message>
+    <message>
+        <source>5 + bonus ball</source>
+        <translation>5 + complementario</translation>
+    </message>
+    <message>
+        <source>4 + bonus ball</source>
+        <translation>4 + complementario</translation>
+    </message>
+    <message>
+        <source>3 + bonus ball</source>
+        <translation>3 + complementario</translation>
+    </message>
+    <message>
+        <source>Drawvane Preferences</source>
+        <translation>Drawvane Preferencias</translation>
+    </message>
+    <message>
+        <source>Coupon Preferences</source>
+        <translation>El boleto</translation>
+    </message>
+    <message>
+        <source>Number of Boards:</source>
+        <translation>Bloques:</translation>
+    </message>
+    <message>
+        <source>Number of Boards</source>
+        <translation>Bloques</translation>
+    </message>
+    <message>
+        <source>Number of Cells:</source>
+        <translation>Números:</translation>
+    </message>
+    <message>
+        <source>Number of Cells</source>
+        <translation>Números</translation>
+    </message>
+    <message>
+        <source>Number of Marks</source>
+        <translation>Marcas por bloque</translation>
+    </message>
+    <message>
+        <source>5 balls</source>
+        <translation>5 bolas</translation>
+    </message>
+    <message>
+        <source>6 balls</source>
+        <translation>6 bolas</translation>
+    </message>
+    <message>
+        <source>Prize Divisions</source>
+        <translation>Categorías</translation>
+    </message>
+    <message>
+        <source>Winning Numbers</source>
+        <translation>Aciertos</translation>
+    </message>
+    <message>
+        <source>Payments $</source>
+        <translation>Premio $</translation>
+    </message>
+    <message>
+        <source>Accept</source>
+        <translation>Aceptar</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Anular</translation>
+    </message>
+    <message>
+        <source>Division %1</source>
+        <translation>Categoría %1</translation>
+    </message>
+    <message>
+        <source>Division %1 payment</source>
+        <translation>Premio de la categoría %1</translation>
+    </message>
+    <message>
+        <source>Exclude some numbers|Assume that some numbers would not be drawn</source>
+        <translation>Excluir números|Suponer que algunos números no saldrán</translation>
+    </message>
+    <message>
+        <source>Include some numbers|Assume some numbers to be certain</source>
+        <translation>Incluir números|Suponer que algunos números son seguros</translation>
+    </message>
+    <message>
+        <source>Close|Close Systems Window</source>
+        <translation>Cerrar|Cerrar la ventana de sistemas</translation>
+    </message>
+    <message>
+        <source>Drawvane Systems</source>
+        <translation>Drawvane Sistemas</translation>
+    </message>
+    <message>
+        <source>Play Exclusions System</source>
+        <translation>Sistema de exclusión</translation>
+    </message>
+    <message>
+        <source>I expect that none of these numbers would be drawn</source>
+        <translation>Espero que ninguno de estos números salga</translation>
+    </message>
+    <message>
+        <source>Exclusion %1</source>
+        <translation>Exclusión %1</translation>
+    </message>
+    <message>
+        <source>Play Inclusions System</source>
+        <translation>Sistema de inclusión</translation>
+    </message>
+    <message>
+        <source>I expect these numbers to be drawn</source>
+        <translation>Espero que estos números salgan</translation>
+    </message>
+    <message>
+        <source>Inclusion %1</source>
+        <translation>Inclusión %1</translation>
+    </message>
+    <message>
+        <source>Show Punch Estimation</source>
+        <translation>Mostrar Punch</translation>
+    </message>
+    <message>
+        <source>Show Spread Estimation</source>
+        <translation>Mostrar Spread</translation>
+    </message>
+    <message>
+        <source>Drawvane Wheel</source>
+        <translation>Drawvane Sistema</translation>
+    </message>
+    <message>
+        <source>Your numbers</source>
+        <translation>Sus números</translation>
+    </message>
+    <message>
+        <source>Guarantee</source>
+        <translation>Garantía</translation>
+    </message>
+    <message>
+        <source>In every draw: how many of yours are drawn, and the best board&apos;s match</source>
+        <translation>En cada sorteo: cuántos de sus números salen, y los aciertos del mejor bloque</translation>
+    </message>
+    <message>
+        <source>Coverage of the draws</source>
+        <translation>Cobertura de los sorteos</translation>
+    </message>
+    <message>
+        <source>Fill</source>
+        <translation>Rellenar</translation>
+    </message>
+    <message>
+        <source>Type from %1 to %2 numbers.</source>
+        <translation>Escriba de %1 a %2 números.</translation>
+    </message>
+    <message>
+        <source>Yours drawn</source>
+        <translation>Suyos</translation>
+    </message>
+    <message>
+        <source>Chance</source>
+        <translation>Probabilidad</translation>
+    </message>
+    <message>
+        <source>Best has %1</source>
+        <translation>Mejor %1</translation>
+    </message>
+    <message>
+        <source>Turn the inclusions system off to play a wheel</source>
+        <translation>Desactive el sistema de inclusión para jugar un sistema</translation>
+    </message>
+    <message>
+        <source>The wheel&apos;s boards take the place of the marks on the coupon. Go on?</source>
+        <translation>Los bloques del sistema sustituyen a las marcas del boleto. ¿Continuar?</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <comment>the About window&apos;s narrower button</comment>
+        <translation>Cerrar</translation>
+    </message>
+    <message>
+        <source>Bonus ball</source>
+        <comment>above its field in the Draw window</comment>
+        <translation>Compl.</translation>
+    </message>
+</context>
+<context>
+    <name>TMaskedNumberEdit</name>
+    <message>
+        <source>Cu&amp;t</source>
+        <translation>Cor&amp;tar</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Copiar</translation>
+    </message>
+    <message>
+        <source>&amp;Paste</source>
+        <translation>&amp;Pegar</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Eliminar</translation>
+    </message>
+    <message>
+        <source>Select All</source>
+        <translation>Seleccionar todo</translation>
+    </message>
+</context>
+<context>
+    <name>TResultsPanel</name>
+    <message>
+        <source>Division %1</source>
+        <translation>Categoría %1</translation>
+    </message>
+    <message>
+        <source>Totals</source>
+        <translation>Total</translation>
+    </message>
+    <message>
+        <source>Win Probability</source>
+        <translation>Probabilidad</translation>
+    </message>
+    <message>
+        <source>Odds</source>
+        <translation>Cuota</translation>
+    </message>
+    <message>
+        <source>Returns $</source>
+        <translation>Retorno $</translation>
+    </message>
+    <message>
+        <source>Totals: </source>
+        <translation>Total: </translation>
+    </message>
+</context>
+<context>
+    <name>TTombolixForm</name>
+    <message>
+        <source>Please fill at least one of the boards</source>
+        <translation>Rellene al menos un bloque</translation>
+    </message>
+    <message>
+        <source>Printing the selected numbers...</source>
+        <translation>Imprimiendo los números elegidos...</translation>
+    </message>
+    <message>
+        <source>Save All</source>
+        <translation>Guardar todo</translation>
+    </message>
+    <message>
+        <source>Every board is already full</source>
+        <translation>Todos los bloques están llenos</translation>
+    </message>
+    <message>
+        <source>Turn the inclusions system off to play a wheel</source>
+        <translation>Desactive el sistema de inclusión para jugar un sistema</translation>
+    </message>
+</context>
+</TS>

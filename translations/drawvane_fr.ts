@@ -1,0 +1,570 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="fr">
+<context>
+    <name>CommandLine</name>
+    <message>
+        <source>A lottery coupon that shows the chance of winning each prize division.</source>
+        <extracomment>Note for translators: Drawvane is a desktop program for players of lotteries that draw six numbers and a bonus ball from 36 to 49 (Mark Six, Lotto 6 aus 45, La Primitiva, Lotto 6/45). Use the words your lottery&apos;s players know, such as its name for the bonus ball. Do not translate the names of controls, settings or files, nor &quot;Drawvane&quot;, &quot;Punch&quot; and &quot;Spread&quot;. Keep each text about as long as the English: the windows have fixed layouts.</extracomment>
+        <translation>Un bulletin de loterie qui montre la chance de gain de chaque rang.</translation>
+    </message>
+    <message>
+        <source>Speak &lt;language&gt; (%1) in this run, instead of the desktop&apos;s language.</source>
+        <translation>Parler &lt;language&gt; (%1) pendant cette exécution, au lieu de la langue du bureau.</translation>
+    </message>
+    <message>
+        <source>language</source>
+        <translation>langue</translation>
+    </message>
+</context>
+<context>
+    <name>Drawvane</name>
+    <message>
+        <source>Punch  = %1</source>
+        <translation>Punch  = %1</translation>
+    </message>
+    <message>
+        <source>Spread = %1</source>
+        <translation>Spread = %1</translation>
+    </message>
+    <message>
+        <source>Options</source>
+        <translation>Options</translation>
+    </message>
+    <message>
+        <source>|Show Program options</source>
+        <translation>|Afficher les options du programme</translation>
+    </message>
+    <message>
+        <source>Systems</source>
+        <translation>Systèmes</translation>
+    </message>
+    <message>
+        <source>|Show Systems Window</source>
+        <translation>|Afficher la fenêtre des systèmes</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Effacer</translation>
+    </message>
+    <message>
+        <source>|Clear all marks and calculations</source>
+        <translation>|Effacer toutes les croix et tous les calculs</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>Imprimer</translation>
+    </message>
+    <message>
+        <source>|Print filled boards</source>
+        <translation>|Imprimer les grilles remplies</translation>
+    </message>
+    <message>
+        <source>Luck</source>
+        <translation>Chance</translation>
+    </message>
+    <message>
+        <source>|Increas you winning chances</source>
+        <translation>|Augmenter vos chances de gagner</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Aide</translation>
+    </message>
+    <message>
+        <source>|Program usage and explanation</source>
+        <translation>|Utilisation et explication du programme</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>À propos</translation>
+    </message>
+    <message>
+        <source>|Contact the Author and read about his other programs</source>
+        <translation>|Contacter l&apos;auteur et découvrir ses autres programmes</translation>
+    </message>
+    <message>
+        <source>|A note about the author and his other programs</source>
+        <translation>|Un mot sur l&apos;auteur et ses autres programmes</translation>
+    </message>
+    <message>
+        <source>Draw</source>
+        <translation>Tirage</translation>
+    </message>
+    <message>
+        <source>|Quick pick and check the draw</source>
+        <translation>|Flash et vérification du tirage</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Quitter</translation>
+    </message>
+    <message>
+        <source>|Close window and Exit program</source>
+        <translation>|Fermer la fenêtre et quitter le programme</translation>
+    </message>
+    <message>
+        <source>Past Draws</source>
+        <translation>Tirages passés</translation>
+    </message>
+    <message>
+        <source>|Past draws of your lottery</source>
+        <translation>|Les tirages passés de votre loterie</translation>
+    </message>
+    <message>
+        <source>Calculate</source>
+        <translation>Calculer</translation>
+    </message>
+    <message>
+        <source>|Calculate Probabilities and related data</source>
+        <translation>|Calculer les probabilités et les données associées</translation>
+    </message>
+    <message>
+        <source>Drawvane About</source>
+        <translation>Drawvane À propos</translation>
+    </message>
+    <message>
+        <source>Visit Drawvane&apos;s Website</source>
+        <translation>Site de Drawvane</translation>
+    </message>
+    <message>
+        <source>Visit Veilmark&apos;s Website</source>
+        <translation>Site de Veilmark</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+    <message>
+        <source>About text</source>
+        <translation>Texte À propos</translation>
+    </message>
+    <message>
+        <source>Drawvane Draw</source>
+        <translation>Drawvane Tirage</translation>
+    </message>
+    <message>
+        <source>Quick Pick</source>
+        <translation>Flash</translation>
+    </message>
+    <message>
+        <source>Fill Boards</source>
+        <translation>Remplir</translation>
+    </message>
+    <message>
+        <source>Wheel...</source>
+        <translation>Système...</translation>
+    </message>
+    <message>
+        <source>The Draw</source>
+        <translation>Le tirage</translation>
+    </message>
+    <message>
+        <source>Main numbers</source>
+        <translation>Numéros</translation>
+    </message>
+    <message>
+        <source>Main number %1</source>
+        <translation>Numéro %1</translation>
+    </message>
+    <message>
+        <source>Bonus ball</source>
+        <translation>Complémentaire</translation>
+    </message>
+    <message>
+        <source>Check</source>
+        <translation>Vérifier</translation>
+    </message>
+    <message>
+        <source>Clear Draw</source>
+        <translation>Effacer</translation>
+    </message>
+    <message>
+        <source>Draw results</source>
+        <translation>Résultats du tirage</translation>
+    </message>
+    <message>
+        <source>How often each number was drawn</source>
+        <translation>Fréquence de sortie de chaque numéro</translation>
+    </message>
+    <message>
+        <source>Fair draw</source>
+        <translation>Tirage équitable</translation>
+    </message>
+    <message>
+        <source>95 % band</source>
+        <translation>Bande à 95 %</translation>
+    </message>
+    <message>
+        <source>%1: %2 and %3 as bonus ball</source>
+        <translation>%1 : %2 et %3 en complémentaire</translation>
+    </message>
+    <message>
+        <source>Expected for each number in a fair draw: %1, between %2 and %3 in 95 draws of 100. </source>
+        <translation>Attendu pour chaque numéro dans un tirage équitable : %1, entre %2 et %3 dans 95 cas sur 100. </translation>
+    </message>
+    <message>
+        <source>Drawvane Help</source>
+        <translation>Drawvane Aide</translation>
+    </message>
+    <message>
+        <source>Help text</source>
+        <translation>Texte d&apos;aide</translation>
+    </message>
+    <message>
+        <source>Drawvane History</source>
+        <translation>Drawvane Historique</translation>
+    </message>
+    <message>
+        <source>Import...</source>
+        <translation>Importer...</translation>
+    </message>
+    <message>
+        <source>Paste</source>
+        <translation>Coller</translation>
+    </message>
+    <message>
+        <source>Clear History</source>
+        <translation>Vider</translation>
+    </message>
+    <message>
+        <source>Past draws</source>
+        <translation>Tirages passés</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Date</translation>
+    </message>
+    <message>
+        <source>Results over the past draws</source>
+        <translation>Résultats sur les tirages passés</translation>
+    </message>
+    <message>
+        <source>These are counts of past draws. In a fair draw every number is as likely as any other, whatever came before: no count tells the next draw.</source>
+        <translation>Ce sont des comptes de tirages passés. Dans un tirage équitable, chaque numéro a autant de chances que les autres, quoi qu&apos;il soit sorti avant : aucun compte ne prédit le prochain tirage.</translation>
+    </message>
+    <message>
+        <source>Nothing was imported</source>
+        <translation>Rien n&apos;a été importé</translation>
+    </message>
+    <message>
+        <source>Import Past Draws</source>
+        <translation>Importer des tirages passés</translation>
+    </message>
+    <message>
+        <source>Draws (*.csv *.txt);;All files (*)</source>
+        <translation>Tirages (*.csv *.txt);;Tous les fichiers (*)</translation>
+    </message>
+    <message>
+        <source>Clear all %1 past draws of this game?</source>
+        <translation>Effacer les %1 tirages passés de ce jeu ?</translation>
+    </message>
+    <message>
+        <source>Drawvane Luck</source>
+        <translation>Drawvane Chance</translation>
+    </message>
+    <message>
+        <source>Amount in USD</source>
+        <translation>Montant en USD</translation>
+    </message>
+    <message>
+        <source>Donate</source>
+        <translation>Donner</translation>
+    </message>
+    <message>
+        <source>Donation amount</source>
+        <translation>Montant du don</translation>
+    </message>
+    <message>
+        <source>Appeal text</source>
+        <translation>Texte de l&apos;appel</translation>
+    </message>
+    <message>
+        <source>Drawvane Message</source>
+        <translation>Drawvane Message</translation>
+    </message>
+    <message>
+        <source>Division one</source>
+        <translation>1er rang</translation>
+    </message>
+    <message>
+        <source>Division two</source>
+        <translation>2e rang</translation>
+    </message>
+    <message>
+        <source>Division three</source>
+        <translation>3e rang</translation>
+    </message>
+    <message>
+        <source>Division four</source>
+        <translation>4e rang</translation>
+    </message>
+    <message>
+        <source>Division five</source>
+        <translation>5e rang</translation>
+    </message>
+    <message>
+        <source>Division six</source>
+        <translation>6e rang</translation>
+    </message>
+    <message>
+        <source>Division seven</source>
+        <translation>7e rang</translation>
+    </message>
+    <message>
+        <source>5 + bonus ball</source>
+        <translation>5 + complémentaire</translation>
+    </message>
+    <message>
+        <source>4 + bonus ball</source>
+        <translation>4 + complémentaire</translation>
+    </message>
+    <message>
+        <source>3 + bonus ball</source>
+        <translation>3 + complémentaire</translation>
+    </message>
+    <message>
+        <source>Drawvane Preferences</source>
+        <translation>Drawvane Préférences</translation>
+    </message>
+    <message>
+        <source>Coupon Preferences</source>
+        <translation>Le bulletin</translation>
+    </message>
+    <message>
+        <source>Number of Boards:</source>
+        <translation>Grilles :</translation>
+    </message>
+    <message>
+        <source>Number of Boards</source>
+        <translation>Grilles</translation>
+    </message>
+    <message>
+        <source>Number of Cells:</source>
+        <translation>Numéros :</translation>
+    </message>
+    <message>
+        <source>Number of Cells</source>
+        <translation>Numéros</translation>
+    </message>
+    <message>
+        <source>Number of Marks</source>
+        <translation>Croix par grille</translation>
+    </message>
+    <message>
+        <source>5 balls</source>
+        <translation>5 boules</translation>
+    </message>
+    <message>
+        <source>6 balls</source>
+        <translation>6 boules</translation>
+    </message>
+    <message>
+        <source>Prize Divisions</source>
+        <translation>Rangs</translation>
+    </message>
+    <message>
+        <source>Winning Numbers</source>
+        <translation>Bons numéros</translation>
+    </message>
+    <message>
+        <source>Payments $</source>
+        <translation>Gains $</translation>
+    </message>
+    <message>
+        <source>Accept</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Division %1</source>
+        <translation>Rang %1</translation>
+    </message>
+    <message>
+        <source>Division %1 payment</source>
+        <translation>Gain du rang %1</translation>
+    </message>
+    <message>
+        <source>Exclude some numbers|Assume that some numbers would not be drawn</source>
+        <translation>Exclure des numéros|Supposer que certains numéros ne sortiront pas</translation>
+    </message>
+    <message>
+        <source>Include some numbers|Assume some numbers to be certain</source>
+        <translation>Inclure des numéros|Supposer que certains numéros sont sûrs</translation>
+    </message>
+    <message>
+        <source>Close|Close Systems Window</source>
+        <translation>Fermer|Fermer la fenêtre des systèmes</translation>
+    </message>
+    <message>
+        <source>Drawvane Systems</source>
+        <translation>Drawvane Systèmes</translation>
+    </message>
+    <message>
+        <source>Play Exclusions System</source>
+        <translation>Système d&apos;exclusion</translation>
+    </message>
+    <message>
+        <source>I expect that none of these numbers would be drawn</source>
+        <translation>Je m&apos;attends à ce qu&apos;aucun de ces numéros ne sorte</translation>
+    </message>
+    <message>
+        <source>Exclusion %1</source>
+        <translation>Exclusion %1</translation>
+    </message>
+    <message>
+        <source>Play Inclusions System</source>
+        <translation>Système d&apos;inclusion</translation>
+    </message>
+    <message>
+        <source>I expect these numbers to be drawn</source>
+        <translation>Ces numéros sortiront</translation>
+    </message>
+    <message>
+        <source>Inclusion %1</source>
+        <translation>Inclusion %1</translation>
+    </message>
+    <message>
+        <source>Show Punch Estimation</source>
+        <translation>Afficher Punch</translation>
+    </message>
+    <message>
+        <source>Show Spread Estimation</source>
+        <translation>Afficher Spread</translation>
+    </message>
+    <message>
+        <source>Drawvane Wheel</source>
+        <translation>Drawvane Système</translation>
+    </message>
+    <message>
+        <source>Your numbers</source>
+        <translation>Vos numéros</translation>
+    </message>
+    <message>
+        <source>Guarantee</source>
+        <translation>Garantie</translation>
+    </message>
+    <message>
+        <source>In every draw: how many of yours are drawn, and the best board&apos;s match</source>
+        <translation>À chaque tirage : combien de vos numéros sortent, et les bons numéros de la meilleure grille</translation>
+    </message>
+    <message>
+        <source>Coverage of the draws</source>
+        <translation>Couverture des tirages</translation>
+    </message>
+    <message>
+        <source>Fill</source>
+        <translation>Remplir</translation>
+    </message>
+    <message>
+        <source>Type from %1 to %2 numbers.</source>
+        <translation>Tapez de %1 à %2 numéros.</translation>
+    </message>
+    <message>
+        <source>Yours drawn</source>
+        <translation>Vos sortis</translation>
+    </message>
+    <message>
+        <source>Chance</source>
+        <translation>Chance</translation>
+    </message>
+    <message>
+        <source>Best has %1</source>
+        <translation>Meilleure %1</translation>
+    </message>
+    <message>
+        <source>Turn the inclusions system off to play a wheel</source>
+        <translation>Désactivez le système d&apos;inclusion pour jouer un système</translation>
+    </message>
+    <message>
+        <source>The wheel&apos;s boards take the place of the marks on the coupon. Go on?</source>
+        <translation>Les grilles du système remplacent les croix du bulletin. Continuer ?</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <comment>the About window&apos;s narrower button</comment>
+        <translation>Fermer</translation>
+    </message>
+    <message>
+        <source>Bonus ball</source>
+        <comment>above its field in the Draw window</comment>
+        <translation>Compl.</translation>
+    </message>
+</context>
+<context>
+    <name>TMaskedNumberEdit</name>
+    <message>
+        <source>Cu&amp;t</source>
+        <translation>Co&amp;uper</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Copier</translation>
+    </message>
+    <message>
+        <source>&amp;Paste</source>
+        <translation>C&amp;oller</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Supprimer</translation>
+    </message>
+    <message>
+        <source>Select All</source>
+        <translation>Tout sélectionner</translation>
+    </message>
+</context>
+<context>
+    <name>TResultsPanel</name>
+    <message>
+        <source>Division %1</source>
+        <translation>Rang %1</translation>
+    </message>
+    <message>
+        <source>Totals</source>
+        <translation>Total</translation>
+    </message>
+    <message>
+        <source>Win Probability</source>
+        <translation>Probabilité</translation>
+    </message>
+    <message>
+        <source>Odds</source>
+        <translation>Cote</translation>
+    </message>
+    <message>
+        <source>Returns $</source>
+        <translation>Gains $</translation>
+    </message>
+    <message>
+        <source>Totals: </source>
+        <translation>Total : </translation>
+    </message>
+</context>
+<context>
+    <name>TTombolixForm</name>
+    <message>
+        <source>Please fill at least one of the boards</source>
+        <translation>Veuillez remplir au moins une grille</translation>
+    </message>
+    <message>
+        <source>Printing the selected numbers...</source>
+        <translation>Impression des numéros choisis...</translation>
+    </message>
+    <message>
+        <source>Save All</source>
+        <translation>Tout enregistrer</translation>
+    </message>
+    <message>
+        <source>Every board is already full</source>
+        <translation>Toutes les grilles sont déjà remplies</translation>
+    </message>
+    <message>
+        <source>Turn the inclusions system off to play a wheel</source>
+        <translation>Désactivez le système d&apos;inclusion pour jouer un système</translation>
+    </message>
+</context>
+</TS>

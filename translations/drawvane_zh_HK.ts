@@ -1,0 +1,570 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="zh_HK">
+<context>
+    <name>CommandLine</name>
+    <message>
+        <source>A lottery coupon that shows the chance of winning each prize division.</source>
+        <extracomment>Note for translators: Drawvane is a desktop program for players of lotteries that draw six numbers and a bonus ball from 36 to 49 (Mark Six, Lotto 6 aus 45, La Primitiva, Lotto 6/45). Use the words your lottery&apos;s players know, such as its name for the bonus ball. Do not translate the names of controls, settings or files, nor &quot;Drawvane&quot;, &quot;Punch&quot; and &quot;Spread&quot;. Keep each text about as long as the English: the windows have fixed layouts.</extracomment>
+        <translation>一張顯示每個獎項中獎機會的彩票。</translation>
+    </message>
+    <message>
+        <source>Speak &lt;language&gt; (%1) in this run, instead of the desktop&apos;s language.</source>
+        <translation>本次執行使用 &lt;language&gt;（%1），而非桌面的語言。</translation>
+    </message>
+    <message>
+        <source>language</source>
+        <translation>語言</translation>
+    </message>
+</context>
+<context>
+    <name>Drawvane</name>
+    <message>
+        <source>Punch  = %1</source>
+        <translation>Punch  = %1</translation>
+    </message>
+    <message>
+        <source>Spread = %1</source>
+        <translation>Spread = %1</translation>
+    </message>
+    <message>
+        <source>Options</source>
+        <translation>選項</translation>
+    </message>
+    <message>
+        <source>|Show Program options</source>
+        <translation>|顯示程式選項</translation>
+    </message>
+    <message>
+        <source>Systems</source>
+        <translation>系統</translation>
+    </message>
+    <message>
+        <source>|Show Systems Window</source>
+        <translation>|顯示系統視窗</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>清除</translation>
+    </message>
+    <message>
+        <source>|Clear all marks and calculations</source>
+        <translation>|清除所有選號及計算</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>列印</translation>
+    </message>
+    <message>
+        <source>|Print filled boards</source>
+        <translation>|列印已填滿的注項</translation>
+    </message>
+    <message>
+        <source>Luck</source>
+        <translation>運氣</translation>
+    </message>
+    <message>
+        <source>|Increas you winning chances</source>
+        <translation>|提高你的中獎機會</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>說明</translation>
+    </message>
+    <message>
+        <source>|Program usage and explanation</source>
+        <translation>|程式用法及說明</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>關於</translation>
+    </message>
+    <message>
+        <source>|Contact the Author and read about his other programs</source>
+        <translation>|聯絡作者及了解他的其他程式</translation>
+    </message>
+    <message>
+        <source>|A note about the author and his other programs</source>
+        <translation>|關於作者及他的其他程式</translation>
+    </message>
+    <message>
+        <source>Draw</source>
+        <translation>攪珠</translation>
+    </message>
+    <message>
+        <source>|Quick pick and check the draw</source>
+        <translation>|電腦選號及核對攪珠結果</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>離開</translation>
+    </message>
+    <message>
+        <source>|Close window and Exit program</source>
+        <translation>|關閉視窗並離開程式</translation>
+    </message>
+    <message>
+        <source>Past Draws</source>
+        <translation>過往攪珠</translation>
+    </message>
+    <message>
+        <source>|Past draws of your lottery</source>
+        <translation>|你的彩票的過往攪珠結果</translation>
+    </message>
+    <message>
+        <source>Calculate</source>
+        <translation>計算</translation>
+    </message>
+    <message>
+        <source>|Calculate Probabilities and related data</source>
+        <translation>|計算機率及相關數據</translation>
+    </message>
+    <message>
+        <source>Drawvane About</source>
+        <translation>Drawvane 關於</translation>
+    </message>
+    <message>
+        <source>Visit Drawvane&apos;s Website</source>
+        <translation>Drawvane 網站</translation>
+    </message>
+    <message>
+        <source>Visit Veilmark&apos;s Website</source>
+        <translation>Veilmark 網站</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>關閉</translation>
+    </message>
+    <message>
+        <source>About text</source>
+        <translation>關於內容</translation>
+    </message>
+    <message>
+        <source>Drawvane Draw</source>
+        <translation>Drawvane 攪珠</translation>
+    </message>
+    <message>
+        <source>Quick Pick</source>
+        <translation>電腦選號</translation>
+    </message>
+    <message>
+        <source>Fill Boards</source>
+        <translation>填滿注項</translation>
+    </message>
+    <message>
+        <source>Wheel...</source>
+        <translation>複式...</translation>
+    </message>
+    <message>
+        <source>The Draw</source>
+        <translation>攪珠結果</translation>
+    </message>
+    <message>
+        <source>Main numbers</source>
+        <translation>攪出號碼</translation>
+    </message>
+    <message>
+        <source>Main number %1</source>
+        <translation>攪出號碼 %1</translation>
+    </message>
+    <message>
+        <source>Bonus ball</source>
+        <translation>特別號碼</translation>
+    </message>
+    <message>
+        <source>Check</source>
+        <translation>核對</translation>
+    </message>
+    <message>
+        <source>Clear Draw</source>
+        <translation>清除結果</translation>
+    </message>
+    <message>
+        <source>Draw results</source>
+        <translation>攪珠核對結果</translation>
+    </message>
+    <message>
+        <source>How often each number was drawn</source>
+        <translation>每個號碼攪出的次數</translation>
+    </message>
+    <message>
+        <source>Fair draw</source>
+        <translation>公平攪珠</translation>
+    </message>
+    <message>
+        <source>95 % band</source>
+        <translation>95% 範圍</translation>
+    </message>
+    <message>
+        <source>%1: %2 and %3 as bonus ball</source>
+        <translation>%1：%2 次，特別號碼 %3 次</translation>
+    </message>
+    <message>
+        <source>Expected for each number in a fair draw: %1, between %2 and %3 in 95 draws of 100. </source>
+        <translation>公平攪珠下每個號碼的預期次數：%1，每 100 次中有 95 次介乎 %2 至 %3。</translation>
+    </message>
+    <message>
+        <source>Drawvane Help</source>
+        <translation>Drawvane 說明</translation>
+    </message>
+    <message>
+        <source>Help text</source>
+        <translation>說明內容</translation>
+    </message>
+    <message>
+        <source>Drawvane History</source>
+        <translation>Drawvane 過往紀錄</translation>
+    </message>
+    <message>
+        <source>Import...</source>
+        <translation>匯入...</translation>
+    </message>
+    <message>
+        <source>Paste</source>
+        <translation>貼上</translation>
+    </message>
+    <message>
+        <source>Clear History</source>
+        <translation>清除紀錄</translation>
+    </message>
+    <message>
+        <source>Past draws</source>
+        <translation>過往攪珠</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>日期</translation>
+    </message>
+    <message>
+        <source>Results over the past draws</source>
+        <translation>過往攪珠的結果</translation>
+    </message>
+    <message>
+        <source>These are counts of past draws. In a fair draw every number is as likely as any other, whatever came before: no count tells the next draw.</source>
+        <translation>這些只是過往攪珠的次數。公平攪珠下，每個號碼的機會都一樣，與之前的結果無關：沒有任何次數能預測下一期。</translation>
+    </message>
+    <message>
+        <source>Nothing was imported</source>
+        <translation>沒有匯入任何資料</translation>
+    </message>
+    <message>
+        <source>Import Past Draws</source>
+        <translation>匯入過往攪珠</translation>
+    </message>
+    <message>
+        <source>Draws (*.csv *.txt);;All files (*)</source>
+        <translation>攪珠結果 (*.csv *.txt);;所有檔案 (*)</translation>
+    </message>
+    <message>
+        <source>Clear all %1 past draws of this game?</source>
+        <translation>清除此遊戲全部 %1 期過往攪珠？</translation>
+    </message>
+    <message>
+        <source>Drawvane Luck</source>
+        <translation>Drawvane 運氣</translation>
+    </message>
+    <message>
+        <source>Amount in USD</source>
+        <translation>金額（美元）</translation>
+    </message>
+    <message>
+        <source>Donate</source>
+        <translation>捐款</translation>
+    </message>
+    <message>
+        <source>Donation amount</source>
+        <translation>捐款金額</translation>
+    </message>
+    <message>
+        <source>Appeal text</source>
+        <translation>呼籲內容</translation>
+    </message>
+    <message>
+        <source>Drawvane Message</source>
+        <translation>Drawvane 訊息</translation>
+    </message>
+    <message>
+        <source>Division one</source>
+        <translation>頭獎</translation>
+    </message>
+    <message>
+        <source>Division two</source>
+        <translation>二獎</translation>
+    </message>
+    <message>
+        <source>Division three</source>
+        <translation>三獎</translation>
+    </message>
+    <message>
+        <source>Division four</source>
+        <translation>四獎</translation>
+    </message>
+    <message>
+        <source>Division five</source>
+        <translation>五獎</translation>
+    </message>
+    <message>
+        <source>Division six</source>
+        <translation>六獎</translation>
+    </message>
+    <message>
+        <source>Division seven</source>
+        <translation>七獎</translation>
+    </message>
+    <message>
+        <source>5 + bonus ball</source>
+        <translation>5 + 特別號碼</translation>
+    </message>
+    <message>
+        <source>4 + bonus ball</source>
+        <translation>4 + 特別號碼</translation>
+    </message>
+    <message>
+        <source>3 + bonus ball</source>
+        <translation>3 + 特別號碼</translation>
+    </message>
+    <message>
+        <source>Drawvane Preferences</source>
+        <translation>Drawvane 設定</translation>
+    </message>
+    <message>
+        <source>Coupon Preferences</source>
+        <translation>彩票設定</translation>
+    </message>
+    <message>
+        <source>Number of Boards:</source>
+        <translation>注數：</translation>
+    </message>
+    <message>
+        <source>Number of Boards</source>
+        <translation>注數</translation>
+    </message>
+    <message>
+        <source>Number of Cells:</source>
+        <translation>號碼數：</translation>
+    </message>
+    <message>
+        <source>Number of Cells</source>
+        <translation>號碼數</translation>
+    </message>
+    <message>
+        <source>Number of Marks</source>
+        <translation>每注選號</translation>
+    </message>
+    <message>
+        <source>5 balls</source>
+        <translation>5 個</translation>
+    </message>
+    <message>
+        <source>6 balls</source>
+        <translation>6 個</translation>
+    </message>
+    <message>
+        <source>Prize Divisions</source>
+        <translation>獎項</translation>
+    </message>
+    <message>
+        <source>Winning Numbers</source>
+        <translation>中獎號碼</translation>
+    </message>
+    <message>
+        <source>Payments $</source>
+        <translation>獎金 $</translation>
+    </message>
+    <message>
+        <source>Accept</source>
+        <translation>確定</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>Division %1</source>
+        <translation>第%1組</translation>
+    </message>
+    <message>
+        <source>Division %1 payment</source>
+        <translation>第%1組獎金</translation>
+    </message>
+    <message>
+        <source>Exclude some numbers|Assume that some numbers would not be drawn</source>
+        <translation>排除號碼|假設某些號碼不會攪出</translation>
+    </message>
+    <message>
+        <source>Include some numbers|Assume some numbers to be certain</source>
+        <translation>包括號碼|假設某些號碼必定攪出</translation>
+    </message>
+    <message>
+        <source>Close|Close Systems Window</source>
+        <translation>關閉|關閉系統視窗</translation>
+    </message>
+    <message>
+        <source>Drawvane Systems</source>
+        <translation>Drawvane 系統</translation>
+    </message>
+    <message>
+        <source>Play Exclusions System</source>
+        <translation>使用排除系統</translation>
+    </message>
+    <message>
+        <source>I expect that none of these numbers would be drawn</source>
+        <translation>我預計以下號碼都不會攪出</translation>
+    </message>
+    <message>
+        <source>Exclusion %1</source>
+        <translation>排除 %1</translation>
+    </message>
+    <message>
+        <source>Play Inclusions System</source>
+        <translation>使用包括系統</translation>
+    </message>
+    <message>
+        <source>I expect these numbers to be drawn</source>
+        <translation>我預計以下號碼會攪出</translation>
+    </message>
+    <message>
+        <source>Inclusion %1</source>
+        <translation>包括 %1</translation>
+    </message>
+    <message>
+        <source>Show Punch Estimation</source>
+        <translation>顯示 Punch</translation>
+    </message>
+    <message>
+        <source>Show Spread Estimation</source>
+        <translation>顯示 Spread</translation>
+    </message>
+    <message>
+        <source>Drawvane Wheel</source>
+        <translation>Drawvane 複式</translation>
+    </message>
+    <message>
+        <source>Your numbers</source>
+        <translation>你的號碼</translation>
+    </message>
+    <message>
+        <source>Guarantee</source>
+        <translation>保證</translation>
+    </message>
+    <message>
+        <source>In every draw: how many of yours are drawn, and the best board&apos;s match</source>
+        <translation>每期攪珠：你的號碼攪出多少個，以及最佳一注中了多少個</translation>
+    </message>
+    <message>
+        <source>Coverage of the draws</source>
+        <translation>攪珠覆蓋表</translation>
+    </message>
+    <message>
+        <source>Fill</source>
+        <translation>填上</translation>
+    </message>
+    <message>
+        <source>Type from %1 to %2 numbers.</source>
+        <translation>請輸入 %1 至 %2 個號碼。</translation>
+    </message>
+    <message>
+        <source>Yours drawn</source>
+        <translation>你的攪出</translation>
+    </message>
+    <message>
+        <source>Chance</source>
+        <translation>機會</translation>
+    </message>
+    <message>
+        <source>Best has %1</source>
+        <translation>最佳中%1</translation>
+    </message>
+    <message>
+        <source>Turn the inclusions system off to play a wheel</source>
+        <translation>請先關閉包括系統才可玩複式</translation>
+    </message>
+    <message>
+        <source>The wheel&apos;s boards take the place of the marks on the coupon. Go on?</source>
+        <translation>複式的注項會取代彩票上的選號。繼續？</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <comment>the About window&apos;s narrower button</comment>
+        <translation>關閉</translation>
+    </message>
+    <message>
+        <source>Bonus ball</source>
+        <comment>above its field in the Draw window</comment>
+        <translation>特別號碼</translation>
+    </message>
+</context>
+<context>
+    <name>TMaskedNumberEdit</name>
+    <message>
+        <source>Cu&amp;t</source>
+        <translation>剪下(&amp;T)</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>複製(&amp;C)</translation>
+    </message>
+    <message>
+        <source>&amp;Paste</source>
+        <translation>貼上(&amp;P)</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>刪除</translation>
+    </message>
+    <message>
+        <source>Select All</source>
+        <translation>全選</translation>
+    </message>
+</context>
+<context>
+    <name>TResultsPanel</name>
+    <message>
+        <source>Division %1</source>
+        <translation>第%1組</translation>
+    </message>
+    <message>
+        <source>Totals</source>
+        <translation>合計</translation>
+    </message>
+    <message>
+        <source>Win Probability</source>
+        <translation>中獎機會</translation>
+    </message>
+    <message>
+        <source>Odds</source>
+        <translation>比率</translation>
+    </message>
+    <message>
+        <source>Returns $</source>
+        <translation>回報 $</translation>
+    </message>
+    <message>
+        <source>Totals: </source>
+        <translation>合計：</translation>
+    </message>
+</context>
+<context>
+    <name>TTombolixForm</name>
+    <message>
+        <source>Please fill at least one of the boards</source>
+        <translation>請至少填滿一注</translation>
+    </message>
+    <message>
+        <source>Printing the selected numbers...</source>
+        <translation>正在列印所選號碼...</translation>
+    </message>
+    <message>
+        <source>Save All</source>
+        <translation>全部儲存</translation>
+    </message>
+    <message>
+        <source>Every board is already full</source>
+        <translation>所有注項已經填滿</translation>
+    </message>
+    <message>
+        <source>Turn the inclusions system off to play a wheel</source>
+        <translation>請先關閉包括系統才可玩複式</translation>
+    </message>
+</context>
+</TS>
