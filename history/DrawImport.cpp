@@ -1,4 +1,5 @@
 #include "history/DrawImport.h"
+#include "calc/Texts.h"
 
 #include <algorithm>
 #include <array>
@@ -212,7 +213,7 @@ TLineResult ReadLine(std::string_view line, uint8_t marks, uint8_t boardsize)
         TDrawDate date;
         const TDateField kind = ReadDate(fields[i], date);
         if (kind == TDateField::NotCalendar)
-            return {{}, std::string(fields[i]) + " is not a calendar date"};
+            return {{}, texts::Arg(DRAWVANE_TR("Drawvane", "%1 is not a calendar date"), {std::string(fields[i])})};
         if (kind == TDateField::Valid) {
             draw.date = date;
             first = i + 1;
@@ -233,16 +234,20 @@ TLineResult ReadLine(std::string_view line, uint8_t marks, uint8_t boardsize)
         const std::string text = NumberText(fields[i]);
         const int value = text.size() <= 3 ? ToInt(text) : 0;
         if (value < 1 || value > boardsize)
-            return {{}, text + " is not a number from 1 to " + std::to_string(boardsize)};
+            return {{},
+                    texts::Arg(DRAWVANE_TR("Drawvane", "%1 is not a number from 1 to %2"),
+                               {text, std::to_string(boardsize)})};
         if (seen[static_cast<size_t>(value)])
-            return {{}, text + " appears twice"};
+            return {{}, texts::Arg(DRAWVANE_TR("Drawvane", "%1 appears twice"), {text})};
         seen.set(static_cast<size_t>(value));
         draw.numbers.push_back(static_cast<uint8_t>(value));
     }
     if (draw.numbers.size() < marks) {
         const size_t count = draw.numbers.size();
         return {{},
-                std::to_string(count) + (count == 1 ? " number, " : " numbers, ") + std::to_string(marks) + " needed"};
+                count == 1 ? texts::Arg(DRAWVANE_TR("Drawvane", "1 number, %1 needed"), {std::to_string(marks)})
+                           : texts::Arg(DRAWVANE_TR("Drawvane", "%1 numbers, %2 needed"),
+                                        {std::to_string(count), std::to_string(marks)})};
     }
     if (draw.numbers.size() > marks) {
         draw.bonus = draw.numbers.back();
@@ -305,7 +310,7 @@ TImportResult ReadDrawLines(const std::string &text, uint8_t marks, uint8_t boar
         throw std::invalid_argument("ReadDrawLines: a game of 5 or 6 numbers from 36 to 49");
     TImportResult result;
     if (!IsUtf8Text(text)) {
-        result.errors.emplace_back("The file is not a text file");
+        result.errors.push_back(DRAWVANE_TR("Drawvane", "The file is not a text file"));
         return result;
     }
     const std::string plain = PlainText(text);
@@ -314,10 +319,13 @@ TImportResult ReadDrawLines(const std::string &text, uint8_t marks, uint8_t boar
     for (int number = 1; start < all.size(); ++number) {
         const size_t end = std::min(all.find_first_of("\r\n", start), all.size());
         TLineResult line = ReadLine(all.substr(start, end - start), marks, boardsize);
-        if (!line.error.empty())
-            result.errors.push_back("Line " + std::to_string(number) + ": " + line.error);
-        else if (line.draw)
+        if (!line.error.empty()) {
+            result.errors.push_back(
+                texts::Arg(DRAWVANE_TR("Drawvane", "Line %1: %2"), {std::to_string(number), line.error}));
+            result.linesAtFault = true;
+        } else if (line.draw) {
             result.draws.push_back(std::move(*line.draw));
+        }
         start = end + (all.substr(end).starts_with("\r\n") ? 2 : 1);
     }
     if (!result.errors.empty())
@@ -329,7 +337,7 @@ TImportResult ImportDraws(const std::string &text, uint8_t marks, uint8_t boards
 {
     TImportResult result = ReadDrawLines(text, marks, boardsize);
     if (result.Ok() && result.draws.empty())
-        result.errors.emplace_back("The file holds no draws");
+        result.errors.push_back(DRAWVANE_TR("Drawvane", "The file holds no draws"));
     return result;
 }
 

@@ -58,6 +58,7 @@ struct THistoryDraw {
 struct TImportResult {
     std::vector<THistoryDraw> draws; // in the text's order
     std::vector<std::string> errors;
+    bool linesAtFault = false; // the errors name lines, rather than the whole text
 
     bool Ok() const { return errors.empty(); }
 };

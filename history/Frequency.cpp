@@ -1,4 +1,5 @@
 #include "history/Frequency.h"
+#include "calc/Texts.h"
 
 #include <algorithm>
 #include <charconv>
@@ -173,10 +174,15 @@ TFairDrawTest FairDrawTest(const TFrequencies &frequencies)
 std::string FairDrawText(const TFairDrawTest &test)
 {
     if (!test.tested)
-        return "Fair draw test: no draws yet";
+        return DRAWVANE_TR("Drawvane", "Fair draw test: no draws yet");
     // The verdict's line is drawn where two decimals stop telling p from 0.
-    const bool unlikely = test.p < 0.01;
-    return "Fair draw test: chi-square " + TwoDecimals(test.statistic) + " on " + std::to_string(test.degrees)
-        + " degrees of freedom, " + (unlikely ? std::string("p < 0.01") : "p = " + TwoDecimals(test.p))
-        + (unlikely ? ", unlikely under a fair draw" : ", consistent with a fair draw");
+    if (test.p < 0.01)
+        return texts::Arg(DRAWVANE_TR("Drawvane",
+                                      "Fair draw test: chi-square %1 on %2 degrees of freedom, p < 0.01, "
+                                      "unlikely under a fair draw"),
+                          {TwoDecimals(test.statistic), std::to_string(test.degrees)});
+    return texts::Arg(DRAWVANE_TR("Drawvane",
+                                  "Fair draw test: chi-square %1 on %2 degrees of freedom, p = %3, "
+                                  "consistent with a fair draw"),
+                      {TwoDecimals(test.statistic), std::to_string(test.degrees), TwoDecimals(test.p)});
 }

@@ -1,5 +1,6 @@
 #include "history/HistoryCheck.h"
 #include "calc/CouponWins.h"
+#include "calc/Texts.h"
 
 #include <algorithm>
 #include <bit>
@@ -29,7 +30,8 @@ std::string TwoDecimals(double value)
 
 std::string Draws(uint64_t count)
 {
-    return std::to_string(count) + (count == 1 ? " draw" : " draws");
+    return count == 1 ? DRAWVANE_TR("Drawvane", "1 draw")
+                      : texts::Arg(DRAWVANE_TR("Drawvane", "%1 draws"), {std::to_string(count)});
 }
 
 } // namespace
@@ -92,17 +94,20 @@ THistoryCheck CheckHistory(const std::vector<std::vector<uint8_t>> &boards, uint
 std::vector<std::string> HistoryCheckLines(const THistoryCheck &check)
 {
     if (check.boards == 0)
-        return {"Fill at least one board to check it against these draws"};
+        return {DRAWVANE_TR("Drawvane", "Fill at least one board to check it against these draws")};
     std::vector<std::string> lines;
-    std::string heading = "Draws: " + std::to_string(check.draws);
+    const std::string draws = std::to_string(check.draws);
     if (check.first)
-        heading += ", from " + IsoDate(*check.first) + " to " + IsoDate(*check.last);
-    lines.push_back(std::move(heading));
+        lines.push_back(texts::Arg(DRAWVANE_TR("Drawvane", "Draws: %1, from %2 to %3"),
+                                   {draws, IsoDate(*check.first), IsoDate(*check.last)}));
+    else
+        lines.push_back(texts::Arg(DRAWVANE_TR("Drawvane", "Draws: %1"), {draws}));
     for (size_t d = 0; d < kDivisionTable.size(); ++d)
         if (check.on[d])
-            lines.push_back(std::string(kDivisionTable[d].caption) + ": won in " + Draws(check.wonIn[d]) + ", expected "
-                            + TwoDecimals(check.expectedWonIn[d]));
-    lines.push_back("Prizes: $" + std::to_string(check.prize) + " over " + Draws(check.draws) + ", expected $"
-                    + TwoDecimals(check.expectedPrize));
+            lines.push_back(texts::Arg(DRAWVANE_TR("Drawvane", "%1: won in %2, expected %3"),
+                                       {texts::Translate("Drawvane", kDivisionTable[d].caption), Draws(check.wonIn[d]),
+                                        TwoDecimals(check.expectedWonIn[d])}));
+    lines.push_back(texts::Arg(DRAWVANE_TR("Drawvane", "Prizes: $%1 over %2, expected $%3"),
+                               {std::to_string(check.prize), Draws(check.draws), TwoDecimals(check.expectedPrize)}));
     return lines;
 }

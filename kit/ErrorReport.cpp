@@ -2,6 +2,7 @@
 #include "kit/ErrorReportText.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QMessageBox>
 
 void ShowErrorReport(const QString &message)
@@ -25,7 +26,7 @@ QString ExceptionText(std::exception_ptr error)
     } catch (const std::exception &e) {
         return QString::fromUtf8(e.what());
     } catch (...) {
-        return QStringLiteral("Unknown error");
+        return QCoreApplication::translate("Drawvane", "Unknown error");
     }
 }
 

@@ -1,4 +1,5 @@
 #include "kit/Language.h"
+#include "calc/Texts.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -79,8 +80,13 @@ void UseLanguage(const QString &language)
             QCoreApplication::removeTranslator(translator->get());
             translator->reset();
         }
+    texts::SetTranslation({});
     if (language.isEmpty())
         return;
+    // The toolkit-free libraries' texts take the same translation.
+    texts::SetTranslation([](const char *context, const char *english) {
+        return QCoreApplication::translate(context, english).toStdString();
+    });
     ProgramTranslator = std::make_unique<QTranslator>();
     if (ProgramTranslator->load(QStringLiteral("drawvane_") + language, QString::fromLatin1(kTranslations)))
         QCoreApplication::installTranslator(ProgramTranslator.get());

@@ -493,6 +493,234 @@
         <comment>above its field in the Draw window</comment>
         <translation>Zusatzzahl</translation>
     </message>
+    <message>
+        <source>%1 is not a calendar date</source>
+        <translation>%1 ist kein Kalenderdatum</translation>
+    </message>
+    <message>
+        <source>%1 is not a number from 1 to %2</source>
+        <translation>%1 ist keine Zahl von 1 bis %2</translation>
+    </message>
+    <message>
+        <source>%1 appears twice</source>
+        <translation>%1 kommt zweimal vor</translation>
+    </message>
+    <message>
+        <source>1 number, %1 needed</source>
+        <translation>1 Zahl, %1 nötig</translation>
+    </message>
+    <message>
+        <source>%1 numbers, %2 needed</source>
+        <translation>%1 Zahlen, %2 nötig</translation>
+    </message>
+    <message>
+        <source>The file is not a text file</source>
+        <translation>Die Datei ist keine Textdatei</translation>
+    </message>
+    <message>
+        <source>Line %1: %2</source>
+        <translation>Zeile %1: %2</translation>
+    </message>
+    <message>
+        <source>The file holds no draws</source>
+        <translation>Die Datei enthält keine Ziehungen</translation>
+    </message>
+    <message>
+        <source>Fair draw test: no draws yet</source>
+        <translation>Test auf faire Ziehung: noch keine Ziehungen</translation>
+    </message>
+    <message>
+        <source>Fair draw test: chi-square %1 on %2 degrees of freedom, p &lt; 0.01, unlikely under a fair draw</source>
+        <translation>Test auf faire Ziehung: Chi-Quadrat %1 bei %2 Freiheitsgraden, p &lt; 0,01, bei einer fairen Ziehung unwahrscheinlich</translation>
+    </message>
+    <message>
+        <source>Fair draw test: chi-square %1 on %2 degrees of freedom, p = %3, consistent with a fair draw</source>
+        <translation>Test auf faire Ziehung: Chi-Quadrat %1 bei %2 Freiheitsgraden, p = %3, vereinbar mit einer fairen Ziehung</translation>
+    </message>
+    <message>
+        <source>1 draw</source>
+        <translation>1 Ziehung</translation>
+    </message>
+    <message>
+        <source>%1 draws</source>
+        <translation>%1 Ziehungen</translation>
+    </message>
+    <message>
+        <source>Fill at least one board to check it against these draws</source>
+        <translation>Füllen Sie mindestens ein Feld aus, um es mit diesen Ziehungen zu prüfen</translation>
+    </message>
+    <message>
+        <source>Draws: %1, from %2 to %3</source>
+        <translation>Ziehungen: %1, vom %2 bis %3</translation>
+    </message>
+    <message>
+        <source>Draws: %1</source>
+        <translation>Ziehungen: %1</translation>
+    </message>
+    <message>
+        <source>%1: won in %2, expected %3</source>
+        <translation>%1: gewonnen in %2, erwartet %3</translation>
+    </message>
+    <message>
+        <source>Prizes: $%1 over %2, expected $%3</source>
+        <translation>Gewinne: $%1 in %2, erwartet $%3</translation>
+    </message>
+    <message>
+        <source>%1 is excluded</source>
+        <translation>%1 ist ausgeschlossen</translation>
+    </message>
+    <message>
+        <source>Enter %1 to %2 numbers</source>
+        <translation>Geben Sie %1 bis %2 Zahlen ein</translation>
+    </message>
+    <message>
+        <source>%1 if %2: 1 board</source>
+        <translation>%1 bei %2: 1 Feld</translation>
+    </message>
+    <message>
+        <source>%1 if %2: %3 boards</source>
+        <translation>%1 bei %2: %3 Felder</translation>
+    </message>
+    <message>
+        <source>If %1 of the %2 numbers drawn are among your %3, at least one board has %4 of them.</source>
+        <translation>Wenn %1 der %2 gezogenen Zahlen unter Ihren %3 sind, hat mindestens ein Feld %4 davon.</translation>
+    </message>
+    <message>
+        <source>%1 or more of your %2 numbers are drawn in 1 draw out of %3.</source>
+        <translation>%1 oder mehr Ihrer %2 Zahlen werden in 1 von %3 Ziehungen gezogen.</translation>
+    </message>
+    <message>
+        <source>No guarantee fits in %1 boards; use fewer numbers</source>
+        <translation>Keine Garantie passt in %1 Felder; nehmen Sie weniger Zahlen</translation>
+    </message>
+    <message>
+        <source>Enter %1 different numbers from 1 to %2, and a bonus ball that is not one of them</source>
+        <translation>Geben Sie %1 verschiedene Zahlen von 1 bis %2 ein und eine Zusatzzahl, die keine davon ist</translation>
+    </message>
+    <message>
+        <source>Board %1: no prize</source>
+        <translation>Feld %1: kein Gewinn</translation>
+    </message>
+    <message>
+        <source>Board %1: %2, %3</source>
+        <translation>Feld %1: %2, %3</translation>
+    </message>
+    <message>
+        <source>No prize on this coupon</source>
+        <translation>Kein Gewinn auf diesem Schein</translation>
+    </message>
+    <message>
+        <source>Prizes: %1 on 1 board</source>
+        <translation>Gewinne: %1 auf 1 Feld</translation>
+    </message>
+    <message>
+        <source>Prizes: %1 on %2 boards</source>
+        <translation>Gewinne: %1 auf %2 Feldern</translation>
+    </message>
+    <message>
+        <source>and %1 more lines; nothing was imported</source>
+        <translation>und %1 weitere Zeilen; es wurde nichts importiert</translation>
+    </message>
+    <message>
+        <source>Unknown error</source>
+        <translation>Unbekannter Fehler</translation>
+    </message>
+    <message>
+        <source>No default printer is installed</source>
+        <translation>Es ist kein Standarddrucker eingerichtet</translation>
+    </message>
+    <message>
+        <source>The printer &quot;%1&quot; is stopped</source>
+        <translation>Der Drucker „%1“ ist angehalten</translation>
+    </message>
+    <message>
+        <source>The printer &quot;%1&quot; cannot be used</source>
+        <translation>Der Drucker „%1“ kann nicht benutzt werden</translation>
+    </message>
+    <message>
+        <source>The printer &quot;%1&quot; did not take the job</source>
+        <translation>Der Drucker „%1“ hat den Auftrag nicht angenommen</translation>
+    </message>
+    <message>
+        <source>no reason given</source>
+        <translation>ohne Angabe eines Grundes</translation>
+    </message>
+    <message>
+        <source>The printing system refused the job for &quot;%1&quot; (%2)</source>
+        <translation>Das Drucksystem hat den Auftrag für „%1“ abgelehnt (%2)</translation>
+    </message>
+    <message>
+        <source>The print job for &quot;%1&quot; ended in an error</source>
+        <translation>Der Druckauftrag für „%1“ endete mit einem Fehler</translation>
+    </message>
+    <message>
+        <source>The kept draws could not be read (%1) and were set aside as %2</source>
+        <translation>Die gesicherten Ziehungen konnten nicht gelesen werden (%1) und wurden als %2 beiseitegelegt</translation>
+    </message>
+    <message>
+        <source>The kept draws could not be read (%1): %2</source>
+        <translation>Die gesicherten Ziehungen konnten nicht gelesen werden (%1): %2</translation>
+    </message>
+    <message>
+        <source>The draws could not be kept: no folder %1</source>
+        <translation>Die Ziehungen konnten nicht gesichert werden: kein Ordner %1</translation>
+    </message>
+    <message>
+        <source>The draws could not be kept (%1)</source>
+        <translation>Die Ziehungen konnten nicht gesichert werden (%1)</translation>
+    </message>
+    <message>
+        <source>%1 could not be read (%2)</source>
+        <translation>%1 konnte nicht gelesen werden (%2)</translation>
+    </message>
+    <message>
+        <source>Please select at least one division</source>
+        <translation>Bitte wählen Sie mindestens eine Klasse</translation>
+    </message>
+    <message>
+        <source>Coupon</source>
+        <translation>Lottoschein</translation>
+    </message>
+    <message>
+        <source>Number %1</source>
+        <translation>Zahl %1</translation>
+    </message>
+    <message>
+        <source>Board %1</source>
+        <translation>Feld %1</translation>
+    </message>
+    <message>
+        <source>Board %1, number %2</source>
+        <translation>Feld %1, Zahl %2</translation>
+    </message>
+    <message>
+        <source>drawn</source>
+        <translation>gezogen</translation>
+    </message>
+    <message>
+        <source>Board %1 %2 bar</source>
+        <translation>Feld %1, Balken %2</translation>
+    </message>
+    <message>
+        <source>Board %1 Punch %2</source>
+        <translation>Feld %1 Punch %2</translation>
+    </message>
+    <message>
+        <source>Board %1 Spread %2</source>
+        <translation>Feld %1 Spread %2</translation>
+    </message>
+    <message>
+        <source>win probability</source>
+        <translation>Gewinnchance</translation>
+    </message>
+    <message>
+        <source>odds</source>
+        <translation>Quote</translation>
+    </message>
+    <message>
+        <source>return</source>
+        <translation>Ertrag</translation>
+    </message>
 </context>
 <context>
     <name>TMaskedNumberEdit</name>
@@ -565,6 +793,10 @@
     <message>
         <source>Turn the inclusions system off to play a wheel</source>
         <translation>Schalten Sie das Festzahlsystem aus, um ein System zu spielen</translation>
+    </message>
+    <message>
+        <source>The coupon could not be kept for the next start (%1)</source>
+        <translation>Der Schein konnte nicht für den nächsten Start gesichert werden (%1)</translation>
     </message>
 </context>
 </TS>

@@ -493,6 +493,234 @@
         <comment>above its field in the Draw window</comment>
         <translation>Compl.</translation>
     </message>
+    <message>
+        <source>%1 is not a calendar date</source>
+        <translation>%1 no es una fecha del calendario</translation>
+    </message>
+    <message>
+        <source>%1 is not a number from 1 to %2</source>
+        <translation>%1 no es un número del 1 al %2</translation>
+    </message>
+    <message>
+        <source>%1 appears twice</source>
+        <translation>%1 aparece dos veces</translation>
+    </message>
+    <message>
+        <source>1 number, %1 needed</source>
+        <translation>1 número, se necesitan %1</translation>
+    </message>
+    <message>
+        <source>%1 numbers, %2 needed</source>
+        <translation>%1 números, se necesitan %2</translation>
+    </message>
+    <message>
+        <source>The file is not a text file</source>
+        <translation>El archivo no es un archivo de texto</translation>
+    </message>
+    <message>
+        <source>Line %1: %2</source>
+        <translation>Línea %1: %2</translation>
+    </message>
+    <message>
+        <source>The file holds no draws</source>
+        <translation>El archivo no contiene sorteos</translation>
+    </message>
+    <message>
+        <source>Fair draw test: no draws yet</source>
+        <translation>Prueba de sorteo justo: aún no hay sorteos</translation>
+    </message>
+    <message>
+        <source>Fair draw test: chi-square %1 on %2 degrees of freedom, p &lt; 0.01, unlikely under a fair draw</source>
+        <translation>Prueba de sorteo justo: chi cuadrado %1 con %2 grados de libertad, p &lt; 0,01, improbable en un sorteo justo</translation>
+    </message>
+    <message>
+        <source>Fair draw test: chi-square %1 on %2 degrees of freedom, p = %3, consistent with a fair draw</source>
+        <translation>Prueba de sorteo justo: chi cuadrado %1 con %2 grados de libertad, p = %3, compatible con un sorteo justo</translation>
+    </message>
+    <message>
+        <source>1 draw</source>
+        <translation>1 sorteo</translation>
+    </message>
+    <message>
+        <source>%1 draws</source>
+        <translation>%1 sorteos</translation>
+    </message>
+    <message>
+        <source>Fill at least one board to check it against these draws</source>
+        <translation>Rellene al menos un bloque para comprobarlo con estos sorteos</translation>
+    </message>
+    <message>
+        <source>Draws: %1, from %2 to %3</source>
+        <translation>Sorteos: %1, del %2 al %3</translation>
+    </message>
+    <message>
+        <source>Draws: %1</source>
+        <translation>Sorteos: %1</translation>
+    </message>
+    <message>
+        <source>%1: won in %2, expected %3</source>
+        <translation>%1: ganado en %2, esperado %3</translation>
+    </message>
+    <message>
+        <source>Prizes: $%1 over %2, expected $%3</source>
+        <translation>Premios: %1 $ en %2, esperado %3 $</translation>
+    </message>
+    <message>
+        <source>%1 is excluded</source>
+        <translation>%1 está excluido</translation>
+    </message>
+    <message>
+        <source>Enter %1 to %2 numbers</source>
+        <translation>Introduzca de %1 a %2 números</translation>
+    </message>
+    <message>
+        <source>%1 if %2: 1 board</source>
+        <translation>%1 si %2: 1 bloque</translation>
+    </message>
+    <message>
+        <source>%1 if %2: %3 boards</source>
+        <translation>%1 si %2: %3 bloques</translation>
+    </message>
+    <message>
+        <source>If %1 of the %2 numbers drawn are among your %3, at least one board has %4 of them.</source>
+        <translation>Si %1 de los %2 números sorteados están entre sus %3, al menos un bloque tiene %4 de ellos.</translation>
+    </message>
+    <message>
+        <source>%1 or more of your %2 numbers are drawn in 1 draw out of %3.</source>
+        <translation>%1 o más de sus %2 números salen en 1 de cada %3 sorteos.</translation>
+    </message>
+    <message>
+        <source>No guarantee fits in %1 boards; use fewer numbers</source>
+        <translation>Ninguna garantía cabe en %1 bloques; use menos números</translation>
+    </message>
+    <message>
+        <source>Enter %1 different numbers from 1 to %2, and a bonus ball that is not one of them</source>
+        <translation>Introduzca %1 números distintos del 1 al %2, y un complementario que no sea ninguno de ellos</translation>
+    </message>
+    <message>
+        <source>Board %1: no prize</source>
+        <translation>Bloque %1: sin premio</translation>
+    </message>
+    <message>
+        <source>Board %1: %2, %3</source>
+        <translation>Bloque %1: %2, %3</translation>
+    </message>
+    <message>
+        <source>No prize on this coupon</source>
+        <translation>Ningún premio en este boleto</translation>
+    </message>
+    <message>
+        <source>Prizes: %1 on 1 board</source>
+        <translation>Premios: %1 en 1 bloque</translation>
+    </message>
+    <message>
+        <source>Prizes: %1 on %2 boards</source>
+        <translation>Premios: %1 en %2 bloques</translation>
+    </message>
+    <message>
+        <source>and %1 more lines; nothing was imported</source>
+        <translation>y %1 líneas más; no se importó nada</translation>
+    </message>
+    <message>
+        <source>Unknown error</source>
+        <translation>Error desconocido</translation>
+    </message>
+    <message>
+        <source>No default printer is installed</source>
+        <translation>No hay ninguna impresora predeterminada</translation>
+    </message>
+    <message>
+        <source>The printer &quot;%1&quot; is stopped</source>
+        <translation>La impresora «%1» está detenida</translation>
+    </message>
+    <message>
+        <source>The printer &quot;%1&quot; cannot be used</source>
+        <translation>No se puede usar la impresora «%1»</translation>
+    </message>
+    <message>
+        <source>The printer &quot;%1&quot; did not take the job</source>
+        <translation>La impresora «%1» no aceptó el trabajo</translation>
+    </message>
+    <message>
+        <source>no reason given</source>
+        <translation>sin motivo indicado</translation>
+    </message>
+    <message>
+        <source>The printing system refused the job for &quot;%1&quot; (%2)</source>
+        <translation>El sistema de impresión rechazó el trabajo para «%1» (%2)</translation>
+    </message>
+    <message>
+        <source>The print job for &quot;%1&quot; ended in an error</source>
+        <translation>El trabajo de impresión para «%1» terminó con un error</translation>
+    </message>
+    <message>
+        <source>The kept draws could not be read (%1) and were set aside as %2</source>
+        <translation>No se pudieron leer los sorteos guardados (%1) y se apartaron como %2</translation>
+    </message>
+    <message>
+        <source>The kept draws could not be read (%1): %2</source>
+        <translation>No se pudieron leer los sorteos guardados (%1): %2</translation>
+    </message>
+    <message>
+        <source>The draws could not be kept: no folder %1</source>
+        <translation>No se pudieron guardar los sorteos: no hay carpeta %1</translation>
+    </message>
+    <message>
+        <source>The draws could not be kept (%1)</source>
+        <translation>No se pudieron guardar los sorteos (%1)</translation>
+    </message>
+    <message>
+        <source>%1 could not be read (%2)</source>
+        <translation>No se pudo leer %1 (%2)</translation>
+    </message>
+    <message>
+        <source>Please select at least one division</source>
+        <translation>Elija al menos una categoría</translation>
+    </message>
+    <message>
+        <source>Coupon</source>
+        <translation>Boleto</translation>
+    </message>
+    <message>
+        <source>Number %1</source>
+        <translation>Número %1</translation>
+    </message>
+    <message>
+        <source>Board %1</source>
+        <translation>Bloque %1</translation>
+    </message>
+    <message>
+        <source>Board %1, number %2</source>
+        <translation>Bloque %1, número %2</translation>
+    </message>
+    <message>
+        <source>drawn</source>
+        <translation>sorteado</translation>
+    </message>
+    <message>
+        <source>Board %1 %2 bar</source>
+        <translation>Bloque %1, barra %2</translation>
+    </message>
+    <message>
+        <source>Board %1 Punch %2</source>
+        <translation>Bloque %1 Punch %2</translation>
+    </message>
+    <message>
+        <source>Board %1 Spread %2</source>
+        <translation>Bloque %1 Spread %2</translation>
+    </message>
+    <message>
+        <source>win probability</source>
+        <translation>probabilidad</translation>
+    </message>
+    <message>
+        <source>odds</source>
+        <translation>cuota</translation>
+    </message>
+    <message>
+        <source>return</source>
+        <translation>retorno</translation>
+    </message>
 </context>
 <context>
     <name>TMaskedNumberEdit</name>
@@ -565,6 +793,10 @@
     <message>
         <source>Turn the inclusions system off to play a wheel</source>
         <translation>Desactive el sistema de inclusión para jugar un sistema</translation>
+    </message>
+    <message>
+        <source>The coupon could not be kept for the next start (%1)</source>
+        <translation>No se pudo guardar el boleto para el próximo inicio (%1)</translation>
     </message>
 </context>
 </TS>

@@ -493,6 +493,234 @@
         <comment>above its field in the Draw window</comment>
         <translation>Compl.</translation>
     </message>
+    <message>
+        <source>%1 is not a calendar date</source>
+        <translation>%1 n&apos;est pas une date du calendrier</translation>
+    </message>
+    <message>
+        <source>%1 is not a number from 1 to %2</source>
+        <translation>%1 n&apos;est pas un numéro de 1 à %2</translation>
+    </message>
+    <message>
+        <source>%1 appears twice</source>
+        <translation>%1 apparaît deux fois</translation>
+    </message>
+    <message>
+        <source>1 number, %1 needed</source>
+        <translation>1 numéro, %1 requis</translation>
+    </message>
+    <message>
+        <source>%1 numbers, %2 needed</source>
+        <translation>%1 numéros, %2 requis</translation>
+    </message>
+    <message>
+        <source>The file is not a text file</source>
+        <translation>Le fichier n&apos;est pas un fichier texte</translation>
+    </message>
+    <message>
+        <source>Line %1: %2</source>
+        <translation>Ligne %1 : %2</translation>
+    </message>
+    <message>
+        <source>The file holds no draws</source>
+        <translation>Le fichier ne contient aucun tirage</translation>
+    </message>
+    <message>
+        <source>Fair draw test: no draws yet</source>
+        <translation>Test de tirage équitable : aucun tirage pour l&apos;instant</translation>
+    </message>
+    <message>
+        <source>Fair draw test: chi-square %1 on %2 degrees of freedom, p &lt; 0.01, unlikely under a fair draw</source>
+        <translation>Test de tirage équitable : khi-deux %1 à %2 degrés de liberté, p &lt; 0,01, peu probable pour un tirage équitable</translation>
+    </message>
+    <message>
+        <source>Fair draw test: chi-square %1 on %2 degrees of freedom, p = %3, consistent with a fair draw</source>
+        <translation>Test de tirage équitable : khi-deux %1 à %2 degrés de liberté, p = %3, compatible avec un tirage équitable</translation>
+    </message>
+    <message>
+        <source>1 draw</source>
+        <translation>1 tirage</translation>
+    </message>
+    <message>
+        <source>%1 draws</source>
+        <translation>%1 tirages</translation>
+    </message>
+    <message>
+        <source>Fill at least one board to check it against these draws</source>
+        <translation>Remplissez au moins une grille pour la vérifier sur ces tirages</translation>
+    </message>
+    <message>
+        <source>Draws: %1, from %2 to %3</source>
+        <translation>Tirages : %1, du %2 au %3</translation>
+    </message>
+    <message>
+        <source>Draws: %1</source>
+        <translation>Tirages : %1</translation>
+    </message>
+    <message>
+        <source>%1: won in %2, expected %3</source>
+        <translation>%1 : gagné dans %2, attendu %3</translation>
+    </message>
+    <message>
+        <source>Prizes: $%1 over %2, expected $%3</source>
+        <translation>Gains : %1 $ sur %2, attendu %3 $</translation>
+    </message>
+    <message>
+        <source>%1 is excluded</source>
+        <translation>%1 est exclu</translation>
+    </message>
+    <message>
+        <source>Enter %1 to %2 numbers</source>
+        <translation>Entrez de %1 à %2 numéros</translation>
+    </message>
+    <message>
+        <source>%1 if %2: 1 board</source>
+        <translation>%1 si %2 : 1 grille</translation>
+    </message>
+    <message>
+        <source>%1 if %2: %3 boards</source>
+        <translation>%1 si %2 : %3 grilles</translation>
+    </message>
+    <message>
+        <source>If %1 of the %2 numbers drawn are among your %3, at least one board has %4 of them.</source>
+        <translation>Si %1 des %2 numéros tirés sont parmi vos %3, au moins une grille en a %4.</translation>
+    </message>
+    <message>
+        <source>%1 or more of your %2 numbers are drawn in 1 draw out of %3.</source>
+        <translation>%1 de vos %2 numéros ou plus sortent dans 1 tirage sur %3.</translation>
+    </message>
+    <message>
+        <source>No guarantee fits in %1 boards; use fewer numbers</source>
+        <translation>Aucune garantie ne tient en %1 grilles ; prenez moins de numéros</translation>
+    </message>
+    <message>
+        <source>Enter %1 different numbers from 1 to %2, and a bonus ball that is not one of them</source>
+        <translation>Entrez %1 numéros différents de 1 à %2, et un complémentaire qui n&apos;en fait pas partie</translation>
+    </message>
+    <message>
+        <source>Board %1: no prize</source>
+        <translation>Grille %1 : pas de gain</translation>
+    </message>
+    <message>
+        <source>Board %1: %2, %3</source>
+        <translation>Grille %1 : %2, %3</translation>
+    </message>
+    <message>
+        <source>No prize on this coupon</source>
+        <translation>Aucun gain sur ce bulletin</translation>
+    </message>
+    <message>
+        <source>Prizes: %1 on 1 board</source>
+        <translation>Gains : %1 sur 1 grille</translation>
+    </message>
+    <message>
+        <source>Prizes: %1 on %2 boards</source>
+        <translation>Gains : %1 sur %2 grilles</translation>
+    </message>
+    <message>
+        <source>and %1 more lines; nothing was imported</source>
+        <translation>et %1 lignes de plus ; rien n&apos;a été importé</translation>
+    </message>
+    <message>
+        <source>Unknown error</source>
+        <translation>Erreur inconnue</translation>
+    </message>
+    <message>
+        <source>No default printer is installed</source>
+        <translation>Aucune imprimante par défaut n&apos;est installée</translation>
+    </message>
+    <message>
+        <source>The printer &quot;%1&quot; is stopped</source>
+        <translation>L&apos;imprimante « %1 » est arrêtée</translation>
+    </message>
+    <message>
+        <source>The printer &quot;%1&quot; cannot be used</source>
+        <translation>L&apos;imprimante « %1 » ne peut pas être utilisée</translation>
+    </message>
+    <message>
+        <source>The printer &quot;%1&quot; did not take the job</source>
+        <translation>L&apos;imprimante « %1 » n&apos;a pas accepté la tâche</translation>
+    </message>
+    <message>
+        <source>no reason given</source>
+        <translation>sans raison donnée</translation>
+    </message>
+    <message>
+        <source>The printing system refused the job for &quot;%1&quot; (%2)</source>
+        <translation>Le système d&apos;impression a refusé la tâche pour « %1 » (%2)</translation>
+    </message>
+    <message>
+        <source>The print job for &quot;%1&quot; ended in an error</source>
+        <translation>La tâche d&apos;impression pour « %1 » s&apos;est terminée par une erreur</translation>
+    </message>
+    <message>
+        <source>The kept draws could not be read (%1) and were set aside as %2</source>
+        <translation>Les tirages gardés n&apos;ont pas pu être lus (%1) et ont été mis de côté sous %2</translation>
+    </message>
+    <message>
+        <source>The kept draws could not be read (%1): %2</source>
+        <translation>Les tirages gardés n&apos;ont pas pu être lus (%1) : %2</translation>
+    </message>
+    <message>
+        <source>The draws could not be kept: no folder %1</source>
+        <translation>Les tirages n&apos;ont pas pu être gardés : pas de dossier %1</translation>
+    </message>
+    <message>
+        <source>The draws could not be kept (%1)</source>
+        <translation>Les tirages n&apos;ont pas pu être gardés (%1)</translation>
+    </message>
+    <message>
+        <source>%1 could not be read (%2)</source>
+        <translation>%1 n&apos;a pas pu être lu (%2)</translation>
+    </message>
+    <message>
+        <source>Please select at least one division</source>
+        <translation>Choisissez au moins un rang</translation>
+    </message>
+    <message>
+        <source>Coupon</source>
+        <translation>Bulletin</translation>
+    </message>
+    <message>
+        <source>Number %1</source>
+        <translation>Numéro %1</translation>
+    </message>
+    <message>
+        <source>Board %1</source>
+        <translation>Grille %1</translation>
+    </message>
+    <message>
+        <source>Board %1, number %2</source>
+        <translation>Grille %1, numéro %2</translation>
+    </message>
+    <message>
+        <source>drawn</source>
+        <translation>tiré</translation>
+    </message>
+    <message>
+        <source>Board %1 %2 bar</source>
+        <translation>Grille %1, barre %2</translation>
+    </message>
+    <message>
+        <source>Board %1 Punch %2</source>
+        <translation>Grille %1 Punch %2</translation>
+    </message>
+    <message>
+        <source>Board %1 Spread %2</source>
+        <translation>Grille %1 Spread %2</translation>
+    </message>
+    <message>
+        <source>win probability</source>
+        <translation>probabilité</translation>
+    </message>
+    <message>
+        <source>odds</source>
+        <translation>cote</translation>
+    </message>
+    <message>
+        <source>return</source>
+        <translation>gain</translation>
+    </message>
 </context>
 <context>
     <name>TMaskedNumberEdit</name>
@@ -565,6 +793,10 @@
     <message>
         <source>Turn the inclusions system off to play a wheel</source>
         <translation>Désactivez le système d&apos;inclusion pour jouer un système</translation>
+    </message>
+    <message>
+        <source>The coupon could not be kept for the next start (%1)</source>
+        <translation>Le bulletin n&apos;a pas pu être gardé pour le prochain démarrage (%1)</translation>
     </message>
 </context>
 </TS>

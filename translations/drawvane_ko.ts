@@ -493,6 +493,234 @@
         <comment>above its field in the Draw window</comment>
         <translation>보너스 번호</translation>
     </message>
+    <message>
+        <source>%1 is not a calendar date</source>
+        <translation>%1은(는) 달력에 없는 날짜입니다</translation>
+    </message>
+    <message>
+        <source>%1 is not a number from 1 to %2</source>
+        <translation>%1은(는) 1부터 %2 사이의 번호가 아닙니다</translation>
+    </message>
+    <message>
+        <source>%1 appears twice</source>
+        <translation>%1이(가) 두 번 나옵니다</translation>
+    </message>
+    <message>
+        <source>1 number, %1 needed</source>
+        <translation>번호 1개, %1개 필요</translation>
+    </message>
+    <message>
+        <source>%1 numbers, %2 needed</source>
+        <translation>번호 %1개, %2개 필요</translation>
+    </message>
+    <message>
+        <source>The file is not a text file</source>
+        <translation>텍스트 파일이 아닙니다</translation>
+    </message>
+    <message>
+        <source>Line %1: %2</source>
+        <translation>%1번째 줄: %2</translation>
+    </message>
+    <message>
+        <source>The file holds no draws</source>
+        <translation>파일에 추첨 결과가 없습니다</translation>
+    </message>
+    <message>
+        <source>Fair draw test: no draws yet</source>
+        <translation>공정한 추첨 검정: 아직 추첨이 없습니다</translation>
+    </message>
+    <message>
+        <source>Fair draw test: chi-square %1 on %2 degrees of freedom, p &lt; 0.01, unlikely under a fair draw</source>
+        <translation>공정한 추첨 검정: 카이제곱 %1, 자유도 %2, p &lt; 0.01, 공정한 추첨이라면 가능성이 낮음</translation>
+    </message>
+    <message>
+        <source>Fair draw test: chi-square %1 on %2 degrees of freedom, p = %3, consistent with a fair draw</source>
+        <translation>공정한 추첨 검정: 카이제곱 %1, 자유도 %2, p = %3, 공정한 추첨과 일치함</translation>
+    </message>
+    <message>
+        <source>1 draw</source>
+        <translation>1회 추첨</translation>
+    </message>
+    <message>
+        <source>%1 draws</source>
+        <translation>%1회 추첨</translation>
+    </message>
+    <message>
+        <source>Fill at least one board to check it against these draws</source>
+        <translation>이 추첨들과 확인하려면 게임을 하나 이상 채우세요</translation>
+    </message>
+    <message>
+        <source>Draws: %1, from %2 to %3</source>
+        <translation>추첨: %1회, %2부터 %3까지</translation>
+    </message>
+    <message>
+        <source>Draws: %1</source>
+        <translation>추첨: %1회</translation>
+    </message>
+    <message>
+        <source>%1: won in %2, expected %3</source>
+        <translation>%1: %2 당첨, 기대값 %3</translation>
+    </message>
+    <message>
+        <source>Prizes: $%1 over %2, expected $%3</source>
+        <translation>당첨금: %2 동안 $%1, 기대값 $%3</translation>
+    </message>
+    <message>
+        <source>%1 is excluded</source>
+        <translation>%1은(는) 제외된 번호입니다</translation>
+    </message>
+    <message>
+        <source>Enter %1 to %2 numbers</source>
+        <translation>번호를 %1개에서 %2개까지 입력하세요</translation>
+    </message>
+    <message>
+        <source>%1 if %2: 1 board</source>
+        <translation>%2개 중 %1개: 1게임</translation>
+    </message>
+    <message>
+        <source>%1 if %2: %3 boards</source>
+        <translation>%2개 중 %1개: %3게임</translation>
+    </message>
+    <message>
+        <source>If %1 of the %2 numbers drawn are among your %3, at least one board has %4 of them.</source>
+        <translation>뽑힌 번호 %2개 중 %1개가 내 번호 %3개 안에 있으면 적어도 한 게임이 그중 %4개를 맞힙니다.</translation>
+    </message>
+    <message>
+        <source>%1 or more of your %2 numbers are drawn in 1 draw out of %3.</source>
+        <translation>내 번호 %2개 중 %1개 이상이 뽑히는 것은 %3번 추첨에 1번입니다.</translation>
+    </message>
+    <message>
+        <source>No guarantee fits in %1 boards; use fewer numbers</source>
+        <translation>%1게임 안에 맞는 보장이 없습니다. 번호를 줄이세요</translation>
+    </message>
+    <message>
+        <source>Enter %1 different numbers from 1 to %2, and a bonus ball that is not one of them</source>
+        <translation>1부터 %2 사이의 서로 다른 번호 %1개와 그와 겹치지 않는 보너스 번호를 입력하세요</translation>
+    </message>
+    <message>
+        <source>Board %1: no prize</source>
+        <translation>게임 %1: 당첨 없음</translation>
+    </message>
+    <message>
+        <source>Board %1: %2, %3</source>
+        <translation>게임 %1: %2, %3</translation>
+    </message>
+    <message>
+        <source>No prize on this coupon</source>
+        <translation>이 용지는 당첨이 없습니다</translation>
+    </message>
+    <message>
+        <source>Prizes: %1 on 1 board</source>
+        <translation>당첨금: 1게임에서 %1</translation>
+    </message>
+    <message>
+        <source>Prizes: %1 on %2 boards</source>
+        <translation>당첨금: %2게임에서 %1</translation>
+    </message>
+    <message>
+        <source>and %1 more lines; nothing was imported</source>
+        <translation>외 %1줄; 아무것도 가져오지 않았습니다</translation>
+    </message>
+    <message>
+        <source>Unknown error</source>
+        <translation>알 수 없는 오류</translation>
+    </message>
+    <message>
+        <source>No default printer is installed</source>
+        <translation>기본 프린터가 설치되어 있지 않습니다</translation>
+    </message>
+    <message>
+        <source>The printer &quot;%1&quot; is stopped</source>
+        <translation>프린터 &quot;%1&quot;이(가) 멈춰 있습니다</translation>
+    </message>
+    <message>
+        <source>The printer &quot;%1&quot; cannot be used</source>
+        <translation>프린터 &quot;%1&quot;을(를) 사용할 수 없습니다</translation>
+    </message>
+    <message>
+        <source>The printer &quot;%1&quot; did not take the job</source>
+        <translation>프린터 &quot;%1&quot;이(가) 작업을 받지 않았습니다</translation>
+    </message>
+    <message>
+        <source>no reason given</source>
+        <translation>이유 없음</translation>
+    </message>
+    <message>
+        <source>The printing system refused the job for &quot;%1&quot; (%2)</source>
+        <translation>인쇄 시스템이 &quot;%1&quot;의 작업을 거부했습니다(%2)</translation>
+    </message>
+    <message>
+        <source>The print job for &quot;%1&quot; ended in an error</source>
+        <translation>&quot;%1&quot;의 인쇄 작업이 오류로 끝났습니다</translation>
+    </message>
+    <message>
+        <source>The kept draws could not be read (%1) and were set aside as %2</source>
+        <translation>저장된 추첨 결과를 읽을 수 없어(%1) %2(으)로 따로 두었습니다</translation>
+    </message>
+    <message>
+        <source>The kept draws could not be read (%1): %2</source>
+        <translation>저장된 추첨 결과를 읽을 수 없습니다(%1): %2</translation>
+    </message>
+    <message>
+        <source>The draws could not be kept: no folder %1</source>
+        <translation>추첨 결과를 저장할 수 없습니다: 폴더 %1 없음</translation>
+    </message>
+    <message>
+        <source>The draws could not be kept (%1)</source>
+        <translation>추첨 결과를 저장할 수 없습니다(%1)</translation>
+    </message>
+    <message>
+        <source>%1 could not be read (%2)</source>
+        <translation>%1을(를) 읽을 수 없습니다(%2)</translation>
+    </message>
+    <message>
+        <source>Please select at least one division</source>
+        <translation>등수를 하나 이상 선택하세요</translation>
+    </message>
+    <message>
+        <source>Coupon</source>
+        <translation>복권 용지</translation>
+    </message>
+    <message>
+        <source>Number %1</source>
+        <translation>번호 %1</translation>
+    </message>
+    <message>
+        <source>Board %1</source>
+        <translation>게임 %1</translation>
+    </message>
+    <message>
+        <source>Board %1, number %2</source>
+        <translation>게임 %1, 번호 %2</translation>
+    </message>
+    <message>
+        <source>drawn</source>
+        <translation>뽑힘</translation>
+    </message>
+    <message>
+        <source>Board %1 %2 bar</source>
+        <translation>게임 %1 %2 막대</translation>
+    </message>
+    <message>
+        <source>Board %1 Punch %2</source>
+        <translation>게임 %1 Punch %2</translation>
+    </message>
+    <message>
+        <source>Board %1 Spread %2</source>
+        <translation>게임 %1 Spread %2</translation>
+    </message>
+    <message>
+        <source>win probability</source>
+        <translation>당첨 확률</translation>
+    </message>
+    <message>
+        <source>odds</source>
+        <translation>비율</translation>
+    </message>
+    <message>
+        <source>return</source>
+        <translation>수익</translation>
+    </message>
 </context>
 <context>
     <name>TMaskedNumberEdit</name>
@@ -565,6 +793,10 @@
     <message>
         <source>Turn the inclusions system off to play a wheel</source>
         <translation>휠을 하려면 포함 시스템을 끄세요</translation>
+    </message>
+    <message>
+        <source>The coupon could not be kept for the next start (%1)</source>
+        <translation>다음 실행을 위해 용지를 저장할 수 없습니다(%1)</translation>
     </message>
 </context>
 </TS>

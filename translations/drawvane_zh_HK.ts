@@ -493,6 +493,234 @@
         <comment>above its field in the Draw window</comment>
         <translation>特別號碼</translation>
     </message>
+    <message>
+        <source>%1 is not a calendar date</source>
+        <translation>%1 不是有效日期</translation>
+    </message>
+    <message>
+        <source>%1 is not a number from 1 to %2</source>
+        <translation>%1 不是 1 至 %2 的號碼</translation>
+    </message>
+    <message>
+        <source>%1 appears twice</source>
+        <translation>%1 出現了兩次</translation>
+    </message>
+    <message>
+        <source>1 number, %1 needed</source>
+        <translation>1 個號碼，需要 %1 個</translation>
+    </message>
+    <message>
+        <source>%1 numbers, %2 needed</source>
+        <translation>%1 個號碼，需要 %2 個</translation>
+    </message>
+    <message>
+        <source>The file is not a text file</source>
+        <translation>檔案不是文字檔</translation>
+    </message>
+    <message>
+        <source>Line %1: %2</source>
+        <translation>第 %1 行：%2</translation>
+    </message>
+    <message>
+        <source>The file holds no draws</source>
+        <translation>檔案內沒有攪珠結果</translation>
+    </message>
+    <message>
+        <source>Fair draw test: no draws yet</source>
+        <translation>公平攪珠檢定：尚未有攪珠紀錄</translation>
+    </message>
+    <message>
+        <source>Fair draw test: chi-square %1 on %2 degrees of freedom, p &lt; 0.01, unlikely under a fair draw</source>
+        <translation>公平攪珠檢定：卡方 %1，自由度 %2，p &lt; 0.01，公平攪珠下不大可能</translation>
+    </message>
+    <message>
+        <source>Fair draw test: chi-square %1 on %2 degrees of freedom, p = %3, consistent with a fair draw</source>
+        <translation>公平攪珠檢定：卡方 %1，自由度 %2，p = %3，與公平攪珠相符</translation>
+    </message>
+    <message>
+        <source>1 draw</source>
+        <translation>1 期</translation>
+    </message>
+    <message>
+        <source>%1 draws</source>
+        <translation>%1 期</translation>
+    </message>
+    <message>
+        <source>Fill at least one board to check it against these draws</source>
+        <translation>請至少填滿一注，才可與這些攪珠結果核對</translation>
+    </message>
+    <message>
+        <source>Draws: %1, from %2 to %3</source>
+        <translation>攪珠期數：%1，由 %2 至 %3</translation>
+    </message>
+    <message>
+        <source>Draws: %1</source>
+        <translation>攪珠期數：%1</translation>
+    </message>
+    <message>
+        <source>%1: won in %2, expected %3</source>
+        <translation>%1：中獎 %2，預期 %3</translation>
+    </message>
+    <message>
+        <source>Prizes: $%1 over %2, expected $%3</source>
+        <translation>獎金：%2 共 $%1，預期 $%3</translation>
+    </message>
+    <message>
+        <source>%1 is excluded</source>
+        <translation>%1 已被排除</translation>
+    </message>
+    <message>
+        <source>Enter %1 to %2 numbers</source>
+        <translation>請輸入 %1 至 %2 個號碼</translation>
+    </message>
+    <message>
+        <source>%1 if %2: 1 board</source>
+        <translation>中 %2 保 %1：1 注</translation>
+    </message>
+    <message>
+        <source>%1 if %2: %3 boards</source>
+        <translation>中 %2 保 %1：%3 注</translation>
+    </message>
+    <message>
+        <source>If %1 of the %2 numbers drawn are among your %3, at least one board has %4 of them.</source>
+        <translation>如攪出的 %2 個號碼中有 %1 個在你的 %3 個號碼之內，最少有一注中 %4 個。</translation>
+    </message>
+    <message>
+        <source>%1 or more of your %2 numbers are drawn in 1 draw out of %3.</source>
+        <translation>你的 %2 個號碼中有 %1 個或以上攪出的機會為 %3 期中 1 期。</translation>
+    </message>
+    <message>
+        <source>No guarantee fits in %1 boards; use fewer numbers</source>
+        <translation>%1 注之內沒有適用的保證；請減少號碼</translation>
+    </message>
+    <message>
+        <source>Enter %1 different numbers from 1 to %2, and a bonus ball that is not one of them</source>
+        <translation>請輸入 %1 個 1 至 %2 的不同號碼，以及一個不在其中的特別號碼</translation>
+    </message>
+    <message>
+        <source>Board %1: no prize</source>
+        <translation>第 %1 注：沒有中獎</translation>
+    </message>
+    <message>
+        <source>Board %1: %2, %3</source>
+        <translation>第 %1 注：%2，%3</translation>
+    </message>
+    <message>
+        <source>No prize on this coupon</source>
+        <translation>這張彩票沒有中獎</translation>
+    </message>
+    <message>
+        <source>Prizes: %1 on 1 board</source>
+        <translation>獎金：1 注共 %1</translation>
+    </message>
+    <message>
+        <source>Prizes: %1 on %2 boards</source>
+        <translation>獎金：%2 注共 %1</translation>
+    </message>
+    <message>
+        <source>and %1 more lines; nothing was imported</source>
+        <translation>另有 %1 行；沒有匯入任何資料</translation>
+    </message>
+    <message>
+        <source>Unknown error</source>
+        <translation>未知錯誤</translation>
+    </message>
+    <message>
+        <source>No default printer is installed</source>
+        <translation>未有安裝預設印表機</translation>
+    </message>
+    <message>
+        <source>The printer &quot;%1&quot; is stopped</source>
+        <translation>印表機「%1」已停止</translation>
+    </message>
+    <message>
+        <source>The printer &quot;%1&quot; cannot be used</source>
+        <translation>無法使用印表機「%1」</translation>
+    </message>
+    <message>
+        <source>The printer &quot;%1&quot; did not take the job</source>
+        <translation>印表機「%1」沒有接受列印工作</translation>
+    </message>
+    <message>
+        <source>no reason given</source>
+        <translation>沒有說明原因</translation>
+    </message>
+    <message>
+        <source>The printing system refused the job for &quot;%1&quot; (%2)</source>
+        <translation>列印系統拒絕了「%1」的工作（%2）</translation>
+    </message>
+    <message>
+        <source>The print job for &quot;%1&quot; ended in an error</source>
+        <translation>「%1」的列印工作出錯</translation>
+    </message>
+    <message>
+        <source>The kept draws could not be read (%1) and were set aside as %2</source>
+        <translation>無法讀取已保存的攪珠結果（%1），已另存為 %2</translation>
+    </message>
+    <message>
+        <source>The kept draws could not be read (%1): %2</source>
+        <translation>無法讀取已保存的攪珠結果（%1）：%2</translation>
+    </message>
+    <message>
+        <source>The draws could not be kept: no folder %1</source>
+        <translation>無法保存攪珠結果：沒有資料夾 %1</translation>
+    </message>
+    <message>
+        <source>The draws could not be kept (%1)</source>
+        <translation>無法保存攪珠結果（%1）</translation>
+    </message>
+    <message>
+        <source>%1 could not be read (%2)</source>
+        <translation>無法讀取 %1（%2）</translation>
+    </message>
+    <message>
+        <source>Please select at least one division</source>
+        <translation>請最少選擇一個獎項</translation>
+    </message>
+    <message>
+        <source>Coupon</source>
+        <translation>彩票</translation>
+    </message>
+    <message>
+        <source>Number %1</source>
+        <translation>號碼 %1</translation>
+    </message>
+    <message>
+        <source>Board %1</source>
+        <translation>第 %1 注</translation>
+    </message>
+    <message>
+        <source>Board %1, number %2</source>
+        <translation>第 %1 注，號碼 %2</translation>
+    </message>
+    <message>
+        <source>drawn</source>
+        <translation>已攪出</translation>
+    </message>
+    <message>
+        <source>Board %1 %2 bar</source>
+        <translation>第 %1 注 %2 條</translation>
+    </message>
+    <message>
+        <source>Board %1 Punch %2</source>
+        <translation>第 %1 注 Punch %2</translation>
+    </message>
+    <message>
+        <source>Board %1 Spread %2</source>
+        <translation>第 %1 注 Spread %2</translation>
+    </message>
+    <message>
+        <source>win probability</source>
+        <translation>中獎機會</translation>
+    </message>
+    <message>
+        <source>odds</source>
+        <translation>比率</translation>
+    </message>
+    <message>
+        <source>return</source>
+        <translation>回報</translation>
+    </message>
 </context>
 <context>
     <name>TMaskedNumberEdit</name>
@@ -565,6 +793,10 @@
     <message>
         <source>Turn the inclusions system off to play a wheel</source>
         <translation>請先關閉包括系統才可玩複式</translation>
+    </message>
+    <message>
+        <source>The coupon could not be kept for the next start (%1)</source>
+        <translation>無法為下次啟動保留彩票（%1）</translation>
     </message>
 </context>
 </TS>

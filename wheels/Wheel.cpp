@@ -2,6 +2,8 @@
 
 #include "wheels/WheelTable.h"
 
+#include "calc/Texts.h"
+
 #include <algorithm>
 #include <bit>
 #include <cmath>
@@ -137,22 +139,23 @@ TNumbersRead ReadNumbers(const std::string &text, int marks, int boardsize, cons
             field += c;
         }
     }
-    const std::string range = " is not a number from 1 to " + std::to_string(boardsize);
+    const std::string size = std::to_string(boardsize);
     for (const std::string &f : fields) {
         const bool digits =
             f.size() <= 3 && std::all_of(f.begin(), f.end(), [](char c) { return c >= '0' && c <= '9'; });
         const int n = digits ? std::stoi(f) : 0;
         if (n < 1 || n > boardsize)
-            return fail(f + range);
+            return fail(texts::Arg(DRAWVANE_TR("Drawvane", "%1 is not a number from 1 to %2"), {f, size}));
         if (static_cast<size_t>(n) < excluded.size() && excluded[static_cast<size_t>(n)])
-            return fail(std::to_string(n) + " is excluded");
+            return fail(texts::Arg(DRAWVANE_TR("Drawvane", "%1 is excluded"), {std::to_string(n)}));
         if (std::find(read.numbers.begin(), read.numbers.end(), n) != read.numbers.end())
-            return fail(std::to_string(n) + " appears twice");
+            return fail(texts::Arg(DRAWVANE_TR("Drawvane", "%1 appears twice"), {std::to_string(n)}));
         read.numbers.push_back(n);
     }
     const int count = static_cast<int>(read.numbers.size());
     if (count < marks + 1 || count > kMaxPool)
-        return fail("Enter " + std::to_string(marks + 1) + " to " + std::to_string(kMaxPool) + " numbers");
+        return fail(texts::Arg(DRAWVANE_TR("Drawvane", "Enter %1 to %2 numbers"),
+                               {std::to_string(marks + 1), std::to_string(kMaxPool)}));
     std::sort(read.numbers.begin(), read.numbers.end());
     return read;
 }
@@ -160,28 +163,31 @@ TNumbersRead ReadNumbers(const std::string &text, int marks, int boardsize, cons
 std::string GuaranteeChoice(const TWheel &wheel)
 {
     const size_t n = wheel.boards.size();
-    return std::to_string(wheel.matched) + " if " + std::to_string(wheel.drawn) + ": " + std::to_string(n)
-        + (n == 1 ? " board" : " boards");
+    return texts::Arg(n == 1 ? DRAWVANE_TR("Drawvane", "%1 if %2: 1 board")
+                             : DRAWVANE_TR("Drawvane", "%1 if %2: %3 boards"),
+                      {std::to_string(wheel.matched), std::to_string(wheel.drawn), std::to_string(n)});
 }
 
 std::string GuaranteeSentence(const TWheel &wheel)
 {
-    return "If " + std::to_string(wheel.drawn) + " of the " + std::to_string(wheel.marks)
-        + " numbers drawn are among your " + std::to_string(wheel.pool) + ", at least one board has "
-        + std::to_string(wheel.matched) + " of them.";
+    return texts::Arg(
+        DRAWVANE_TR("Drawvane", "If %1 of the %2 numbers drawn are among your %3, at least one board has %4 of them."),
+        {std::to_string(wheel.drawn), std::to_string(wheel.marks), std::to_string(wheel.pool),
+         std::to_string(wheel.matched)});
 }
 
 std::string ChanceSentence(const TWheel &wheel, int boardsize)
 {
     const double chance = ChanceOfAtLeast(boardsize, wheel.marks, wheel.pool, wheel.drawn);
     const long long odds = std::llround(1.0 / chance);
-    return std::to_string(wheel.drawn) + " or more of your " + std::to_string(wheel.pool) + " numbers are drawn in 1 "
-        + "draw out of " + std::to_string(odds) + ".";
+    return texts::Arg(DRAWVANE_TR("Drawvane", "%1 or more of your %2 numbers are drawn in 1 draw out of %3."),
+                      {std::to_string(wheel.drawn), std::to_string(wheel.pool), std::to_string(odds)});
 }
 
 std::string NothingFits(int boards)
 {
-    return "No guarantee fits in " + std::to_string(boards) + " boards; use fewer numbers";
+    return texts::Arg(DRAWVANE_TR("Drawvane", "No guarantee fits in %1 boards; use fewer numbers"),
+                      {std::to_string(boards)});
 }
 
 } // namespace wheels

@@ -1,5 +1,6 @@
 #include "coupon/logic/DrawCheck.h"
 #include "calc/CouponWins.h"
+#include "calc/Texts.h"
 
 #include <algorithm>
 #include <bitset>
@@ -35,8 +36,9 @@ bool IsValidDraw(const TDrawnNumbers &draw, uint8_t marks, uint8_t boardsize)
 
 std::string InvalidDrawMessage(uint8_t marks, uint8_t boardsize)
 {
-    return "Enter " + std::to_string(marks) + " different numbers from 1 to " + std::to_string(boardsize)
-        + ", and a bonus ball that is not one of them";
+    return texts::Arg(
+        DRAWVANE_TR("Drawvane", "Enter %1 different numbers from 1 to %2, and a bonus ball that is not one of them"),
+        {std::to_string(marks), std::to_string(boardsize)});
 }
 
 bool IsDrawn(const TDrawnNumbers &draw, uint8_t marks, int number)
@@ -69,23 +71,26 @@ std::vector<std::string> DrawResultLines(const std::vector<TBoardWin> &wins, con
     int64_t total = 0;
     int winners = 0;
     for (const TBoardWin &win : wins) {
-        std::string line = "Board " + std::to_string(win.board) + ": ";
+        const std::string board = std::to_string(win.board);
         if (win.division < 0) {
-            line += "no prize";
+            lines.push_back(texts::Arg(DRAWVANE_TR("Drawvane", "Board %1: no prize"), {board}));
         } else {
             const auto d = static_cast<size_t>(win.division);
-            line += std::string(kDivisionTable[d].caption) + ", " + Dollars(payments[d]);
+            lines.push_back(
+                texts::Arg(DRAWVANE_TR("Drawvane", "Board %1: %2, %3"),
+                           {board, texts::Translate("Drawvane", kDivisionTable[d].caption), Dollars(payments[d])}));
             total += payments[d];
             ++winners;
         }
-        lines.push_back(std::move(line));
     }
     if (wins.empty())
         return lines;
     if (winners == 0)
-        lines.emplace_back("No prize on this coupon");
+        lines.push_back(DRAWVANE_TR("Drawvane", "No prize on this coupon"));
+    else if (winners == 1)
+        lines.push_back(texts::Arg(DRAWVANE_TR("Drawvane", "Prizes: %1 on 1 board"), {Dollars(total)}));
     else
-        lines.push_back("Prizes: " + Dollars(total) + " on " + std::to_string(winners)
-                        + (winners == 1 ? " board" : " boards"));
+        lines.push_back(
+            texts::Arg(DRAWVANE_TR("Drawvane", "Prizes: %1 on %2 boards"), {Dollars(total), std::to_string(winners)}));
     return lines;
 }

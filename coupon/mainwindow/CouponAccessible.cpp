@@ -2,6 +2,7 @@
 #include "coupon/mainwindow/CouponImage.h"
 
 #include <QAccessibleWidget>
+#include <QCoreApplication>
 #include <QHash>
 
 #include <vector>
@@ -134,7 +135,7 @@ private:
 class TCouponTable : public QAccessibleWidget, public QAccessibleTableInterface {
 public:
     explicit TCouponTable(TCouponImage *image)
-        : QAccessibleWidget(image, QAccessible::Table, QStringLiteral("Coupon"))
+        : QAccessibleWidget(image, QAccessible::Table, QCoreApplication::translate("Drawvane", "Coupon"))
     {
     }
 
@@ -223,8 +224,14 @@ public:
     }
     int selectedCellCount() const override { return 0; }
     QList<QAccessibleInterface *> selectedCells() const override { return {}; }
-    QString columnDescription(int column) const override { return QStringLiteral("Number %1").arg(column + 1); }
-    QString rowDescription(int row) const override { return QStringLiteral("Board %1").arg(row + 1); }
+    QString columnDescription(int column) const override
+    {
+        return QCoreApplication::translate("Drawvane", "Number %1").arg(column + 1);
+    }
+    QString rowDescription(int row) const override
+    {
+        return QCoreApplication::translate("Drawvane", "Board %1").arg(row + 1);
+    }
     int selectedColumnCount() const override { return 0; }
     int selectedRowCount() const override { return 0; }
     int columnCount() const override { return Shape().boardsize; }
@@ -291,9 +298,9 @@ QRect TCellAccessible::rect() const
 QString TCellAccessible::text(QAccessible::Text t) const
 {
     if (t == QAccessible::Name)
-        return QStringLiteral("Board %1, number %2").arg(FBoard).arg(FNumber);
+        return QCoreApplication::translate("Drawvane", "Board %1, number %2").arg(FBoard).arg(FNumber);
     if (t == QAccessible::Description && FTable->Model() && (FTable->Model()->Rings(FBoard) >> FNumber & 1))
-        return QStringLiteral("drawn");
+        return QCoreApplication::translate("Drawvane", "drawn");
     return {};
 }
 
@@ -333,7 +340,7 @@ int TBarAccessible::Value() const
 QString TBarAccessible::text(QAccessible::Text t) const
 {
     if (t == QAccessible::Name)
-        return QStringLiteral("Board %1 %2 bar")
+        return QCoreApplication::translate("Drawvane", "Board %1 %2 bar")
             .arg(FBoard)
             .arg(FSpread ? QStringLiteral("Spread") : QStringLiteral("Punch"));
     if (t == QAccessible::Value)

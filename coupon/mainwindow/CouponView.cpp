@@ -155,12 +155,14 @@ void TCouponView::SetPunchCaption(int board, int value)
     QLabel *label = FPunchLabels[board - 1];
     SetLabelText(label, value < 0 ? QString() : QCoreApplication::translate("Drawvane", "Punch  = %1").arg(value));
     // A screen reader hears whose it is.
-    label->setAccessibleName(value < 0 ? QString() : QStringLiteral("Board %1 Punch %2").arg(board).arg(value));
+    label->setAccessibleName(
+        value < 0 ? QString() : QCoreApplication::translate("Drawvane", "Board %1 Punch %2").arg(board).arg(value));
 }
 
 void TCouponView::SetSpreadCaption(int board, int value)
 {
     QLabel *label = FSpreadLabels[board - 1];
     SetLabelText(label, value < 0 ? QString() : QCoreApplication::translate("Drawvane", "Spread = %1").arg(value));
-    label->setAccessibleName(value < 0 ? QString() : QStringLiteral("Board %1 Spread %2").arg(board).arg(value));
+    label->setAccessibleName(
+        value < 0 ? QString() : QCoreApplication::translate("Drawvane", "Board %1 Spread %2").arg(board).arg(value));
 }

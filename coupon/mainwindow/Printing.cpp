@@ -1,6 +1,7 @@
 #include "coupon/mainwindow/Printing.h"
 #include "kit/Wine.h"
 
+#include <QCoreApplication>
 #include <QFont>
 #include <QFontDatabase>
 #include <QPageLayout>
@@ -90,17 +91,21 @@ void PrintOnDefaultPrinter(const QString &text, const QString &title)
     if (target.isNull()) {
         // Without this check the toolkit falls back to a PDF printer with no
         // file and prints nowhere.
-        throw TPrintError("No default printer is installed");
+        throw TPrintError(QCoreApplication::translate("Drawvane", "No default printer is installed").toStdString());
     }
     if (target.state() == QPrinter::Error)
-        throw TPrintError(QStringLiteral("The printer \"%1\" is stopped").arg(target.printerName()).toStdString());
+        throw TPrintError(QCoreApplication::translate("Drawvane", "The printer \"%1\" is stopped")
+                              .arg(target.printerName())
+                              .toStdString());
 
     QPrinter printer(target, QPrinter::HighResolution);
     printer.setDocName(title);
     printer.setFullPage(true);
     printer.setPageMargins(QMarginsF(0, 0, 0, 0), QPageLayout::Point);
     if (!printer.isValid())
-        throw TPrintError(QStringLiteral("The printer \"%1\" cannot be used").arg(target.printerName()).toStdString());
+        throw TPrintError(QCoreApplication::translate("Drawvane", "The printer \"%1\" cannot be used")
+                              .arg(target.printerName())
+                              .toStdString());
 
     QTextDocument document;
     QFont font(PrintFontFamily());
@@ -127,8 +132,9 @@ void PrintOnDefaultPrinter(const QString &text, const QString &title)
     const QString submitReason = cups.Loaded() ? QString::fromLocal8Bit(cups.lastErrorString()) : QString();
 #endif
     if (printer.printerState() == QPrinter::Error || printer.printerState() == QPrinter::Aborted)
-        throw TPrintError(
-            QStringLiteral("The printer \"%1\" did not take the job").arg(target.printerName()).toStdString());
+        throw TPrintError(QCoreApplication::translate("Drawvane", "The printer \"%1\" did not take the job")
+                              .arg(target.printerName())
+                              .toStdString());
 
 #if DRAWVANE_HAVE_CUPS
     if (!cups.Loaded())
@@ -137,14 +143,15 @@ void PrintOnDefaultPrinter(const QString &text, const QString &title)
     if (job <= before) {
         const QString reason = submitStatus > IPP_STATUS_OK_EVENTS_COMPLETE && !submitReason.isEmpty()
             ? submitReason
-            : QStringLiteral("no reason given");
-        throw TPrintError(QStringLiteral("The printing system refused the job for \"%1\" (%2)")
+            : QCoreApplication::translate("Drawvane", "no reason given");
+        throw TPrintError(QCoreApplication::translate("Drawvane", "The printing system refused the job for \"%1\" (%2)")
                               .arg(target.printerName(), reason)
                               .toStdString());
     }
     const ipp_jstate_t state = JobState(cups, queue, job);
     if (state == IPP_JSTATE_ABORTED || state == IPP_JSTATE_CANCELED)
-        throw TPrintError(
-            QStringLiteral("The print job for \"%1\" ended in an error").arg(target.printerName()).toStdString());
+        throw TPrintError(QCoreApplication::translate("Drawvane", "The print job for \"%1\" ended in an error")
+                              .arg(target.printerName())
+                              .toStdString());
 #endif
 }

@@ -47,7 +47,7 @@ void ShowTexts(const std::array<QLabel *, 8> &labels, const TResultColumn &texts
         const QString row = i < 7 ? QCoreApplication::translate("TResultsPanel", "Division %1").arg(i + 1)
                                   : QCoreApplication::translate("TResultsPanel", "Totals");
         labels[i]->setAccessibleName(text.isEmpty() ? QString()
-                                                    : QStringLiteral("%1 %2 %3").arg(row, QLatin1String(column), text));
+                                                    : QStringLiteral("%1 %2 %3").arg(row, UiText(column), text));
     }
 }
 
@@ -103,19 +103,19 @@ void TResultsPanel::CalculateResults(const TCouponState &coupon, const TCouponSh
         ClearPayLabels();
         return;
     }
-    ShowTexts(FWinLabels, win.texts, "win probability");
+    ShowTexts(FWinLabels, win.texts, QT_TRANSLATE_NOOP("Drawvane", "win probability"));
     ShowOdds(win);
     ShowReturns(win, payments());
 }
 
 void TResultsPanel::ShowOdds(const TWinColumn &win)
 {
-    ShowTexts(FOddsLabels, Odds(win), "odds");
+    ShowTexts(FOddsLabels, Odds(win), QT_TRANSLATE_NOOP("Drawvane", "odds"));
 }
 
 void TResultsPanel::ShowReturns(const TWinColumn &win, const TPayments &payments)
 {
-    ShowTexts(FPayLabels, Returns(win, payments, DecimalSeparator()), "return");
+    ShowTexts(FPayLabels, Returns(win, payments, DecimalSeparator()), QT_TRANSLATE_NOOP("Drawvane", "return"));
 }
 
 void TResultsPanel::ClearWinLabels()

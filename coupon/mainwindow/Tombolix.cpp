@@ -363,7 +363,9 @@ void TTombolixForm::KeepCoupon()
         // A store that cannot be written would say so at every full board;
         // once is enough.
         if (!std::exchange(FKeepFailed, true))
-            throw TRegistryError(std::string("The coupon could not be kept for the next start (") + error.what() + ")");
+            throw TRegistryError(tr("The coupon could not be kept for the next start (%1)")
+                                     .arg(QString::fromUtf8(error.what()))
+                                     .toStdString());
     }
 }
 

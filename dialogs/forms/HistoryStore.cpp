@@ -1,6 +1,7 @@
 #include "dialogs/forms/HistoryStore.h"
 #include "history/HistoryFile.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -40,20 +41,26 @@ std::vector<THistoryDraw> THistoryStore::Load(QString &notice) const
     for (int i = 2; QFile::exists(aside); ++i)
         aside = FPath + QStringLiteral(".unreadable-%1").arg(i);
     if (QFile::rename(FPath, aside))
-        notice = QStringLiteral("The kept draws could not be read (%1) and were set aside as %2").arg(why, aside);
+        notice =
+            QCoreApplication::translate("Drawvane", "The kept draws could not be read (%1) and were set aside as %2")
+                .arg(why, aside);
     else
-        notice = QStringLiteral("The kept draws could not be read (%1): %2").arg(why, FPath);
+        notice = QCoreApplication::translate("Drawvane", "The kept draws could not be read (%1): %2").arg(why, FPath);
     return {};
 }
 
 void THistoryStore::Save(const std::vector<THistoryDraw> &draws) const
 {
     if (!QDir().mkpath(QFileInfo(FPath).absolutePath()))
-        throw std::runtime_error("The draws could not be kept: no folder " + FPath.toStdString());
+        throw std::runtime_error(QCoreApplication::translate("Drawvane", "The draws could not be kept: no folder %1")
+                                     .arg(FPath)
+                                     .toStdString());
     QSaveFile file(FPath);
     const std::string text = WriteHistory(draws);
     if (!file.open(QIODevice::WriteOnly)
         || file.write(text.data(), static_cast<qint64>(text.size())) != static_cast<qint64>(text.size())
         || !file.commit())
-        throw std::runtime_error("The draws could not be kept (" + file.errorString().toStdString() + ")");
+        throw std::runtime_error(QCoreApplication::translate("Drawvane", "The draws could not be kept (%1)")
+                                     .arg(file.errorString())
+                                     .toStdString());
 }

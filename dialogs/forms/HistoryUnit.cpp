@@ -199,9 +199,9 @@ bool THistoryForm::ImportText(const QByteArray &text)
         for (size_t i = 0; i < read.errors.size() && i < kErrorsShown; ++i)
             lines.append(QString::fromStdString(read.errors[i]));
         if (read.errors.size() > kErrorsShown)
-            lines.append(
-                QStringLiteral("and %1 more lines; nothing was imported").arg(read.errors.size() - kErrorsShown));
-        else if (read.errors.front().rfind("Line ", 0) == 0)
+            lines.append(QCoreApplication::translate("Drawvane", "and %1 more lines; nothing was imported")
+                             .arg(read.errors.size() - kErrorsShown));
+        else if (read.linesAtFault)
             lines.append(QCoreApplication::translate("Drawvane", "Nothing was imported"));
         Message(lines.join(QLatin1Char('\n')));
         return false;
@@ -225,7 +225,7 @@ void THistoryForm::ImportBitBtnClick()
         return;
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
-        Message(QStringLiteral("%1 could not be read (%2)").arg(path, file.errorString()));
+        Message(QCoreApplication::translate("Drawvane", "%1 could not be read (%2)").arg(path, file.errorString()));
         return;
     }
     ImportText(file.readAll());

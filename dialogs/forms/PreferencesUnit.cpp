@@ -225,7 +225,7 @@ void TPreferencesForm::CloseBitBtnClick()
 {
     const TPreferencesControls controls = ReadControls();
     if (!TPreferencesRules::AnyDivision(controls.divisionChecked)) {
-        MessageForm->ShowText(QString::fromLatin1(prefs::kNoDivisionText));
+        MessageForm->ShowText(UiText(QT_TRANSLATE_NOOP("Drawvane", "Please select at least one division")));
         return;
     }
     TGameSettings working;

@@ -34,8 +34,6 @@ inline constexpr std::array<int, 7> kPaymentPositions{10, 9, 8, 6, 5, 4, 3};
 // signed 32-bit number; whole dollars, divisions one to seven.
 inline constexpr std::array<int64_t, 7> kPaymentFallbacks{1000000, 500000, 100000, 10000, 100, 20, 5};
 
-inline constexpr const char *kNoDivisionText = "Please select at least one division";
-
 } // namespace prefs
 
 // The state of the window's controls as Accept takes it.

@@ -13,8 +13,8 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QStyleOptionButton>
 #include <QStringList>
+#include <QStyleOptionButton>
 #include <QTableWidget>
 #include <QToolButton>
 
@@ -55,7 +55,8 @@ inline int Overflow(QWidget *w)
         return text - button->width() - 1;
     }
     if (auto *group = qobject_cast<QGroupBox *>(w))
-        return group->title().isEmpty() ? 0 : group->fontMetrics().horizontalAdvance(group->title()) + 16 - group->width();
+        return group->title().isEmpty() ? 0
+                                        : group->fontMetrics().horizontalAdvance(group->title()) + 16 - group->width();
     return 0;
 }
 
@@ -68,11 +69,12 @@ inline bool ShowsText(QWidget *w)
     return false;
 }
 
-
 inline QStringList Faults(QWidget *window)
 {
     QStringList faults;
-    const auto name = [](QWidget *w) { return w->objectName().isEmpty() ? QString::fromLatin1(w->metaObject()->className()) : w->objectName(); };
+    const auto name = [](QWidget *w) {
+        return w->objectName().isEmpty() ? QString::fromLatin1(w->metaObject()->className()) : w->objectName();
+    };
     for (QWidget *w : window->findChildren<QWidget *>()) {
         if (!w->isVisibleTo(window))
             continue;

@@ -1,6 +1,7 @@
 // The program in each language it carries: the language a desktop asks
 // for, and every window's texts whole in their controls.
 
+#include "kit/Language.h"
 #include "DialogFixture.h"
 #include "TextFit.h"
 #include "dialogs/forms/AboutUnit.h"
@@ -10,7 +11,7 @@
 #include "dialogs/forms/LuckUnit.h"
 #include "dialogs/forms/MessageUnit.h"
 #include "dialogs/forms/WheelUnit.h"
-#include "kit/Language.h"
+#include "wheels/Wheel.h"
 
 #include <QLineEdit>
 #include <QPushButton>
@@ -24,15 +25,27 @@ TEST(Language, DesktopsLanguageOrTheOneNamed)
         const char *name;
         const char *carried;
     };
-    for (const TRow &row : {TRow{"de", "de"}, TRow{"de_AT", "de"}, TRow{"de-CH", "de"}, TRow{"fr_CA", "fr"},
-                            TRow{"es-419", "es"}, TRow{"ko_KR", "ko"}, TRow{"zh-Hant-HK", "zh_HK"},
-                            TRow{"zh_TW", "zh_HK"}, TRow{"zh-HK", "zh_HK"}, TRow{"zh-CN", ""}, TRow{"zh-Hans", ""},
-                            TRow{"en_GB", ""}, TRow{"xx", ""}, TRow{"", ""}})
+    for (const TRow &row :
+         {TRow{"de", "de"}, TRow{"de_AT", "de"}, TRow{"de-CH", "de"}, TRow{"fr_CA", "fr"}, TRow{"es-419", "es"},
+          TRow{"ko_KR", "ko"}, TRow{"zh-Hant-HK", "zh_HK"}, TRow{"zh_TW", "zh_HK"}, TRow{"zh-HK", "zh_HK"},
+          TRow{"zh-CN", ""}, TRow{"zh-Hans", ""}, TRow{"en_GB", ""}, TRow{"xx", ""}, TRow{"", ""}})
         EXPECT_EQ(CarriedLanguage(QString::fromLatin1(row.name)), QString::fromLatin1(row.carried)) << row.name;
     EXPECT_EQ(DesktopLanguage({"en-US", "de-DE"}), QString());
     EXPECT_EQ(DesktopLanguage({"ja-JP", "fr-FR", "en"}), QStringLiteral("fr"));
     EXPECT_EQ(DesktopLanguage({"zh-Hant-HK", "zh-HK", "en"}), QStringLiteral("zh_HK"));
     EXPECT_EQ(DesktopLanguage({"pt-BR"}), QString());
+}
+
+// The texts that the toolkit-free libraries make follow the language too,
+// and go back to English with it.
+TEST(Language, TheLibrariesTextsFollowTheLanguage)
+{
+    const wheels::TWheel wheel{6, 10, 3, 4, std::vector<wheels::TPoolSet>(7, 0x3f)};
+    UseLanguage(QStringLiteral("de"));
+    EXPECT_EQ(wheels::GuaranteeChoice(wheel), "3 bei 4: 7 Felder");
+    EXPECT_EQ(wheels::ReadNumbers("1 2 99", 6, 49, {}).error, "99 ist keine Zahl von 1 bis 49");
+    UseLanguage({});
+    EXPECT_EQ(wheels::GuaranteeChoice(wheel), "3 if 4: 7 boards");
 }
 
 class Languages : public DialogTest, public ::testing::WithParamInterface<const char *> {
