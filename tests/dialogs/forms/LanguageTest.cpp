@@ -20,6 +20,10 @@ namespace {
 
 TEST(Language, DesktopsLanguageOrTheOneNamed)
 {
+    // A build without Qt's lrelease (a Windows cross build may lack it)
+    // carries English alone.
+    if (CarriedLanguages().isEmpty())
+        GTEST_SKIP() << "built without translations";
     EXPECT_EQ(CarriedLanguages(), (QStringList{"de", "es", "fr", "ko", "zh_HK"}));
     struct TRow {
         const char *name;
@@ -40,6 +44,10 @@ TEST(Language, DesktopsLanguageOrTheOneNamed)
 // and go back to English with it.
 TEST(Language, TheLibrariesTextsFollowTheLanguage)
 {
+    // A build without Qt's lrelease (a Windows cross build may lack it)
+    // carries English alone.
+    if (CarriedLanguages().isEmpty())
+        GTEST_SKIP() << "built without translations";
     const wheels::TWheel wheel{6, 10, 3, 4, std::vector<wheels::TPoolSet>(7, 0x3f)};
     UseLanguage(QStringLiteral("de"));
     EXPECT_EQ(wheels::GuaranteeChoice(wheel), "3 bei 4: 7 Felder");
