@@ -723,6 +723,328 @@
     </message>
 </context>
 <context>
+    <name>Help</name>
+    <message>
+        <source>Preferences: Select the Game Preferences</source>
+        <translation>Einstellungen: Das Spiel einstellen</translation>
+    </message>
+    <message>
+        <source>   - Number of Boards: can be set to any number between 4 and 12</source>
+        <translation>   - Tippfelder: eine beliebige Zahl von 4 bis 12</translation>
+    </message>
+    <message>
+        <source>   - Number of Cells: the number of cells per board. Can be between 36 and 49</source>
+        <translation>   - Zahlen: die Zahlen je Feld, von 36 bis 49</translation>
+    </message>
+    <message>
+        <source>   - Number of Marks: the number of marks per board. Can be set to 5 or 6</source>
+        <translation>   - Kreuze je Feld: die Kreuze je Feld, 5 oder 6</translation>
+    </message>
+    <message>
+        <source>  Prize Divisions: Choose the divisions applicable to your lotto game characteristics</source>
+        <translation>  Gewinnklassen: Wählen Sie die Gewinnklassen Ihrer Lotterie</translation>
+    </message>
+    <message>
+        <source>  Payments $: Choose the expected amount paid per each division. Use most recent if desired</source>
+        <translation>  Gewinn $: Der erwartete Gewinn je Klasse, gern die zuletzt ausgezahlten Beträge</translation>
+    </message>
+    <message>
+        <source>Systems: Select the Systems you would like to play</source>
+        <translation>Systeme: Wählen Sie die Systeme, die Sie spielen möchten</translation>
+    </message>
+    <message>
+        <source>  - Play Exclusions System: </source>
+        <translation>  - Ausschlusssystem: </translation>
+    </message>
+    <message>
+        <source>If you expect that some numbers will not be drawn then you may explicitly exclude them from the board. </source>
+        <translation>Wenn Sie erwarten, dass einige Zahlen nicht gezogen werden, können Sie sie vom Feld ausschließen. </translation>
+    </message>
+    <message>
+        <source>The numbers will be shaded in yellow and will not respond to mouse clicking.</source>
+        <translation>Die Zahlen werden gelb hinterlegt und nehmen keine Klicks an.</translation>
+    </message>
+    <message>
+        <source>  - Play Inclusions System:</source>
+        <translation>  - Festzahlsystem:</translation>
+    </message>
+    <message>
+        <source>Maybe you feel like expecting some numbers to be drawn. </source>
+        <translation>Vielleicht erwarten Sie, dass einige Zahlen gezogen werden. </translation>
+    </message>
+    <message>
+        <source>You may specify them here so that each of them will be marked on the board.</source>
+        <translation>Dann geben Sie sie hier an, und jede wird auf jedem Feld angekreuzt.</translation>
+    </message>
+    <message>
+        <source>  - Show Punch Estimation: </source>
+        <translation>  - Punch zeigen: </translation>
+    </message>
+    <message>
+        <source>The program provides two statistical coefficients representing some measure of probability </source>
+        <translation>Das Programm liefert zwei statistische Kennzahlen als ein Maß dafür, </translation>
+    </message>
+    <message>
+        <source>that a given number combination will be drawn. </source>
+        <translation>wie wahrscheinlich eine Zahlenkombination gezogen wird. </translation>
+    </message>
+    <message>
+        <source>The first one called Punch looks at the clustering of the numbers in any region of the board. </source>
+        <translation>Die erste, Punch, betrachtet die Häufung der Zahlen in einem Bereich des Feldes. </translation>
+    </message>
+    <message>
+        <source>In most cases one would expect this to be between 80 and 100, certainly above 60.</source>
+        <translation>Meist liegt sie zwischen 80 und 100, sicher über 60.</translation>
+    </message>
+    <message>
+        <source>  - Show Spread Estimation: </source>
+        <translation>  - Spread zeigen: </translation>
+    </message>
+    <message>
+        <source>The second coefficient looks at the relative positions of the numbers and estimates their </source>
+        <translation>Die zweite betrachtet die Lage der Zahlen zueinander und schätzt ihre </translation>
+    </message>
+    <message>
+        <source>standard deviation. If your numbers form a distinctive pattern this number is very small. </source>
+        <translation>Standardabweichung. Bilden Ihre Zahlen ein deutliches Muster, ist sie sehr klein. </translation>
+    </message>
+    <message>
+        <source>Again for the real life cases this coefficient should be between 80 and 100, and certainly above 60.</source>
+        <translation>Auch sie sollte in der Praxis zwischen 80 und 100 liegen, sicher über 60.</translation>
+    </message>
+    <message>
+        <source>Clear: Removes all marks and calculated values</source>
+        <translation>Löschen: Entfernt alle Kreuze und berechneten Werte</translation>
+    </message>
+    <message>
+        <source>Print: Prints the completely filled boards using your default printer</source>
+        <translation>Drucken: Druckt die vollen Tippfelder auf dem Standarddrucker</translation>
+    </message>
+    <message>
+        <source>Luck: Allows increasing your luck through an act of charity.</source>
+        <translation>Glück: Mehr Glück durch eine gute Tat.</translation>
+    </message>
+    <message>
+        <source>Help: This window</source>
+        <translation>Hilfe: Dieses Fenster</translation>
+    </message>
+    <message>
+        <source>About: A note about the author, together with the Internet links to the author’s software sites</source>
+        <translation>Info: Ein Wort zum Autor, mit Links zu den Websites seiner Programme</translation>
+    </message>
+    <message>
+        <source>Exit: Closes the program</source>
+        <translation>Beenden: Schließt das Programm</translation>
+    </message>
+    <message>
+        <source>Each board is supplemented with the graphical representation of the Punch and Spread </source>
+        <translation>Zu jedem Feld zeigen Balken die Werte von Punch und Spread </translation>
+    </message>
+    <message>
+        <source>values for the current selection of the numbers. </source>
+        <translation>für die gewählten Zahlen. </translation>
+    </message>
+    <message>
+        <source>The values are also printed in the central part of the screen.</source>
+        <translation>Die Werte stehen auch in der Mitte des Fensters.</translation>
+    </message>
+    <message>
+        <source>At the lower part of the screen the values of winning probabilities, </source>
+        <translation>Im unteren Teil des Fensters stehen die Gewinnwahrscheinlichkeiten, </translation>
+    </message>
+    <message>
+        <source>odds and expected financial returns are displayed. </source>
+        <translation>Quoten und erwarteten Erträge. </translation>
+    </message>
+    <message>
+        <source>The dollar amounts are calculated by multiplying the probability of winning </source>
+        <translation>Die Dollarbeträge sind die Gewinnwahrscheinlichkeit </translation>
+    </message>
+    <message>
+        <source>by the expected prize value. If you play over a very long period of time </source>
+        <translation>mal dem erwarteten Gewinn. Wenn Sie sehr lange spielen, </translation>
+    </message>
+    <message>
+        <source>this is what the average return would be. </source>
+        <translation>ist das Ihr durchschnittlicher Ertrag. </translation>
+    </message>
+    <message>
+        <source>Draw: Quick pick and the check of a draw (Ctrl+D)</source>
+        <translation>Ziehung: Quicktipp und Prüfen einer Ziehung (Strg+D)</translation>
+    </message>
+    <message>
+        <source>  Fill Boards completes every board that is not full with numbers picked at random; the marks already </source>
+        <translation>  Auffüllen ergänzt jedes nicht volle Feld mit zufällig gewählten Zahlen; die Kreuze, die schon </translation>
+    </message>
+    <message>
+        <source>on a board stay. Enter the main numbers and the bonus ball of a draw and press Check: the prize of each </source>
+        <translation>auf einem Feld stehen, bleiben. Geben Sie die Gewinnzahlen und die Zusatzzahl einer Ziehung ein und drücken Sie Prüfen: </translation>
+    </message>
+    <message>
+        <source>full board is listed, and the drawn numbers are ringed on the coupon.</source>
+        <translation>der Gewinn jedes vollen Feldes wird aufgeführt, und die gezogenen Zahlen werden auf dem Schein eingekreist.</translation>
+    </message>
+    <message>
+        <source>Past Draws: The past draws of your lottery (Ctrl+H, or Past Draws in the Draw window)</source>
+        <translation>Archiv: Die früheren Ziehungen Ihrer Lotterie (Strg+H, oder Archiv im Ziehungsfenster)</translation>
+    </message>
+    <message>
+        <source>  Import the results file of your lottery, or Paste a table of results copied from its web page. </source>
+        <translation>  Importieren Sie die Ergebnisdatei Ihrer Lotterie, oder fügen Sie eine Ergebnistabelle von ihrer Website ein. </translation>
+    </message>
+    <message>
+        <source>The full boards are checked against every draw, beside what they would win on average in as many fair draws, </source>
+        <translation>Die vollen Felder werden mit jeder Ziehung geprüft, neben dem, was sie im Mittel in ebenso vielen fairen Ziehungen gewännen, </translation>
+    </message>
+    <message>
+        <source>and a chart shows how often each number was drawn. Double click a draw to check it in the Draw window. </source>
+        <translation>und ein Diagramm zeigt, wie oft jede Zahl gezogen wurde. Ein Doppelklick auf eine Ziehung prüft sie im Ziehungsfenster. </translation>
+    </message>
+    <message>
+        <source>Past draws do not tell the next one: in a fair draw every number is as likely as any other.</source>
+        <translation>Frühere Ziehungen sagen nichts über die nächste: bei einer fairen Ziehung ist jede Zahl gleich wahrscheinlich.</translation>
+    </message>
+    <message>
+        <source>Wheel: Your own numbers spread over the boards (Wheel... in the Draw window)</source>
+        <translation>Systemspiel: Ihre eigenen Zahlen über die Felder verteilt (System... im Ziehungsfenster)</translation>
+    </message>
+    <message>
+        <source>  Type more numbers than a board holds, up to 20, and choose a guarantee such as 3 if 4: whenever 4 of the numbers drawn are among yours, </source>
+        <translation>  Geben Sie mehr Zahlen ein, als ein Feld fasst, bis zu 20, und wählen Sie eine Garantie wie 3 bei 4: sind 4 der gezogenen Zahlen unter Ihren, </translation>
+    </message>
+    <message>
+        <source>at least one board has 3 of them. Every wheel offered is proven, and uses as few boards as we could find. </source>
+        <translation>hat mindestens ein Feld 3 davon. Jedes angebotene System ist bewiesen und braucht so wenige Felder, wie wir finden konnten. </translation>
+    </message>
+    <message>
+        <source>The table shows what the wheel does in every draw; Fill marks its boards, and the results below the coupon </source>
+        <translation>Die Tabelle zeigt, was das System in jeder Ziehung leistet; Ausfüllen kreuzt seine Felder an, und die Ergebnisse unter dem Schein </translation>
+    </message>
+    <message>
+        <source>show what they are worth. A wheel does not raise your chance of a prize, it only shares it out.</source>
+        <translation>zeigen, was sie wert sind. Ein System erhöht Ihre Gewinnchance nicht, es verteilt sie nur.</translation>
+    </message>
+    <message>
+        <source>Preferences:</source>
+        <translation>Einstellungen:</translation>
+    </message>
+    <message>
+        <source>Systems:</source>
+        <translation>Systeme:</translation>
+    </message>
+    <message>
+        <source>Clear:</source>
+        <translation>Löschen:</translation>
+    </message>
+    <message>
+        <source>Print:</source>
+        <translation>Drucken:</translation>
+    </message>
+    <message>
+        <source>Luck:</source>
+        <translation>Glück:</translation>
+    </message>
+    <message>
+        <source>Help:</source>
+        <translation>Hilfe:</translation>
+    </message>
+    <message>
+        <source>About:</source>
+        <translation>Info:</translation>
+    </message>
+    <message>
+        <source>Exit:</source>
+        <translation>Beenden:</translation>
+    </message>
+    <message>
+        <source>Draw:</source>
+        <translation>Ziehung:</translation>
+    </message>
+    <message>
+        <source>Past Draws:</source>
+        <translation>Archiv:</translation>
+    </message>
+    <message>
+        <source>Wheel:</source>
+        <translation>Systemspiel:</translation>
+    </message>
+    <message>
+        <source>Number of Boards:</source>
+        <translation>Tippfelder:</translation>
+    </message>
+    <message>
+        <source>Number of Cells:</source>
+        <translation>Zahlen:</translation>
+    </message>
+    <message>
+        <source>Number of Marks:</source>
+        <translation>Kreuze je Feld:</translation>
+    </message>
+    <message>
+        <source>Payments $:</source>
+        <translation>Gewinn $:</translation>
+    </message>
+    <message>
+        <source>Prize Divisions:</source>
+        <translation>Gewinnklassen:</translation>
+    </message>
+    <message>
+        <source>Play Exclusions System:</source>
+        <translation>Ausschlusssystem:</translation>
+    </message>
+    <message>
+        <source>Play Inclusions System:</source>
+        <translation>Festzahlsystem:</translation>
+    </message>
+    <message>
+        <source>Show Punch Estimation:</source>
+        <translation>Punch zeigen:</translation>
+    </message>
+    <message>
+        <source>Show Spread Estimation:</source>
+        <translation>Spread zeigen:</translation>
+    </message>
+    <message>
+        <source>Punch and Spread</source>
+        <translation>Punch und Spread</translation>
+    </message>
+</context>
+<context>
+    <name>Luck</name>
+    <message>
+        <source>Increase your luck!</source>
+        <translation>Mehr Glück!</translation>
+    </message>
+    <message>
+        <source>It is very well to use Systems, </source>
+        <translation>Systeme sind gut und schön, </translation>
+    </message>
+    <message>
+        <source>and advanced Statistical Calculations</source>
+        <translation>ebenso statistische Berechnungen</translation>
+    </message>
+    <message>
+        <source>To win, however, you also need some luck</source>
+        <translation>Zum Gewinnen braucht es aber auch Glück</translation>
+    </message>
+    <message>
+        <source>There is only one way to increase you luck, </source>
+        <translation>Es gibt nur einen Weg zu mehr Glück, </translation>
+    </message>
+    <message>
+        <source>and this is through donations</source>
+        <translation>und das ist eine Spende</translation>
+    </message>
+    <message>
+        <source>Give donation to the software author,</source>
+        <translation>Spenden Sie dem Autor des Programms</translation>
+    </message>
+    <message>
+        <source>and increase your chances of winning</source>
+        <translation>und erhöhen Sie Ihre Gewinnchancen</translation>
+    </message>
+</context>
+<context>
     <name>TMaskedNumberEdit</name>
     <message>
         <source>Cu&amp;t</source>

@@ -723,6 +723,328 @@
     </message>
 </context>
 <context>
+    <name>Help</name>
+    <message>
+        <source>Preferences: Select the Game Preferences</source>
+        <translation>Preferencias: elegir los ajustes del juego</translation>
+    </message>
+    <message>
+        <source>   - Number of Boards: can be set to any number between 4 and 12</source>
+        <translation>   - Bloques: cualquier número entre 4 y 12</translation>
+    </message>
+    <message>
+        <source>   - Number of Cells: the number of cells per board. Can be between 36 and 49</source>
+        <translation>   - Números: los números de cada bloque, entre 36 y 49</translation>
+    </message>
+    <message>
+        <source>   - Number of Marks: the number of marks per board. Can be set to 5 or 6</source>
+        <translation>   - Marcas por bloque: las marcas de cada bloque, 5 o 6</translation>
+    </message>
+    <message>
+        <source>  Prize Divisions: Choose the divisions applicable to your lotto game characteristics</source>
+        <translation>  Categorías: elija las categorías de premio de su lotería</translation>
+    </message>
+    <message>
+        <source>  Payments $: Choose the expected amount paid per each division. Use most recent if desired</source>
+        <translation>  Premio $: el premio esperado en cada categoría; puede usar los más recientes</translation>
+    </message>
+    <message>
+        <source>Systems: Select the Systems you would like to play</source>
+        <translation>Sistemas: elija los sistemas que quiere jugar</translation>
+    </message>
+    <message>
+        <source>  - Play Exclusions System: </source>
+        <translation>  - Sistema de exclusión: </translation>
+    </message>
+    <message>
+        <source>If you expect that some numbers will not be drawn then you may explicitly exclude them from the board. </source>
+        <translation>Si cree que algunos números no saldrán, puede excluirlos del bloque. </translation>
+    </message>
+    <message>
+        <source>The numbers will be shaded in yellow and will not respond to mouse clicking.</source>
+        <translation>Los números aparecen sombreados en amarillo y no responden a los clics.</translation>
+    </message>
+    <message>
+        <source>  - Play Inclusions System:</source>
+        <translation>  - Sistema de inclusión:</translation>
+    </message>
+    <message>
+        <source>Maybe you feel like expecting some numbers to be drawn. </source>
+        <translation>Quizá espere que algunos números salgan. </translation>
+    </message>
+    <message>
+        <source>You may specify them here so that each of them will be marked on the board.</source>
+        <translation>Indíquelos aquí y cada uno quedará marcado en los bloques.</translation>
+    </message>
+    <message>
+        <source>  - Show Punch Estimation: </source>
+        <translation>  - Mostrar Punch: </translation>
+    </message>
+    <message>
+        <source>The program provides two statistical coefficients representing some measure of probability </source>
+        <translation>El programa ofrece dos coeficientes estadísticos que miden en cierto modo la probabilidad </translation>
+    </message>
+    <message>
+        <source>that a given number combination will be drawn. </source>
+        <translation>de que salga una combinación de números. </translation>
+    </message>
+    <message>
+        <source>The first one called Punch looks at the clustering of the numbers in any region of the board. </source>
+        <translation>El primero, Punch, observa la agrupación de los números en una zona del bloque. </translation>
+    </message>
+    <message>
+        <source>In most cases one would expect this to be between 80 and 100, certainly above 60.</source>
+        <translation>En la mayoría de los casos está entre 80 y 100, y sin duda por encima de 60.</translation>
+    </message>
+    <message>
+        <source>  - Show Spread Estimation: </source>
+        <translation>  - Mostrar Spread: </translation>
+    </message>
+    <message>
+        <source>The second coefficient looks at the relative positions of the numbers and estimates their </source>
+        <translation>El segundo observa la posición relativa de los números y estima su </translation>
+    </message>
+    <message>
+        <source>standard deviation. If your numbers form a distinctive pattern this number is very small. </source>
+        <translation>desviación típica. Si sus números forman un patrón marcado, este valor es muy pequeño. </translation>
+    </message>
+    <message>
+        <source>Again for the real life cases this coefficient should be between 80 and 100, and certainly above 60.</source>
+        <translation>También en los casos reales debería estar entre 80 y 100, y sin duda por encima de 60.</translation>
+    </message>
+    <message>
+        <source>Clear: Removes all marks and calculated values</source>
+        <translation>Borrar: quita todas las marcas y los valores calculados</translation>
+    </message>
+    <message>
+        <source>Print: Prints the completely filled boards using your default printer</source>
+        <translation>Imprimir: imprime los bloques completos en la impresora predeterminada</translation>
+    </message>
+    <message>
+        <source>Luck: Allows increasing your luck through an act of charity.</source>
+        <translation>Suerte: aumente su suerte con un acto de generosidad.</translation>
+    </message>
+    <message>
+        <source>Help: This window</source>
+        <translation>Ayuda: esta ventana</translation>
+    </message>
+    <message>
+        <source>About: A note about the author, together with the Internet links to the author’s software sites</source>
+        <translation>Acerca de: una nota sobre el autor, con los enlaces a los sitios de sus programas</translation>
+    </message>
+    <message>
+        <source>Exit: Closes the program</source>
+        <translation>Salir: cierra el programa</translation>
+    </message>
+    <message>
+        <source>Each board is supplemented with the graphical representation of the Punch and Spread </source>
+        <translation>Cada bloque va acompañado de una representación gráfica de los valores Punch y Spread </translation>
+    </message>
+    <message>
+        <source>values for the current selection of the numbers. </source>
+        <translation>de los números elegidos. </translation>
+    </message>
+    <message>
+        <source>The values are also printed in the central part of the screen.</source>
+        <translation>Los valores también aparecen en la parte central de la pantalla.</translation>
+    </message>
+    <message>
+        <source>At the lower part of the screen the values of winning probabilities, </source>
+        <translation>En la parte inferior de la pantalla se muestran las probabilidades de ganar, </translation>
+    </message>
+    <message>
+        <source>odds and expected financial returns are displayed. </source>
+        <translation>las cuotas y los rendimientos esperados. </translation>
+    </message>
+    <message>
+        <source>The dollar amounts are calculated by multiplying the probability of winning </source>
+        <translation>Los importes en dólares se obtienen multiplicando la probabilidad de ganar </translation>
+    </message>
+    <message>
+        <source>by the expected prize value. If you play over a very long period of time </source>
+        <translation>por el premio esperado. Si juega durante mucho tiempo, </translation>
+    </message>
+    <message>
+        <source>this is what the average return would be. </source>
+        <translation>esto es lo que obtendría de media. </translation>
+    </message>
+    <message>
+        <source>Draw: Quick pick and the check of a draw (Ctrl+D)</source>
+        <translation>Sorteo: apuesta automática y comprobación de un sorteo (Ctrl+D)</translation>
+    </message>
+    <message>
+        <source>  Fill Boards completes every board that is not full with numbers picked at random; the marks already </source>
+        <translation>  Rellenar completa cada bloque incompleto con números al azar; las marcas que ya </translation>
+    </message>
+    <message>
+        <source>on a board stay. Enter the main numbers and the bonus ball of a draw and press Check: the prize of each </source>
+        <translation>hay en un bloque se mantienen. Introduzca los números y el complementario de un sorteo y pulse Comprobar: se indica el premio de cada </translation>
+    </message>
+    <message>
+        <source>full board is listed, and the drawn numbers are ringed on the coupon.</source>
+        <translation>bloque completo, y los números sorteados se rodean en el boleto.</translation>
+    </message>
+    <message>
+        <source>Past Draws: The past draws of your lottery (Ctrl+H, or Past Draws in the Draw window)</source>
+        <translation>Sorteos anteriores: los sorteos anteriores de su lotería (Ctrl+H, o Sorteos anteriores en la ventana Sorteo)</translation>
+    </message>
+    <message>
+        <source>  Import the results file of your lottery, or Paste a table of results copied from its web page. </source>
+        <translation>  Importe el archivo de resultados de su lotería, o pegue una tabla de resultados copiada de su web. </translation>
+    </message>
+    <message>
+        <source>The full boards are checked against every draw, beside what they would win on average in as many fair draws, </source>
+        <translation>Los bloques completos se comprueban con cada sorteo, junto a lo que ganarían de media en otros tantos sorteos justos, </translation>
+    </message>
+    <message>
+        <source>and a chart shows how often each number was drawn. Double click a draw to check it in the Draw window. </source>
+        <translation>y un gráfico muestra la frecuencia de cada número. Haga doble clic en un sorteo para comprobarlo en la ventana Sorteo. </translation>
+    </message>
+    <message>
+        <source>Past draws do not tell the next one: in a fair draw every number is as likely as any other.</source>
+        <translation>Los sorteos anteriores no anuncian el siguiente: en un sorteo justo todos los números son igual de probables.</translation>
+    </message>
+    <message>
+        <source>Wheel: Your own numbers spread over the boards (Wheel... in the Draw window)</source>
+        <translation>Sistema reducido: sus propios números repartidos en los bloques (Sistema... en la ventana Sorteo)</translation>
+    </message>
+    <message>
+        <source>  Type more numbers than a board holds, up to 20, and choose a guarantee such as 3 if 4: whenever 4 of the numbers drawn are among yours, </source>
+        <translation>  Escriba más números de los que caben en un bloque, hasta 20, y elija una garantía como 3 si 4: siempre que 4 de los números sorteados estén entre los suyos, </translation>
+    </message>
+    <message>
+        <source>at least one board has 3 of them. Every wheel offered is proven, and uses as few boards as we could find. </source>
+        <translation>al menos un bloque tiene 3 de ellos. Cada sistema ofrecido está demostrado y usa tan pocos bloques como hemos podido encontrar. </translation>
+    </message>
+    <message>
+        <source>The table shows what the wheel does in every draw; Fill marks its boards, and the results below the coupon </source>
+        <translation>La tabla muestra lo que hace el sistema en cada sorteo; Rellenar marca sus bloques, y los resultados bajo el boleto </translation>
+    </message>
+    <message>
+        <source>show what they are worth. A wheel does not raise your chance of a prize, it only shares it out.</source>
+        <translation>muestran lo que valen. Un sistema no aumenta su probabilidad de premio, solo la reparte.</translation>
+    </message>
+    <message>
+        <source>Preferences:</source>
+        <translation>Preferencias:</translation>
+    </message>
+    <message>
+        <source>Systems:</source>
+        <translation>Sistemas:</translation>
+    </message>
+    <message>
+        <source>Clear:</source>
+        <translation>Borrar:</translation>
+    </message>
+    <message>
+        <source>Print:</source>
+        <translation>Imprimir:</translation>
+    </message>
+    <message>
+        <source>Luck:</source>
+        <translation>Suerte:</translation>
+    </message>
+    <message>
+        <source>Help:</source>
+        <translation>Ayuda:</translation>
+    </message>
+    <message>
+        <source>About:</source>
+        <translation>Acerca de:</translation>
+    </message>
+    <message>
+        <source>Exit:</source>
+        <translation>Salir:</translation>
+    </message>
+    <message>
+        <source>Draw:</source>
+        <translation>Sorteo:</translation>
+    </message>
+    <message>
+        <source>Past Draws:</source>
+        <translation>Sorteos anteriores:</translation>
+    </message>
+    <message>
+        <source>Wheel:</source>
+        <translation>Sistema reducido:</translation>
+    </message>
+    <message>
+        <source>Number of Boards:</source>
+        <translation>Bloques:</translation>
+    </message>
+    <message>
+        <source>Number of Cells:</source>
+        <translation>Números:</translation>
+    </message>
+    <message>
+        <source>Number of Marks:</source>
+        <translation>Marcas por bloque:</translation>
+    </message>
+    <message>
+        <source>Payments $:</source>
+        <translation>Premio $:</translation>
+    </message>
+    <message>
+        <source>Prize Divisions:</source>
+        <translation>Categorías:</translation>
+    </message>
+    <message>
+        <source>Play Exclusions System:</source>
+        <translation>Sistema de exclusión:</translation>
+    </message>
+    <message>
+        <source>Play Inclusions System:</source>
+        <translation>Sistema de inclusión:</translation>
+    </message>
+    <message>
+        <source>Show Punch Estimation:</source>
+        <translation>Mostrar Punch:</translation>
+    </message>
+    <message>
+        <source>Show Spread Estimation:</source>
+        <translation>Mostrar Spread:</translation>
+    </message>
+    <message>
+        <source>Punch and Spread</source>
+        <translation>Punch y Spread</translation>
+    </message>
+</context>
+<context>
+    <name>Luck</name>
+    <message>
+        <source>Increase your luck!</source>
+        <translation>¡Aumente su suerte!</translation>
+    </message>
+    <message>
+        <source>It is very well to use Systems, </source>
+        <translation>Está muy bien usar sistemas </translation>
+    </message>
+    <message>
+        <source>and advanced Statistical Calculations</source>
+        <translation>y cálculos estadísticos avanzados</translation>
+    </message>
+    <message>
+        <source>To win, however, you also need some luck</source>
+        <translation>Pero para ganar también hace falta suerte</translation>
+    </message>
+    <message>
+        <source>There is only one way to increase you luck, </source>
+        <translation>Solo hay una forma de aumentar su suerte, </translation>
+    </message>
+    <message>
+        <source>and this is through donations</source>
+        <translation>y es mediante donaciones</translation>
+    </message>
+    <message>
+        <source>Give donation to the software author,</source>
+        <translation>Haga una donación al autor del programa</translation>
+    </message>
+    <message>
+        <source>and increase your chances of winning</source>
+        <translation>y aumente sus posibilidades de ganar</translation>
+    </message>
+</context>
+<context>
     <name>TMaskedNumberEdit</name>
     <message>
         <source>Cu&amp;t</source>

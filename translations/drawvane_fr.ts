@@ -723,6 +723,328 @@
     </message>
 </context>
 <context>
+    <name>Help</name>
+    <message>
+        <source>Preferences: Select the Game Preferences</source>
+        <translation>Préférences : choisir les réglages du jeu</translation>
+    </message>
+    <message>
+        <source>   - Number of Boards: can be set to any number between 4 and 12</source>
+        <translation>   - Grilles : de 4 à 12</translation>
+    </message>
+    <message>
+        <source>   - Number of Cells: the number of cells per board. Can be between 36 and 49</source>
+        <translation>   - Numéros : les numéros par grille, de 36 à 49</translation>
+    </message>
+    <message>
+        <source>   - Number of Marks: the number of marks per board. Can be set to 5 or 6</source>
+        <translation>   - Croix par grille : le nombre de croix par grille, 5 ou 6</translation>
+    </message>
+    <message>
+        <source>  Prize Divisions: Choose the divisions applicable to your lotto game characteristics</source>
+        <translation>  Rangs : choisissez les rangs de gain de votre loterie</translation>
+    </message>
+    <message>
+        <source>  Payments $: Choose the expected amount paid per each division. Use most recent if desired</source>
+        <translation>  Gains $ : le gain attendu pour chaque rang, par exemple les plus récents</translation>
+    </message>
+    <message>
+        <source>Systems: Select the Systems you would like to play</source>
+        <translation>Systèmes : choisissez les systèmes que vous voulez jouer</translation>
+    </message>
+    <message>
+        <source>  - Play Exclusions System: </source>
+        <translation>  - Système d&apos;exclusion : </translation>
+    </message>
+    <message>
+        <source>If you expect that some numbers will not be drawn then you may explicitly exclude them from the board. </source>
+        <translation>Si vous pensez que certains numéros ne sortiront pas, vous pouvez les exclure de la grille. </translation>
+    </message>
+    <message>
+        <source>The numbers will be shaded in yellow and will not respond to mouse clicking.</source>
+        <translation>Les numéros sont grisés en jaune et ne répondent plus aux clics.</translation>
+    </message>
+    <message>
+        <source>  - Play Inclusions System:</source>
+        <translation>  - Système d&apos;inclusion :</translation>
+    </message>
+    <message>
+        <source>Maybe you feel like expecting some numbers to be drawn. </source>
+        <translation>Peut-être pensez-vous que certains numéros vont sortir. </translation>
+    </message>
+    <message>
+        <source>You may specify them here so that each of them will be marked on the board.</source>
+        <translation>Indiquez-les ici : chacun sera coché sur les grilles.</translation>
+    </message>
+    <message>
+        <source>  - Show Punch Estimation: </source>
+        <translation>  - Afficher Punch : </translation>
+    </message>
+    <message>
+        <source>The program provides two statistical coefficients representing some measure of probability </source>
+        <translation>Le programme donne deux coefficients statistiques qui mesurent en quelque sorte la probabilité </translation>
+    </message>
+    <message>
+        <source>that a given number combination will be drawn. </source>
+        <translation>qu&apos;une combinaison de numéros soit tirée. </translation>
+    </message>
+    <message>
+        <source>The first one called Punch looks at the clustering of the numbers in any region of the board. </source>
+        <translation>Le premier, Punch, examine le regroupement des numéros dans une zone de la grille. </translation>
+    </message>
+    <message>
+        <source>In most cases one would expect this to be between 80 and 100, certainly above 60.</source>
+        <translation>Le plus souvent, il est entre 80 et 100, et sûrement au-dessus de 60.</translation>
+    </message>
+    <message>
+        <source>  - Show Spread Estimation: </source>
+        <translation>  - Afficher Spread : </translation>
+    </message>
+    <message>
+        <source>The second coefficient looks at the relative positions of the numbers and estimates their </source>
+        <translation>Le second examine la position relative des numéros et estime leur </translation>
+    </message>
+    <message>
+        <source>standard deviation. If your numbers form a distinctive pattern this number is very small. </source>
+        <translation>écart type. Si vos numéros forment un motif marqué, ce nombre est très petit. </translation>
+    </message>
+    <message>
+        <source>Again for the real life cases this coefficient should be between 80 and 100, and certainly above 60.</source>
+        <translation>Là encore, dans les cas réels, il devrait être entre 80 et 100, et sûrement au-dessus de 60.</translation>
+    </message>
+    <message>
+        <source>Clear: Removes all marks and calculated values</source>
+        <translation>Effacer : enlève toutes les croix et les valeurs calculées</translation>
+    </message>
+    <message>
+        <source>Print: Prints the completely filled boards using your default printer</source>
+        <translation>Imprimer : imprime les grilles remplies sur l&apos;imprimante par défaut</translation>
+    </message>
+    <message>
+        <source>Luck: Allows increasing your luck through an act of charity.</source>
+        <translation>Chance : augmentez votre chance par un geste généreux.</translation>
+    </message>
+    <message>
+        <source>Help: This window</source>
+        <translation>Aide : cette fenêtre</translation>
+    </message>
+    <message>
+        <source>About: A note about the author, together with the Internet links to the author’s software sites</source>
+        <translation>À propos : un mot sur l’auteur, avec les liens vers les sites de ses logiciels</translation>
+    </message>
+    <message>
+        <source>Exit: Closes the program</source>
+        <translation>Quitter : ferme le programme</translation>
+    </message>
+    <message>
+        <source>Each board is supplemented with the graphical representation of the Punch and Spread </source>
+        <translation>Chaque grille est accompagnée d&apos;une représentation graphique des valeurs Punch et Spread </translation>
+    </message>
+    <message>
+        <source>values for the current selection of the numbers. </source>
+        <translation>pour les numéros choisis. </translation>
+    </message>
+    <message>
+        <source>The values are also printed in the central part of the screen.</source>
+        <translation>Les valeurs sont aussi affichées au centre de l&apos;écran.</translation>
+    </message>
+    <message>
+        <source>At the lower part of the screen the values of winning probabilities, </source>
+        <translation>En bas de l&apos;écran s&apos;affichent les probabilités de gain, </translation>
+    </message>
+    <message>
+        <source>odds and expected financial returns are displayed. </source>
+        <translation>les cotes et les gains espérés. </translation>
+    </message>
+    <message>
+        <source>The dollar amounts are calculated by multiplying the probability of winning </source>
+        <translation>Les montants en dollars sont la probabilité de gain </translation>
+    </message>
+    <message>
+        <source>by the expected prize value. If you play over a very long period of time </source>
+        <translation>multipliée par le gain attendu. Si vous jouez pendant très longtemps, </translation>
+    </message>
+    <message>
+        <source>this is what the average return would be. </source>
+        <translation>c&apos;est ce que vous rapporterait en moyenne chaque tirage. </translation>
+    </message>
+    <message>
+        <source>Draw: Quick pick and the check of a draw (Ctrl+D)</source>
+        <translation>Tirage : flash et vérification d&apos;un tirage (Ctrl+D)</translation>
+    </message>
+    <message>
+        <source>  Fill Boards completes every board that is not full with numbers picked at random; the marks already </source>
+        <translation>  Remplir complète chaque grille incomplète par des numéros tirés au hasard ; les croix déjà </translation>
+    </message>
+    <message>
+        <source>on a board stay. Enter the main numbers and the bonus ball of a draw and press Check: the prize of each </source>
+        <translation>présentes restent. Entrez les numéros et le complémentaire d&apos;un tirage puis appuyez sur Vérifier : le gain de chaque </translation>
+    </message>
+    <message>
+        <source>full board is listed, and the drawn numbers are ringed on the coupon.</source>
+        <translation>grille remplie est indiqué, et les numéros tirés sont entourés sur le bulletin.</translation>
+    </message>
+    <message>
+        <source>Past Draws: The past draws of your lottery (Ctrl+H, or Past Draws in the Draw window)</source>
+        <translation>Tirages passés : les tirages passés de votre loterie (Ctrl+H, ou Tirages passés dans la fenêtre Tirage)</translation>
+    </message>
+    <message>
+        <source>  Import the results file of your lottery, or Paste a table of results copied from its web page. </source>
+        <translation>  Importez le fichier de résultats de votre loterie, ou collez un tableau de résultats copié de son site. </translation>
+    </message>
+    <message>
+        <source>The full boards are checked against every draw, beside what they would win on average in as many fair draws, </source>
+        <translation>Les grilles remplies sont vérifiées sur chaque tirage, à côté de ce qu&apos;elles gagneraient en moyenne en autant de tirages équitables, </translation>
+    </message>
+    <message>
+        <source>and a chart shows how often each number was drawn. Double click a draw to check it in the Draw window. </source>
+        <translation>et un graphique montre la fréquence de chaque numéro. Double-cliquez sur un tirage pour le vérifier dans la fenêtre Tirage. </translation>
+    </message>
+    <message>
+        <source>Past draws do not tell the next one: in a fair draw every number is as likely as any other.</source>
+        <translation>Les tirages passés ne disent rien du prochain : dans un tirage équitable, tous les numéros ont la même chance.</translation>
+    </message>
+    <message>
+        <source>Wheel: Your own numbers spread over the boards (Wheel... in the Draw window)</source>
+        <translation>Système réducteur : vos propres numéros répartis sur les grilles (Système... dans la fenêtre Tirage)</translation>
+    </message>
+    <message>
+        <source>  Type more numbers than a board holds, up to 20, and choose a guarantee such as 3 if 4: whenever 4 of the numbers drawn are among yours, </source>
+        <translation>  Tapez plus de numéros qu&apos;une grille n&apos;en contient, jusqu&apos;à 20, et choisissez une garantie comme 3 si 4 : chaque fois que 4 des numéros tirés sont parmi les vôtres, </translation>
+    </message>
+    <message>
+        <source>at least one board has 3 of them. Every wheel offered is proven, and uses as few boards as we could find. </source>
+        <translation>au moins une grille en a 3. Chaque système proposé est prouvé et utilise aussi peu de grilles que nous avons pu trouver. </translation>
+    </message>
+    <message>
+        <source>The table shows what the wheel does in every draw; Fill marks its boards, and the results below the coupon </source>
+        <translation>Le tableau montre ce que fait le système à chaque tirage ; Remplir coche ses grilles, et les résultats sous le bulletin </translation>
+    </message>
+    <message>
+        <source>show what they are worth. A wheel does not raise your chance of a prize, it only shares it out.</source>
+        <translation>montrent ce qu&apos;elles valent. Un système n&apos;augmente pas vos chances de gain, il les répartit seulement.</translation>
+    </message>
+    <message>
+        <source>Preferences:</source>
+        <translation>Préférences :</translation>
+    </message>
+    <message>
+        <source>Systems:</source>
+        <translation>Systèmes :</translation>
+    </message>
+    <message>
+        <source>Clear:</source>
+        <translation>Effacer :</translation>
+    </message>
+    <message>
+        <source>Print:</source>
+        <translation>Imprimer :</translation>
+    </message>
+    <message>
+        <source>Luck:</source>
+        <translation>Chance :</translation>
+    </message>
+    <message>
+        <source>Help:</source>
+        <translation>Aide :</translation>
+    </message>
+    <message>
+        <source>About:</source>
+        <translation>À propos :</translation>
+    </message>
+    <message>
+        <source>Exit:</source>
+        <translation>Quitter :</translation>
+    </message>
+    <message>
+        <source>Draw:</source>
+        <translation>Tirage :</translation>
+    </message>
+    <message>
+        <source>Past Draws:</source>
+        <translation>Tirages passés :</translation>
+    </message>
+    <message>
+        <source>Wheel:</source>
+        <translation>Système réducteur :</translation>
+    </message>
+    <message>
+        <source>Number of Boards:</source>
+        <translation>Grilles :</translation>
+    </message>
+    <message>
+        <source>Number of Cells:</source>
+        <translation>Numéros :</translation>
+    </message>
+    <message>
+        <source>Number of Marks:</source>
+        <translation>Croix par grille :</translation>
+    </message>
+    <message>
+        <source>Payments $:</source>
+        <translation>Gains $ :</translation>
+    </message>
+    <message>
+        <source>Prize Divisions:</source>
+        <translation>Rangs :</translation>
+    </message>
+    <message>
+        <source>Play Exclusions System:</source>
+        <translation>Système d&apos;exclusion :</translation>
+    </message>
+    <message>
+        <source>Play Inclusions System:</source>
+        <translation>Système d&apos;inclusion :</translation>
+    </message>
+    <message>
+        <source>Show Punch Estimation:</source>
+        <translation>Afficher Punch :</translation>
+    </message>
+    <message>
+        <source>Show Spread Estimation:</source>
+        <translation>Afficher Spread :</translation>
+    </message>
+    <message>
+        <source>Punch and Spread</source>
+        <translation>Punch et Spread</translation>
+    </message>
+</context>
+<context>
+    <name>Luck</name>
+    <message>
+        <source>Increase your luck!</source>
+        <translation>Augmentez votre chance !</translation>
+    </message>
+    <message>
+        <source>It is very well to use Systems, </source>
+        <translation>Les systèmes, c&apos;est très bien, </translation>
+    </message>
+    <message>
+        <source>and advanced Statistical Calculations</source>
+        <translation>tout comme les calculs statistiques</translation>
+    </message>
+    <message>
+        <source>To win, however, you also need some luck</source>
+        <translation>Mais pour gagner, il faut aussi de la chance</translation>
+    </message>
+    <message>
+        <source>There is only one way to increase you luck, </source>
+        <translation>Il n&apos;y a qu&apos;un moyen d&apos;augmenter votre chance, </translation>
+    </message>
+    <message>
+        <source>and this is through donations</source>
+        <translation>c&apos;est de faire un don</translation>
+    </message>
+    <message>
+        <source>Give donation to the software author,</source>
+        <translation>Faites un don à l&apos;auteur du logiciel</translation>
+    </message>
+    <message>
+        <source>and increase your chances of winning</source>
+        <translation>et augmentez vos chances de gagner</translation>
+    </message>
+</context>
+<context>
     <name>TMaskedNumberEdit</name>
     <message>
         <source>Cu&amp;t</source>

@@ -723,6 +723,328 @@
     </message>
 </context>
 <context>
+    <name>Help</name>
+    <message>
+        <source>Preferences: Select the Game Preferences</source>
+        <translation>설정: 게임 설정 선택</translation>
+    </message>
+    <message>
+        <source>   - Number of Boards: can be set to any number between 4 and 12</source>
+        <translation>   - 게임 수: 4에서 12 사이의 아무 수</translation>
+    </message>
+    <message>
+        <source>   - Number of Cells: the number of cells per board. Can be between 36 and 49</source>
+        <translation>   - 번호 수: 게임당 번호 수, 36에서 49 사이</translation>
+    </message>
+    <message>
+        <source>   - Number of Marks: the number of marks per board. Can be set to 5 or 6</source>
+        <translation>   - 게임당 선택: 게임마다 고르는 번호 수, 5 또는 6</translation>
+    </message>
+    <message>
+        <source>  Prize Divisions: Choose the divisions applicable to your lotto game characteristics</source>
+        <translation>  등수: 복권에 해당하는 등수를 고르세요</translation>
+    </message>
+    <message>
+        <source>  Payments $: Choose the expected amount paid per each division. Use most recent if desired</source>
+        <translation>  당첨금 $: 등수마다 기대하는 당첨금, 원하면 최근 금액</translation>
+    </message>
+    <message>
+        <source>Systems: Select the Systems you would like to play</source>
+        <translation>시스템: 사용할 시스템 선택</translation>
+    </message>
+    <message>
+        <source>  - Play Exclusions System: </source>
+        <translation>  - 제외 시스템: </translation>
+    </message>
+    <message>
+        <source>If you expect that some numbers will not be drawn then you may explicitly exclude them from the board. </source>
+        <translation>어떤 번호가 뽑히지 않을 것 같다면 게임에서 제외할 수 있습니다. </translation>
+    </message>
+    <message>
+        <source>The numbers will be shaded in yellow and will not respond to mouse clicking.</source>
+        <translation>그 번호들은 노란색으로 표시되고 클릭해도 반응하지 않습니다.</translation>
+    </message>
+    <message>
+        <source>  - Play Inclusions System:</source>
+        <translation>  - 포함 시스템:</translation>
+    </message>
+    <message>
+        <source>Maybe you feel like expecting some numbers to be drawn. </source>
+        <translation>어떤 번호가 뽑힐 것 같다면 </translation>
+    </message>
+    <message>
+        <source>You may specify them here so that each of them will be marked on the board.</source>
+        <translation>여기에 지정하면 각 번호가 게임에 표시됩니다.</translation>
+    </message>
+    <message>
+        <source>  - Show Punch Estimation: </source>
+        <translation>  - Punch 보기: </translation>
+    </message>
+    <message>
+        <source>The program provides two statistical coefficients representing some measure of probability </source>
+        <translation>이 프로그램은 어떤 번호 조합이 뽑힐 </translation>
+    </message>
+    <message>
+        <source>that a given number combination will be drawn. </source>
+        <translation>확률을 어느 정도 나타내는 두 가지 통계 계수를 제공합니다. </translation>
+    </message>
+    <message>
+        <source>The first one called Punch looks at the clustering of the numbers in any region of the board. </source>
+        <translation>첫째인 Punch는 번호가 게임의 한 곳에 몰려 있는 정도를 봅니다. </translation>
+    </message>
+    <message>
+        <source>In most cases one would expect this to be between 80 and 100, certainly above 60.</source>
+        <translation>대개 80에서 100 사이이며, 60보다는 분명히 높습니다.</translation>
+    </message>
+    <message>
+        <source>  - Show Spread Estimation: </source>
+        <translation>  - Spread 보기: </translation>
+    </message>
+    <message>
+        <source>The second coefficient looks at the relative positions of the numbers and estimates their </source>
+        <translation>둘째 계수는 번호들의 상대적 위치를 보고 </translation>
+    </message>
+    <message>
+        <source>standard deviation. If your numbers form a distinctive pattern this number is very small. </source>
+        <translation>표준편차를 추정합니다. 번호가 뚜렷한 무늬를 이루면 이 값은 아주 작습니다. </translation>
+    </message>
+    <message>
+        <source>Again for the real life cases this coefficient should be between 80 and 100, and certainly above 60.</source>
+        <translation>이 계수도 실제로는 80에서 100 사이, 적어도 60보다 높아야 합니다.</translation>
+    </message>
+    <message>
+        <source>Clear: Removes all marks and calculated values</source>
+        <translation>지우기: 모든 표시와 계산 값을 지웁니다</translation>
+    </message>
+    <message>
+        <source>Print: Prints the completely filled boards using your default printer</source>
+        <translation>인쇄: 완성된 게임을 기본 프린터로 인쇄합니다</translation>
+    </message>
+    <message>
+        <source>Luck: Allows increasing your luck through an act of charity.</source>
+        <translation>행운: 선행으로 행운을 높입니다.</translation>
+    </message>
+    <message>
+        <source>Help: This window</source>
+        <translation>도움말: 이 창</translation>
+    </message>
+    <message>
+        <source>About: A note about the author, together with the Internet links to the author’s software sites</source>
+        <translation>정보: 작성자 소개와 작성자의 프로그램 웹사이트 링크</translation>
+    </message>
+    <message>
+        <source>Exit: Closes the program</source>
+        <translation>종료: 프로그램을 닫습니다</translation>
+    </message>
+    <message>
+        <source>Each board is supplemented with the graphical representation of the Punch and Spread </source>
+        <translation>게임마다 현재 고른 번호의 Punch와 Spread </translation>
+    </message>
+    <message>
+        <source>values for the current selection of the numbers. </source>
+        <translation>값이 그래프로 함께 표시됩니다. </translation>
+    </message>
+    <message>
+        <source>The values are also printed in the central part of the screen.</source>
+        <translation>값은 화면 가운데에도 표시됩니다.</translation>
+    </message>
+    <message>
+        <source>At the lower part of the screen the values of winning probabilities, </source>
+        <translation>화면 아래쪽에는 당첨 확률, </translation>
+    </message>
+    <message>
+        <source>odds and expected financial returns are displayed. </source>
+        <translation>비율과 기대 수익이 표시됩니다. </translation>
+    </message>
+    <message>
+        <source>The dollar amounts are calculated by multiplying the probability of winning </source>
+        <translation>달러 금액은 당첨 확률에 </translation>
+    </message>
+    <message>
+        <source>by the expected prize value. If you play over a very long period of time </source>
+        <translation>기대 당첨금을 곱한 값입니다. 아주 오랫동안 계속 하면 </translation>
+    </message>
+    <message>
+        <source>this is what the average return would be. </source>
+        <translation>이것이 평균 수익이 됩니다. </translation>
+    </message>
+    <message>
+        <source>Draw: Quick pick and the check of a draw (Ctrl+D)</source>
+        <translation>추첨: 자동 선택과 추첨 확인 (Ctrl+D)</translation>
+    </message>
+    <message>
+        <source>  Fill Boards completes every board that is not full with numbers picked at random; the marks already </source>
+        <translation>  채우기는 다 채워지지 않은 게임을 무작위 번호로 채웁니다. 게임에 </translation>
+    </message>
+    <message>
+        <source>on a board stay. Enter the main numbers and the bonus ball of a draw and press Check: the prize of each </source>
+        <translation>이미 있는 표시는 그대로 둡니다. 추첨의 당첨 번호와 보너스 번호를 입력하고 확인을 누르면 </translation>
+    </message>
+    <message>
+        <source>full board is listed, and the drawn numbers are ringed on the coupon.</source>
+        <translation>완성된 게임마다 당첨금이 나오고, 뽑힌 번호에 동그라미가 쳐집니다.</translation>
+    </message>
+    <message>
+        <source>Past Draws: The past draws of your lottery (Ctrl+H, or Past Draws in the Draw window)</source>
+        <translation>지난 추첨: 복권의 지난 추첨 결과 (Ctrl+H, 또는 추첨 창의 지난 추첨)</translation>
+    </message>
+    <message>
+        <source>  Import the results file of your lottery, or Paste a table of results copied from its web page. </source>
+        <translation>  복권의 결과 파일을 가져오거나, 웹 페이지에서 복사한 결과 표를 붙여 넣으세요. </translation>
+    </message>
+    <message>
+        <source>The full boards are checked against every draw, beside what they would win on average in as many fair draws, </source>
+        <translation>완성된 게임을 모든 추첨과 맞춰 보고, 같은 횟수의 공정한 추첨에서 평균적으로 얻을 결과와 비교하며, </translation>
+    </message>
+    <message>
+        <source>and a chart shows how often each number was drawn. Double click a draw to check it in the Draw window. </source>
+        <translation>각 번호가 뽑힌 횟수를 차트로 보여 줍니다. 추첨을 두 번 클릭하면 추첨 창에서 확인합니다. </translation>
+    </message>
+    <message>
+        <source>Past draws do not tell the next one: in a fair draw every number is as likely as any other.</source>
+        <translation>지난 추첨은 다음 추첨을 알려 주지 않습니다. 공정한 추첨에서는 모든 번호의 확률이 같습니다.</translation>
+    </message>
+    <message>
+        <source>Wheel: Your own numbers spread over the boards (Wheel... in the Draw window)</source>
+        <translation>휠: 내 번호를 여러 게임에 나누어 놓기 (추첨 창의 휠...)</translation>
+    </message>
+    <message>
+        <source>  Type more numbers than a board holds, up to 20, and choose a guarantee such as 3 if 4: whenever 4 of the numbers drawn are among yours, </source>
+        <translation>  한 게임보다 많은 번호를 20개까지 입력하고 &apos;4개 중 3개&apos; 같은 보장을 고르세요. 뽑힌 번호 중 4개가 내 번호에 있으면 </translation>
+    </message>
+    <message>
+        <source>at least one board has 3 of them. Every wheel offered is proven, and uses as few boards as we could find. </source>
+        <translation>적어도 한 게임이 그중 3개를 맞힙니다. 모든 휠은 증명되었고, 찾을 수 있는 가장 적은 게임을 씁니다. </translation>
+    </message>
+    <message>
+        <source>The table shows what the wheel does in every draw; Fill marks its boards, and the results below the coupon </source>
+        <translation>표는 휠이 매 추첨에서 하는 일을 보여 줍니다. 채우기를 누르면 게임이 표시되고, 용지 아래 결과가 </translation>
+    </message>
+    <message>
+        <source>show what they are worth. A wheel does not raise your chance of a prize, it only shares it out.</source>
+        <translation>그 가치를 보여 줍니다. 휠은 당첨 확률을 높이지 않고 나눌 뿐입니다.</translation>
+    </message>
+    <message>
+        <source>Preferences:</source>
+        <translation>설정:</translation>
+    </message>
+    <message>
+        <source>Systems:</source>
+        <translation>시스템:</translation>
+    </message>
+    <message>
+        <source>Clear:</source>
+        <translation>지우기:</translation>
+    </message>
+    <message>
+        <source>Print:</source>
+        <translation>인쇄:</translation>
+    </message>
+    <message>
+        <source>Luck:</source>
+        <translation>행운:</translation>
+    </message>
+    <message>
+        <source>Help:</source>
+        <translation>도움말:</translation>
+    </message>
+    <message>
+        <source>About:</source>
+        <translation>정보:</translation>
+    </message>
+    <message>
+        <source>Exit:</source>
+        <translation>종료:</translation>
+    </message>
+    <message>
+        <source>Draw:</source>
+        <translation>추첨:</translation>
+    </message>
+    <message>
+        <source>Past Draws:</source>
+        <translation>지난 추첨:</translation>
+    </message>
+    <message>
+        <source>Wheel:</source>
+        <translation>휠:</translation>
+    </message>
+    <message>
+        <source>Number of Boards:</source>
+        <translation>게임 수:</translation>
+    </message>
+    <message>
+        <source>Number of Cells:</source>
+        <translation>번호 수:</translation>
+    </message>
+    <message>
+        <source>Number of Marks:</source>
+        <translation>게임당 선택:</translation>
+    </message>
+    <message>
+        <source>Payments $:</source>
+        <translation>당첨금 $:</translation>
+    </message>
+    <message>
+        <source>Prize Divisions:</source>
+        <translation>등수:</translation>
+    </message>
+    <message>
+        <source>Play Exclusions System:</source>
+        <translation>제외 시스템:</translation>
+    </message>
+    <message>
+        <source>Play Inclusions System:</source>
+        <translation>포함 시스템:</translation>
+    </message>
+    <message>
+        <source>Show Punch Estimation:</source>
+        <translation>Punch 보기:</translation>
+    </message>
+    <message>
+        <source>Show Spread Estimation:</source>
+        <translation>Spread 보기:</translation>
+    </message>
+    <message>
+        <source>Punch and Spread</source>
+        <translation>Punch와 Spread</translation>
+    </message>
+</context>
+<context>
+    <name>Luck</name>
+    <message>
+        <source>Increase your luck!</source>
+        <translation>행운을 높이세요!</translation>
+    </message>
+    <message>
+        <source>It is very well to use Systems, </source>
+        <translation>시스템과 </translation>
+    </message>
+    <message>
+        <source>and advanced Statistical Calculations</source>
+        <translation>고급 통계 계산도 좋지만</translation>
+    </message>
+    <message>
+        <source>To win, however, you also need some luck</source>
+        <translation>당첨되려면 행운도 필요합니다</translation>
+    </message>
+    <message>
+        <source>There is only one way to increase you luck, </source>
+        <translation>행운을 높이는 방법은 하나뿐이니</translation>
+    </message>
+    <message>
+        <source>and this is through donations</source>
+        <translation>바로 기부입니다</translation>
+    </message>
+    <message>
+        <source>Give donation to the software author,</source>
+        <translation>프로그램 작성자에게 기부하고</translation>
+    </message>
+    <message>
+        <source>and increase your chances of winning</source>
+        <translation>당첨 기회를 높이세요</translation>
+    </message>
+</context>
+<context>
     <name>TMaskedNumberEdit</name>
     <message>
         <source>Cu&amp;t</source>

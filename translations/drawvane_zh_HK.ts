@@ -723,6 +723,328 @@
     </message>
 </context>
 <context>
+    <name>Help</name>
+    <message>
+        <source>Preferences: Select the Game Preferences</source>
+        <translation>設定：選擇遊戲設定</translation>
+    </message>
+    <message>
+        <source>   - Number of Boards: can be set to any number between 4 and 12</source>
+        <translation>   - 注數：可設為 4 至 12 之間任何數目</translation>
+    </message>
+    <message>
+        <source>   - Number of Cells: the number of cells per board. Can be between 36 and 49</source>
+        <translation>   - 號碼數：每注的號碼數目，可由 36 至 49</translation>
+    </message>
+    <message>
+        <source>   - Number of Marks: the number of marks per board. Can be set to 5 or 6</source>
+        <translation>   - 每注選號：每注選擇的號碼數目，可設為 5 或 6</translation>
+    </message>
+    <message>
+        <source>  Prize Divisions: Choose the divisions applicable to your lotto game characteristics</source>
+        <translation>  獎項：選擇你的彩票適用的獎項</translation>
+    </message>
+    <message>
+        <source>  Payments $: Choose the expected amount paid per each division. Use most recent if desired</source>
+        <translation>  獎金 $：每個獎項的預期獎金，可用最近一期的金額</translation>
+    </message>
+    <message>
+        <source>Systems: Select the Systems you would like to play</source>
+        <translation>系統：選擇你想玩的系統</translation>
+    </message>
+    <message>
+        <source>  - Play Exclusions System: </source>
+        <translation>  - 排除系統：</translation>
+    </message>
+    <message>
+        <source>If you expect that some numbers will not be drawn then you may explicitly exclude them from the board. </source>
+        <translation>如你預計某些號碼不會攪出，可以把它們從注項中排除。</translation>
+    </message>
+    <message>
+        <source>The numbers will be shaded in yellow and will not respond to mouse clicking.</source>
+        <translation>這些號碼會以黃色顯示，按下也不會有反應。</translation>
+    </message>
+    <message>
+        <source>  - Play Inclusions System:</source>
+        <translation>  - 包括系統：</translation>
+    </message>
+    <message>
+        <source>Maybe you feel like expecting some numbers to be drawn. </source>
+        <translation>也許你預計某些號碼會攪出。</translation>
+    </message>
+    <message>
+        <source>You may specify them here so that each of them will be marked on the board.</source>
+        <translation>可在這裡指定，每個號碼都會在注項上選上。</translation>
+    </message>
+    <message>
+        <source>  - Show Punch Estimation: </source>
+        <translation>  - 顯示 Punch：</translation>
+    </message>
+    <message>
+        <source>The program provides two statistical coefficients representing some measure of probability </source>
+        <translation>本程式提供兩個統計係數，</translation>
+    </message>
+    <message>
+        <source>that a given number combination will be drawn. </source>
+        <translation>用作衡量某組號碼被攪出的機會。</translation>
+    </message>
+    <message>
+        <source>The first one called Punch looks at the clustering of the numbers in any region of the board. </source>
+        <translation>第一個係數 Punch 看號碼在注項某一區域的聚集程度。</translation>
+    </message>
+    <message>
+        <source>In most cases one would expect this to be between 80 and 100, certainly above 60.</source>
+        <translation>一般預期在 80 至 100 之間，肯定高於 60。</translation>
+    </message>
+    <message>
+        <source>  - Show Spread Estimation: </source>
+        <translation>  - 顯示 Spread：</translation>
+    </message>
+    <message>
+        <source>The second coefficient looks at the relative positions of the numbers and estimates their </source>
+        <translation>第二個係數看號碼之間的相對位置，並估計它們的</translation>
+    </message>
+    <message>
+        <source>standard deviation. If your numbers form a distinctive pattern this number is very small. </source>
+        <translation>標準差。如你的號碼形成明顯的圖案，這個數值會很小。</translation>
+    </message>
+    <message>
+        <source>Again for the real life cases this coefficient should be between 80 and 100, and certainly above 60.</source>
+        <translation>同樣地，實際情況下這個係數應在 80 至 100 之間，肯定高於 60。</translation>
+    </message>
+    <message>
+        <source>Clear: Removes all marks and calculated values</source>
+        <translation>清除：移除所有選號及計算結果</translation>
+    </message>
+    <message>
+        <source>Print: Prints the completely filled boards using your default printer</source>
+        <translation>列印：以預設印表機列印已填滿的注項</translation>
+    </message>
+    <message>
+        <source>Luck: Allows increasing your luck through an act of charity.</source>
+        <translation>運氣：以善舉增加你的運氣。</translation>
+    </message>
+    <message>
+        <source>Help: This window</source>
+        <translation>說明：本視窗</translation>
+    </message>
+    <message>
+        <source>About: A note about the author, together with the Internet links to the author’s software sites</source>
+        <translation>關於：作者簡介，以及作者軟件網站的連結</translation>
+    </message>
+    <message>
+        <source>Exit: Closes the program</source>
+        <translation>離開：關閉程式</translation>
+    </message>
+    <message>
+        <source>Each board is supplemented with the graphical representation of the Punch and Spread </source>
+        <translation>每注都附有 Punch 及 Spread </translation>
+    </message>
+    <message>
+        <source>values for the current selection of the numbers. </source>
+        <translation>數值的圖示，顯示目前所選號碼的情況。</translation>
+    </message>
+    <message>
+        <source>The values are also printed in the central part of the screen.</source>
+        <translation>這些數值亦會在畫面中央顯示。</translation>
+    </message>
+    <message>
+        <source>At the lower part of the screen the values of winning probabilities, </source>
+        <translation>畫面下方顯示中獎機會、</translation>
+    </message>
+    <message>
+        <source>odds and expected financial returns are displayed. </source>
+        <translation>比率及預期回報。</translation>
+    </message>
+    <message>
+        <source>The dollar amounts are calculated by multiplying the probability of winning </source>
+        <translation>金額是以中獎機會</translation>
+    </message>
+    <message>
+        <source>by the expected prize value. If you play over a very long period of time </source>
+        <translation>乘以預期獎金計算。如你長時間一直玩，</translation>
+    </message>
+    <message>
+        <source>this is what the average return would be. </source>
+        <translation>這就是平均的回報。</translation>
+    </message>
+    <message>
+        <source>Draw: Quick pick and the check of a draw (Ctrl+D)</source>
+        <translation>攪珠：電腦選號及核對攪珠結果（Ctrl+D）</translation>
+    </message>
+    <message>
+        <source>  Fill Boards completes every board that is not full with numbers picked at random; the marks already </source>
+        <translation>  填滿注項會以隨機號碼填滿每一注未滿的注項；注項上</translation>
+    </message>
+    <message>
+        <source>on a board stay. Enter the main numbers and the bonus ball of a draw and press Check: the prize of each </source>
+        <translation>已有的選號會保留。輸入一期攪珠的攪出號碼及特別號碼，再按核對：</translation>
+    </message>
+    <message>
+        <source>full board is listed, and the drawn numbers are ringed on the coupon.</source>
+        <translation>會列出每注已填滿注項的獎金，攪出的號碼亦會在彩票上圈出。</translation>
+    </message>
+    <message>
+        <source>Past Draws: The past draws of your lottery (Ctrl+H, or Past Draws in the Draw window)</source>
+        <translation>過往攪珠：你的彩票的過往攪珠結果（Ctrl+H，或攪珠視窗內的過往攪珠）</translation>
+    </message>
+    <message>
+        <source>  Import the results file of your lottery, or Paste a table of results copied from its web page. </source>
+        <translation>  匯入你的彩票的結果檔案，或貼上從其網頁複製的結果表。</translation>
+    </message>
+    <message>
+        <source>The full boards are checked against every draw, beside what they would win on average in as many fair draws, </source>
+        <translation>已填滿的注項會與每期攪珠核對，並列出在同樣多期公平攪珠中的平均中獎情況，</translation>
+    </message>
+    <message>
+        <source>and a chart shows how often each number was drawn. Double click a draw to check it in the Draw window. </source>
+        <translation>圖表則顯示每個號碼攪出的次數。按兩下某期攪珠，即可在攪珠視窗核對。</translation>
+    </message>
+    <message>
+        <source>Past draws do not tell the next one: in a fair draw every number is as likely as any other.</source>
+        <translation>過往攪珠不能預測下一期：公平攪珠下每個號碼的機會都一樣。</translation>
+    </message>
+    <message>
+        <source>Wheel: Your own numbers spread over the boards (Wheel... in the Draw window)</source>
+        <translation>複式：把你自己的號碼分配到各注（攪珠視窗內的複式...）</translation>
+    </message>
+    <message>
+        <source>  Type more numbers than a board holds, up to 20, and choose a guarantee such as 3 if 4: whenever 4 of the numbers drawn are among yours, </source>
+        <translation>  輸入多於一注可容納的號碼，最多 20 個，並選擇一個保證，例如中 4 保 3：只要攪出的號碼中有 4 個是你的，</translation>
+    </message>
+    <message>
+        <source>at least one board has 3 of them. Every wheel offered is proven, and uses as few boards as we could find. </source>
+        <translation>最少有一注中 3 個。每個複式都經過驗證，並盡量使用最少的注數。</translation>
+    </message>
+    <message>
+        <source>The table shows what the wheel does in every draw; Fill marks its boards, and the results below the coupon </source>
+        <translation>表格顯示複式在每期攪珠的表現；按填上會選上各注，彩票下方的結果</translation>
+    </message>
+    <message>
+        <source>show what they are worth. A wheel does not raise your chance of a prize, it only shares it out.</source>
+        <translation>會顯示其價值。複式不會提高你的中獎機會，只是把機會分配。</translation>
+    </message>
+    <message>
+        <source>Preferences:</source>
+        <translation>設定：</translation>
+    </message>
+    <message>
+        <source>Systems:</source>
+        <translation>系統：</translation>
+    </message>
+    <message>
+        <source>Clear:</source>
+        <translation>清除：</translation>
+    </message>
+    <message>
+        <source>Print:</source>
+        <translation>列印：</translation>
+    </message>
+    <message>
+        <source>Luck:</source>
+        <translation>運氣：</translation>
+    </message>
+    <message>
+        <source>Help:</source>
+        <translation>說明：</translation>
+    </message>
+    <message>
+        <source>About:</source>
+        <translation>關於：</translation>
+    </message>
+    <message>
+        <source>Exit:</source>
+        <translation>離開：</translation>
+    </message>
+    <message>
+        <source>Draw:</source>
+        <translation>攪珠：</translation>
+    </message>
+    <message>
+        <source>Past Draws:</source>
+        <translation>過往攪珠：</translation>
+    </message>
+    <message>
+        <source>Wheel:</source>
+        <translation>複式：</translation>
+    </message>
+    <message>
+        <source>Number of Boards:</source>
+        <translation>注數：</translation>
+    </message>
+    <message>
+        <source>Number of Cells:</source>
+        <translation>號碼數：</translation>
+    </message>
+    <message>
+        <source>Number of Marks:</source>
+        <translation>每注選號：</translation>
+    </message>
+    <message>
+        <source>Payments $:</source>
+        <translation>獎金 $：</translation>
+    </message>
+    <message>
+        <source>Prize Divisions:</source>
+        <translation>獎項：</translation>
+    </message>
+    <message>
+        <source>Play Exclusions System:</source>
+        <translation>排除系統：</translation>
+    </message>
+    <message>
+        <source>Play Inclusions System:</source>
+        <translation>包括系統：</translation>
+    </message>
+    <message>
+        <source>Show Punch Estimation:</source>
+        <translation>顯示 Punch：</translation>
+    </message>
+    <message>
+        <source>Show Spread Estimation:</source>
+        <translation>顯示 Spread：</translation>
+    </message>
+    <message>
+        <source>Punch and Spread</source>
+        <translation>Punch 及 Spread</translation>
+    </message>
+</context>
+<context>
+    <name>Luck</name>
+    <message>
+        <source>Increase your luck!</source>
+        <translation>增加你的運氣！</translation>
+    </message>
+    <message>
+        <source>It is very well to use Systems, </source>
+        <translation>使用系統</translation>
+    </message>
+    <message>
+        <source>and advanced Statistical Calculations</source>
+        <translation>及高深的統計計算固然好</translation>
+    </message>
+    <message>
+        <source>To win, however, you also need some luck</source>
+        <translation>但要中獎，還需要一點運氣</translation>
+    </message>
+    <message>
+        <source>There is only one way to increase you luck, </source>
+        <translation>增加運氣只有一個方法，</translation>
+    </message>
+    <message>
+        <source>and this is through donations</source>
+        <translation>就是捐款</translation>
+    </message>
+    <message>
+        <source>Give donation to the software author,</source>
+        <translation>向軟件作者捐款，</translation>
+    </message>
+    <message>
+        <source>and increase your chances of winning</source>
+        <translation>提高你的中獎機會</translation>
+    </message>
+</context>
+<context>
     <name>TMaskedNumberEdit</name>
     <message>
         <source>Cu&amp;t</source>

@@ -41,7 +41,7 @@ THelpForm::THelpForm(QWidget *parent)
         HelpRichEdit->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
         HelpRichEdit->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
         HelpRichEdit->setLineWrapMode(QTextEdit::WidgetWidth);
-        HelpRichEdit->setPlainText(FromUtf16(infotexts::JoinLines(infotexts::kHelpLines)));
+        HelpRichEdit->setPlainText(TranslatedLines(infotexts::kHelpLines, "Help"));
 
         CloseBitBtn = MakeGlyphButton(this, kCloseBitBtn, QCoreApplication::translate("Drawvane", "Close"),
                                       QStringLiteral(":/glyphs/close.png"));
@@ -65,8 +65,11 @@ THelpForm::~THelpForm()
 
 void THelpForm::FormCreate()
 {
-    FCommandHeadings.assign(infotexts::kCommandHeadings.begin(), infotexts::kCommandHeadings.end());
-    FTopicHeadings.assign(infotexts::kTopicHeadings.begin(), infotexts::kTopicHeadings.end());
+    // In the player's language, as the text is.
+    for (const std::u16string_view heading : infotexts::kCommandHeadings)
+        FCommandHeadings.push_back(TranslatedLine(heading, "Help").toStdU16String());
+    for (const std::u16string_view heading : infotexts::kTopicHeadings)
+        FTopicHeadings.push_back(TranslatedLine(heading, "Help").toStdU16String());
 }
 
 void THelpForm::FormShow()

@@ -2,6 +2,7 @@
 
 #include <QWidget>
 
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -28,8 +29,8 @@ public:
 private:
     // Bold blue, then bold green; each phrase's first occurrence is its
     // heading.
-    std::vector<std::u16string_view> FCommandHeadings;
-    std::vector<std::u16string_view> FTopicHeadings;
+    std::vector<std::u16string> FCommandHeadings;
+    std::vector<std::u16string> FTopicHeadings;
 };
 
 extern THelpForm *HelpForm;

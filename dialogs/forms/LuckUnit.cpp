@@ -10,6 +10,7 @@
 
 #include <QCoreApplication>
 #include <QDesktopServices>
+#include <QFontMetrics>
 #include <QFrame>
 #include <QLabel>
 #include <QPushButton>
@@ -17,6 +18,8 @@
 #include <QTextCursor>
 #include <QTextEdit>
 #include <QUrl>
+
+#include <algorithm>
 
 TLuckForm *LuckForm = nullptr;
 
@@ -66,12 +69,20 @@ TLuckForm::TLuckForm(QWidget *parent)
         Memo1->setFrameStyle(QFrame::NoFrame);
         Memo1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
         Memo1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-        Memo1->setPlainText(FromUtf16(infotexts::JoinLines(infotexts::kAppealLines)));
+        Memo1->setPlainText(TranslatedLines(infotexts::kAppealLines, "Luck"));
         {
             QTextCursor all(Memo1->document());
             all.select(QTextCursor::Document);
             QTextBlockFormat centred;
             centred.setAlignment(Qt::AlignHCenter);
+            // Chinese and Korean come from a fallback font with taller lines;
+            // the appeal keeps the lines of its own font, so that all twelve
+            // fit the box. (From U+2E80 on are the scripts of East Asia.)
+            const QString text = Memo1->toPlainText();
+            if (std::any_of(text.begin(), text.end(), [](QChar c) { return c.unicode() >= 0x2E80; })) {
+                const QFontMetrics own(Memo1->font());
+                centred.setLineHeight(own.ascent() + own.descent(), QTextBlockFormat::FixedHeight);
+            }
             all.mergeBlockFormat(centred);
         }
 

@@ -13,6 +13,11 @@
 #include <string>
 #include <string_view>
 
+// A line of these texts, marked for Qt's lupdate (which reads it as
+// QT_TRANSLATE_NOOP) in the context of its window: the windows look the
+// English line up in the player's translation.
+#define DRAWVANE_TEXT16(context, text) u"" text
+
 namespace infotexts {
 
 // 64 lines; several keep a trailing blank, and line 34 has a typographic

@@ -16,6 +16,8 @@
 #include <QStringList>
 #include <QStyleOptionButton>
 #include <QTableWidget>
+#include <QTextDocument>
+#include <QTextEdit>
 #include <QToolButton>
 
 namespace textfit {
@@ -90,6 +92,10 @@ inline QStringList Faults(QWidget *window)
             if (hidden > 0 && hidden > -overflow)
                 faults << QStringLiteral("%1 runs out of %2").arg(name(w), name(w->parentWidget()));
         }
+        // A text box that does not scroll holds its whole text.
+        if (auto *box = qobject_cast<QTextEdit *>(w); box && box->verticalScrollBarPolicy() == Qt::ScrollBarAlwaysOff
+            && box->document()->size().height() > box->viewport()->height() + 1)
+            faults << QStringLiteral("%1: its text runs past its bottom").arg(name(w));
         if (auto *table = qobject_cast<QTableWidget *>(w)) {
             QHeaderView *header = table->horizontalHeader();
             for (int c = 0; c < table->columnCount(); ++c) {

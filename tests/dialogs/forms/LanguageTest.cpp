@@ -10,11 +10,16 @@
 #include "dialogs/forms/HistoryUnit.h"
 #include "dialogs/forms/LuckUnit.h"
 #include "dialogs/forms/MessageUnit.h"
+#include "dialogs/forms/Utf16Text.h"
 #include "dialogs/forms/WheelUnit.h"
+#include "dialogs/rules/InfoTexts.h"
 #include "wheels/Wheel.h"
 
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTextEdit>
+
+#include <span>
 
 namespace {
 
@@ -105,6 +110,13 @@ TEST_P(Languages, EveryTextIsWholeInEveryWindow)
         QCoreApplication::processEvents();
         EXPECT_EQ(textfit::Faults(window), QStringList()) << GetParam() << " " << window->objectName().toStdString();
     }
+    // The Help's headings stand in its text, to be picked out in colour.
+    const QString help = Control<QTextEdit>(HelpForm, "HelpRichEdit")->toPlainText();
+    using THeadings = std::span<const std::u16string_view>;
+    for (const THeadings headings : {THeadings(infotexts::kCommandHeadings), THeadings(infotexts::kTopicHeadings)})
+        for (const std::u16string_view heading : headings)
+            EXPECT_TRUE(help.contains(TranslatedLine(heading, "Help")))
+                << GetParam() << ": " << TranslatedLine(heading, "Help").toStdString();
 }
 
 INSTANTIATE_TEST_SUITE_P(Carried, Languages, ::testing::Values("en", "de", "fr", "es", "zh_HK", "ko"),
