@@ -2,6 +2,77 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de">
 <context>
+    <name>About</name>
+    <message>
+        <source>Program Name: Drawvane</source>
+        <translation>Programm: Drawvane</translation>
+    </message>
+    <message>
+        <source>Author: The Drawvane developers</source>
+        <translation>Autor: Die Drawvane-Entwickler</translation>
+    </message>
+    <message>
+        <source>Contact E-Mail: drawvane@example.org</source>
+        <translation>Kontakt: drawvane@example.org</translation>
+    </message>
+    <message>
+        <source>Purpose: Drawvane is an implementation of statistical analysis of random number distributions as relevant to the </source>
+        <translation>Zweck: Drawvane wendet die statistische Analyse zufälliger Zahlenverteilungen auf </translation>
+    </message>
+    <message>
+        <source>Lotto games. The program evaluates the numbers selected by the player to determine their relative randomness. In </source>
+        <translation>Lottospiele an. Es bewertet die gewählten Zahlen, um zu bestimmen, wie zufällig sie sind. </translation>
+    </message>
+    <message>
+        <source>this way the program attempts to inform the player about the level of correlation among the numbers chosen.</source>
+        <translation>So zeigt das Programm, wie stark die gewählten Zahlen zusammenhängen.</translation>
+    </message>
+    <message>
+        <source>If the numbers selected represent some definite pattern the two coefficients (Punch and Spread) decrease in value. </source>
+        <translation>Bilden die gewählten Zahlen ein deutliches Muster, sinken die beiden Kennzahlen (Punch und Spread). </translation>
+    </message>
+    <message>
+        <source>This means that the numbers are not truly random and have smaller probability of being drawn. </source>
+        <translation>Die Zahlen sind dann nicht wirklich zufällig und werden seltener gezogen. </translation>
+    </message>
+    <message>
+        <source>The Punch and Spread coefficients vary between 0 and 100. The bigger the coefficient’s value the more likely it is </source>
+        <translation>Punch und Spread liegen zwischen 0 und 100. Je größer der Wert, desto wahrscheinlicher ist es, </translation>
+    </message>
+    <message>
+        <source>that the selected number combination is going to be drawn.</source>
+        <translation>dass die gewählte Kombination gezogen wird.</translation>
+    </message>
+    <message>
+        <source>The Drawvane developers write small programs about probability and games of chance.</source>
+        <translation>Die Drawvane-Entwickler schreiben kleine Programme über Wahrscheinlichkeit und Glücksspiele.</translation>
+    </message>
+    <message>
+        <source>You may also like Veilmark, their other program: download it from its website below.</source>
+        <translation>Vielleicht gefällt Ihnen auch Veilmark, ihr anderes Programm: Sie finden es auf seiner Website unten.</translation>
+    </message>
+    <message>
+        <source>Program Name:</source>
+        <translation>Programm:</translation>
+    </message>
+    <message>
+        <source>Author:</source>
+        <translation>Autor:</translation>
+    </message>
+    <message>
+        <source>Contact E-Mail:</source>
+        <translation>Kontakt:</translation>
+    </message>
+    <message>
+        <source>Purpose:</source>
+        <translation>Zweck:</translation>
+    </message>
+    <message>
+        <source>The Drawvane developers</source>
+        <translation>Die Drawvane-Entwickler</translation>
+    </message>
+</context>
+<context>
     <name>CommandLine</name>
     <message>
         <source>A lottery coupon that shows the chance of winning each prize division.</source>

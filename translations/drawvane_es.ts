@@ -2,6 +2,77 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="es">
 <context>
+    <name>About</name>
+    <message>
+        <source>Program Name: Drawvane</source>
+        <translation>Programa: Drawvane</translation>
+    </message>
+    <message>
+        <source>Author: The Drawvane developers</source>
+        <translation>Autor: Los desarrolladores de Drawvane</translation>
+    </message>
+    <message>
+        <source>Contact E-Mail: drawvane@example.org</source>
+        <translation>Contacto: drawvane@example.org</translation>
+    </message>
+    <message>
+        <source>Purpose: Drawvane is an implementation of statistical analysis of random number distributions as relevant to the </source>
+        <translation>Propósito: Drawvane aplica el análisis estadístico de las distribuciones de números aleatorios a los </translation>
+    </message>
+    <message>
+        <source>Lotto games. The program evaluates the numbers selected by the player to determine their relative randomness. In </source>
+        <translation>juegos de lotería. El programa evalúa los números elegidos por el jugador para medir lo aleatorios que son. </translation>
+    </message>
+    <message>
+        <source>this way the program attempts to inform the player about the level of correlation among the numbers chosen.</source>
+        <translation>Así el programa informa al jugador de la correlación entre los números elegidos.</translation>
+    </message>
+    <message>
+        <source>If the numbers selected represent some definite pattern the two coefficients (Punch and Spread) decrease in value. </source>
+        <translation>Si los números elegidos forman un patrón claro, los dos coeficientes (Punch y Spread) bajan. </translation>
+    </message>
+    <message>
+        <source>This means that the numbers are not truly random and have smaller probability of being drawn. </source>
+        <translation>Eso significa que los números no son realmente aleatorios y tienen menos probabilidad de salir. </translation>
+    </message>
+    <message>
+        <source>The Punch and Spread coefficients vary between 0 and 100. The bigger the coefficient’s value the more likely it is </source>
+        <translation>Punch y Spread van de 0 a 100. Cuanto mayor es el valor, más probable es </translation>
+    </message>
+    <message>
+        <source>that the selected number combination is going to be drawn.</source>
+        <translation>que salga la combinación elegida.</translation>
+    </message>
+    <message>
+        <source>The Drawvane developers write small programs about probability and games of chance.</source>
+        <translation>Los desarrolladores de Drawvane escriben pequeños programas sobre probabilidad y juegos de azar.</translation>
+    </message>
+    <message>
+        <source>You may also like Veilmark, their other program: download it from its website below.</source>
+        <translation>Quizá le guste también Veilmark, su otro programa: descárguelo de su web, más abajo.</translation>
+    </message>
+    <message>
+        <source>Program Name:</source>
+        <translation>Programa:</translation>
+    </message>
+    <message>
+        <source>Author:</source>
+        <translation>Autor:</translation>
+    </message>
+    <message>
+        <source>Contact E-Mail:</source>
+        <translation>Contacto:</translation>
+    </message>
+    <message>
+        <source>Purpose:</source>
+        <translation>Propósito:</translation>
+    </message>
+    <message>
+        <source>The Drawvane developers</source>
+        <translation>Los desarrolladores de Drawvane</translation>
+    </message>
+</context>
+<context>
     <name>CommandLine</name>
     <message>
         <source>A lottery coupon that shows the chance of winning each prize division.</source>

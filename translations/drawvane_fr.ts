@@ -2,6 +2,77 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr">
 <context>
+    <name>About</name>
+    <message>
+        <source>Program Name: Drawvane</source>
+        <translation>Programme : Drawvane</translation>
+    </message>
+    <message>
+        <source>Author: The Drawvane developers</source>
+        <translation>Auteur : Les développeurs de Drawvane</translation>
+    </message>
+    <message>
+        <source>Contact E-Mail: drawvane@example.org</source>
+        <translation>Contact : drawvane@example.org</translation>
+    </message>
+    <message>
+        <source>Purpose: Drawvane is an implementation of statistical analysis of random number distributions as relevant to the </source>
+        <translation>Objet : Drawvane applique l&apos;analyse statistique des distributions de nombres aléatoires aux </translation>
+    </message>
+    <message>
+        <source>Lotto games. The program evaluates the numbers selected by the player to determine their relative randomness. In </source>
+        <translation>jeux de loto. Le programme évalue les numéros choisis par le joueur pour juger de leur caractère aléatoire. </translation>
+    </message>
+    <message>
+        <source>this way the program attempts to inform the player about the level of correlation among the numbers chosen.</source>
+        <translation>Il indique ainsi au joueur à quel point les numéros choisis sont liés entre eux.</translation>
+    </message>
+    <message>
+        <source>If the numbers selected represent some definite pattern the two coefficients (Punch and Spread) decrease in value. </source>
+        <translation>Si les numéros choisis forment un motif marqué, les deux coefficients (Punch et Spread) baissent. </translation>
+    </message>
+    <message>
+        <source>This means that the numbers are not truly random and have smaller probability of being drawn. </source>
+        <translation>Les numéros ne sont alors pas vraiment aléatoires et ont moins de chances de sortir. </translation>
+    </message>
+    <message>
+        <source>The Punch and Spread coefficients vary between 0 and 100. The bigger the coefficient’s value the more likely it is </source>
+        <translation>Punch et Spread vont de 0 à 100. Plus la valeur est grande, plus il est probable </translation>
+    </message>
+    <message>
+        <source>that the selected number combination is going to be drawn.</source>
+        <translation>que la combinaison choisie sorte.</translation>
+    </message>
+    <message>
+        <source>The Drawvane developers write small programs about probability and games of chance.</source>
+        <translation>Les développeurs de Drawvane écrivent de petits programmes sur les probabilités et les jeux de hasard.</translation>
+    </message>
+    <message>
+        <source>You may also like Veilmark, their other program: download it from its website below.</source>
+        <translation>Veilmark, leur autre programme, pourrait aussi vous plaire : téléchargez-le depuis son site ci-dessous.</translation>
+    </message>
+    <message>
+        <source>Program Name:</source>
+        <translation>Programme :</translation>
+    </message>
+    <message>
+        <source>Author:</source>
+        <translation>Auteur :</translation>
+    </message>
+    <message>
+        <source>Contact E-Mail:</source>
+        <translation>Contact :</translation>
+    </message>
+    <message>
+        <source>Purpose:</source>
+        <translation>Objet :</translation>
+    </message>
+    <message>
+        <source>The Drawvane developers</source>
+        <translation>Les développeurs de Drawvane</translation>
+    </message>
+</context>
+<context>
     <name>CommandLine</name>
     <message>
         <source>A lottery coupon that shows the chance of winning each prize division.</source>

@@ -2,6 +2,77 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="ko">
 <context>
+    <name>About</name>
+    <message>
+        <source>Program Name: Drawvane</source>
+        <translation>프로그램: Drawvane</translation>
+    </message>
+    <message>
+        <source>Author: The Drawvane developers</source>
+        <translation>작성자: Drawvane 개발자들</translation>
+    </message>
+    <message>
+        <source>Contact E-Mail: drawvane@example.org</source>
+        <translation>연락처: drawvane@example.org</translation>
+    </message>
+    <message>
+        <source>Purpose: Drawvane is an implementation of statistical analysis of random number distributions as relevant to the </source>
+        <translation>목적: Drawvane은 무작위 번호 분포의 통계 분석을 </translation>
+    </message>
+    <message>
+        <source>Lotto games. The program evaluates the numbers selected by the player to determine their relative randomness. In </source>
+        <translation>로또 게임에 적용합니다. 플레이어가 고른 번호를 평가해 얼마나 무작위인지 판단합니다. </translation>
+    </message>
+    <message>
+        <source>this way the program attempts to inform the player about the level of correlation among the numbers chosen.</source>
+        <translation>이렇게 해서 고른 번호들 사이의 상관 정도를 알려 줍니다.</translation>
+    </message>
+    <message>
+        <source>If the numbers selected represent some definite pattern the two coefficients (Punch and Spread) decrease in value. </source>
+        <translation>고른 번호가 뚜렷한 무늬를 이루면 두 계수(Punch와 Spread)의 값이 내려갑니다. </translation>
+    </message>
+    <message>
+        <source>This means that the numbers are not truly random and have smaller probability of being drawn. </source>
+        <translation>이는 번호가 진짜 무작위가 아니며 뽑힐 확률이 더 작다는 뜻입니다. </translation>
+    </message>
+    <message>
+        <source>The Punch and Spread coefficients vary between 0 and 100. The bigger the coefficient’s value the more likely it is </source>
+        <translation>Punch와 Spread는 0에서 100 사이입니다. 값이 클수록 </translation>
+    </message>
+    <message>
+        <source>that the selected number combination is going to be drawn.</source>
+        <translation>고른 번호 조합이 뽑힐 가능성이 큽니다.</translation>
+    </message>
+    <message>
+        <source>The Drawvane developers write small programs about probability and games of chance.</source>
+        <translation>Drawvane 개발자들은 확률과 운에 관한 작은 프로그램을 만듭니다.</translation>
+    </message>
+    <message>
+        <source>You may also like Veilmark, their other program: download it from its website below.</source>
+        <translation>그들의 다른 프로그램 Veilmark도 마음에 드실 겁니다. 아래 웹사이트에서 내려받으세요.</translation>
+    </message>
+    <message>
+        <source>Program Name:</source>
+        <translation>프로그램:</translation>
+    </message>
+    <message>
+        <source>Author:</source>
+        <translation>작성자:</translation>
+    </message>
+    <message>
+        <source>Contact E-Mail:</source>
+        <translation>연락처:</translation>
+    </message>
+    <message>
+        <source>Purpose:</source>
+        <translation>목적:</translation>
+    </message>
+    <message>
+        <source>The Drawvane developers</source>
+        <translation>Drawvane 개발자들</translation>
+    </message>
+</context>
+<context>
     <name>CommandLine</name>
     <message>
         <source>A lottery coupon that shows the chance of winning each prize division.</source>

@@ -2,6 +2,77 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="zh_HK">
 <context>
+    <name>About</name>
+    <message>
+        <source>Program Name: Drawvane</source>
+        <translation>程式名稱：Drawvane</translation>
+    </message>
+    <message>
+        <source>Author: The Drawvane developers</source>
+        <translation>作者：Drawvane 開發者</translation>
+    </message>
+    <message>
+        <source>Contact E-Mail: drawvane@example.org</source>
+        <translation>聯絡電郵：drawvane@example.org</translation>
+    </message>
+    <message>
+        <source>Purpose: Drawvane is an implementation of statistical analysis of random number distributions as relevant to the </source>
+        <translation>用途：Drawvane 把隨機號碼分佈的統計分析應用於</translation>
+    </message>
+    <message>
+        <source>Lotto games. The program evaluates the numbers selected by the player to determine their relative randomness. In </source>
+        <translation>彩票遊戲。程式評估玩家所選的號碼，以判斷它們的相對隨機程度。</translation>
+    </message>
+    <message>
+        <source>this way the program attempts to inform the player about the level of correlation among the numbers chosen.</source>
+        <translation>這樣程式便可告訴玩家所選號碼之間的相關程度。</translation>
+    </message>
+    <message>
+        <source>If the numbers selected represent some definite pattern the two coefficients (Punch and Spread) decrease in value. </source>
+        <translation>如所選號碼形成某種明確圖案，兩個係數（Punch 及 Spread）的數值便會下降。</translation>
+    </message>
+    <message>
+        <source>This means that the numbers are not truly random and have smaller probability of being drawn. </source>
+        <translation>這表示號碼並非真正隨機，被攪出的機會較小。</translation>
+    </message>
+    <message>
+        <source>The Punch and Spread coefficients vary between 0 and 100. The bigger the coefficient’s value the more likely it is </source>
+        <translation>Punch 及 Spread 的數值介乎 0 至 100。數值越大，</translation>
+    </message>
+    <message>
+        <source>that the selected number combination is going to be drawn.</source>
+        <translation>所選號碼組合被攪出的可能性就越大。</translation>
+    </message>
+    <message>
+        <source>The Drawvane developers write small programs about probability and games of chance.</source>
+        <translation>Drawvane 開發者編寫關於機率及博彩遊戲的小程式。</translation>
+    </message>
+    <message>
+        <source>You may also like Veilmark, their other program: download it from its website below.</source>
+        <translation>你或許也會喜歡他們的另一個程式 Veilmark：可在下面的網站下載。</translation>
+    </message>
+    <message>
+        <source>Program Name:</source>
+        <translation>程式名稱：</translation>
+    </message>
+    <message>
+        <source>Author:</source>
+        <translation>作者：</translation>
+    </message>
+    <message>
+        <source>Contact E-Mail:</source>
+        <translation>聯絡電郵：</translation>
+    </message>
+    <message>
+        <source>Purpose:</source>
+        <translation>用途：</translation>
+    </message>
+    <message>
+        <source>The Drawvane developers</source>
+        <translation>Drawvane 開發者</translation>
+    </message>
+</context>
+<context>
     <name>CommandLine</name>
     <message>
         <source>A lottery coupon that shows the chance of winning each prize division.</source>

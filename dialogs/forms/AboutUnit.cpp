@@ -12,6 +12,8 @@
 #include <QTextEdit>
 #include <QUrl>
 
+#include <algorithm>
+
 TAboutForm *AboutForm = nullptr;
 
 namespace {
@@ -51,7 +53,7 @@ TAboutForm::TAboutForm(QWidget *parent)
         AboutRichEdit->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
         AboutRichEdit->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
         AboutRichEdit->setLineWrapMode(QTextEdit::WidgetWidth);
-        AboutRichEdit->setPlainText(FromUtf16(infotexts::JoinLines(infotexts::kAboutLines)));
+        AboutRichEdit->setPlainText(TranslatedLines(infotexts::kAboutLines, "About"));
 
         VisitLottoBitBtn = MakeGlyphButton(this, kVisitLottoBitBtn,
                                            QCoreApplication::translate("Drawvane", "Visit Drawvane's Website"),
@@ -80,8 +82,27 @@ void TAboutForm::FormShow()
     SetBackgroundColour(this, kCommonBackground);
     SetTextBackground(AboutRichEdit, kTextColour);
     const QString text = AboutRichEdit->toPlainText();
-    for (const infotexts::TPhraseRange &phrase : infotexts::kAboutPhrases)
-        EmphasisePhrase(AboutRichEdit, Utf16View(text), phrase.phrase, phrase.start, phrase.span, kPhraseColour);
+    const std::u16string english = infotexts::JoinLines(infotexts::kAboutLines);
+    if (Utf16View(text) == english) {
+        for (const infotexts::TPhraseRange &phrase : infotexts::kAboutPhrases)
+            EmphasisePhrase(AboutRichEdit, Utf16View(text), phrase.phrase, phrase.start, phrase.span, kPhraseColour);
+        return;
+    }
+    // A translated page: each phrase is looked for in the line that holds it
+    // in English, where the English ranges find it.
+    const QStringList lines = text.split(QLatin1Char('\n'));
+    for (const infotexts::TPhraseRange &phrase : infotexts::kAboutPhrases) {
+        const int at = infotexts::FindPhrase(english, phrase.phrase, phrase.start, phrase.span);
+        const auto line = static_cast<int>(std::count(english.begin(), english.begin() + std::max(at, 0), u'\n'));
+        if (at < 0 || line >= lines.size())
+            continue;
+        int start = 0;
+        for (int i = 0; i < line; ++i)
+            start += static_cast<int>(lines[i].size()) + 1;
+        const QString translated = TranslatedLine(phrase.phrase, "About");
+        EmphasisePhrase(AboutRichEdit, Utf16View(text), Utf16View(translated), start,
+                        static_cast<int>(lines[line].size()), kPhraseColour);
+    }
 }
 
 void TAboutForm::VisitLottoBitBtnClick()

@@ -103,22 +103,22 @@ const std::array<std::u16string_view, 10> kTopicHeadings = {
 // Lines 2, 3 and 14 carry the author's name and the contact address of the
 // header, written out in full so that every line is one literal.
 const std::array<std::u16string_view, 16> kAboutLines = {
-    u"Program Name: Drawvane",
-    u"Author: The Drawvane developers",
-    u"Contact E-Mail: drawvane@example.org",
+    DRAWVANE_TEXT16("About", "Program Name: Drawvane"),
+    DRAWVANE_TEXT16("About", "Author: The Drawvane developers"),
+    DRAWVANE_TEXT16("About", "Contact E-Mail: drawvane@example.org"),
     u"",
-    u"Purpose: Drawvane is an implementation of statistical analysis of random number distributions as relevant to the ",
-    u"Lotto games. The program evaluates the numbers selected by the player to determine their relative randomness. In ",
-    u"this way the program attempts to inform the player about the level of correlation among the numbers chosen.",
+    DRAWVANE_TEXT16("About", "Purpose: Drawvane is an implementation of statistical analysis of random number distributions as relevant to the "),
+    DRAWVANE_TEXT16("About", "Lotto games. The program evaluates the numbers selected by the player to determine their relative randomness. In "),
+    DRAWVANE_TEXT16("About", "this way the program attempts to inform the player about the level of correlation among the numbers chosen."),
     u"",
-    u"If the numbers selected represent some definite pattern the two coefficients (Punch and Spread) decrease in value. ",
-    u"This means that the numbers are not truly random and have smaller probability of being drawn. ",
-    u"The Punch and Spread coefficients vary between 0 and 100. The bigger the coefficient\u2019s value the more likely it is ",
-    u"that the selected number combination is going to be drawn.",
+    DRAWVANE_TEXT16("About", "If the numbers selected represent some definite pattern the two coefficients (Punch and Spread) decrease in value. "),
+    DRAWVANE_TEXT16("About", "This means that the numbers are not truly random and have smaller probability of being drawn. "),
+    DRAWVANE_TEXT16("About", "The Punch and Spread coefficients vary between 0 and 100. The bigger the coefficient\u2019s value the more likely it is "),
+    DRAWVANE_TEXT16("About", "that the selected number combination is going to be drawn."),
     u"",
-    u"The Drawvane developers write small programs about probability and games of chance.",
+    DRAWVANE_TEXT16("About", "The Drawvane developers write small programs about probability and games of chance."),
     u"",
-    u"You may also like Veilmark, their other program: download it from its website below.",
+    DRAWVANE_TEXT16("About", "You may also like Veilmark, their other program: download it from its website below."),
 };
 
 const std::array<std::u16string_view, 12> kAppealLines = {
@@ -137,10 +137,10 @@ const std::array<std::u16string_view, 12> kAppealLines = {
 };
 
 const std::array<TPhraseRange, 5> kAboutPhrases = {{
-    {u"Program Name:", 0, 100},
-    {u"Author:", 20, 100},
-    {u"Contact E-Mail:", 40, 80},
-    {u"Purpose:", 80, 120},
+    {DRAWVANE_TEXT16("About", "Program Name:"), 0, 100},
+    {DRAWVANE_TEXT16("About", "Author:"), 20, 100},
+    {DRAWVANE_TEXT16("About", "Contact E-Mail:"), 40, 80},
+    {DRAWVANE_TEXT16("About", "Purpose:"), 80, 120},
     {kAuthorName, 800, 860},
 }};
 // clang-format on

@@ -30,7 +30,7 @@ extern const std::array<std::u16string_view, 11> kCommandHeadings;
 // Bold green, in this order, after the commands.
 extern const std::array<std::u16string_view, 10> kTopicHeadings;
 
-inline constexpr std::u16string_view kAuthorName = u"The Drawvane developers";
+inline constexpr std::u16string_view kAuthorName = DRAWVANE_TEXT16("About", "The Drawvane developers");
 inline constexpr std::u16string_view kContactAddress = u"drawvane@example.org";
 inline constexpr std::u16string_view kDrawvaneSite = u"http://drawvane.example.org/";
 inline constexpr std::u16string_view kVeilmarkSite = u"http://veilmark.example.com/";

@@ -117,6 +117,11 @@ TEST_P(Languages, EveryTextIsWholeInEveryWindow)
         for (const std::u16string_view heading : headings)
             EXPECT_TRUE(help.contains(TranslatedLine(heading, "Help")))
                 << GetParam() << ": " << TranslatedLine(heading, "Help").toStdString();
+    // And the About page's phrases.
+    const QString about = Control<QTextEdit>(AboutForm, "AboutRichEdit")->toPlainText();
+    for (const infotexts::TPhraseRange &phrase : infotexts::kAboutPhrases)
+        EXPECT_TRUE(about.contains(TranslatedLine(phrase.phrase, "About")))
+            << GetParam() << ": " << TranslatedLine(phrase.phrase, "About").toStdString();
 }
 
 INSTANTIATE_TEST_SUITE_P(Carried, Languages, ::testing::Values("en", "de", "fr", "es", "zh_HK", "ko"),
