@@ -93,5 +93,5 @@ LUPDATE ?= /usr/lib/qt6/bin/lupdate
 translations:
 	$(LUPDATE) -locations none -no-obsolete -extensions cpp,h -I . \
 	  -tr-function-alias QT_TRANSLATE_NOOP+=DRAWVANE_TR,QT_TRANSLATE_NOOP+=DRAWVANE_TEXT16 \
-	  calc history wheels settings kit coupon dialogs app \
+	  texts calc history wheels settings kit coupon dialogs app \
 	  -ts translations/drawvane_*.ts $(if $(NEW),translations/drawvane_$(NEW).ts)

@@ -1,5 +1,5 @@
 #include "history/DrawImport.h"
-#include "calc/Texts.h"
+#include "texts/Texts.h"
 
 #include <algorithm>
 #include <array>

@@ -1,5 +1,5 @@
 #include "history/Frequency.h"
-#include "calc/Texts.h"
+#include "texts/Texts.h"
 
 #include <algorithm>
 #include <charconv>

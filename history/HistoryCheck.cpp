@@ -1,6 +1,6 @@
 #include "history/HistoryCheck.h"
 #include "calc/CouponWins.h"
-#include "calc/Texts.h"
+#include "texts/Texts.h"
 
 #include <algorithm>
 #include <bit>

@@ -1,5 +1,5 @@
 #include "kit/Language.h"
-#include "calc/Texts.h"
+#include "texts/Texts.h"
 
 #include <QCoreApplication>
 #include <QDir>

@@ -29,6 +29,7 @@
 #include "settings/RegistryFilePlace.h"
 #include "settings/RegistryStore.h"
 #include "settings/RegistryStoreForTests.h"
+#include "texts/Texts.h"
 
 #include <cerrno>
 #include <cstdlib>
@@ -287,7 +288,10 @@ bool WriteLocked(const TPlace &place, const Change &change, TDocumentPtr &result
         std::string kept;
         if (!KeepAside(place.file, kept))
             return false;
-        notice = "The settings file could not be read and was kept as " + kept + ". The default settings are in use.";
+        notice = texts::Arg(DRAWVANE_TR("Drawvane",
+                                        "The settings file could not be read and was kept as %1. The "
+                                        "default settings are in use."),
+                            {kept});
         document.emplace();
     }
     change(*document);

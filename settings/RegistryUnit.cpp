@@ -1,5 +1,6 @@
 #include "settings/RegistryUnit.h"
 #include "settings/RegistryStore.h"
+#include "texts/Texts.h"
 
 #include <algorithm>
 #include <iterator>
@@ -30,16 +31,15 @@ std::string_view IndexName(size_t index, std::string &spare)
     return spare;
 }
 
-[[noreturn]] void Fail(const char *format, std::string_view name)
+// The store's errors, with the name of the value at fault as %1.
+[[noreturn]] void Fail(const std::string &format, std::string_view name)
 {
-    std::string text = format;
-    text.replace(text.find("%s"), 2, name);
-    throw TRegistryError(text);
+    throw TRegistryError(texts::Arg(format, {std::string(name)}));
 }
 
 [[noreturn]] void RangeCheckError()
 {
-    throw TRegistryError("Range check error");
+    throw TRegistryError(DRAWVANE_TR("Drawvane", "Range check error"));
 }
 
 enum class TAccess { Full, Read };
@@ -74,12 +74,12 @@ public:
     uint32_t ReadDword(std::string_view name) const
     {
         if (!FOpen)
-            Fail("Failed to get data for '%s'", name);
+            Fail(DRAWVANE_TR("Drawvane", "Failed to get data for '%1'"), name);
         const regstore::TValueInfo info = regstore::QueryValue(FKey, name);
         if (info.status != regstore::TQueryStatus::Found)
-            Fail("Failed to get data for '%s'", name);
+            Fail(DRAWVANE_TR("Drawvane", "Failed to get data for '%1'"), name);
         if (info.type != regstore::TValueType::Dword)
-            Fail("Invalid data type for '%s'", name);
+            Fail(DRAWVANE_TR("Drawvane", "Invalid data type for '%1'"), name);
         return info.data;
     }
 
@@ -100,7 +100,7 @@ public:
         if (values.empty())
             return;
         if (!FOpen || !regstore::SetDwords(FKey, values))
-            Fail("Failed to set data for '%s'", values.front().name);
+            Fail(DRAWVANE_TR("Drawvane", "Failed to set data for '%1'"), values.front().name);
     }
 
 private:

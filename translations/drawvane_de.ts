@@ -792,6 +792,26 @@
         <source>return</source>
         <translation>Ertrag</translation>
     </message>
+    <message>
+        <source>The settings file could not be read and was kept as %1. The default settings are in use.</source>
+        <translation>Die Einstellungsdatei konnte nicht gelesen werden und wurde als %1 aufbewahrt. Es gelten die Standardeinstellungen.</translation>
+    </message>
+    <message>
+        <source>Range check error</source>
+        <translation>Bereichsüberschreitung</translation>
+    </message>
+    <message>
+        <source>Failed to get data for &apos;%1&apos;</source>
+        <translation>Daten für „%1“ konnten nicht gelesen werden</translation>
+    </message>
+    <message>
+        <source>Invalid data type for &apos;%1&apos;</source>
+        <translation>Ungültiger Datentyp für „%1“</translation>
+    </message>
+    <message>
+        <source>Failed to set data for &apos;%1&apos;</source>
+        <translation>Daten für „%1“ konnten nicht geschrieben werden</translation>
+    </message>
 </context>
 <context>
     <name>Help</name>

@@ -792,6 +792,26 @@
         <source>return</source>
         <translation>retorno</translation>
     </message>
+    <message>
+        <source>The settings file could not be read and was kept as %1. The default settings are in use.</source>
+        <translation>No se pudo leer el archivo de ajustes y se guardó como %1. Se usan los ajustes predeterminados.</translation>
+    </message>
+    <message>
+        <source>Range check error</source>
+        <translation>Error de comprobación de rango</translation>
+    </message>
+    <message>
+        <source>Failed to get data for &apos;%1&apos;</source>
+        <translation>No se pudieron leer los datos de «%1»</translation>
+    </message>
+    <message>
+        <source>Invalid data type for &apos;%1&apos;</source>
+        <translation>Tipo de datos no válido para «%1»</translation>
+    </message>
+    <message>
+        <source>Failed to set data for &apos;%1&apos;</source>
+        <translation>No se pudieron escribir los datos de «%1»</translation>
+    </message>
 </context>
 <context>
     <name>Help</name>

@@ -792,6 +792,26 @@
         <source>return</source>
         <translation>gain</translation>
     </message>
+    <message>
+        <source>The settings file could not be read and was kept as %1. The default settings are in use.</source>
+        <translation>Le fichier de réglages n&apos;a pas pu être lu et a été gardé sous %1. Les réglages par défaut sont utilisés.</translation>
+    </message>
+    <message>
+        <source>Range check error</source>
+        <translation>Erreur de vérification d&apos;intervalle</translation>
+    </message>
+    <message>
+        <source>Failed to get data for &apos;%1&apos;</source>
+        <translation>Impossible de lire les données de « %1 »</translation>
+    </message>
+    <message>
+        <source>Invalid data type for &apos;%1&apos;</source>
+        <translation>Type de données non valide pour « %1 »</translation>
+    </message>
+    <message>
+        <source>Failed to set data for &apos;%1&apos;</source>
+        <translation>Impossible d&apos;écrire les données de « %1 »</translation>
+    </message>
 </context>
 <context>
     <name>Help</name>

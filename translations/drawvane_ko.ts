@@ -792,6 +792,26 @@
         <source>return</source>
         <translation>수익</translation>
     </message>
+    <message>
+        <source>The settings file could not be read and was kept as %1. The default settings are in use.</source>
+        <translation>설정 파일을 읽을 수 없어 %1(으)로 보관했습니다. 기본 설정을 사용합니다.</translation>
+    </message>
+    <message>
+        <source>Range check error</source>
+        <translation>범위 검사 오류</translation>
+    </message>
+    <message>
+        <source>Failed to get data for &apos;%1&apos;</source>
+        <translation>&apos;%1&apos;의 데이터를 읽을 수 없습니다</translation>
+    </message>
+    <message>
+        <source>Invalid data type for &apos;%1&apos;</source>
+        <translation>&apos;%1&apos;의 데이터 형식이 올바르지 않습니다</translation>
+    </message>
+    <message>
+        <source>Failed to set data for &apos;%1&apos;</source>
+        <translation>&apos;%1&apos;의 데이터를 쓸 수 없습니다</translation>
+    </message>
 </context>
 <context>
     <name>Help</name>

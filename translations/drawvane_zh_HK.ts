@@ -792,6 +792,26 @@
         <source>return</source>
         <translation>回報</translation>
     </message>
+    <message>
+        <source>The settings file could not be read and was kept as %1. The default settings are in use.</source>
+        <translation>無法讀取設定檔，已保留為 %1。現使用預設設定。</translation>
+    </message>
+    <message>
+        <source>Range check error</source>
+        <translation>範圍檢查錯誤</translation>
+    </message>
+    <message>
+        <source>Failed to get data for &apos;%1&apos;</source>
+        <translation>無法讀取「%1」的資料</translation>
+    </message>
+    <message>
+        <source>Invalid data type for &apos;%1&apos;</source>
+        <translation>「%1」的資料類型無效</translation>
+    </message>
+    <message>
+        <source>Failed to set data for &apos;%1&apos;</source>
+        <translation>無法寫入「%1」的資料</translation>
+    </message>
 </context>
 <context>
     <name>Help</name>

@@ -2,7 +2,7 @@
 
 #include "wheels/WheelTable.h"
 
-#include "calc/Texts.h"
+#include "texts/Texts.h"
 
 #include <algorithm>
 #include <bit>

@@ -1,6 +1,6 @@
 #include "coupon/logic/DrawCheck.h"
 #include "calc/CouponWins.h"
-#include "calc/Texts.h"
+#include "texts/Texts.h"
 
 #include <algorithm>
 #include <bitset>

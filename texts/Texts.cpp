@@ -1,4 +1,4 @@
-#include "calc/Texts.h"
+#include "texts/Texts.h"
 
 #include <vector>
 
