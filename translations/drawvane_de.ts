@@ -812,6 +812,18 @@
         <source>Failed to set data for &apos;%1&apos;</source>
         <translation>Daten für „%1“ konnten nicht geschrieben werden</translation>
     </message>
+    <message>
+        <source>Board:</source>
+        <translation>Feld:</translation>
+    </message>
+    <message>
+        <source>Numbers:</source>
+        <translation>Zahlen:</translation>
+    </message>
+    <message>
+        <source>Here are your lucky number guessess</source>
+        <translation>Hier sind Ihre Glückszahlen</translation>
+    </message>
 </context>
 <context>
     <name>Help</name>

@@ -812,6 +812,18 @@
         <source>Failed to set data for &apos;%1&apos;</source>
         <translation>No se pudieron escribir los datos de «%1»</translation>
     </message>
+    <message>
+        <source>Board:</source>
+        <translation>Bloque:</translation>
+    </message>
+    <message>
+        <source>Numbers:</source>
+        <translation>Números:</translation>
+    </message>
+    <message>
+        <source>Here are your lucky number guessess</source>
+        <translation>Aquí están sus números de la suerte</translation>
+    </message>
 </context>
 <context>
     <name>Help</name>

@@ -812,6 +812,18 @@
         <source>Failed to set data for &apos;%1&apos;</source>
         <translation>Impossible d&apos;écrire les données de « %1 »</translation>
     </message>
+    <message>
+        <source>Board:</source>
+        <translation>Grille :</translation>
+    </message>
+    <message>
+        <source>Numbers:</source>
+        <translation>Numéros :</translation>
+    </message>
+    <message>
+        <source>Here are your lucky number guessess</source>
+        <translation>Voici vos numéros porte-bonheur</translation>
+    </message>
 </context>
 <context>
     <name>Help</name>

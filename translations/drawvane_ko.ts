@@ -812,6 +812,18 @@
         <source>Failed to set data for &apos;%1&apos;</source>
         <translation>&apos;%1&apos;의 데이터를 쓸 수 없습니다</translation>
     </message>
+    <message>
+        <source>Board:</source>
+        <translation>게임:</translation>
+    </message>
+    <message>
+        <source>Numbers:</source>
+        <translation>번호:</translation>
+    </message>
+    <message>
+        <source>Here are your lucky number guessess</source>
+        <translation>당신의 행운의 번호입니다</translation>
+    </message>
 </context>
 <context>
     <name>Help</name>

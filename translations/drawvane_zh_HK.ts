@@ -812,6 +812,18 @@
         <source>Failed to set data for &apos;%1&apos;</source>
         <translation>無法寫入「%1」的資料</translation>
     </message>
+    <message>
+        <source>Board:</source>
+        <translation>注項：</translation>
+    </message>
+    <message>
+        <source>Numbers:</source>
+        <translation>號碼：</translation>
+    </message>
+    <message>
+        <source>Here are your lucky number guessess</source>
+        <translation>這是你的幸運號碼</translation>
+    </message>
 </context>
 <context>
     <name>Help</name>
