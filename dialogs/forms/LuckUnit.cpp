@@ -89,7 +89,7 @@ TLuckForm::TLuckForm(QWidget *parent)
         Label1 = new QLabel(QCoreApplication::translate("Drawvane", "Amount in USD"), this);
         Label1->setObjectName(QStringLiteral("Label1"));
         Label1->move(kLabel1);
-        Label1->adjustSize();
+        Label1->resize(LabelSize(Label1));
 
         DonationMaskEdit = new TMaskedNumberEdit(kAmountPositions, this);
         Place(DonationMaskEdit, kDonationMaskEdit);
